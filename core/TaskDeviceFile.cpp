@@ -1,0 +1,485 @@
+#include "TaskDeviceFile.h"
+
+#include "TaskName.h"
+#include "XmlFile.h"
+
+#include <TargetPath.h>
+
+#include <QDebug>
+#include <QFile>
+
+namespace {
+
+const QString kRoot = QStringLiteral("DeviceInfoList");
+const QString kDevice = QStringLiteral("DeviceInfo");
+const QString kDeviceType = QStringLiteral("DeviceType");
+const QString kRemark = QStringLiteral("Remark");
+const QString kMainType = QStringLiteral("MainType");
+const QString kCount = QStringLiteral("Count");
+const QString kMainStream = QStringLiteral("MainStream");
+const QString kSubStream = QStringLiteral("SubStream");
+const QString kThirdStream = QStringLiteral("ThirdStream");
+const QString kRecordPlan = QStringLiteral("RecordPlan");
+const QString kEventFren = QStringLiteral("EventFren");
+const QString kStreamList = QStringLiteral("DevStreamList");
+const QString kStream = QStringLiteral("DevStream");
+const QString kUseCode = QStringLiteral("UseCode");
+const QString kStreamCount = QStringLiteral("StreamCount");
+const QString kResolution = QStringLiteral("Resolution");
+const QString kFrameRate = QStringLiteral("FrameRate");
+const QString kBitRate = QStringLiteral("BitRate");
+
+const QString kDefaultPlan = QStringLiteral("111111111111111111111111");
+
+int toInt(const XmlNode &node)
+{
+    return node.text().toInt(nullptr, 10);
+}
+
+} // namespace
+
+TaskDeviceFile::TaskDeviceFile(const QString &taskName) : m_path(filePath(taskName))
+{
+    if (m_path.isEmpty())
+        qDebug() << "refused task name for a device file:" << taskName;
+    open();
+}
+
+TaskDeviceFile::~TaskDeviceFile()
+{
+    close();
+}
+
+QString TaskDeviceFile::filePath(const QString &taskName)
+{
+    if (!isValidTaskName(taskName))
+        return QString();
+    return KavrinGUIToolkit::GetTargetPath() + QStringLiteral("Task/") + taskName
+           + QStringLiteral(".xml");
+}
+
+bool TaskDeviceFile::open()
+{
+    if (m_open)
+        return true;
+    if (m_path.isEmpty())
+        return false;
+    m_open = openXmlDataFile(m_root, m_path, kRoot);
+    return m_open;
+}
+
+bool TaskDeviceFile::close()
+{
+    if (!m_open)
+        return false;
+    if (!m_root.save(m_path, &m_lastError)) {
+        qDebug() << "cannot write" << m_path << ":" << m_lastError;
+        return false;
+    }
+    m_lastError.clear();
+    m_open = false;
+    return true;
+}
+
+bool TaskDeviceFile::removeFile(const QString &taskName)
+{
+    const QString path = filePath(taskName);
+    if (path.isEmpty())
+        return false;
+    return QFile::remove(path);
+}
+
+bool TaskDeviceFile::renameFile(const QString &oldName, const QString &newName)
+{
+    const QString from = filePath(oldName);
+    const QString to = filePath(newName);
+    if (from.isEmpty() || to.isEmpty())
+        return false;
+    return QFile::rename(from, to);
+}
+
+XmlNode TaskDeviceFile::deviceNode(int dev) const
+{
+    return m_root.childAt(dev);
+}
+
+XmlNode TaskDeviceFile::streamNode(int dev, int s) const
+{
+    return deviceNode(dev).childByName(kStreamList).childAt(s);
+}
+
+bool TaskDeviceFile::setDeviceValue(int dev, const QString &tag, const QString &value)
+{
+    if (!m_open)
+        return false;
+    deviceNode(dev).childByName(tag).setText(value);
+    return true;
+}
+
+bool TaskDeviceFile::setStreamValue(int dev, int s, const QString &tag, const QString &value)
+{
+    if (!m_open)
+        return false;
+    streamNode(dev, s).childByName(tag).setText(value);
+    return true;
+}
+
+bool TaskDeviceFile::setOrCreate(int dev, const QString &tag, const QString &value)
+{
+    if (!m_open)
+        return false;
+    XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return true;
+    XmlNode node = device.childByName(tag);
+    if (node.isNull())
+        node = device.addChild(tag);
+    node.setText(value);
+    return true;
+}
+
+// ---- devices ----
+
+bool TaskDeviceFile::addDevice(const DeviceInfo &info)
+{
+    if (!m_open)
+        return false;
+    XmlNode device = m_root.addChild(kDevice);
+    device.addChild(kDeviceType).setText(info.deviceType);
+    device.addChild(kRemark).setText(info.remark);
+    device.addChild(kMainType).setText(info.mainType);
+    device.addChild(kCount).setInt(info.count);
+    device.addChild(kMainStream).setInt(info.mainStream);
+    device.addChild(kSubStream).setInt(info.subStream);
+    device.addChild(kRecordPlan).setText(kDefaultPlan);
+    device.addChild(kEventFren).setInt(100);
+    return true;
+}
+
+bool TaskDeviceFile::addDevices(const QVector<DeviceInfo> &infos)
+{
+    if (!m_open)
+        return false;
+    for (const DeviceInfo &info : infos)
+        addDevice(info);
+    return true;
+}
+
+bool TaskDeviceFile::device(int dev, DeviceInfo &out)
+{
+    if (!m_open)
+        return false;
+    const XmlNode node = deviceNode(dev);
+    out.deviceType = node.childByName(kDeviceType).text();
+    out.remark = node.childByName(kRemark).text();
+    out.mainType = node.childByName(kMainType).text();
+    out.count = toInt(node.childByName(kCount));
+    out.mainStream = toInt(node.childByName(kMainStream));
+    out.subStream = toInt(node.childByName(kSubStream));
+    return true;
+}
+
+bool TaskDeviceFile::devices(QVector<DeviceInfo> &out)
+{
+    if (!m_open)
+        return false;
+    const int n = m_root.childCount();
+    out.reserve(out.size() + n);
+    for (int i = 0; i < n; ++i) {
+        DeviceInfo info;
+        if (!device(i, info))
+            return false;
+        out.append(info);
+    }
+    return true;
+}
+
+bool TaskDeviceFile::deviceCount(int &count)
+{
+    if (!m_open)
+        return false;
+    count = m_root.childCount();
+    return true;
+}
+
+bool TaskDeviceFile::totalCount(int &count)
+{
+    if (!m_open)
+        return false;
+    const int n = m_root.childCount();
+    for (int i = 0; i < n; ++i)
+        count += toInt(m_root.childAt(i).childByName(kCount));
+    return true;
+}
+
+bool TaskDeviceFile::setRemark(const QString &remark, int dev)
+{
+    return setDeviceValue(dev, kRemark, remark);
+}
+
+bool TaskDeviceFile::setCount(int count, int dev)
+{
+    return setDeviceValue(dev, kCount, QString::number(count));
+}
+
+bool TaskDeviceFile::setMainStream(int bitRate, int dev)
+{
+    return setDeviceValue(dev, kMainStream, QString::number(bitRate));
+}
+
+bool TaskDeviceFile::setSubStream(int bitRate, int dev)
+{
+    return setDeviceValue(dev, kSubStream, QString::number(bitRate));
+}
+
+bool TaskDeviceFile::setThirdStream(int bitRate, int dev)
+{
+    return setDeviceValue(dev, kThirdStream, QString::number(bitRate));
+}
+
+bool TaskDeviceFile::removeDevice(int dev)
+{
+    if (!m_open)
+        return false;
+    // By element position, so a comment or stray text before the entry never
+    // shifts which device goes.
+    m_root.removeChild(m_root.childAt(dev));
+    return true;
+}
+
+// ---- record plan and event frequency ----
+
+bool TaskDeviceFile::recordPlan(int dev, QString &plan)
+{
+    if (!m_open)
+        return false;
+    plan = deviceNode(dev).childByName(kRecordPlan).text();
+    return true;
+}
+
+bool TaskDeviceFile::setRecordPlan(const QString &plan, int dev)
+{
+    return setOrCreate(dev, kRecordPlan, plan);
+}
+
+bool TaskDeviceFile::addRecordPlan(const QString &plan, int dev)
+{
+    if (!m_open)
+        return false;
+    XmlNode device = deviceNode(dev);
+    if (!device.isNull())
+        device.addChild(kRecordPlan).setText(plan);
+    return true;
+}
+
+bool TaskDeviceFile::eventFren(int dev, QString &fren)
+{
+    if (!m_open)
+        return false;
+    fren = deviceNode(dev).childByName(kEventFren).text();
+    return true;
+}
+
+bool TaskDeviceFile::setEventFren(int dev, const QString &fren)
+{
+    return setOrCreate(dev, kEventFren, fren);
+}
+
+// ---- streams ----
+
+bool TaskDeviceFile::addStream(const DevStream &stream, int dev)
+{
+    if (!m_open)
+        return false;
+    XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return true;
+    XmlNode list = device.childByName(kStreamList);
+    if (list.isNull())
+        list = device.addChild(kStreamList);
+    XmlNode node = list.addChild(kStream);
+    node.addChild(kUseCode).setText(stream.useCode);
+    node.addChild(kStreamCount).setInt(stream.streamCount);
+    node.addChild(kResolution).setText(stream.resolution);
+    node.addChild(kFrameRate).setText(stream.frameRate);
+    node.addChild(kBitRate).setInt(stream.bitRate);
+    return true;
+}
+
+bool TaskDeviceFile::setStream(const DevStream &stream, int dev, int s)
+{
+    if (!m_open)
+        return false;
+    XmlNode node = streamNode(dev, s);
+    node.childByName(kUseCode).setText(stream.useCode);
+    node.childByName(kStreamCount).setInt(stream.streamCount);
+    node.childByName(kResolution).setText(stream.resolution);
+    node.childByName(kFrameRate).setText(stream.frameRate);
+    node.childByName(kBitRate).setInt(stream.bitRate);
+    return true;
+}
+
+bool TaskDeviceFile::stream(int dev, int s, DevStream &out)
+{
+    if (!m_open)
+        return false;
+    const XmlNode node = streamNode(dev, s);
+    out.useCode = node.childByName(kUseCode).text();
+    out.streamCount = toInt(node.childByName(kStreamCount));
+    out.resolution = node.childByName(kResolution).text();
+    out.frameRate = node.childByName(kFrameRate).text();
+    out.bitRate = toInt(node.childByName(kBitRate));
+    return true;
+}
+
+bool TaskDeviceFile::streams(int dev, QVector<DevStream> &out)
+{
+    if (!m_open)
+        return false;
+    const int n = deviceNode(dev).childByName(kStreamList).childCount();
+    for (int s = 0; s < n; ++s) {
+        DevStream st;
+        stream(dev, s, st);
+        out.append(st);
+    }
+    return true;
+}
+
+bool TaskDeviceFile::removeStream(int dev, int s)
+{
+    if (!m_open)
+        return false;
+    XmlNode list = deviceNode(dev).childByName(kStreamList);
+    list.removeChild(list.childAt(s));
+    return true;
+}
+
+bool TaskDeviceFile::setUseCode(int dev, int s, const QString &useCode)
+{
+    return setStreamValue(dev, s, kUseCode, useCode);
+}
+
+bool TaskDeviceFile::setStreamCount(int dev, int s, int count)
+{
+    return setStreamValue(dev, s, kStreamCount, QString::number(count));
+}
+
+bool TaskDeviceFile::setResolution(int dev, int s, const QString &resolution)
+{
+    return setStreamValue(dev, s, kResolution, resolution);
+}
+
+bool TaskDeviceFile::setFrameRate(int dev, int s, const QString &frameRate)
+{
+    return setStreamValue(dev, s, kFrameRate, frameRate);
+}
+
+bool TaskDeviceFile::setBitRate(int dev, int s, int bitRate)
+{
+    return setStreamValue(dev, s, kBitRate, QString::number(bitRate));
+}
+
+bool TaskDeviceFile::streamCountSum(int dev, int &sum)
+{
+    if (!m_open)
+        return false;
+    const XmlNode list = deviceNode(dev).childByName(kStreamList);
+    const int n = list.childCount();
+    for (int s = 0; s < n; ++s)
+        sum += toInt(list.childAt(s).childByName(kStreamCount));
+    return true;
+}
+
+// ---- accessories ----
+
+bool TaskDeviceFile::setAccessory(int dev, const QString &block, const QString &typeTag,
+                                  const QString &countTag, const QString &type, int count)
+{
+    if (!m_open)
+        return false;
+    XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return true;
+    XmlNode node = device.childByName(block);
+    if (node.isNull()) {
+        node = device.addChild(block);
+        node.addChild(typeTag).setText(type);
+        node.addChild(countTag).setInt(count);
+    } else {
+        node.childByName(typeTag).setText(type);
+        node.childByName(countTag).setInt(count);
+    }
+    return true;
+}
+
+bool TaskDeviceFile::accessory(int dev, const QString &block, const QString &typeTag,
+                               const QString &countTag, QString &type, int &count)
+{
+    if (!m_open)
+        return false;
+    const XmlNode node = deviceNode(dev).childByName(block);
+    if (node.isNull())
+        return false;
+    type = node.childByName(typeTag).text();
+    count = toInt(node.childByName(countTag));
+    return true;
+}
+
+bool TaskDeviceFile::removeBlock(int dev, const QString &block)
+{
+    if (!m_open)
+        return false;
+    deviceNode(dev).removeChildByTag(block);
+    return true;
+}
+
+bool TaskDeviceFile::setStand(int dev, const QString &type, int count)
+{
+    return setAccessory(dev, QStringLiteral("DeviceStand"), QStringLiteral("StandType"),
+                        QStringLiteral("StandCount"), type, count);
+}
+
+bool TaskDeviceFile::stand(int dev, QString &type, int &count)
+{
+    return accessory(dev, QStringLiteral("DeviceStand"), QStringLiteral("StandType"),
+                     QStringLiteral("StandCount"), type, count);
+}
+
+bool TaskDeviceFile::removeStand(int dev)
+{
+    return removeBlock(dev, QStringLiteral("DeviceStand"));
+}
+
+bool TaskDeviceFile::setShield(int dev, const QString &type, int count)
+{
+    return setAccessory(dev, QStringLiteral("DeviceShield"), QStringLiteral("ShieldType"),
+                        QStringLiteral("ShieldCount"), type, count);
+}
+
+bool TaskDeviceFile::shield(int dev, QString &type, int &count)
+{
+    return accessory(dev, QStringLiteral("DeviceShield"), QStringLiteral("ShieldType"),
+                     QStringLiteral("ShieldCount"), type, count);
+}
+
+bool TaskDeviceFile::removeShield(int dev)
+{
+    return removeBlock(dev, QStringLiteral("DeviceShield"));
+}
+
+bool TaskDeviceFile::setLens(int dev, const QString &type, int count)
+{
+    return setAccessory(dev, QStringLiteral("DeviceLens"), QStringLiteral("LensType"),
+                        QStringLiteral("LensCount"), type, count);
+}
+
+bool TaskDeviceFile::lens(int dev, QString &type, int &count)
+{
+    return accessory(dev, QStringLiteral("DeviceLens"), QStringLiteral("LensType"),
+                     QStringLiteral("LensCount"), type, count);
+}
+
+bool TaskDeviceFile::removeLens(int dev)
+{
+    return removeBlock(dev, QStringLiteral("DeviceLens"));
+}

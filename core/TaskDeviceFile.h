@@ -1,0 +1,121 @@
+#pragma once
+
+#include "XmlNode.h"
+
+#include <QString>
+#include <QVector>
+
+/// One device entry of a task.
+struct DeviceInfo
+{
+    QString deviceType;
+    QString remark;
+    QString mainType;
+    int count = 0;
+    int mainStream = 0;
+    int subStream = 0;
+
+    void clear() { *this = DeviceInfo(); }
+};
+
+/// One stream of a device: use code ("1"/"0" for preview, record,
+/// transmission), number of such streams, resolution, frame rate, Kbps.
+struct DevStream
+{
+    QString useCode;
+    int streamCount = 0;
+    QString resolution;
+    QString frameRate;
+    int bitRate = 0;
+};
+
+/// The device file of one task, Task/<name>.xml in the program folder.
+/// Construct one per user action: the constructor opens (or creates) the file,
+/// the destructor writes it back. Devices are addressed by position in the
+/// file, streams by position within their device. Every operation returns
+/// false while the file is not open. Values are stored as given; ranges are
+/// the callers' business.
+class TaskDeviceFile
+{
+public:
+    explicit TaskDeviceFile(const QString &taskName);
+    ~TaskDeviceFile();
+    TaskDeviceFile(const TaskDeviceFile &) = delete;
+    TaskDeviceFile &operator=(const TaskDeviceFile &) = delete;
+
+    bool open();
+    /// Writes the document back. True (and closed) on success; false, still
+    /// open, when the write failed; lastError() then says why.
+    bool close();
+    bool isOpen() const { return m_open; }
+    QString lastError() const { return m_lastError; }
+    QString path() const { return m_path; }
+
+    /// Full path of a task's device file; empty for a name that cannot name
+    /// a task.
+    static QString filePath(const QString &taskName);
+    static bool removeFile(const QString &taskName);
+    static bool renameFile(const QString &oldName, const QString &newName);
+
+    // Devices
+    bool addDevice(const DeviceInfo &info);
+    bool addDevices(const QVector<DeviceInfo> &infos);
+    bool devices(QVector<DeviceInfo> &out);
+    bool device(int dev, DeviceInfo &out);
+    bool deviceCount(int &count);
+    bool totalCount(int &count);
+    bool setRemark(const QString &remark, int dev);
+    bool setCount(int count, int dev);
+    bool setMainStream(int bitRate, int dev);
+    bool setSubStream(int bitRate, int dev);
+    bool setThirdStream(int bitRate, int dev);
+    bool removeDevice(int dev);
+
+    // Record plan and event frequency
+    bool recordPlan(int dev, QString &plan);
+    bool setRecordPlan(const QString &plan, int dev);
+    bool addRecordPlan(const QString &plan, int dev);
+    bool eventFren(int dev, QString &fren);
+    bool setEventFren(int dev, const QString &fren);
+
+    // Streams
+    bool addStream(const DevStream &stream, int dev);
+    bool setStream(const DevStream &stream, int dev, int s);
+    bool stream(int dev, int s, DevStream &out);
+    bool streams(int dev, QVector<DevStream> &out);
+    bool removeStream(int dev, int s);
+    bool setUseCode(int dev, int s, const QString &useCode);
+    bool setStreamCount(int dev, int s, int count);
+    bool setResolution(int dev, int s, const QString &resolution);
+    bool setFrameRate(int dev, int s, const QString &frameRate);
+    bool setBitRate(int dev, int s, int bitRate);
+    bool streamCountSum(int dev, int &sum);
+
+    // Accessories
+    bool setStand(int dev, const QString &type, int count);
+    bool stand(int dev, QString &type, int &count);
+    bool removeStand(int dev);
+    bool setShield(int dev, const QString &type, int count);
+    bool shield(int dev, QString &type, int &count);
+    bool removeShield(int dev);
+    bool setLens(int dev, const QString &type, int count);
+    bool lens(int dev, QString &type, int &count);
+    bool removeLens(int dev);
+
+private:
+    XmlNode deviceNode(int dev) const;
+    XmlNode streamNode(int dev, int s) const;
+    bool setDeviceValue(int dev, const QString &tag, const QString &value);
+    bool setStreamValue(int dev, int s, const QString &tag, const QString &value);
+    bool setOrCreate(int dev, const QString &tag, const QString &value);
+    bool setAccessory(int dev, const QString &block, const QString &typeTag,
+                      const QString &countTag, const QString &type, int count);
+    bool accessory(int dev, const QString &block, const QString &typeTag,
+                   const QString &countTag, QString &type, int &count);
+    bool removeBlock(int dev, const QString &block);
+
+    QString m_path;
+    bool m_open = false;
+    XmlNode m_root;
+    QString m_lastError;
+};

@@ -1,0 +1,195 @@
+#include "XmlNode.h"
+
+#include <XmlSave.h>
+
+#include <QDomProcessingInstruction>
+#include <QDomText>
+#include <QFile>
+
+XmlNode::XmlNode(const QDomElement &element, const QDomDocument &document)
+    : m_element(element), m_document(document)
+{
+}
+
+bool XmlNode::load(const QString &path)
+{
+    if (path.isNull())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    // QDomDocument::setContent() clears the document first, so a fresh
+    // document keeps other nodes' handles on the previous one valid.
+    QDomDocument doc;
+    m_parsed = doc.setContent(bytes);
+    m_document = doc;
+    m_element = m_document.documentElement();
+    return true;
+}
+
+bool XmlNode::save(const QString &path, QString *error) const
+{
+    return KavrinGUIToolkit::SaveDomDocument(m_document, path, error);
+}
+
+bool XmlNode::createRoot(const QString &tag)
+{
+    m_document.appendChild(m_document.createProcessingInstruction(
+        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"GB2312\"")));
+    m_element = m_document.createElement(tag);
+    m_document.appendChild(m_element);
+    m_parsed = true;
+    return true;
+}
+
+int XmlNode::childCount() const
+{
+    int count = 0;
+    for (QDomNode n = m_element.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (n.isElement())
+            ++count;
+    }
+    return count;
+}
+
+XmlNode XmlNode::childAt(int index) const
+{
+    if (m_element.isNull() || index < 0)
+        return XmlNode();
+    int i = 0;
+    for (QDomNode n = m_element.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (!n.isElement())
+            continue;
+        if (i == index)
+            return XmlNode(n.toElement(), m_document);
+        ++i;
+    }
+    return XmlNode();
+}
+
+XmlNode XmlNode::childByName(const QString &tag) const
+{
+    if (m_element.isNull() || !m_element.hasChildNodes())
+        return XmlNode();
+    // First descendant with the tag in document order (pre-order), walked by
+    // hand so the search stops at the first match.
+    QDomNode n = m_element.firstChild();
+    while (!n.isNull()) {
+        if (n.isElement() && n.toElement().tagName() == tag)
+            return XmlNode(n.toElement(), m_document);
+        if (n.hasChildNodes()) {
+            n = n.firstChild();
+            continue;
+        }
+        while (!n.isNull() && n.nextSibling().isNull()) {
+            n = n.parentNode();
+            if (n == m_element)
+                return XmlNode();
+        }
+        if (!n.isNull())
+            n = n.nextSibling();
+    }
+    return XmlNode();
+}
+
+XmlNode XmlNode::addChild(const QString &tag)
+{
+    XmlNode child;
+    child.m_document = m_document;
+    if (m_element.isNull())
+        return child;
+    child.m_element = m_document.createElement(tag);
+    m_element.appendChild(child.m_element);
+    return child;
+}
+
+bool XmlNode::setText(const QString &text)
+{
+    if (m_element.isNull())
+        return false;
+    for (QDomNode n = m_element.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (n.isText()) {
+            n.toText().setData(text);
+            return true;
+        }
+    }
+    m_element.appendChild(m_document.createTextNode(text));
+    return true;
+}
+
+bool XmlNode::setInt(int value)
+{
+    return setText(QString::number(value, 10));
+}
+
+QString XmlNode::text() const
+{
+    QString value;
+    getText(value);
+    return value;
+}
+
+bool XmlNode::getText(QString &text) const
+{
+    for (QDomNode n = m_element.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (n.isText()) {
+            text = n.toText().data();
+            return true;
+        }
+    }
+    return false;
+}
+
+void XmlNode::removeChildAt(int index)
+{
+    int i = 0;
+    for (QDomNode n = m_element.firstChild(); !n.isNull(); n = n.nextSibling(), ++i) {
+        if (i == index) {
+            m_element.removeChild(n);
+            return;
+        }
+    }
+}
+
+bool XmlNode::removeChild(const XmlNode &child)
+{
+    if (m_element.isNull() || child.m_element.isNull() || child.m_element.parentNode() != m_element)
+        return false;
+    m_element.removeChild(child.m_element);
+    return true;
+}
+
+void XmlNode::removeChildByTag(const QString &tag)
+{
+    for (QDomNode n = m_element.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (n.isElement() && n.toElement().tagName() == tag) {
+            m_element.removeChild(n);
+            return;
+        }
+    }
+}
+
+bool XmlNode::tagIs(const QString &tag) const
+{
+    return m_element.tagName() == tag;
+}
+
+QString XmlNode::name() const
+{
+    return m_element.nodeName();
+}
+
+bool XmlNode::setAttribute(const QString &name, const QString &value)
+{
+    if (m_element.isNull())
+        return false;
+    m_element.setAttribute(name, value);
+    return true;
+}
+
+QString XmlNode::attribute(const QString &name, const QString &defaultValue) const
+{
+    return m_element.attribute(name, defaultValue);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QString>
+
+/// A DOM element paired with the document that owns it. Copies share the same
+/// nodes: a change made through one copy is seen through all of them.
+/// Positions count element children (childAt, childCount) except for
+/// removeChildAt, which counts child nodes of every kind.
+class XmlNode
+{
+public:
+    XmlNode() = default;
+
+    /// Reads the file into this node's document; true whenever the file could
+    /// be opened, whether or not it parsed. A null or unreadable path leaves
+    /// the node as it was.
+    bool load(const QString &path);
+    /// True when the last load() parsed the whole file; false after a parse
+    /// error (the document then holds only what was parsed before it).
+    bool parsed() const { return m_parsed; }
+    /// Writes the document in the encoding its declaration names (GB2312 for
+    /// the program's files), atomically. False when the file cannot be
+    /// written; @p error then says why.
+    bool save(const QString &path, QString *error = nullptr) const;
+    /// Starts a new document with the GB2312 declaration and the root @p tag.
+    bool createRoot(const QString &tag);
+
+    bool isNull() const { return m_element.isNull(); }
+    int childCount() const;
+    XmlNode childAt(int index) const;
+    XmlNode childByName(const QString &tag) const;
+    XmlNode addChild(const QString &tag);
+
+    bool setText(const QString &text);
+    bool setInt(int value);
+    QString text() const;
+    bool getText(QString &text) const;
+
+    void removeChildAt(int index);
+    /// Removes @p child when it is a child of this node; false otherwise.
+    bool removeChild(const XmlNode &child);
+    void removeChildByTag(const QString &tag);
+
+    bool tagIs(const QString &tag) const;
+    QString name() const;
+    bool setAttribute(const QString &name, const QString &value);
+    QString attribute(const QString &name, const QString &defaultValue = QString()) const;
+
+private:
+    XmlNode(const QDomElement &element, const QDomDocument &document);
+
+    QDomElement m_element;
+    QDomDocument m_document;
+    bool m_parsed = true;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "KavrinGUIToolkitCoreExport.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QDomDocument;
+
+namespace KavrinGUIToolkit {
+
+/// The encoding named by the document's XML declaration; "UTF-8" when the
+/// document has no declaration or names no encoding.
+KAVRIN_CORE_EXPORT QString DeclaredEncoding(const QDomDocument &doc);
+
+/// Serialises @p doc (indent 0) and encodes it in the encoding its declaration
+/// names. Characters that encoding cannot hold are written as character
+/// references, so the bytes always parse back to the same text. An encoding
+/// this platform does not know falls back to UTF-8 with a matching
+/// declaration.
+KAVRIN_CORE_EXPORT QByteArray EncodeDomDocument(const QDomDocument &doc);
+
+/// Writes EncodeDomDocument(@p doc) to @p path atomically (a temporary file
+/// renamed on success). False, with a reason in @p error, when the file cannot
+/// be written; the old file is then left as it was.
+KAVRIN_CORE_EXPORT bool SaveDomDocument(const QDomDocument &doc, const QString &path,
+                                        QString *error = nullptr);
+
+} // namespace KavrinGUIToolkit
