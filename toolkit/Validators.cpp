@@ -1,5 +1,7 @@
 #include "Validators.h"
 
+#include <QRegularExpression>
+
 namespace KavrinGUIToolkit {
 
 CIntValidator::CIntValidator(int bottom, int top, QObject *parent)
@@ -16,11 +18,13 @@ void CIntValidator::setRange(int bottom, int top)
 
 bool CIntValidator::IsAcceptable(const QString &text) const
 {
+    // Plain decimal only: no sign but '-', no blanks, no leading zeros.
+    static const QRegularExpression re(QStringLiteral("^-?(0|[1-9][0-9]{0,9})$"));
+    if (!re.match(text).hasMatch() || text == QLatin1String("-0"))
+        return false;
     bool ok = false;
     const qlonglong v = text.toLongLong(&ok, 10);
-    if (!ok || text.trimmed() != text || text.startsWith(QLatin1Char('+')))
-        return false;
-    return v >= m_bottom && v <= m_top;
+    return ok && v >= m_bottom && v <= m_top;
 }
 
 // Can appending digits to the typed magnitude reach a value in range?

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTextStream>
 
 namespace KavrinGUIToolkit {
 
@@ -33,26 +34,33 @@ QString hexReference(char32_t codePoint)
 
 // Encodes text code point by code point, replacing what the encoding cannot
 // represent with character references. Only used when the fast path found a
-// character that does not survive the round trip.
+// character that does not survive the round trip. ASCII (and so all markup)
+// is copied as it is; a code point counts as representable when it decodes
+// back to itself (encoders report errors inconsistently across code pages).
 QByteArray encodeWithReferences(const QString &text, const QString &encoding)
 {
-    QStringEncoder encoder(encoding.toLatin1().constData());
-    QStringDecoder decoder(encoding.toLatin1().constData());
+    const QByteArray name = encoding.toLatin1();
     QByteArray out;
     out.reserve(text.size() * 2);
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QChar c = text.at(i);
+        if (c.unicode() < 0x80) {
+            out += char(c.unicode());
+            ++i;
+            continue;
+        }
+        const qsizetype len = (c.isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         const QString unit = text.mid(i, len);
+        QStringEncoder encoder(name.constData());
+        QStringDecoder decoder(name.constData());
         const QByteArray bytes = encoder.encode(unit);
-        if (!encoder.hasError() && decoder.decode(bytes) == unit) {
+        if (decoder.decode(bytes) == unit && !bytes.isEmpty()) {
             out += bytes;
         } else {
-            const char32_t cp = len == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
-                                         : char32_t(text.at(i).unicode());
+            const char32_t cp = len == 2 ? QChar::surrogateToUcs4(c, text.at(i + 1))
+                                         : char32_t(c.unicode());
             out += hexReference(cp).toLatin1();
-            encoder.resetState();
         }
-        decoder.resetState();
         i += len;
     }
     return out;
@@ -72,27 +80,44 @@ QString DeclaredEncoding(const QDomDocument &doc)
     return QStringLiteral("UTF-8");
 }
 
+namespace {
+
+// The document as text, with the declaration written for @p encoding.
+// QDomDocument's own serialisation is not used for the whole document: it
+// rewrites the declaration and only knows Qt's built-in encodings.
+QString serialise(const QDomDocument &doc, const QString &encoding)
+{
+    QString text;
+    QTextStream stream(&text);
+    for (QDomNode n = doc.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (n.isProcessingInstruction() && n.toProcessingInstruction().target() == QLatin1String("xml")) {
+            stream << "<?xml version=\"1.0\" encoding=\"" << encoding << "\"?>\n";
+            continue;
+        }
+        n.save(stream, 0);
+    }
+    stream.flush();
+    return text;
+}
+
+} // namespace
+
 QByteArray EncodeDomDocument(const QDomDocument &doc)
 {
-    QString encoding = DeclaredEncoding(doc);
-    QString text = doc.toString(0);
-
-    QStringEncoder probe(encoding.toLatin1().constData());
+    const QString declared = DeclaredEncoding(doc);
+    QStringEncoder probe(declared.toLatin1().constData());
     if (!probe.isValid()) {
         // Unknown encoding: write UTF-8 and say so in the declaration, so the
         // file still reads back as it was written.
-        QDomDocument copy = doc.cloneNode(true).toDocument();
-        QDomProcessingInstruction pi = declaration(copy);
-        if (!pi.isNull())
-            pi.setData(QStringLiteral("version=\"1.0\" encoding=\"UTF-8\""));
-        return copy.toString(0).toUtf8();
+        return serialise(doc, QStringLiteral("UTF-8")).toUtf8();
     }
 
+    const QString text = serialise(doc, declared);
     const QByteArray bytes = probe.encode(text);
-    QStringDecoder check(encoding.toLatin1().constData());
-    if (!probe.hasError() && check.decode(bytes) == text)
+    QStringDecoder check(declared.toLatin1().constData());
+    if (check.decode(bytes) == text)
         return bytes;
-    return encodeWithReferences(text, encoding);
+    return encodeWithReferences(text, declared);
 }
 
 bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *error)

@@ -1,0 +1,535 @@
+#include "TaskDeviceFile.h"
+
+#include "ProgramFolder.h"
+
+#include <QtTest>
+
+namespace {
+
+DeviceInfo makeDevice(const QString &type, int count, int mainStream = 4096, int subStream = 512)
+{
+    DeviceInfo d;
+    d.deviceType = type;
+    d.remark = QStringLiteral("remark of ") + type;
+    d.mainType = QStringLiteral("IPC");
+    d.count = count;
+    d.mainStream = mainStream;
+    d.subStream = subStream;
+    return d;
+}
+
+DevStream makeStream(const QString &use, int count, const QString &res, int rate)
+{
+    DevStream s;
+    s.useCode = use;
+    s.streamCount = count;
+    s.resolution = res;
+    s.frameRate = QStringLiteral("25");
+    s.bitRate = rate;
+    return s;
+}
+
+QStringList childTags(const QString &path, int dev)
+{
+    XmlNode root;
+    root.load(path);
+    XmlNode d = root.childAt(dev);
+    QStringList tags;
+    for (int i = 0; i < d.childCount(); ++i)
+        tags << d.childAt(i).name();
+    return tags;
+}
+
+} // namespace
+
+class TestTaskDeviceFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newTaskCreatesEmptyFile();
+    void deviceValuesRoundTripAsGiven_data();
+    void deviceValuesRoundTripAsGiven();
+    void newDeviceHasDefaultPlanAndNoExtras();
+    void laterBlocksFollowInOrderOfFirstWrite();
+    void setLensTwiceKeepsOneBlock();
+    void accessoriesReadAndRemove();
+    void removeDeviceShiftsLaterPositions();
+    void removeDeviceCountsElementsOnly();
+    void streamsOfSeveralDevicesAppendToOneVector();
+    void streamEditsAndRemoval();
+    void recordPlanAndEventFrequency();
+    void totalCountAddsToValuePassedIn();
+    void nonNumericCountReadsAsZero();
+    void thirdStreamSurvivesUntouched();
+    void outOfRangePositionsChangeNothing();
+    void refusedNames_data();
+    void refusedNames();
+    void renameAndRemoveFile();
+    void unparsableFileIsLeftByteIdentical();
+    void missingTaskFolderLeavesObjectClosed();
+    void failedWriteIsReportedByClose();
+    void chineseTextsRoundTrip();
+
+private:
+    QString devicePath(const ProgramFolder &f, const QString &task) const
+    {
+        return f.file(QStringLiteral("Task/") + task + QStringLiteral(".xml"));
+    }
+};
+
+void TestTaskDeviceFile::newTaskCreatesEmptyFile()
+{
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("Alpha"));
+        QVERIFY(f.isOpen());
+        int n = -1;
+        QVERIFY(f.deviceCount(n));
+        QCOMPARE(n, 0);
+    }
+    const QByteArray bytes = ProgramFolder::readAll(devicePath(folder, QStringLiteral("Alpha")));
+    QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"GB2312\"?>"));
+    QVERIFY(bytes.contains("<DeviceInfoList/>"));
+}
+
+void TestTaskDeviceFile::deviceValuesRoundTripAsGiven_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("mainStream");
+    QTest::addColumn<int>("subStream");
+
+    QTest::newRow("ordinary values") << 8 << 4096 << 512;
+    QTest::newRow("count 0 from a solution import is stored") << 0 << 0 << 0;
+    QTest::newRow("out-of-range values are stored as given") << 5000 << 99999 << -1;
+    QTest::newRow("negative count is stored as given") << -3 << 32 << 16384;
+}
+
+void TestTaskDeviceFile::deviceValuesRoundTripAsGiven()
+{
+    QFETCH(int, count);
+    QFETCH(int, mainStream);
+    QFETCH(int, subStream);
+
+    ProgramFolder folder;
+    const DeviceInfo in = makeDevice(QStringLiteral("KC-B21"), count, mainStream, subStream);
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        QVERIFY(f.addDevice(in));
+    }
+    TaskDeviceFile f(QStringLiteral("T"));
+    DeviceInfo out;
+    QVERIFY(f.device(0, out));
+    QCOMPARE(out.deviceType, in.deviceType);
+    QCOMPARE(out.remark, in.remark);
+    QCOMPARE(out.mainType, in.mainType);
+    QCOMPARE(out.count, count);
+    QCOMPARE(out.mainStream, mainStream);
+    QCOMPARE(out.subStream, subStream);
+}
+
+void TestTaskDeviceFile::newDeviceHasDefaultPlanAndNoExtras()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    QVERIFY(f.addDevice(makeDevice(QStringLiteral("KC-B21"), 1)));
+
+    QString plan, fren;
+    QVERIFY(f.recordPlan(0, plan));
+    QCOMPARE(plan, QStringLiteral("111111111111111111111111"));
+    QVERIFY(f.eventFren(0, fren));
+    QCOMPARE(fren, QStringLiteral("100"));
+
+    QVector<DevStream> streams;
+    QVERIFY(f.streams(0, streams));
+    QVERIFY(streams.isEmpty());
+
+    QString type = QStringLiteral("preset");
+    int count = 77;
+    QVERIFY(!f.stand(0, type, count));
+    QVERIFY(!f.shield(0, type, count));
+    QVERIFY(!f.lens(0, type, count));
+    QCOMPARE(type, QStringLiteral("preset"));
+    QCOMPARE(count, 77);
+}
+
+void TestTaskDeviceFile::laterBlocksFollowInOrderOfFirstWrite()
+{
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.addDevice(makeDevice(QStringLiteral("KC-B21"), 1));
+        f.addStream(makeStream(QStringLiteral("110"), 1, QStringLiteral("1920x1080"), 4096), 0);
+        f.setStand(0, QStringLiteral("Wall mount"), 1);
+        f.setLens(0, QStringLiteral("4mm"), 2);
+        f.setShield(0, QStringLiteral("Housing"), 1);
+    }
+    QCOMPARE(childTags(devicePath(folder, QStringLiteral("T")), 0),
+             (QStringList{QStringLiteral("DeviceType"), QStringLiteral("Remark"),
+                          QStringLiteral("MainType"), QStringLiteral("Count"),
+                          QStringLiteral("MainStream"), QStringLiteral("SubStream"),
+                          QStringLiteral("RecordPlan"), QStringLiteral("EventFren"),
+                          QStringLiteral("DevStreamList"), QStringLiteral("DeviceStand"),
+                          QStringLiteral("DeviceLens"), QStringLiteral("DeviceShield")}));
+}
+
+void TestTaskDeviceFile::setLensTwiceKeepsOneBlock()
+{
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.addDevice(makeDevice(QStringLiteral("KC-B21"), 1));
+        QVERIFY(f.setLens(0, QStringLiteral("4mm"), 2));
+        QVERIFY(f.setLens(0, QStringLiteral("8mm"), 5));
+    }
+    const QStringList tags = childTags(devicePath(folder, QStringLiteral("T")), 0);
+    QCOMPARE(tags.count(QStringLiteral("DeviceLens")), 1);
+    TaskDeviceFile f(QStringLiteral("T"));
+    QString type;
+    int count = 0;
+    QVERIFY(f.lens(0, type, count));
+    QCOMPARE(type, QStringLiteral("8mm"));
+    QCOMPARE(count, 5);
+}
+
+void TestTaskDeviceFile::accessoriesReadAndRemove()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    f.addDevice(makeDevice(QStringLiteral("KC-B21"), 1));
+    QVERIFY(f.removeStand(0)); // nothing there: still true
+    QVERIFY(f.setStand(0, QStringLiteral("Pole mount"), 3));
+    QVERIFY(f.setShield(0, QStringLiteral("Housing"), 1000));
+
+    QString type;
+    int count = 0;
+    QVERIFY(f.stand(0, type, count));
+    QCOMPARE(type, QStringLiteral("Pole mount"));
+    QCOMPARE(count, 3);
+    QVERIFY(f.removeStand(0));
+    QVERIFY(!f.stand(0, type, count));
+    QVERIFY(f.shield(0, type, count));
+    QCOMPARE(count, 1000);
+    QVERIFY(f.removeShield(0));
+    QVERIFY(f.removeLens(0));
+    QVERIFY(!f.shield(0, type, count));
+}
+
+void TestTaskDeviceFile::removeDeviceShiftsLaterPositions()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    for (const char *t : {"A", "B", "C"})
+        f.addDevice(makeDevice(QString::fromLatin1(t), 1));
+    QVERIFY(f.removeDevice(0));
+    QVector<DeviceInfo> all;
+    QVERIFY(f.devices(all));
+    QCOMPARE(all.size(), 2);
+    QCOMPARE(all.at(0).deviceType, QStringLiteral("B"));
+    QCOMPARE(all.at(1).deviceType, QStringLiteral("C"));
+}
+
+void TestTaskDeviceFile::removeDeviceCountsElementsOnly()
+{
+    ProgramFolder folder;
+    QVERIFY(ProgramFolder::write(
+        devicePath(folder, QStringLiteral("T")),
+        "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList>\n<!-- edited by hand -->\n"
+        "<DeviceInfo><DeviceType>A</DeviceType></DeviceInfo>\n"
+        "<DeviceInfo><DeviceType>B</DeviceType><DevStreamList><!-- c -->"
+        "<DevStream><UseCode>100</UseCode></DevStream><DevStream><UseCode>010</UseCode></DevStream>"
+        "</DevStreamList></DeviceInfo>\n</DeviceInfoList>\n"));
+    TaskDeviceFile f(QStringLiteral("T"));
+    QVERIFY(f.isOpen());
+    QVERIFY(f.removeStream(1, 0));
+    DevStream s;
+    QVERIFY(f.stream(1, 0, s));
+    QCOMPARE(s.useCode, QStringLiteral("010"));
+
+    QVERIFY(f.removeDevice(0));
+    DeviceInfo d;
+    f.device(0, d);
+    QCOMPARE(d.deviceType, QStringLiteral("B"));
+    int n = 0;
+    f.deviceCount(n);
+    QCOMPARE(n, 1);
+}
+
+void TestTaskDeviceFile::streamsOfSeveralDevicesAppendToOneVector()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    f.addDevice(makeDevice(QStringLiteral("A"), 1));
+    f.addDevice(makeDevice(QStringLiteral("B"), 1));
+    f.addStream(makeStream(QStringLiteral("110"), 1, QStringLiteral("1920x1080"), 4096), 0);
+    f.addStream(makeStream(QStringLiteral("010"), 2, QStringLiteral("CIF"), 512), 0);
+    f.addStream(makeStream(QStringLiteral("001"), 3, QStringLiteral("4CIF"), 1024), 1);
+
+    QVector<DevStream> all{makeStream(QStringLiteral("pre"), 9, QString(), 1)};
+    QVERIFY(f.streams(0, all));
+    QVERIFY(f.streams(1, all));
+    QCOMPARE(all.size(), 4);
+    QCOMPARE(all.at(0).useCode, QStringLiteral("pre"));
+    QCOMPARE(all.at(1).resolution, QStringLiteral("1920x1080"));
+    QCOMPARE(all.at(2).streamCount, 2);
+    QCOMPARE(all.at(3).bitRate, 1024);
+    QCOMPARE(all.at(3).frameRate, QStringLiteral("25"));
+}
+
+void TestTaskDeviceFile::streamEditsAndRemoval()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    f.addDevice(makeDevice(QStringLiteral("A"), 1));
+    f.addStream(makeStream(QStringLiteral("110"), 1, QStringLiteral("1920x1080"), 4096), 0);
+    f.addStream(makeStream(QStringLiteral("010"), 2, QStringLiteral("CIF"), 512), 0);
+
+    QVERIFY(f.setUseCode(0, 1, QStringLiteral("111")));
+    QVERIFY(f.setStreamCount(0, 1, 99999));
+    QVERIFY(f.setResolution(0, 1, QStringLiteral("QCIF")));
+    QVERIFY(f.setFrameRate(0, 1, QStringLiteral("12.5")));
+    QVERIFY(f.setBitRate(0, 1, 0));
+    DevStream s;
+    QVERIFY(f.stream(0, 1, s));
+    QCOMPARE(s.useCode, QStringLiteral("111"));
+    QCOMPARE(s.streamCount, 99999);
+    QCOMPARE(s.resolution, QStringLiteral("QCIF"));
+    QCOMPARE(s.frameRate, QStringLiteral("12.5"));
+    QCOMPARE(s.bitRate, 0);
+
+    QVERIFY(f.setStream(makeStream(QStringLiteral("100"), 4, QStringLiteral("WD1"), 2048), 0, 0));
+    int sum = 1;
+    QVERIFY(f.streamCountSum(0, sum));
+    QCOMPARE(sum, 1 + 4 + 99999);
+
+    QVERIFY(f.removeStream(0, 0));
+    QVector<DevStream> left;
+    f.streams(0, left);
+    QCOMPARE(left.size(), 1);
+    QCOMPARE(left.at(0).resolution, QStringLiteral("QCIF"));
+}
+
+void TestTaskDeviceFile::recordPlanAndEventFrequency()
+{
+    ProgramFolder folder;
+    QVERIFY(ProgramFolder::write(devicePath(folder, QStringLiteral("T")),
+                                 "<DeviceInfoList><DeviceInfo><DeviceType>Old</DeviceType>"
+                                 "</DeviceInfo></DeviceInfoList>"));
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        QString plan = QStringLiteral("x");
+        QVERIFY(f.recordPlan(0, plan));
+        QCOMPARE(plan, QString()); // an old entry without a plan
+        QVERIFY(f.setRecordPlan(QStringLiteral("000000001111111122222222"), 0));
+        QVERIFY(f.setEventFren(0, QStringLiteral("30")));
+        QVERIFY(f.setRecordPlan(QStringLiteral("222222222222222222222222"), 0));
+    }
+    const QStringList tags = childTags(devicePath(folder, QStringLiteral("T")), 0);
+    QCOMPARE(tags.count(QStringLiteral("RecordPlan")), 1);
+    QCOMPARE(tags.count(QStringLiteral("EventFren")), 1);
+    TaskDeviceFile f(QStringLiteral("T"));
+    QString plan, fren;
+    f.recordPlan(0, plan);
+    f.eventFren(0, fren);
+    QCOMPARE(plan, QStringLiteral("222222222222222222222222"));
+    QCOMPARE(fren, QStringLiteral("30"));
+}
+
+void TestTaskDeviceFile::totalCountAddsToValuePassedIn()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    f.addDevice(makeDevice(QStringLiteral("A"), 2));
+    f.addDevice(makeDevice(QStringLiteral("B"), 3));
+    int total = 5;
+    QVERIFY(f.totalCount(total));
+    QCOMPARE(total, 10);
+}
+
+void TestTaskDeviceFile::nonNumericCountReadsAsZero()
+{
+    ProgramFolder folder;
+    QVERIFY(ProgramFolder::write(devicePath(folder, QStringLiteral("T")),
+                                 "<DeviceInfoList><DeviceInfo><DeviceType>A</DeviceType>"
+                                 "<Count>many</Count><MainStream>12abc</MainStream>"
+                                 "</DeviceInfo></DeviceInfoList>"));
+    TaskDeviceFile f(QStringLiteral("T"));
+    DeviceInfo d;
+    d.count = 7;
+    QVERIFY(f.device(0, d));
+    QCOMPARE(d.count, 0);
+    QCOMPARE(d.mainStream, 0);
+    QCOMPARE(d.subStream, 0);
+}
+
+void TestTaskDeviceFile::thirdStreamSurvivesUntouched()
+{
+    ProgramFolder folder;
+    QVERIFY(ProgramFolder::write(devicePath(folder, QStringLiteral("T")),
+                                 "<DeviceInfoList><DeviceInfo><DeviceType>A</DeviceType>"
+                                 "<Count>1</Count><ThirdStream>256</ThirdStream>"
+                                 "</DeviceInfo></DeviceInfoList>"));
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.setCount(4, 0);
+        f.setRemark(QStringLiteral("r"), 0);
+        f.setMainStream(1, 0);
+        f.setSubStream(2, 0);
+        f.setLens(0, QStringLiteral("L"), 1);
+    }
+    QVERIFY(ProgramFolder::readAll(devicePath(folder, QStringLiteral("T")))
+                .contains("<ThirdStream>256</ThirdStream>"));
+}
+
+void TestTaskDeviceFile::outOfRangePositionsChangeNothing()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    f.addDevice(makeDevice(QStringLiteral("A"), 1));
+    const QByteArray before = [&] {
+        f.close();
+        return ProgramFolder::readAll(devicePath(folder, QStringLiteral("T")));
+    }();
+    QVERIFY(f.open());
+    QVERIFY(f.setCount(9, 5));
+    QVERIFY(f.setRemark(QStringLiteral("x"), -1));
+    QVERIFY(f.setBitRate(0, 3, 9));
+    QVERIFY(f.addStream(makeStream(QStringLiteral("110"), 1, QStringLiteral("CIF"), 1), 4));
+    QVERIFY(f.setLens(7, QStringLiteral("L"), 1));
+    QVERIFY(f.removeDevice(3));
+    QVERIFY(f.removeStream(0, 2));
+    QString plan = QStringLiteral("x");
+    QVERIFY(f.recordPlan(9, plan));
+    QCOMPARE(plan, QString());
+    DeviceInfo d;
+    QVERIFY(f.device(9, d));
+    QCOMPARE(d.deviceType, QString());
+    QCOMPARE(d.count, 0);
+    QString type;
+    int count;
+    QVERIFY(!f.lens(9, type, count));
+    QVERIFY(f.close());
+    QCOMPARE(ProgramFolder::readAll(devicePath(folder, QStringLiteral("T"))), before);
+}
+
+void TestTaskDeviceFile::refusedNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a path into the program folder") << QStringLiteral("../Setup");
+    QTest::newRow("an absolute path") << QStringLiteral("/tmp/evil");
+    QTest::newRow("the empty name") << QString();
+    QTest::newRow("the word Task") << QStringLiteral("Task");
+    QTest::newRow("a colon") << QStringLiteral("a:b");
+    QTest::newRow("a control character") << QStringLiteral("a\tb");
+    QTest::newRow("a vertical bar") << QStringLiteral("a|b");
+}
+
+void TestTaskDeviceFile::refusedNames()
+{
+    QFETCH(QString, name);
+    ProgramFolder folder;
+    const QByteArray setup = "<Configs><Translator><Value>0</Value></Translator></Configs>\n";
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Setup.xml")), setup));
+    {
+        TaskDeviceFile f(name);
+        QVERIFY(!f.isOpen());
+        QVERIFY(!f.addDevice(makeDevice(QStringLiteral("A"), 1)));
+        QVERIFY(!f.close());
+    }
+    QVERIFY(!TaskDeviceFile::removeFile(name));
+    QVERIFY(!TaskDeviceFile::renameFile(name, QStringLiteral("Fine")));
+    QVERIFY(!TaskDeviceFile::renameFile(QStringLiteral("Fine"), name));
+    QCOMPARE(ProgramFolder::readAll(folder.file(QStringLiteral("Setup.xml"))), setup);
+    QCOMPARE(QDir(folder.file(QStringLiteral("Task"))).entryList(QDir::Files), QStringList());
+}
+
+void TestTaskDeviceFile::renameAndRemoveFile()
+{
+    ProgramFolder folder;
+    {
+        TaskDeviceFile a(QStringLiteral("A"));
+        a.addDevice(makeDevice(QStringLiteral("X"), 1));
+        TaskDeviceFile b(QStringLiteral("B"));
+    }
+    const QByteArray a = ProgramFolder::readAll(devicePath(folder, QStringLiteral("A")));
+    const QByteArray b = ProgramFolder::readAll(devicePath(folder, QStringLiteral("B")));
+    QVERIFY(!TaskDeviceFile::renameFile(QStringLiteral("A"), QStringLiteral("B")));
+    QCOMPARE(ProgramFolder::readAll(devicePath(folder, QStringLiteral("A"))), a);
+    QCOMPARE(ProgramFolder::readAll(devicePath(folder, QStringLiteral("B"))), b);
+
+    QVERIFY(TaskDeviceFile::renameFile(QStringLiteral("A"), QStringLiteral("C")));
+    QVERIFY(!QFile::exists(devicePath(folder, QStringLiteral("A"))));
+    QCOMPARE(ProgramFolder::readAll(devicePath(folder, QStringLiteral("C"))), a);
+    QVERIFY(!TaskDeviceFile::renameFile(QStringLiteral("A"), QStringLiteral("D")));
+
+    QVERIFY(TaskDeviceFile::removeFile(QStringLiteral("C")));
+    QVERIFY(!TaskDeviceFile::removeFile(QStringLiteral("C")));
+}
+
+void TestTaskDeviceFile::unparsableFileIsLeftByteIdentical()
+{
+    ProgramFolder folder;
+    const QByteArray truncated =
+        "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList>\n<DeviceInfo>\n<DeviceType>A";
+    QVERIFY(ProgramFolder::write(devicePath(folder, QStringLiteral("T")), truncated));
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        QVERIFY(!f.isOpen());
+        QVERIFY(!f.addDevice(makeDevice(QStringLiteral("B"), 1)));
+        int n = -1;
+        QVERIFY(!f.deviceCount(n));
+        QCOMPARE(n, -1);
+    }
+    QCOMPARE(ProgramFolder::readAll(devicePath(folder, QStringLiteral("T"))), truncated);
+}
+
+void TestTaskDeviceFile::missingTaskFolderLeavesObjectClosed()
+{
+    ProgramFolder folder(false);
+    TaskDeviceFile f(QStringLiteral("T"));
+    QVERIFY(!f.isOpen());
+    QVERIFY(!f.addDevice(makeDevice(QStringLiteral("A"), 1)));
+    QVERIFY(!QFile::exists(devicePath(folder, QStringLiteral("T"))));
+}
+
+void TestTaskDeviceFile::failedWriteIsReportedByClose()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    QVERIFY(f.addDevice(makeDevice(QStringLiteral("A"), 1)));
+    // The Task folder disappears while the file is open.
+    QVERIFY(QDir(folder.file(QStringLiteral("Task"))).removeRecursively());
+    QVERIFY(!f.close());
+    QVERIFY(f.isOpen());
+    QVERIFY(!f.lastError().isEmpty());
+    // Once the folder is back, the same object can still save its changes.
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Task")));
+    QVERIFY(f.close());
+    QVERIFY(!f.isOpen());
+}
+
+void TestTaskDeviceFile::chineseTextsRoundTrip()
+{
+    ProgramFolder folder;
+    const QString task = QStringLiteral("银行一期");
+    const QString scene = QStringLiteral("营业大厅");
+    {
+        TaskDeviceFile f(task);
+        QVERIFY(f.isOpen());
+        DeviceInfo d = makeDevice(QStringLiteral("KC-B21"), 2);
+        d.remark = scene;
+        f.addDevice(d);
+        f.setStand(0, QStringLiteral("壁装支架"), 1);
+    }
+    TaskDeviceFile f(task);
+    DeviceInfo d;
+    f.device(0, d);
+    QCOMPARE(d.remark, scene);
+    QString type;
+    int count = 0;
+    QVERIFY(f.stand(0, type, count));
+    QCOMPARE(type, QStringLiteral("壁装支架"));
+}
+
+QTEST_GUILESS_MAIN(TestTaskDeviceFile)
+#include "tst_taskdevicefile.moc"

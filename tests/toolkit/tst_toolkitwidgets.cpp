@@ -1,0 +1,246 @@
+#include <BaseDialog.h>
+#include <TableWidget.h>
+#include <ToolTip.h>
+#include <Validators.h>
+#include <WarningDlg.h>
+#include <Widgets.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace KavrinGUIToolkit;
+
+class TestToolkitWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void intValidator_data();
+    void intValidator();
+    void intValidatorInALineEditRefusesOutOfRange();
+    void regExpValidator_data();
+    void regExpValidator();
+
+    void responderAnswersWithoutShowing_data();
+    void responderAnswersWithoutShowing();
+    void realQuestionConfirmedByItsButton();
+    void realQuestionCancelledByCloseButton();
+
+    void toolTipShowsAndHides();
+    void baseDialogTitleAndCloseButton();
+    void tableWidgetRows();
+    void comboBoxAddItem();
+};
+
+void TestToolkitWidgets::cleanup()
+{
+    CWarningDlg::SetResponder({});
+    CWarningDlg::ClearHistory();
+    CToolTip::HideTipImmediately();
+}
+
+void TestToolkitWidgets::intValidator_data()
+{
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("state");
+
+    const int inv = QValidator::Invalid, mid = QValidator::Intermediate,
+              ok = QValidator::Acceptable;
+    QTest::newRow("0 in a 1 to 1000 field is refused") << 1 << 1000 << QStringLiteral("0") << inv;
+    QTest::newRow("5000 in a 1 to 1000 field is refused")
+        << 1 << 1000 << QStringLiteral("5000") << inv;
+    QTest::newRow("1000 in a 1 to 1000 field stands") << 1 << 1000 << QStringLiteral("1000") << ok;
+    QTest::newRow("1 in a 1 to 1000 field stands") << 1 << 1000 << QStringLiteral("1") << ok;
+    QTest::newRow("a leading zero is refused") << 1 << 1000 << QStringLiteral("05") << inv;
+    QTest::newRow("letters are refused") << 1 << 1000 << QStringLiteral("1a") << inv;
+    QTest::newRow("a minus sign in a positive field is refused")
+        << 1 << 1000 << QStringLiteral("-1") << inv;
+    QTest::newRow("empty text may still be typed") << 1 << 1000 << QString() << mid;
+    QTest::newRow("3 may still grow into a 32 to 16384 field")
+        << 32 << 16384 << QStringLiteral("3") << mid;
+    QTest::newRow("16385 is beyond a 32 to 16384 field")
+        << 32 << 16384 << QStringLiteral("16385") << inv;
+    QTest::newRow("99999 fits a 1 to 99999 field") << 1 << 99999 << QStringLiteral("99999") << ok;
+    QTest::newRow("0 fits a 0 to 100 field") << 0 << 100 << QStringLiteral("0") << ok;
+    QTest::newRow("101 is beyond a 0 to 100 field") << 0 << 100 << QStringLiteral("101") << inv;
+    QTest::newRow("a lone minus may start a negative number")
+        << -50 << 50 << QStringLiteral("-") << mid;
+    QTest::newRow("-51 is below a -50 to 50 field") << -50 << 50 << QStringLiteral("-51") << inv;
+    QTest::newRow("-5 is inside a -50 to 50 field") << -50 << 50 << QStringLiteral("-5") << ok;
+    QTest::newRow("an eleven-digit number is refused")
+        << 1 << 1000 << QStringLiteral("12345678901") << inv;
+}
+
+void TestToolkitWidgets::intValidator()
+{
+    QFETCH(int, bottom);
+    QFETCH(int, top);
+    QFETCH(QString, text);
+    QFETCH(int, state);
+
+    CIntValidator v(bottom, top);
+    int pos = 0;
+    QCOMPARE(int(v.validate(text, pos)), state);
+    QCOMPARE(v.IsAcceptable(text), state == QValidator::Acceptable);
+}
+
+void TestToolkitWidgets::intValidatorInALineEditRefusesOutOfRange()
+{
+    CLineEdit edit;
+    edit.setValidator(new CIntValidator(1, 1000, &edit));
+    edit.show();
+    QTest::keyClicks(&edit, QStringLiteral("5000"));
+    QCOMPARE(edit.text(), QStringLiteral("500"));
+    edit.clear();
+    QTest::keyClicks(&edit, QStringLiteral("0"));
+    QCOMPARE(edit.text(), QString());
+}
+
+void TestToolkitWidgets::regExpValidator_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("state");
+    QTest::newRow("32 characters stand") << QString(32, QLatin1Char('a'))
+                                         << int(QValidator::Acceptable);
+    QTest::newRow("33 characters are refused") << QString(33, QLatin1Char('a'))
+                                               << int(QValidator::Invalid);
+    QTest::newRow("a slash in a remark stands") << QStringLiteral("east/west")
+                                                << int(QValidator::Acceptable);
+    QTest::newRow("Chinese text stands") << QStringLiteral("营业大厅") << int(QValidator::Acceptable);
+    QTest::newRow("a tab is refused") << QStringLiteral("a\tb") << int(QValidator::Invalid);
+    QTest::newRow("a new line is refused") << QStringLiteral("a\nb") << int(QValidator::Invalid);
+}
+
+void TestToolkitWidgets::regExpValidator()
+{
+    QFETCH(QString, text);
+    QFETCH(int, state);
+    CRegExpValidator v(32);
+    int pos = 0;
+    QCOMPARE(int(v.validate(text, pos)), state);
+}
+
+void TestToolkitWidgets::responderAnswersWithoutShowing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("confirm gives 1") << 1 << 1;
+    QTest::newRow("cancel gives 0") << 0 << 0;
+    QTest::newRow("any other answer is no confirmation") << 7 << 0;
+}
+
+void TestToolkitWidgets::responderAnswersWithoutShowing()
+{
+    QFETCH(int, answer);
+    QFETCH(int, expected);
+    QString asked;
+    CWarningDlg::SetResponder([&](const CWarningDlg::Shown &m) {
+        asked = m.title + QLatin1Char('|') + m.text;
+        return answer;
+    });
+    QCOMPARE(CWarningDlg::CheckMessageInfo(QStringLiteral("Hint"), QStringLiteral("Sure?")),
+             expected);
+    QCOMPARE(asked, QStringLiteral("Hint|Sure?"));
+    CWarningDlg::ShowMessageInfo(QStringLiteral("Info"), QStringLiteral("Done."));
+    const QList<CWarningDlg::Shown> h = CWarningDlg::History();
+    QCOMPARE(h.size(), 2);
+    QVERIFY(h.at(0).question);
+    QVERIFY(!h.at(1).question);
+    QCOMPARE(h.at(1).text, QStringLiteral("Done."));
+}
+
+void TestToolkitWidgets::realQuestionConfirmedByItsButton()
+{
+    QTimer::singleShot(0, this, [] {
+        auto *dlg = qobject_cast<CWarningDlg *>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        QCOMPARE(dlg->GetTitle(), QStringLiteral("Hint"));
+        QCOMPARE(dlg->GetMessage(), QStringLiteral("Delete it?"));
+        auto *ok = dlg->findChild<QPushButton *>(QStringLiteral("CWarningDlgOkBtn"));
+        QVERIFY(ok);
+        ok->click();
+    });
+    QCOMPARE(CWarningDlg::CheckMessageInfo(QStringLiteral("Hint"), QStringLiteral("Delete it?")),
+             1);
+}
+
+void TestToolkitWidgets::realQuestionCancelledByCloseButton()
+{
+    QTimer::singleShot(0, this, [] {
+        auto *dlg = qobject_cast<CWarningDlg *>(QApplication::activeModalWidget());
+        QVERIFY(dlg);
+        dlg->GetCloseBtn()->click();
+    });
+    QCOMPARE(CWarningDlg::CheckMessageInfo(QStringLiteral("Hint"), QStringLiteral("Delete it?")),
+             0);
+}
+
+void TestToolkitWidgets::toolTipShowsAndHides()
+{
+    QFont f;
+    f.setPointSize(10);
+    CToolTip::SetFont(f);
+    CToolTip::ShowText(QPoint(100, 100), QStringLiteral("Range 1 to 1000"), nullptr);
+    QVERIFY(CToolTip::IsShowing());
+    QCOMPARE(CToolTip::CurrentText(), QStringLiteral("Range 1 to 1000"));
+    QCOMPARE(CToolTip::LastPosition(), QPoint(100, 100));
+    QCOMPARE(CToolTip::Font().pointSize(), 10);
+    CToolTip::HideTipImmediately();
+    QVERIFY(!CToolTip::IsShowing());
+    QCOMPARE(CToolTip::CurrentText(), QString());
+    CToolTip::ShowText(QPoint(1, 1), QString(), nullptr);
+    QVERIFY(!CToolTip::IsShowing());
+}
+
+void TestToolkitWidgets::baseDialogTitleAndCloseButton()
+{
+    CBaseDialog dlg;
+    dlg.SetTitle(QStringLiteral("About"));
+    QCOMPARE(dlg.GetTitle(), QStringLiteral("About"));
+    QVERIFY(dlg.GetSetUpUiWidget());
+    QVERIFY(dlg.windowFlags() & Qt::FramelessWindowHint);
+    dlg.show();
+    dlg.SetCloseBtnVisible(false);
+    QVERIFY(!dlg.GetCloseBtn()->isVisible());
+    dlg.SetCloseBtnVisible(true);
+    QVERIFY(dlg.GetCloseBtn()->isVisible());
+    QTest::mouseClick(dlg.GetCloseBtn(), Qt::LeftButton);
+    QCOMPARE(dlg.result(), int(QDialog::Rejected));
+    QVERIFY(!dlg.isVisible());
+}
+
+void TestToolkitWidgets::tableWidgetRows()
+{
+    CTableWidget table;
+    table.SetColumnCount(2);
+    QCOMPARE(table.AddBottomLevelItem(), 0);
+    QCOMPARE(table.AddBottomLevelItem(), 1);
+    table.SetText(1, 1, QStringLiteral("L-0412, Orbis"));
+    table.SetText(5, 0, QStringLiteral("ignored"));
+    QCOMPARE(table.GetText(1, 1), QStringLiteral("L-0412, Orbis"));
+    QVERIFY(!table.currentIndex().isValid());
+    table.setCurrentIndex(table.model()->index(1, 0));
+    QCOMPARE(table.currentIndex().row(), 1);
+    table.Clear();
+    QCOMPARE(table.RowCount(), 0);
+    QCOMPARE(table.model()->columnCount(), 2);
+}
+
+void TestToolkitWidgets::comboBoxAddItem()
+{
+    CComboBox box;
+    box.AddItem(QStringLiteral("KC-B21"), QStringLiteral("bullet"), 7);
+    QCOMPARE(box.count(), 1);
+    QCOMPARE(box.itemData(0).toInt(), 7);
+    QCOMPARE(box.itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("bullet"));
+}
+
+QTEST_MAIN(TestToolkitWidgets)
+#include "tst_toolkitwidgets.moc"
