@@ -1,0 +1,70 @@
+#pragma once
+
+#include "XmlNode.h"
+
+#include <UiSingleton.h>
+
+#include <QString>
+
+/// The answer of the parameter-code table for one kind of catalogue row: a
+/// LIKE pattern over the six-digit codes ("0415%") and one code ("041500").
+struct ParamCodeItem
+{
+    QString likeCode;
+    QString code;
+};
+
+namespace kiv {
+
+/// ParamCode.xml of the program folder: for each kind of catalogue row, named
+/// by a tag, the LIKE pattern and the code that the catalogue queries use.
+/// The file is read again by every getter, so a changed file counts from the
+/// next look-up on. Each getter returns false, leaving @p item untouched,
+/// when the file cannot be read or has no element child of the root with the
+/// getter's tag; otherwise it fills both fields (an empty text for a missing
+/// "LikeCode" or "Code").
+class ParamCode : public KavrinGUIToolkit::CUiSingleton<ParamCode>
+{
+public:
+    ParamCode();
+    ~ParamCode() override = default;
+    Q_DISABLE_COPY_MOVE(ParamCode)
+
+    /// Reads ParamCode.xml of the program folder again; true when the file
+    /// could be opened.
+    bool load();
+    /// The file read by load().
+    QString path() const { return m_path; }
+
+    bool getEnglistIPCDevice(ParamCodeItem &item);
+    bool getEnglistDomeDevice(ParamCodeItem &item);
+    bool getEnglistCVRDevice(ParamCodeItem &item);
+    bool getEnglistDVRDevice(ParamCodeItem &item);
+    bool getNVRType(ParamCodeItem &item);
+    bool getHNVRType(ParamCodeItem &item);
+    bool getDVRType(ParamCodeItem &item);
+    bool getIPCType(ParamCodeItem &item);
+    bool getIPCResolution(ParamCodeItem &item);
+    bool getDomeResolution(ParamCodeItem &item);
+    bool getDVRResolution(ParamCodeItem &item);
+    bool getDVRFrameRate(ParamCodeItem &item);
+    bool getIPCStand(ParamCodeItem &item);
+    bool getDomeStand(ParamCodeItem &item);
+    bool getIPCShield(ParamCodeItem &item);
+    bool getIPCLens(ParamCodeItem &item);
+    bool getCVRRAID(ParamCodeItem &item);
+    bool getNVRRAID(ParamCodeItem &item);
+    bool getCVRHDDBay(ParamCodeItem &item);
+    bool getNVRHDDBay(ParamCodeItem &item);
+    bool getNVRAnalogInputNumber(ParamCodeItem &item);
+    bool getNVRNetInputNumber(ParamCodeItem &item);
+    bool getNVRBandWidth(ParamCodeItem &item);
+
+private:
+    bool lookUp(const QString &tag, ParamCodeItem &item);
+
+    XmlNode m_root;
+    QString m_path;
+};
+
+} // namespace kiv

@@ -1,0 +1,184 @@
+// Resolution and frame-rate caches, filled once while the catalogue opens,
+// and the look-ups answered from them.
+
+#include "ParamCode.h"
+#include "TaskDataBase.h"
+
+#include <QDebug>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace kiv {
+
+bool TaskDataBase::parseResolutionText(const QString &text, int &slot, QString &resolution,
+                                       QString &frameRate)
+{
+    // "50Hz:25fps(1920x1080)": standard, frame rate with a three-character
+    // unit, resolution in parentheses.
+    const QStringList parts = text.split(QLatin1Char(':'), Qt::KeepEmptyParts);
+    if (parts.size() != 2)
+        return false;
+    const QStringList rest = parts.at(1).split(QLatin1Char('('), Qt::KeepEmptyParts);
+    if (rest.size() != 2)
+        return false;
+    const QString rate = rest.at(0).trimmed();
+    if (rate.size() < 3)
+        return false;
+    QString name = rest.at(1).trimmed();
+    name.chop(1); // the closing parenthesis
+    if (name.isEmpty())
+        return false;
+    slot = parts.at(0).trimmed() == QLatin1String("50Hz") ? 0 : 1;
+    frameRate = rate.chopped(3);
+    resolution = name;
+    return true;
+}
+
+bool TaskDataBase::loadCache(CacheKind kind)
+{
+    if (!isOpen())
+        return false;
+
+    int deviceClass = 0;
+    const char *fallbackPattern = "";
+    const char *fallbackHeading = "";
+    bool (ParamCode::*getter)(ParamCodeItem &) = nullptr;
+    switch (kind) {
+    case IpcResolutions:
+        deviceClass = 0;
+        fallbackPattern = "0415%";
+        fallbackHeading = "041500";
+        getter = &ParamCode::getIPCResolution;
+        break;
+    case DomeResolutions:
+        deviceClass = 2;
+        fallbackPattern = "0602%";
+        fallbackHeading = "060200";
+        getter = &ParamCode::getDomeResolution;
+        break;
+    case DvrResolutions:
+        deviceClass = 1;
+        fallbackPattern = "0402%";
+        fallbackHeading = "040200";
+        getter = &ParamCode::getDVRResolution;
+        break;
+    case DvrFrameRates:
+        deviceClass = 1;
+        fallbackPattern = "0403%";
+        fallbackHeading = "040300";
+        getter = &ParamCode::getDVRFrameRate;
+        break;
+    }
+
+    QString pattern = QLatin1String(fallbackPattern);
+    QString heading = QLatin1String(fallbackHeading);
+    ParamCodeItem item;
+    if ((ParamCode::GetInstance()->*getter)(item)) {
+        pattern = item.likeCode;
+        heading = item.code;
+    }
+
+    QSqlQuery rows(m_database);
+    const QString rowSql = QStringLiteral("select* from %1 where code like ? and code !=  ?")
+                               .arg(m_deviceTables[deviceClass]);
+    if (!exec(rows, rowSql, {pattern, heading}, "getResolution"))
+        return false;
+
+    const QString paramSql =
+        QStringLiteral("select* from %1 where  code = ?").arg(m_paramTables[deviceClass]);
+    QSqlQuery param(m_database);
+    while (rows.next()) {
+        const QString deviceType = rows.value(0).toString();
+        const QString code = rows.value(1).toString();
+        if (!exec(param, paramSql, {code}, nullptr))
+            return false;
+        if (!param.next())
+            continue;
+        const QString text = param.value(0).toString();
+
+        switch (kind) {
+        case IpcResolutions:
+        case DomeResolutions: {
+            int slot = 0;
+            QString resolution;
+            QString frameRate;
+            if (!parseResolutionText(text, slot, resolution, frameRate)) {
+                // An unset slot or an empty resolution would become the
+                // stream editor's default choice.
+                qDebug().noquote() << QStringLiteral("qeb TaskDataBase::getResolution drops ") +
+                                          deviceType + QStringLiteral(" ") + code +
+                                          QStringLiteral(" \"") + text + QStringLiteral("\"");
+                break;
+            }
+            auto &cache = kind == IpcResolutions ? m_ipcResolutions : m_domeResolutions;
+            cache[slot][deviceType].insert(resolution, frameRate);
+            break;
+        }
+        case DvrResolutions: {
+            QStringList &list = m_dvrResolutions[deviceType];
+            if (!list.contains(text))
+                list.append(text);
+            break;
+        }
+        case DvrFrameRates: {
+            const int slot = text.contains(QLatin1String("30")) ? 1 : 0;
+            QStringList &list = m_dvrFrameRates[slot][deviceType];
+            if (!list.contains(text))
+                list.append(text);
+            break;
+        }
+        }
+    }
+    return true;
+}
+
+bool TaskDataBase::getIPCResolution(const QString &deviceType, int standard,
+                                    QList<QMap<QString, QString>> &maps)
+{
+    if (!isOpen())
+        return false;
+    const auto &cache = m_ipcResolutions[standardSlot(standard)];
+    const auto it = cache.constFind(deviceType);
+    if (it == cache.cend())
+        return false;
+    maps = {it.value()};
+    return true;
+}
+
+bool TaskDataBase::getDomeResolution(const QString &deviceType, int standard,
+                                     QList<QMap<QString, QString>> &maps)
+{
+    if (!isOpen())
+        return false;
+    const auto &cache = m_domeResolutions[standardSlot(standard)];
+    const auto it = cache.constFind(deviceType);
+    if (it == cache.cend())
+        return false;
+    maps = {it.value()};
+    return true;
+}
+
+bool TaskDataBase::getDVRResolution(const QString &deviceType, QStringList &resolutions)
+{
+    if (!isOpen())
+        return false;
+    const auto it = m_dvrResolutions.constFind(deviceType);
+    if (it == m_dvrResolutions.cend())
+        return false;
+    resolutions = it.value();
+    return true;
+}
+
+bool TaskDataBase::getDVRFrameRate(const QString &deviceType, int standard, QStringList &frameRates)
+{
+    if (!isOpen())
+        return false;
+    const auto &cache = m_dvrFrameRates[standardSlot(standard)];
+    const auto it = cache.constFind(deviceType);
+    if (it == cache.cend())
+        return false;
+    frameRates = it.value();
+    return true;
+}
+
+} // namespace kiv
