@@ -36,6 +36,18 @@ int toInt(const XmlNode &node)
     return node.text().toInt(nullptr, 10);
 }
 
+void readStream(const XmlNode &node, DevStream &out)
+{
+    static const QVector<QString> tags = {kUseCode, kStreamCount, kResolution, kFrameRate,
+                                          kBitRate};
+    const QVector<XmlNode> v = node.childrenByName(tags);
+    out.useCode = v.at(0).text();
+    out.streamCount = toInt(v.at(1));
+    out.resolution = v.at(2).text();
+    out.frameRate = v.at(3).text();
+    out.bitRate = toInt(v.at(4));
+}
+
 } // namespace
 
 TaskDeviceFile::TaskDeviceFile(const QString &taskName) : m_path(filePath(taskName))
@@ -64,6 +76,8 @@ bool TaskDeviceFile::open()
         return true;
     if (m_path.isEmpty())
         return false;
+    m_cachedIndex = -1;
+    m_cachedDevice = XmlNode();
     m_open = openXmlDataFile(m_root, m_path, kRoot);
     return m_open;
 }
@@ -72,12 +86,20 @@ bool TaskDeviceFile::close()
 {
     if (!m_open)
         return false;
+    // A document that was only read is not written back: its file already
+    // holds it, and rewriting it could undo what another object on the same
+    // file saved in the meantime.
+    if (!m_dirty) {
+        m_open = false;
+        return true;
+    }
     if (!m_root.save(m_path, &m_lastError)) {
         qDebug() << "cannot write" << m_path << ":" << m_lastError;
         return false;
     }
     m_lastError.clear();
     m_open = false;
+    m_dirty = false;
     return true;
 }
 
@@ -100,7 +122,21 @@ bool TaskDeviceFile::renameFile(const QString &oldName, const QString &newName)
 
 XmlNode TaskDeviceFile::deviceNode(int dev) const
 {
-    return m_root.childAt(dev);
+    if (dev < 0)
+        return XmlNode();
+    XmlNode node;
+    if (m_cachedIndex >= 0 && dev >= m_cachedIndex) {
+        node = m_cachedDevice;
+        for (int i = m_cachedIndex; i < dev && !node.isNull(); ++i)
+            node = node.nextSiblingElement();
+    } else {
+        node = m_root.childAt(dev);
+    }
+    if (!node.isNull()) {
+        m_cachedIndex = dev;
+        m_cachedDevice = node;
+    }
+    return node;
 }
 
 XmlNode TaskDeviceFile::streamNode(int dev, int s) const
@@ -112,6 +148,7 @@ bool TaskDeviceFile::setDeviceValue(int dev, const QString &tag, const QString &
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     deviceNode(dev).childByName(tag).setText(value);
     return true;
 }
@@ -120,6 +157,7 @@ bool TaskDeviceFile::setStreamValue(int dev, int s, const QString &tag, const QS
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     streamNode(dev, s).childByName(tag).setText(value);
     return true;
 }
@@ -128,6 +166,7 @@ bool TaskDeviceFile::setOrCreate(int dev, const QString &tag, const QString &val
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
         return true;
@@ -144,6 +183,7 @@ bool TaskDeviceFile::addDevice(const DeviceInfo &info)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode device = m_root.addChild(kDevice);
     device.addChild(kDeviceType).setText(info.deviceType);
     device.addChild(kRemark).setText(info.remark);
@@ -169,13 +209,15 @@ bool TaskDeviceFile::device(int dev, DeviceInfo &out)
 {
     if (!m_open)
         return false;
-    const XmlNode node = deviceNode(dev);
-    out.deviceType = node.childByName(kDeviceType).text();
-    out.remark = node.childByName(kRemark).text();
-    out.mainType = node.childByName(kMainType).text();
-    out.count = toInt(node.childByName(kCount));
-    out.mainStream = toInt(node.childByName(kMainStream));
-    out.subStream = toInt(node.childByName(kSubStream));
+    static const QVector<QString> tags = {kDeviceType, kRemark,     kMainType,
+                                          kCount,      kMainStream, kSubStream};
+    const QVector<XmlNode> v = deviceNode(dev).childrenByName(tags);
+    out.deviceType = v.at(0).text();
+    out.remark = v.at(1).text();
+    out.mainType = v.at(2).text();
+    out.count = toInt(v.at(3));
+    out.mainStream = toInt(v.at(4));
+    out.subStream = toInt(v.at(5));
     return true;
 }
 
@@ -241,9 +283,12 @@ bool TaskDeviceFile::removeDevice(int dev)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     // By element position, so a comment or stray text before the entry never
     // shifts which device goes.
-    m_root.removeChild(m_root.childAt(dev));
+    m_root.removeChild(deviceNode(dev));
+    m_cachedIndex = -1;
+    m_cachedDevice = XmlNode();
     return true;
 }
 
@@ -266,6 +311,7 @@ bool TaskDeviceFile::addRecordPlan(const QString &plan, int dev)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode device = deviceNode(dev);
     if (!device.isNull())
         device.addChild(kRecordPlan).setText(plan);
@@ -291,6 +337,7 @@ bool TaskDeviceFile::addStream(const DevStream &stream, int dev)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
         return true;
@@ -310,6 +357,7 @@ bool TaskDeviceFile::setStream(const DevStream &stream, int dev, int s)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode node = streamNode(dev, s);
     node.childByName(kUseCode).setText(stream.useCode);
     node.childByName(kStreamCount).setInt(stream.streamCount);
@@ -323,12 +371,7 @@ bool TaskDeviceFile::stream(int dev, int s, DevStream &out)
 {
     if (!m_open)
         return false;
-    const XmlNode node = streamNode(dev, s);
-    out.useCode = node.childByName(kUseCode).text();
-    out.streamCount = toInt(node.childByName(kStreamCount));
-    out.resolution = node.childByName(kResolution).text();
-    out.frameRate = node.childByName(kFrameRate).text();
-    out.bitRate = toInt(node.childByName(kBitRate));
+    readStream(streamNode(dev, s), out);
     return true;
 }
 
@@ -336,10 +379,12 @@ bool TaskDeviceFile::streams(int dev, QVector<DevStream> &out)
 {
     if (!m_open)
         return false;
-    const int n = deviceNode(dev).childByName(kStreamList).childCount();
-    for (int s = 0; s < n; ++s) {
+    // One walk over the device's list: the calculators read every stream of
+    // every device, so no stream is looked up from the start again.
+    const XmlNode list = deviceNode(dev).childByName(kStreamList);
+    for (XmlNode node = list.childAt(0); !node.isNull(); node = node.nextSiblingElement()) {
         DevStream st;
-        stream(dev, s, st);
+        readStream(node, st);
         out.append(st);
     }
     return true;
@@ -349,6 +394,7 @@ bool TaskDeviceFile::removeStream(int dev, int s)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode list = deviceNode(dev).childByName(kStreamList);
     list.removeChild(list.childAt(s));
     return true;
@@ -397,6 +443,7 @@ bool TaskDeviceFile::setAccessory(int dev, const QString &block, const QString &
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
         return true;
@@ -429,6 +476,7 @@ bool TaskDeviceFile::removeBlock(int dev, const QString &block)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     deviceNode(dev).removeChildByTag(block);
     return true;
 }

@@ -44,8 +44,9 @@ public:
     TaskDeviceFile &operator=(const TaskDeviceFile &) = delete;
 
     bool open();
-    /// Writes the document back. True (and closed) on success; false, still
-    /// open, when the write failed; lastError() then says why.
+    /// Writes the document back when something was changed through this
+    /// object. True (and closed) on success; false, still open, when the
+    /// write failed; lastError() then says why.
     bool close();
     bool isOpen() const { return m_open; }
     QString lastError() const { return m_lastError; }
@@ -118,4 +119,9 @@ private:
     bool m_open = false;
     XmlNode m_root;
     QString m_lastError;
+    bool m_dirty = false;
+    // Last device looked up: callers walk the devices in order, so the next
+    // look-up starts from here instead of from the first device.
+    mutable int m_cachedIndex = -1;
+    mutable XmlNode m_cachedDevice;
 };

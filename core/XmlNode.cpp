@@ -69,29 +69,76 @@ XmlNode XmlNode::childAt(int index) const
     return XmlNode();
 }
 
+namespace {
+
+// Pre-order walk over the element descendants of @p root; @p visit returns
+// true to stop.
+template <typename Visit>
+void walkDescendants(const QDomElement &root, Visit visit)
+{
+    QDomElement e = root.firstChildElement();
+    while (!e.isNull()) {
+        if (visit(e))
+            return;
+        const QDomElement child = e.firstChildElement();
+        if (!child.isNull()) {
+            e = child;
+            continue;
+        }
+        for (;;) {
+            const QDomElement next = e.nextSiblingElement();
+            if (!next.isNull()) {
+                e = next;
+                break;
+            }
+            e = e.parentNode().toElement();
+            if (e.isNull() || e == root)
+                return;
+        }
+    }
+}
+
+} // namespace
+
 XmlNode XmlNode::childByName(const QString &tag) const
 {
     if (m_element.isNull() || !m_element.hasChildNodes())
         return XmlNode();
-    // First descendant with the tag in document order (pre-order), walked by
-    // hand so the search stops at the first match.
-    QDomNode n = m_element.firstChild();
-    while (!n.isNull()) {
-        if (n.isElement() && n.toElement().tagName() == tag)
-            return XmlNode(n.toElement(), m_document);
-        if (n.hasChildNodes()) {
-            n = n.firstChild();
-            continue;
+    // First descendant element with the tag in document order, walked over
+    // elements only so the search stops at the first match.
+    XmlNode found;
+    walkDescendants(m_element, [&](const QDomElement &e) {
+        if (e.tagName() != tag)
+            return false;
+        found = XmlNode(e, m_document);
+        return true;
+    });
+    return found;
+}
+
+QVector<XmlNode> XmlNode::childrenByName(const QVector<QString> &tags) const
+{
+    QVector<XmlNode> found(tags.size());
+    if (m_element.isNull() || !m_element.hasChildNodes())
+        return found;
+    qsizetype missing = tags.size();
+    walkDescendants(m_element, [&](const QDomElement &e) {
+        const QString name = e.tagName();
+        for (qsizetype i = 0; i < tags.size(); ++i) {
+            if (found.at(i).isNull() && tags.at(i) == name) {
+                found[i] = XmlNode(e, m_document);
+                --missing;
+            }
         }
-        while (!n.isNull() && n.nextSibling().isNull()) {
-            n = n.parentNode();
-            if (n == m_element)
-                return XmlNode();
-        }
-        if (!n.isNull())
-            n = n.nextSibling();
-    }
-    return XmlNode();
+        return missing == 0;
+    });
+    return found;
+}
+
+XmlNode XmlNode::nextSiblingElement() const
+{
+    const QDomElement next = m_element.nextSiblingElement();
+    return next.isNull() ? XmlNode() : XmlNode(next, m_document);
 }
 
 XmlNode XmlNode::addChild(const QString &tag)

@@ -3,6 +3,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QString>
+#include <QVector>
 
 /// A DOM element paired with the document that owns it. Copies share the same
 /// nodes: a change made through one copy is seen through all of them.
@@ -31,7 +32,12 @@ public:
     int childCount() const;
     XmlNode childAt(int index) const;
     XmlNode childByName(const QString &tag) const;
+    /// childByName() for several tags in one walk: element i of the result is
+    /// the first descendant with tags[i] (a null node when there is none).
+    QVector<XmlNode> childrenByName(const QVector<QString> &tags) const;
     XmlNode addChild(const QString &tag);
+    /// The next element among this node's siblings; a null node when none.
+    XmlNode nextSiblingElement() const;
 
     bool setText(const QString &text);
     bool setInt(int value);

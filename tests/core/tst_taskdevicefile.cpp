@@ -70,6 +70,8 @@ private slots:
     void missingTaskFolderLeavesObjectClosed();
     void failedWriteIsReportedByClose();
     void chineseTextsRoundTrip();
+    void devicesReadInAnyOrder();
+    void readOnlyObjectDoesNotUndoAnotherSave();
 
 private:
     QString devicePath(const ProgramFolder &f, const QString &task) const
@@ -529,6 +531,48 @@ void TestTaskDeviceFile::chineseTextsRoundTrip()
     int count = 0;
     QVERIFY(f.stand(0, type, count));
     QCOMPARE(type, QStringLiteral("壁装支架"));
+}
+
+void TestTaskDeviceFile::devicesReadInAnyOrder()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    for (int i = 0; i < 6; ++i)
+        f.addDevice(makeDevice(QStringLiteral("D%1").arg(i), i + 1));
+    DeviceInfo d;
+    for (int i : {4, 1, 5, 0, 3, 3, 2}) {
+        QVERIFY(f.device(i, d));
+        QCOMPARE(d.deviceType, QStringLiteral("D%1").arg(i));
+    }
+    QVERIFY(f.removeDevice(3));
+    QVERIFY(f.device(3, d));
+    QCOMPARE(d.deviceType, QStringLiteral("D4"));
+    QVERIFY(f.device(5, d));
+    QCOMPARE(d.deviceType, QString());
+}
+
+void TestTaskDeviceFile::readOnlyObjectDoesNotUndoAnotherSave()
+{
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.addDevice(makeDevice(QStringLiteral("A"), 1));
+    }
+    {
+        TaskDeviceFile reader(QStringLiteral("T"));
+        QVector<DeviceInfo> all;
+        QVERIFY(reader.devices(all));
+        {
+            TaskDeviceFile writer(QStringLiteral("T"));
+            QVERIFY(writer.setCount(9, 0));
+        }
+        // The reader goes last; it changed nothing, so it must not write
+        // its stale copy over the writer's change.
+    }
+    TaskDeviceFile f(QStringLiteral("T"));
+    DeviceInfo d;
+    f.device(0, d);
+    QCOMPARE(d.count, 9);
 }
 
 QTEST_GUILESS_MAIN(TestTaskDeviceFile)

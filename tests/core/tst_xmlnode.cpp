@@ -201,6 +201,13 @@ void TestXmlNode::childByNameFindsFirstInDocumentOrder()
     QCOMPARE(n.childByName(QStringLiteral("Code")).text(), QStringLiteral("nested"));
     QVERIFY(n.childByName(QStringLiteral("code")).isNull());
     QVERIFY(n.childByName(QStringLiteral("Missing")).isNull());
+
+    const QVector<XmlNode> several = n.childrenByName(
+        {QStringLiteral("Code"), QStringLiteral("Missing"), QStringLiteral("Outer")});
+    QCOMPARE(several.size(), 3);
+    QCOMPARE(several.at(0).text(), QStringLiteral("nested"));
+    QVERIFY(several.at(1).isNull());
+    QVERIFY(several.at(2).tagIs(QStringLiteral("Outer")));
 }
 
 void TestXmlNode::setTextReplacesFirstTextChildOnly()

@@ -113,6 +113,19 @@ QByteArray EncodeDomDocument(const QDomDocument &doc)
     }
 
     const QString text = serialise(doc, declared);
+    // Plain ASCII is the same in every encoding the program writes.
+    bool ascii = true;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    const bool wide = declared.startsWith(QLatin1String("UTF-16"), Qt::CaseInsensitive)
+                      || declared.startsWith(QLatin1String("UTF-32"), Qt::CaseInsensitive)
+                      || declared.startsWith(QLatin1String("UCS"), Qt::CaseInsensitive);
+    if (ascii && !wide)
+        return text.toLatin1();
     const QByteArray bytes = probe.encode(text);
     QStringDecoder check(declared.toLatin1().constData());
     if (check.decode(bytes) == text)
