@@ -1,0 +1,149 @@
+// Build tool: prints an HTML manual to a PDF file.
+//
+//   makemanual <manual.html> <manual.pdf>
+//
+// Pictures are looked up relative to the HTML file. The PDF is written beside
+// its final name and renamed into place, so a failed run leaves no half
+// file. Run it under QT_QPA_PLATFORM=offscreen; the fonts the HTML names must
+// be installed (WenQuanYi Micro Hei for Chinese).
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPalette>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+#include <QTextStream>
+#include <QUrl>
+
+namespace {
+
+// Every picture the manual names, with those that could not be loaded.
+QStringList missingImages(QTextDocument &document)
+{
+    QStringList missing;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            const QVariant image = document.resource(QTextDocument::ImageResource, QUrl(name));
+            const bool loaded = (image.canConvert<QImage>() && !image.value<QImage>().isNull()) ||
+                                (image.typeId() == QMetaType::QByteArray &&
+                                 !QImage::fromData(image.toByteArray()).isNull());
+            if (!loaded)
+                missing << name;
+        }
+    }
+    return missing;
+}
+
+// Lays the document out on pages of A4 at 96 pixels per inch (the unit of
+// its picture and font sizes) and paints each page scaled to the writer's
+// resolution, with the page number below the text.
+bool printDocument(QTextDocument &document, const QString &path)
+{
+    QPdfWriter writer(path);
+    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+    writer.setCreator(QStringLiteral("makemanual"));
+    writer.setResolution(300);
+    if (!writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(18, 16, 18, 12), QPageLayout::Millimeter)))
+        return false;
+
+    const double scale = writer.resolution() / 96.0;
+    const QRectF paintRect = writer.pageLayout().paintRectPixels(writer.resolution());
+    const double footer = 28;
+    const QSizeF page(paintRect.width() / scale, paintRect.height() / scale - footer);
+    document.setPageSize(page);
+    const int pages = document.pageCount();
+
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    QFont numberFont = document.defaultFont();
+    // In the 96-per-inch units of the layout, like the document's own fonts.
+    numberFont.setPixelSize(11);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.save();
+        painter.scale(scale, scale);
+        painter.save();
+        painter.translate(0, -i * page.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, i * page.height(), page.width(), page.height());
+        context.palette.setColor(QPalette::Text, Qt::black);
+        painter.setClipRect(context.clip);
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+        painter.setFont(numberFont);
+        painter.setPen(QColor(0x55, 0x55, 0x55));
+        painter.drawText(QRectF(0, page.height(), page.width(), footer),
+                         Qt::AlignHCenter | Qt::AlignBottom, QString::number(i + 1));
+        painter.restore();
+    }
+    return painter.end();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        err << "usage: makemanual <manual.html> <manual.pdf>\n";
+        return 2;
+    }
+    const QFileInfo source(args.at(1));
+    QFile html(source.absoluteFilePath());
+    if (!html.open(QIODevice::ReadOnly)) {
+        err << "makemanual: cannot read " << source.filePath() << '\n';
+        return 1;
+    }
+
+    QTextDocument document;
+    document.setMetaInformation(
+        QTextDocument::DocumentUrl,
+        QUrl::fromLocalFile(source.absolutePath() + QLatin1Char('/')).toString());
+    document.setHtml(QString::fromUtf8(html.readAll()));
+    const QStringList missing = missingImages(document);
+    if (!missing.isEmpty()) {
+        err << "makemanual: " << source.filePath()
+            << " names pictures that cannot be loaded: " << missing.join(QStringLiteral(", "))
+            << '\n';
+        return 1;
+    }
+
+    const QString target = QFileInfo(args.at(2)).absoluteFilePath();
+    const QString partial = target + QStringLiteral(".part");
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    if (!printDocument(document, partial)) {
+        err << "makemanual: cannot write " << partial << '\n';
+        QFile::remove(partial);
+        return 1;
+    }
+    if (QFileInfo(partial).size() == 0) {
+        err << "makemanual: nothing written to " << partial << '\n';
+        QFile::remove(partial);
+        return 1;
+    }
+    QFile::remove(target);
+    if (!QFile::rename(partial, target)) {
+        err << "makemanual: cannot write " << target << '\n';
+        return 1;
+    }
+    return 0;
+}

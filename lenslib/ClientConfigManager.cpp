@@ -1,0 +1,97 @@
+#include "ClientConfigManager.h"
+
+#include "ClientConfig.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QXmlStreamReader>
+
+ClientConfigManager *ClientConfigManager::instance()
+{
+    return pendrik::libraryInstance<ClientConfigManager>();
+}
+
+ClientConfigManager::ClientConfigManager() = default;
+
+ClientConfigManager::~ClientConfigManager()
+{
+    clear();
+}
+
+QString ClientConfigManager::keyName(int key)
+{
+    switch (key) {
+    case TranslatorKey:
+        return QStringLiteral("Translator");
+    case LogLevelKey:
+        return QStringLiteral("LogLevel");
+    case VersionTypeKey:
+        return QStringLiteral("VersionType");
+    case SkinKey:
+        return QStringLiteral("Skin");
+    default:
+        return QString();
+    }
+}
+
+bool ClientConfigManager::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qDebug() << "No file to read...";
+        return false;
+    }
+
+    const QString configs = QStringLiteral("Configs");
+    const QString value = QStringLiteral("Value");
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (!reader.isStartElement() || reader.name() == configs)
+            continue;
+        const QString name = reader.name().toString();
+        auto *config = new ClientConfig(name);
+        m_configs.append(config);
+        const bool known = name == keyName(TranslatorKey) || name == keyName(LogLevelKey) ||
+                           name == keyName(VersionTypeKey) || name == keyName(SkinKey);
+        if (!known)
+            continue;
+        // Read on to this setting's "Value". A setting without one keeps an
+        // empty value: the search stops at the setting's own end, so it never
+        // takes the value of the setting after it.
+        int depth = 1;
+        while (depth > 0 && !reader.atEnd()) {
+            reader.readNext();
+            if (reader.isStartElement()) {
+                if (reader.name() == value) {
+                    config->setValue(reader.readElementText(QXmlStreamReader::SkipChildElements));
+                    break;
+                }
+                ++depth;
+            } else if (reader.isEndElement()) {
+                --depth;
+            }
+        }
+    }
+    if (reader.hasError())
+        qDebug() << "Setup.xml read up to line" << reader.lineNumber() << reader.errorString();
+    return true;
+}
+
+ClientConfig *ClientConfigManager::getConfig(int key) const
+{
+    const QString name = keyName(key);
+    if (name.isEmpty())
+        return nullptr;
+    for (ClientConfig *config : m_configs) {
+        if (config->getName() == name)
+            return config;
+    }
+    return nullptr;
+}
+
+void ClientConfigManager::clear()
+{
+    qDeleteAll(m_configs);
+    m_configs.clear();
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <ClientConfigManager.h>
+#include <ProgramFolder.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QStringList>
+#include <QtTest>
+
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+// Helpers shared by the lens library's tests.
+namespace lenstest {
+
+/// Gives each test function its own temporary program folder: init() of a
+/// test class starts one, cleanup() removes it.
+class PerTestProgramFolder
+{
+public:
+    void start() { m_folder = std::make_unique<ProgramFolder>(); }
+    void stop() { m_folder.reset(); }
+
+private:
+    std::unique_ptr<ProgramFolder> m_folder;
+};
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+/// A settings file with one element per (key, value), in order.
+inline QByteArray setupXml(std::initializer_list<std::pair<const char *, const char *>> settings)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>\n";
+    for (const auto &setting : settings) {
+        xml += "  <" + QByteArray(setting.first) + ">\n    <Value>" + setting.second +
+               "</Value>\n  </" + setting.first + ">\n";
+    }
+    xml += "</Configs>\n";
+    return xml;
+}
+
+/// Replaces the library's settings by those of the file at @p path.
+inline bool reloadSettings(const QString &path)
+{
+    ClientConfigManager::instance()->clear();
+    return ClientConfigManager::instance()->load(path);
+}
+
+/// Where each translation catalogue of a test's program folder comes from:
+/// the library's own from the build, the toolkit's from the tests' tiny
+/// sources, Qt's from Qt's installation.
+inline QString catalogueSource(const QString &name)
+{
+    if (name.startsWith(QLatin1String("Pendrik_")))
+        return QStringLiteral(VARNEL_PROGRAM_DIR "/translations/") + name;
+    if (name.startsWith(QLatin1String("KavrinGUIToolkit_")))
+        return QStringLiteral(LENS_FIXTURE_TRANSLATIONS "/") + name;
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QLatin1Char('/') + name;
+}
+
+inline QStringList allCatalogues()
+{
+    return {QStringLiteral("Pendrik_en.qm"),
+            QStringLiteral("Pendrik_zh.qm"),
+            QStringLiteral("KavrinGUIToolkit_en.qm"),
+            QStringLiteral("KavrinGUIToolkit_zh.qm"),
+            QStringLiteral("qt_zh_CN.qm"),
+            QStringLiteral("qtbase_zh_CN.qm"),
+            QStringLiteral("qtmultimedia_zh_CN.qm")};
+}
+
+/// Copies the named catalogues into @p programFolder/translations.
+inline bool installCatalogues(const QString &programFolder, const QStringList &names)
+{
+    const QString dir = programFolder + QStringLiteral("/translations/");
+    QDir().mkpath(dir);
+    for (const QString &name : names) {
+        QFile::remove(dir + name);
+        if (!QFile::copy(catalogueSource(name), dir + name)) {
+            qWarning() << "cannot copy" << catalogueSource(name);
+            return false;
+        }
+    }
+    return true;
+}
+
+inline QString fixture(const QString &name)
+{
+    return QStringLiteral(VARNEL_TEST_DATA_DIR "/lens/") + name;
+}
+
+} // namespace lenstest

@@ -1,0 +1,6 @@
+#include "COtherKindPlugin.h"
+
+QString COtherKindPlugin::kind() const
+{
+    return QStringLiteral("other");
+}

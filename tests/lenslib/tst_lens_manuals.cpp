@@ -1,0 +1,129 @@
+#include "LensTestSupport.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The user manuals printed at build time, and their printer.
+class TestLensManuals : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void manualsExplainTheCalculator_data();
+    void manualsExplainTheCalculator();
+    void printerWritesAPdf();
+    void printerRefusesAManualWithAMissingPicture();
+
+private:
+    lenstest::PerTestProgramFolder m_programFolder;
+    static QString pdfText(const QString &pdf);
+    static int runPrinter(const QString &html, const QString &pdf);
+};
+
+void TestLensManuals::init()
+{
+    m_programFolder.start();
+}
+
+void TestLensManuals::cleanup()
+{
+    m_programFolder.stop();
+}
+
+QString TestLensManuals::pdfText(const QString &pdf)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return QString();
+    QProcess process;
+    process.start(tool,
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int TestLensManuals::runPrinter(const QString &html, const QString &pdf)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(MAKEMANUAL_TOOL), {html, pdf});
+    if (!process.waitForFinished(60000))
+        return -1;
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+void TestLensManuals::manualsExplainTheCalculator_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("phrases");
+    QTest::newRow("the English manual") << QStringLiteral("Pendrik User Manual.pdf")
+                                        << QStringList{QStringLiteral("Pendrik User Manual"),
+                                                       QStringLiteral("focal length"),
+                                                       QStringLiteral("7.2 mm"),
+                                                       QStringLiteral("Recommended lenses"),
+                                                       QStringLiteral("side view"),
+                                                       QStringLiteral("Can not find Manual.")};
+    QTest::newRow("the Chinese manual")
+        << QStringLiteral("Pendrik用户使用手册.pdf")
+        << QStringList{QStringLiteral("用户使用手册"), QStringLiteral("焦距"),
+                       QStringLiteral("7.2 毫米"),     QStringLiteral("推荐镜头"),
+                       QStringLiteral("侧视图"),       QStringLiteral("找不到用户手册")};
+}
+
+void TestLensManuals::manualsExplainTheCalculator()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, phrases);
+    const QString pdf = QStringLiteral(VARNEL_PROGRAM_DIR "/") + file;
+    QVERIFY2(QFileInfo(pdf).isFile(), qPrintable(pdf));
+    QFile bytes(pdf);
+    QVERIFY(bytes.open(QIODevice::ReadOnly));
+    QVERIFY(bytes.read(5) == "%PDF-");
+
+    const QString text = pdfText(pdf);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    // Text flows across lines in the PDF and the font joins "fi" into one
+    // glyph; compare without line breaks and ligatures.
+    const QString flat = text.normalized(QString::NormalizationForm_KC).simplified();
+    for (const QString &phrase : phrases)
+        QVERIFY2(flat.contains(phrase), qPrintable(file + QStringLiteral(" lacks ") + phrase));
+    QVERIFY2(text.count(QLatin1Char('\f')) >= 3, "the manual has several pages");
+}
+
+void TestLensManuals::printerWritesAPdf()
+{
+    QTemporaryDir dir;
+    QVERIFY(lenstest::writeFile(dir.filePath(QStringLiteral("m.html")),
+                                "<html><head><title>T</title></head><body><h1>Manual</h1>"
+                                "<p>镜头 lens</p></body></html>"));
+    const QString pdf = dir.filePath(QStringLiteral("out/m.pdf"));
+    QCOMPARE(runPrinter(dir.filePath(QStringLiteral("m.html")), pdf), 0);
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    QVERIFY(!QFileInfo::exists(pdf + QStringLiteral(".part")));
+    const QString text = pdfText(pdf);
+    if (!text.isEmpty())
+        QVERIFY(text.contains(QStringLiteral("镜头 lens")));
+}
+
+void TestLensManuals::printerRefusesAManualWithAMissingPicture()
+{
+    QTemporaryDir dir;
+    QVERIFY(
+        lenstest::writeFile(dir.filePath(QStringLiteral("m.html")),
+                            "<html><body><p>See:</p><img src=\"images/none.svg\"></body></html>"));
+    const QString pdf = dir.filePath(QStringLiteral("m.pdf"));
+    QCOMPARE(runPrinter(dir.filePath(QStringLiteral("m.html")), pdf), 1);
+    QVERIFY(!QFileInfo::exists(pdf));
+    QVERIFY(!QFileInfo::exists(pdf + QStringLiteral(".part")));
+}
+
+QTEST_GUILESS_MAIN(TestLensManuals)
+#include "tst_lens_manuals.moc"

@@ -1,0 +1,164 @@
+#include "LensTestSupport.h"
+
+#include <LibrarySetup.h>
+#include <ProgramFolder.h>
+#include <SkinLoader.h>
+
+#include <QApplication>
+#include <QPluginLoader>
+#include <QtTest>
+
+// The skin loader over plug-in folders holding junk, plug-ins of another
+// kind, broken plug-ins and the library's own skin.
+class TestLensSkinLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void findsTheSkin_data();
+    void findsTheSkin();
+    void aSkinNotChosenIsUnloaded();
+    void aSkinAlreadyLoadedIsPassedOver();
+    void aMissingFolderFindsNothing();
+    void withoutASkinSettingNoSkinIsLoaded();
+    void aMissingSkinLeavesQtsStyle();
+
+private:
+    lenstest::PerTestProgramFolder m_programFolder;
+};
+
+void TestLensSkinLoader::init()
+{
+    m_programFolder.start();
+}
+
+namespace {
+
+enum Content { Junk = 1, OtherKind = 2, Skin = 4, BrokenSkin = 8 };
+
+const QString kMarker = QStringLiteral("PendrikSkin:BlackRedSkin");
+
+// Fills @p folder with the given kinds of files.
+bool fill(const QString &folder, int content)
+{
+    QDir().mkpath(folder);
+    bool ok = true;
+    if (content & Junk) {
+        ok = ok && lenstest::writeFile(folder + QStringLiteral("/libjunk.so"), "not a plug-in");
+        ok = ok && lenstest::writeFile(folder + QStringLiteral("/readme.txt"), "skins");
+    }
+    if (content & OtherKind)
+        ok = ok && QFile::copy(QStringLiteral(LENS_OTHER_KIND_PLUGIN),
+                               folder + QStringLiteral("/libOtherKind.so"));
+    if (content & Skin)
+        ok = ok && QFile::copy(QStringLiteral(PENDRIK_SKIN_PLUGIN),
+                               folder + QStringLiteral("/libPendrikSkin.so"));
+    if (content & BrokenSkin) {
+        QFile plugin(QStringLiteral(PENDRIK_SKIN_PLUGIN));
+        ok = ok && plugin.open(QIODevice::ReadOnly);
+        // The first kilobyte of a real plug-in: an ELF file cut short.
+        ok = ok &&
+             lenstest::writeFile(folder + QStringLiteral("/libBrokenSkin.so"), plugin.read(1024));
+    }
+    return ok;
+}
+
+} // namespace
+
+void TestLensSkinLoader::cleanup()
+{
+    qApp->setStyleSheet(QString());
+    ClientConfigManager::instance()->clear();
+    m_programFolder.stop();
+}
+
+void TestLensSkinLoader::findsTheSkin_data()
+{
+    QTest::addColumn<int>("content");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+
+    const QString skin = QStringLiteral("BlackRedSkin");
+    QTest::newRow("junk and another kind of plug-in do not hide the skin")
+        << int(Junk | OtherKind | Skin) << skin << true;
+    QTest::newRow("a broken plug-in does not hide the skin")
+        << int(BrokenSkin | Skin) << skin << true;
+    QTest::newRow("junk and other plug-ins alone give no skin")
+        << int(Junk | OtherKind | BrokenSkin) << skin << false;
+    QTest::newRow("a skin name the plug-in does not offer gives no skin")
+        << int(Junk | Skin) << QStringLiteral("NoSuchSkin") << false;
+    QTest::newRow("skin names are case-sensitive")
+        << int(Skin) << QStringLiteral("blackredskin") << false;
+    QTest::newRow("an empty folder gives no skin") << 0 << skin << false;
+}
+
+void TestLensSkinLoader::findsTheSkin()
+{
+    QFETCH(int, content);
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+
+    ProgramFolder folder;
+    const QString skins = folder.file(QStringLiteral("plugins/skins"));
+    QVERIFY(fill(skins, content));
+    QCOMPARE(pendrik::loadSkinPlugin(name, skins), found);
+    QCOMPARE(qApp->styleSheet().contains(kMarker), found);
+}
+
+void TestLensSkinLoader::aSkinNotChosenIsUnloaded()
+{
+    ProgramFolder folder;
+    const QString skins = folder.file(QStringLiteral("plugins/skins"));
+    QVERIFY(fill(skins, Skin | OtherKind));
+    QVERIFY(!pendrik::loadSkinPlugin(QStringLiteral("NoSuchSkin"), skins));
+    QVERIFY(!QPluginLoader(skins + QStringLiteral("/libPendrikSkin.so")).isLoaded());
+    // A plug-in of another kind stays loaded: its instance may be in use.
+    QVERIFY(QPluginLoader(skins + QStringLiteral("/libOtherKind.so")).isLoaded());
+}
+
+void TestLensSkinLoader::aSkinAlreadyLoadedIsPassedOver()
+{
+    ProgramFolder folder;
+    const QString skins = folder.file(QStringLiteral("plugins/skins"));
+    QVERIFY(fill(skins, Skin));
+    QVERIFY(pendrik::loadSkinPlugin(QStringLiteral("BlackRedSkin"), skins));
+    QVERIFY(!pendrik::loadSkinPlugin(QStringLiteral("BlackRedSkin"), skins));
+    QVERIFY(QPluginLoader(skins + QStringLiteral("/libPendrikSkin.so")).isLoaded());
+}
+
+void TestLensSkinLoader::aMissingFolderFindsNothing()
+{
+    ProgramFolder folder;
+    QVERIFY(!pendrik::loadSkinPlugin(QStringLiteral("BlackRedSkin"),
+                                     folder.file(QStringLiteral("plugins/skins"))));
+}
+
+void TestLensSkinLoader::withoutASkinSettingNoSkinIsLoaded()
+{
+    ProgramFolder folder;
+    QVERIFY(fill(folder.file(QStringLiteral("plugins/skins")), Skin));
+    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("Setup.xml")),
+                                lenstest::setupXml({{"Translator", "0"}})));
+    QVERIFY(lenstest::reloadSettings(folder.file(QStringLiteral("Setup.xml"))));
+    QTest::ignoreMessage(QtDebugMsg, "cannot find skin!!!!!!!!");
+    QVERIFY(!pendrik::loadLibrarySkin());
+    QVERIFY(!qApp->styleSheet().contains(kMarker));
+}
+
+void TestLensSkinLoader::aMissingSkinLeavesQtsStyle()
+{
+    ProgramFolder folder;
+    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("Setup.xml")),
+                                lenstest::setupXml({{"Skin", "BlackRedSkin"}})));
+    QVERIFY(lenstest::reloadSettings(folder.file(QStringLiteral("Setup.xml"))));
+    QStyle *style = QApplication::style();
+    QVERIFY(!pendrik::loadLibrarySkin());
+    QCOMPARE(QApplication::style(), style);
+    QCOMPARE(qApp->styleSheet(), QString());
+}
+
+QTEST_MAIN(TestLensSkinLoader)
+#include "tst_lens_skin_loader.moc"
