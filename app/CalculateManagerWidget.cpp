@@ -1,0 +1,62 @@
+#include "CalculateManagerWidget.h"
+
+#include <LanaguageManager.h>
+#include <TabWidget.h>
+#include <TaskListFile.h>
+
+#include <QFrame>
+#include <QGridLayout>
+
+namespace kiv {
+
+CalculateManagerWidget::CalculateManagerWidget(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("CalculateManagerWidgetUI"));
+    auto *outer = new QGridLayout(this);
+    outer->setSpacing(6);
+    outer->setContentsMargins(11, 11, 11, 11);
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("frame"));
+    m_frame->setStyleSheet(
+        QStringLiteral("QFrame#frame\n{\nborder: 1px solid "
+                       "rgb(186,186,186);\nbackground-color:rgb(246,246,246);\n}"));
+    m_frame->setFrameShape(QFrame::StyledPanel);
+    m_frame->setFrameShadow(QFrame::Raised);
+    auto *inner = new QGridLayout(m_frame);
+    inner->setSpacing(0);
+    inner->setContentsMargins(0, 0, 0, 0);
+    m_tabCalculate = new KavrinGUIToolkit::CTabWidget(m_frame);
+    m_tabCalculate->setObjectName(QStringLiteral("tabCalculate"));
+    m_tabCalculate->setStyleSheet(QStringLiteral(
+        "KavrinGUIToolkit--CTabWidget::pane \n{\n    border-image:url(:/Torvel/Tab/Images/Public/"
+        "Control/Tab/TabPane.png) 1 1 1 1;\n    border-width:1px 1px 1px 1px;\n    \n}"));
+    inner->addWidget(m_tabCalculate, 0, 0, 1, 1);
+    outer->addWidget(m_frame, 0, 0, 1, 1);
+
+    m_tabCalculate->addTab(new QWidget, tr("Storage"));
+    m_tabCalculate->addTab(new QWidget, tr("Bandwidth"));
+    if (LanaguageManager::GetInstance()->language() == 1) {
+        m_tabCalculate->addTab(new QWidget, tr("Stream Server"));
+        m_tabCalculate->addTab(new QWidget, tr("Client"));
+    }
+}
+
+CalculateManagerWidget::~CalculateManagerWidget() = default;
+
+void CalculateManagerWidget::clickCurrentTask(const QString &name)
+{
+    m_taskName = name;
+}
+
+void CalculateManagerWidget::setCurrentTask(const QString &name)
+{
+    clickCurrentTask(name);
+}
+
+void CalculateManagerWidget::slotChanngedResult()
+{
+    TaskListFile file;
+    (void)file.clearResults(m_taskName);
+}
+
+} // namespace kiv

@@ -1,0 +1,177 @@
+#include "Varnel.h"
+
+#include "CalculateManagerWidget.h"
+#include "ConfigPannel.h"
+#include "DeviceListWidget.h"
+#include "DeviceStreamWidget.h"
+#include "RecordPlanConfig.h"
+#include "TaskManagerWidget.h"
+#include "UserManual.h"
+
+#include <PinButton.h>
+#include <WindowTitle.h>
+
+#include <File.h>
+#include <LanaguageManager.h>
+#include <WarningDlg.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace kiv {
+
+Varnel::Varnel(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
+{
+    m_form.setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+    setStyleSheet(KavrinGUIToolkit::CFile::ReadAll({QStringLiteral("Title.qss")},
+                                                   QStringLiteral(":/Torvel/Qss/Qss/System/")));
+    initWidgets();
+}
+
+Varnel::~Varnel() = default;
+
+void Varnel::initWidgets()
+{
+    // 1 to 4: the title bar and the three panes.
+    m_title = new kivui::WindowTitle(this);
+    m_taskPane = new TaskManagerWidget(this);
+    m_taskPane->setFixedWidth(240);
+    m_taskPane->layout()->setContentsMargins(0, 6, 0, 0);
+    m_deviceList = new DeviceListWidget(this);
+    m_deviceList->layout()->setContentsMargins(0, 6, 0, 0);
+    m_calculator = new CalculateManagerWidget(this);
+    m_calculator->setFixedHeight(200);
+    m_calculator->layout()->setContentsMargins(0, 0, 0, 0);
+
+    // 5: the task pane beside the device list, the calculator pane below,
+    // all under the title bar.
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(m_taskPane);
+    row->addWidget(m_deviceList);
+    auto *column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(row);
+    column->addWidget(m_calculator);
+    m_form.centralFrame->setLayout(column);
+    m_form.verticalLayout->insertWidget(0, m_title);
+    m_form.centralWidget->setContentsMargins(9, 0, 9, 9);
+    m_form.verticalLayout->setSpacing(1);
+    m_form.centralFrame->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(1);
+
+    // 6: connections 1 to 6.
+    connect(m_taskPane, &TaskManagerWidget::selectCurrentTask, m_deviceList,
+            &DeviceListWidget::clickCurrentTask);
+    connect(m_taskPane, &TaskManagerWidget::addCurrentTask, m_deviceList,
+            &DeviceListWidget::setCurrentTask);
+    connect(m_taskPane, &TaskManagerWidget::addCurrentTask, m_calculator,
+            &CalculateManagerWidget::setCurrentTask);
+    connect(m_taskPane, &TaskManagerWidget::selectCurrentTask, m_calculator,
+            &CalculateManagerWidget::clickCurrentTask);
+    connect(m_taskPane, &TaskManagerWidget::signalAddDevice, m_deviceList,
+            &DeviceListWidget::slotAddDevice);
+    connect(m_taskPane, &TaskManagerWidget::signalNoTask, m_deviceList,
+            &DeviceListWidget::slotNoTask);
+
+    // 7: the pin tab floats over the window; movePinButtion() places it.
+    m_pinButton = new kivui::PinButton(this);
+    m_pinButton->setBuddy(m_taskPane);
+    connect(m_pinButton, &kivui::PinButton::pinButtonClicked, this, &Varnel::movePinButtion);
+
+    // 8: the pop-over panels of a device row, hidden until the device list
+    // shows one.
+    m_recordPlan = new RecordPlanConfig(this);
+    m_streams = new DeviceStreamWidget(this);
+    m_accessories = new ConfigPannel(this);
+    m_accessories->hide();
+    m_streams->hide();
+    m_recordPlan->saveAndHide();
+    m_deviceList->setSidePanels(m_recordPlan, m_streams, m_accessories);
+
+    // 9: with connections 1 to 6 live, the first task reaches the panes.
+    m_taskPane->selectFirstTask();
+
+    // 10: every change of a task's devices, plans or streams reaches the
+    // calculator pane once.
+    connect(m_deviceList, &DeviceListWidget::signalChanngedReslut, m_calculator,
+            &CalculateManagerWidget::slotChanngedResult);
+    connect(m_recordPlan, &RecordPlanConfig::signalChanngedReslut, m_calculator,
+            &CalculateManagerWidget::slotChanngedResult);
+    connect(m_streams, &DeviceStreamWidget::signalChanngedReslut, m_calculator,
+            &CalculateManagerWidget::slotChanngedResult);
+}
+
+void Varnel::showCentred()
+{
+    show();
+    resize(1024, 768);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void Varnel::movePinButtion()
+{
+    if (!m_taskPane || !m_pinButton)
+        return;
+    const QPoint p = m_taskPane->geometry().topRight();
+    const QPoint g = m_taskPane->mapToParent(p);
+    qDebug("current x(%d) y(%d)", p.x(), p.y());
+    qDebug("globlePos x(%d) y(%d)", g.x(), g.y());
+    const int left = layout() ? layout()->contentsMargins().left() : 0;
+    const int y = g.y() + m_taskPane->height() / 2;
+    if (m_taskPane->isVisible()) {
+        m_pinButton->move(g.x() + left, y);
+        m_deviceList->setPinned(false);
+    } else {
+        m_pinButton->move(left, y);
+        m_deviceList->setPinned(true);
+    }
+}
+
+void Varnel::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    movePinButtion();
+}
+
+void Varnel::closeEvent(QCloseEvent *event)
+{
+    if (KavrinGUIToolkit::CWarningDlg::CheckMessageInfo(tr("Exit"), tr("Sure to close software"),
+                                                        this) != 1) {
+        event->ignore();
+        return;
+    }
+    // What an open panel shows is stored before the program goes.
+    m_recordPlan->saveAndHide();
+    m_streams->hide();
+    m_accessories->hide();
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    event->accept();
+}
+
+void Varnel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && !openManual())
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Info"), tr("Can not find Manual."));
+    // Escape and every other key stop here: the window has no key actions.
+    event->accept();
+}
+
+bool Varnel::openManual()
+{
+    return UserManual::open(LanaguageManager::GetInstance()->language());
+}
+
+} // namespace kiv

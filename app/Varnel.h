@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Ui_VarnelClass.h"
+
+#include <QMainWindow>
+
+namespace kivui {
+class PinButton;
+class WindowTitle;
+} // namespace kivui
+
+namespace kiv {
+
+class CalculateManagerWidget;
+class ConfigPannel;
+class DeviceListWidget;
+class DeviceStreamWidget;
+class RecordPlanConfig;
+class TaskManagerWidget;
+
+/// The program's one top-level window, frameless with its own title bar:
+/// the task pane at the left (hidden and shown by a pin tab), the device
+/// list in the centre, the calculator pane at the bottom, and the pop-over
+/// panels of a device row. It builds and wires them all at construction.
+class Varnel : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Varnel(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~Varnel() override;
+    Q_DISABLE_COPY_MOVE(Varnel)
+
+    /// Shows the window at 1024 x 768, centred on the primary screen's free
+    /// area.
+    void showCentred();
+
+    kivui::WindowTitle *titleBar() const { return m_title; }
+    TaskManagerWidget *taskPane() const { return m_taskPane; }
+    DeviceListWidget *deviceList() const { return m_deviceList; }
+    CalculateManagerWidget *calculatorPane() const { return m_calculator; }
+    kivui::PinButton *pinButton() const { return m_pinButton; }
+    RecordPlanConfig *recordPlanPanel() const { return m_recordPlan; }
+    DeviceStreamWidget *streamPanel() const { return m_streams; }
+    ConfigPannel *accessoryPanel() const { return m_accessories; }
+
+public slots:
+    void movePinButtion();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void initWidgets();
+    bool openManual();
+
+    Ui_VarnelClass m_form;
+    TaskManagerWidget *m_taskPane = nullptr;
+    DeviceListWidget *m_deviceList = nullptr;
+    CalculateManagerWidget *m_calculator = nullptr;
+    kivui::PinButton *m_pinButton = nullptr;
+    RecordPlanConfig *m_recordPlan = nullptr;
+    DeviceStreamWidget *m_streams = nullptr;
+    ConfigPannel *m_accessories = nullptr;
+    kivui::WindowTitle *m_title = nullptr;
+};
+
+} // namespace kiv

@@ -1,0 +1,11 @@
+#include "HBoxLayout.h"
+
+namespace KavrinGUIToolkit {
+
+CHBoxLayout::CHBoxLayout(QWidget *parent) : QHBoxLayout(parent)
+{
+}
+
+CHBoxLayout::~CHBoxLayout() = default;
+
+} // namespace KavrinGUIToolkit

@@ -1,0 +1,59 @@
+#include "TreeView.h"
+
+#include "HeaderView.h"
+#include "PixmapDelegate.h"
+
+#include <QMouseEvent>
+
+namespace KavrinGUIToolkit {
+
+CTreeView::CTreeView(QWidget *parent)
+    : QTreeView(parent), m_header(new CHeaderView(Qt::Horizontal, this))
+{
+    setHeader(m_header);
+    m_header->setStretchLastSection(true);
+    setMouseTracking(true);
+}
+
+CTreeView::~CTreeView() = default;
+
+void CTreeView::SetAutoChangeCheckbox(bool on)
+{
+    m_header->SetAutoChangeCheckbox(on);
+}
+
+bool CTreeView::IsAutoChangeCheckbox() const
+{
+    return m_header->IsAutoChangeCheckbox();
+}
+
+void CTreeView::mousePressEvent(QMouseEvent *event)
+{
+    m_clicks.Press(this, event);
+    QTreeView::mousePressEvent(event);
+}
+
+void CTreeView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    CViewClickTracker::Click click;
+    if (!m_clicks.Release(this, event, click))
+        return;
+    if (click.role != NoIconRole)
+        emit SignalClicked(click.index, click.role);
+    else
+        emit SignalClicked(click.index);
+}
+
+void CTreeView::mouseMoveEvent(QMouseEvent *event)
+{
+    QTreeView::mouseMoveEvent(event);
+    // A hand over an icon tells the planner it can be clicked.
+    const QPoint pos = event->position().toPoint();
+    const bool onIcon = CPixmapDelegate::IconHit(this, indexAt(pos), pos) != NoIconRole;
+    const Qt::CursorShape shape = onIcon ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    if (viewport()->cursor().shape() != shape)
+        viewport()->setCursor(shape);
+}
+
+} // namespace KavrinGUIToolkit
