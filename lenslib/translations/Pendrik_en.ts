@@ -36,6 +36,180 @@
     </message>
 </context>
 <context>
+    <name>CHorizontalSimulate</name>
+    <message>
+        <source>label:m</source>
+        <translation>Unit: m</translation>
+    </message>
+</context>
+<context>
+    <name>CKavrinApplication</name>
+    <message>
+        <source>Warn</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Software is already running.</source>
+        <translation>Software is already running.</translation>
+    </message>
+    <message>
+        <source>The least resolution is 1024*768.</source>
+        <translation>The screen resolution must be at least 1024*768.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendrikMainWnd</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Can not find Manual.</source>
+        <translation>Can not find Manual.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Sure to close software</source>
+        <translation>Are you sure you want to close the software?</translation>
+    </message>
+</context>
+<context>
+    <name>CPendrikMainWndClass</name>
+    <message>
+        <source>Pendrik</source>
+        <translation>Pendrik</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>CPendrikWindow</name>
+    <message>
+        <source> Interface</source>
+        <translation> Interface</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>Focal distance should larger than 4mm.</source>
+        <translation>The focal length should be larger than 4 mm.</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>IPC Model: </source>
+        <translation>IPC Model:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>Object Distance:</source>
+        <translation>Object Distance:</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Object Width:   </source>
+        <translation>Object Width:</translation>
+    </message>
+    <message>
+        <source>recommand</source>
+        <translation>Recommended Focal Length</translation>
+    </message>
+    <message>
+        <source>Focus:</source>
+        <translation>Focus:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Recommended Lens Model</source>
+        <translation>Recommended Lens Model</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Nearby:</source>
+        <translation>Nearby:</translation>
+    </message>
+    <message>
+        <source>Distant:</source>
+        <translation>Distant:</translation>
+    </message>
+    <message>
+        <source>Camera Bracket:</source>
+        <translation>Camera Bracket:</translation>
+    </message>
+    <message>
+        <source>Lens Simulation</source>
+        <translation>Lens Simulation</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+</context>
+<context>
+    <name>CVerticalSimulate</name>
+    <message>
+        <source>label:m</source>
+        <translation>Unit: m</translation>
+    </message>
+    <message>
+        <source>Y Length:</source>
+        <translation>Y Length:</translation>
+    </message>
+    <message>
+        <source>X Length:</source>
+        <translation>X Length:</translation>
+    </message>
+    <message>
+        <source>The beginning of the detection area is located behind the camera,
+Please change the camera angle!</source>
+        <translation>The beginning of the detection area is located behind the camera,
+Please change the camera angle!</translation>
+    </message>
+    <message>
+        <source>The beginning of the detection area is located behind the object,
+Please change the camera angle!</source>
+        <translation>The beginning of the detection area is located behind the object,
+Please change the camera angle!</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+</context>
+<context>
     <name>CWindowTitle</name>
     <message>
         <source>Pendrik</source>

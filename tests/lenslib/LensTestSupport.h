@@ -23,6 +23,8 @@ class PerTestProgramFolder
 public:
     void start() { m_folder = std::make_unique<ProgramFolder>(); }
     void stop() { m_folder.reset(); }
+    /// The folder, ending in '/'.
+    QString path() const { return m_folder ? m_folder->path() : QString(); }
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -95,6 +97,22 @@ inline bool installCatalogues(const QString &programFolder, const QStringList &n
 inline QString fixture(const QString &name)
 {
     return QStringLiteral(VARNEL_TEST_DATA_DIR "/lens/") + name;
+}
+
+/// Copies fixture catalogues into @p programFolder/CameraLensInfo as the
+/// lens catalogue and the English camera catalogue; an empty name leaves
+/// that catalogue out.
+inline bool installLensCatalogues(const QString &programFolder, const QString &lenses,
+                                  const QString &cameras)
+{
+    const QString dir = programFolder + QStringLiteral("/CameraLensInfo/");
+    QDir().mkpath(dir);
+    QFile::remove(dir + QStringLiteral("LensInfo.xml"));
+    QFile::remove(dir + QStringLiteral("Camera_Lens_en.xml"));
+    if (!lenses.isEmpty() && !QFile::copy(fixture(lenses), dir + QStringLiteral("LensInfo.xml")))
+        return false;
+    return cameras.isEmpty() ||
+           QFile::copy(fixture(cameras), dir + QStringLiteral("Camera_Lens_en.xml"));
 }
 
 } // namespace lenstest

@@ -1,0 +1,103 @@
+#include "CKavrinApplication.h"
+
+#include "CInstanceLock.h"
+#include "ClientConfigManager.h"
+#include "LibrarySetup.h"
+
+#include <File.h>
+#include <ToolTip.h>
+#include <WarningDlg.h>
+
+#include <QDebug>
+#include <QDir>
+#include <QFont>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace {
+
+const char kStyleName[] = "CKavrinStyle";
+const char kStyleSheetFolder[] = ":/Torvel/Qss/Qss/KavrinGUIToolkit/";
+
+} // namespace
+
+CKavrinApplication::CKavrinApplication(int &argc, char **argv, const QString &applicationId,
+                                       const QString &lockFolder)
+    : QApplication(argc, argv), m_strAppId(applicationId),
+      m_pInstanceLock(std::make_unique<CInstanceLock>(applicationId, lockFolder))
+{
+    // The window's close confirmation quits; closing it alone does not.
+    setQuitOnLastWindowClosed(false);
+
+    QFont appFont(QStringLiteral("Arial"), 9);
+    appFont.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+    setFont(appFont);
+
+    pendrik::setUpLibrary();
+    QFont tipFont = appFont;
+    tipFont.setPointSize(10);
+    KavrinGUIToolkit::CToolTip::SetFont(tipFont);
+
+    loadStyle();
+
+    switch (m_pInstanceLock->acquire()) {
+    case CInstanceLock::Acquired:
+        m_bRunning = false;
+        break;
+    case CInstanceLock::HeldByOther:
+        m_bRunning = true;
+        break;
+    case CInstanceLock::Failed:
+        m_bRunning = false;
+        qDebug() << "Unable to create single instance.";
+        break;
+    }
+}
+
+CKavrinApplication::~CKavrinApplication()
+{
+    ClientConfigManager::instance()->clear();
+}
+
+void CKavrinApplication::loadStyle()
+{
+    QStyle *style = QStyleFactory::create(QString::fromLatin1(kStyleName));
+    if (!style) {
+        qDebug() << "[ToolsApplication::loadStyle]The CKavrinStyle does not exist.";
+        style = QStyleFactory::create(QStringLiteral("Fusion"));
+    }
+    if (style)
+        setStyle(style);
+
+    const QString folder = QString::fromLatin1(kStyleSheetFolder);
+    QStringList files = QDir(folder).entryList(QDir::Files, QDir::Unsorted);
+    files.removeAll(QStringLiteral("MacSpecial.qss"));
+    const QString toolkitSheet = KavrinGUIToolkit::CFile::ReadAll(files, folder);
+    // The skin added its rules already; they follow the toolkit's so that
+    // they win where both style the same widget.
+    const QString skinSheet = styleSheet();
+    if (toolkitSheet.isEmpty())
+        return;
+    setStyleSheet(skinSheet.isEmpty() ? toolkitSheet
+                                      : toolkitSheet + QLatin1Char('\n') + skinSheet);
+}
+
+bool CKavrinApplication::isRunning()
+{
+    if (m_bRunning) {
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Software is already running."),
+                                                       nullptr);
+    }
+    return m_bRunning;
+}
+
+bool CKavrinApplication::checkResolution()
+{
+    const QScreen *screen = primaryScreen();
+    if (screen && screen->size().width() >= 1024 && screen->size().height() >= 768)
+        return false;
+    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("The least resolution is 1024*768."),
+                                                   nullptr);
+    return true;
+}
