@@ -814,7 +814,11 @@ INSERT INTO Device5 VALUES ('KV-64', '040101');
 
 -- Industry solutions: the devices and counts each scene of an industry needs.
 -- MainType names the device kind for readers of this file; the program does
--- not read it.
+-- not read it. The program lists solution types and industries in the order of
+-- the industry names and a task keeps its solution type as a position in that
+-- list, so the industry names sort alike in both catalogues (SQLite compares
+-- the Chinese names by code point) and both files hold these rows in the
+-- same order.
 CREATE TABLE IndustryParam (Industry TEXT, Scene TEXT, DeviceType TEXT, Count INTEGER, MainType TEXT, SolutionType TEXT);
 -- 高清网络方案 / 教育
 INSERT INTO IndustryParam VALUES ('教育', '校园出入口', 'KC-B41', 4, '网络摄像机', '高清网络方案');
@@ -830,14 +834,14 @@ INSERT INTO IndustryParam VALUES ('零售', '收银台', 'KC-D21', 4, '网络摄
 INSERT INTO IndustryParam VALUES ('零售', '收银台', 'KC-F81', 1, '网络摄像机', '高清网络方案');
 INSERT INTO IndustryParam VALUES ('零售', '仓库', 'KC-B21', 6, '网络摄像机', '高清网络方案');
 INSERT INTO IndustryParam VALUES ('零售', '仓库', 'KS-P220', 1, '高速球机', '高清网络方案');
--- 高清网络方案 / 交通
-INSERT INTO IndustryParam VALUES ('交通', '停车场', 'KC-B41', 6, '网络摄像机', '高清网络方案');
-INSERT INTO IndustryParam VALUES ('交通', '停车场', 'KS-P430', 2, '高速球机', '高清网络方案');
-INSERT INTO IndustryParam VALUES ('交通', '站台', 'KC-D41', 8, '网络摄像机', '高清网络方案');
-INSERT INTO IndustryParam VALUES ('交通', '站台', 'KS-P230', 2, '高速球机', '高清网络方案');
-INSERT INTO IndustryParam VALUES ('交通', '收费站', 'KC-F81', 4, '网络摄像机', '高清网络方案');
-INSERT INTO IndustryParam VALUES ('交通', '收费站', 'KC-B21Z', 2, '网络摄像机', '高清网络方案');
-INSERT INTO IndustryParam VALUES ('交通', '收费站', 'KS-P430', 1, '高速球机', '高清网络方案');
+-- 高清网络方案 / 铁路
+INSERT INTO IndustryParam VALUES ('铁路', '停车场', 'KC-B41', 6, '网络摄像机', '高清网络方案');
+INSERT INTO IndustryParam VALUES ('铁路', '停车场', 'KS-P430', 2, '高速球机', '高清网络方案');
+INSERT INTO IndustryParam VALUES ('铁路', '站台', 'KC-D41', 8, '网络摄像机', '高清网络方案');
+INSERT INTO IndustryParam VALUES ('铁路', '站台', 'KS-P230', 2, '高速球机', '高清网络方案');
+INSERT INTO IndustryParam VALUES ('铁路', '售票厅', 'KC-F81', 4, '网络摄像机', '高清网络方案');
+INSERT INTO IndustryParam VALUES ('铁路', '售票厅', 'KC-B21Z', 2, '网络摄像机', '高清网络方案');
+INSERT INTO IndustryParam VALUES ('铁路', '售票厅', 'KS-P430', 1, '高速球机', '高清网络方案');
 -- 混合升级方案 / 金融
 INSERT INTO IndustryParam VALUES ('金融', '营业厅', 'KH-16', 1, '硬盘录像机', '混合升级方案');
 INSERT INTO IndustryParam VALUES ('金融', '营业厅', 'KC-D21', 6, '网络摄像机', '混合升级方案');
@@ -845,20 +849,20 @@ INSERT INTO IndustryParam VALUES ('金融', '自助银行', 'KD-08', 1, '硬盘�
 INSERT INTO IndustryParam VALUES ('金融', '自助银行', 'KC-D41', 4, '网络摄像机', '混合升级方案');
 INSERT INTO IndustryParam VALUES ('金融', '金库', 'KD-04', 1, '硬盘录像机', '混合升级方案');
 INSERT INTO IndustryParam VALUES ('金融', '金库', 'KC-F81', 2, '网络摄像机', '混合升级方案');
--- 混合升级方案 / 医疗
-INSERT INTO IndustryParam VALUES ('医疗', '医院入口', 'KH-08', 1, '硬盘录像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('医疗', '医院入口', 'KC-B41', 3, '网络摄像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('医疗', '病房走廊', 'KD-16', 1, '硬盘录像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('医疗', '病房走廊', 'KC-D21', 8, '网络摄像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('医疗', '药房', 'KD-04', 1, '硬盘录像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('医疗', '药房', 'KC-D41', 2, '网络摄像机', '混合升级方案');
--- 混合升级方案 / 教育
-INSERT INTO IndustryParam VALUES ('教育', '校园出入口', 'KH-16', 1, '硬盘录像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('教育', '校园出入口', 'KC-B21Z', 4, '网络摄像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('教育', '教室', 'KD-16', 1, '硬盘录像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('教育', '教室', 'KC-D21', 10, '网络摄像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('教育', '操场', 'KH-08', 1, '硬盘录像机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('教育', '操场', 'KS-P220', 1, '高速球机', '混合升级方案');
-INSERT INTO IndustryParam VALUES ('教育', '操场', 'KC-B41', 2, '网络摄像机', '混合升级方案');
+-- 混合升级方案 / 能源
+INSERT INTO IndustryParam VALUES ('能源', '厂区大门', 'KH-08', 1, '硬盘录像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('能源', '厂区大门', 'KC-B41', 3, '网络摄像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('能源', '中控室', 'KD-16', 1, '硬盘录像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('能源', '中控室', 'KC-D21', 8, '网络摄像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('能源', '变电站', 'KD-04', 1, '硬盘录像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('能源', '变电站', 'KC-D41', 2, '网络摄像机', '混合升级方案');
+-- 混合升级方案 / 零售
+INSERT INTO IndustryParam VALUES ('零售', '店铺入口', 'KH-16', 1, '硬盘录像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('零售', '店铺入口', 'KC-B21Z', 4, '网络摄像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('零售', '收银台', 'KD-16', 1, '硬盘录像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('零售', '收银台', 'KC-D21', 10, '网络摄像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('零售', '仓库', 'KH-08', 1, '硬盘录像机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('零售', '仓库', 'KS-P220', 1, '高速球机', '混合升级方案');
+INSERT INTO IndustryParam VALUES ('零售', '仓库', 'KC-B41', 2, '网络摄像机', '混合升级方案');
 
 COMMIT;

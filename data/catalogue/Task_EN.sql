@@ -814,7 +814,11 @@ INSERT INTO Device5 VALUES ('KV-64', '040101');
 
 -- Industry solutions: the devices and counts each scene of an industry needs.
 -- MainType names the device kind for readers of this file; the program does
--- not read it.
+-- not read it. The program lists solution types and industries in the order of
+-- the industry names and a task keeps its solution type as a position in that
+-- list, so the industry names sort alike in both catalogues (SQLite compares
+-- the Chinese names by code point) and both files hold these rows in the
+-- same order.
 CREATE TABLE IndustryParam (Industry TEXT, Scene TEXT, DeviceType TEXT, Count INTEGER, MainType TEXT, SolutionType TEXT);
 -- HD Network Solution / Education
 INSERT INTO IndustryParam VALUES ('Education', 'Campus Entrance', 'KC-B41', 4, 'IPC', 'HD Network Solution');
@@ -830,35 +834,35 @@ INSERT INTO IndustryParam VALUES ('Retail', 'Checkout Counter', 'KC-D21', 4, 'IP
 INSERT INTO IndustryParam VALUES ('Retail', 'Checkout Counter', 'KC-F81', 1, 'IPC', 'HD Network Solution');
 INSERT INTO IndustryParam VALUES ('Retail', 'Warehouse', 'KC-B21', 6, 'IPC', 'HD Network Solution');
 INSERT INTO IndustryParam VALUES ('Retail', 'Warehouse', 'KS-P220', 1, 'Speed Dome', 'HD Network Solution');
--- HD Network Solution / Transportation
-INSERT INTO IndustryParam VALUES ('Transportation', 'Parking Lot', 'KC-B41', 6, 'IPC', 'HD Network Solution');
-INSERT INTO IndustryParam VALUES ('Transportation', 'Parking Lot', 'KS-P430', 2, 'Speed Dome', 'HD Network Solution');
-INSERT INTO IndustryParam VALUES ('Transportation', 'Station Platform', 'KC-D41', 8, 'IPC', 'HD Network Solution');
-INSERT INTO IndustryParam VALUES ('Transportation', 'Station Platform', 'KS-P230', 2, 'Speed Dome', 'HD Network Solution');
-INSERT INTO IndustryParam VALUES ('Transportation', 'Toll Gate', 'KC-F81', 4, 'IPC', 'HD Network Solution');
-INSERT INTO IndustryParam VALUES ('Transportation', 'Toll Gate', 'KC-B21Z', 2, 'IPC', 'HD Network Solution');
-INSERT INTO IndustryParam VALUES ('Transportation', 'Toll Gate', 'KS-P430', 1, 'Speed Dome', 'HD Network Solution');
--- Hybrid Upgrade Solution / Banking
-INSERT INTO IndustryParam VALUES ('Banking', 'Bank Lobby', 'KH-16', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Banking', 'Bank Lobby', 'KC-D21', 6, 'IPC', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Banking', 'ATM Area', 'KD-08', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Banking', 'ATM Area', 'KC-D41', 4, 'IPC', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Banking', 'Vault', 'KD-04', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Banking', 'Vault', 'KC-F81', 2, 'IPC', 'Hybrid Upgrade Solution');
--- Hybrid Upgrade Solution / Healthcare
-INSERT INTO IndustryParam VALUES ('Healthcare', 'Hospital Entrance', 'KH-08', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Healthcare', 'Hospital Entrance', 'KC-B41', 3, 'IPC', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Healthcare', 'Ward Corridor', 'KD-16', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Healthcare', 'Ward Corridor', 'KC-D21', 8, 'IPC', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Healthcare', 'Pharmacy', 'KD-04', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Healthcare', 'Pharmacy', 'KC-D41', 2, 'IPC', 'Hybrid Upgrade Solution');
--- Hybrid Upgrade Solution / Education
-INSERT INTO IndustryParam VALUES ('Education', 'Campus Entrance', 'KH-16', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Education', 'Campus Entrance', 'KC-B21Z', 4, 'IPC', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Education', 'Classroom', 'KD-16', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Education', 'Classroom', 'KC-D21', 10, 'IPC', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Education', 'Playground', 'KH-08', 1, 'DVR', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Education', 'Playground', 'KS-P220', 1, 'Speed Dome', 'Hybrid Upgrade Solution');
-INSERT INTO IndustryParam VALUES ('Education', 'Playground', 'KC-B41', 2, 'IPC', 'Hybrid Upgrade Solution');
+-- HD Network Solution / Railways
+INSERT INTO IndustryParam VALUES ('Railways', 'Parking Lot', 'KC-B41', 6, 'IPC', 'HD Network Solution');
+INSERT INTO IndustryParam VALUES ('Railways', 'Parking Lot', 'KS-P430', 2, 'Speed Dome', 'HD Network Solution');
+INSERT INTO IndustryParam VALUES ('Railways', 'Station Platform', 'KC-D41', 8, 'IPC', 'HD Network Solution');
+INSERT INTO IndustryParam VALUES ('Railways', 'Station Platform', 'KS-P230', 2, 'Speed Dome', 'HD Network Solution');
+INSERT INTO IndustryParam VALUES ('Railways', 'Ticket Hall', 'KC-F81', 4, 'IPC', 'HD Network Solution');
+INSERT INTO IndustryParam VALUES ('Railways', 'Ticket Hall', 'KC-B21Z', 2, 'IPC', 'HD Network Solution');
+INSERT INTO IndustryParam VALUES ('Railways', 'Ticket Hall', 'KS-P430', 1, 'Speed Dome', 'HD Network Solution');
+-- Hybrid Upgrade Solution / Finance
+INSERT INTO IndustryParam VALUES ('Finance', 'Bank Lobby', 'KH-16', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Finance', 'Bank Lobby', 'KC-D21', 6, 'IPC', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Finance', 'ATM Area', 'KD-08', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Finance', 'ATM Area', 'KC-D41', 4, 'IPC', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Finance', 'Vault', 'KD-04', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Finance', 'Vault', 'KC-F81', 2, 'IPC', 'Hybrid Upgrade Solution');
+-- Hybrid Upgrade Solution / Energy
+INSERT INTO IndustryParam VALUES ('Energy', 'Plant Gate', 'KH-08', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Energy', 'Plant Gate', 'KC-B41', 3, 'IPC', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Energy', 'Control Room', 'KD-16', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Energy', 'Control Room', 'KC-D21', 8, 'IPC', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Energy', 'Substation', 'KD-04', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Energy', 'Substation', 'KC-D41', 2, 'IPC', 'Hybrid Upgrade Solution');
+-- Hybrid Upgrade Solution / Retail
+INSERT INTO IndustryParam VALUES ('Retail', 'Store Entrance', 'KH-16', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Retail', 'Store Entrance', 'KC-B21Z', 4, 'IPC', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Retail', 'Checkout Counter', 'KD-16', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Retail', 'Checkout Counter', 'KC-D21', 10, 'IPC', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Retail', 'Warehouse', 'KH-08', 1, 'DVR', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Retail', 'Warehouse', 'KS-P220', 1, 'Speed Dome', 'Hybrid Upgrade Solution');
+INSERT INTO IndustryParam VALUES ('Retail', 'Warehouse', 'KC-B41', 2, 'IPC', 'Hybrid Upgrade Solution');
 
 COMMIT;

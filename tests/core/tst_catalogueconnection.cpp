@@ -19,9 +19,12 @@ Q_DECLARE_METATYPE(ClassQuery)
 
 namespace {
 
-int count(bool ok, qsizetype n)
+/// The number of results in @p found, or -1 when the query answered false.
+/// It reads the container only once the query has run: as a second argument
+/// beside the call, its size could be taken before the query fills it.
+template <typename Container> int count(bool ok, const Container &found)
 {
-    return ok ? int(n) : -1;
+    return ok ? int(found.size()) : -1;
 }
 
 /// Every query of the catalogue, each given the same text.
@@ -31,97 +34,108 @@ QVector<QPair<const char *, Probe>> probes()
         {"getMainParam",
          [](kiv::TaskDataBase &db, const QString &) {
              QMap<QString, QString> m;
-             return count(db.getMainParam(0, m), m.size());
+             return count(db.getMainParam(0, m), m);
          }},
         {"getSub1Param",
          [](kiv::TaskDataBase &db, const QString &v) {
              QMap<QString, QString> m;
-             return count(db.getSub1Param(0, v, m), m.size());
+             return count(db.getSub1Param(0, v, m), m);
          }},
         {"getSub2Param",
          [](kiv::TaskDataBase &db, const QString &v) {
              QVector<ParamItem> items;
-             return count(db.getSub2Param(0, v, items), items.size());
+             return count(db.getSub2Param(0, v, items), items);
          }},
         {"getDeviceByCodes",
          [](kiv::TaskDataBase &db, const QString &v) {
              QVector<QString> out;
-             return count(db.getDeviceByCodes(0, {v}, out), out.size());
+             return count(db.getDeviceByCodes(0, {v}, out), out);
          }},
         {"getDeviceTypesOfCode",
          [](kiv::TaskDataBase &db, const QString &v) {
              QSet<QString> out;
-             return count(db.getDeviceTypesOfCode(0, v, out), out.size());
+             return count(db.getDeviceTypesOfCode(0, v, out), out);
          }},
         {"getDeviceAllParam",
          [](kiv::TaskDataBase &db, const QString &v) {
              kiv::TaskDataBase::ParamSheet sheet;
              QVector<QString> headings;
-             return count(db.getDeviceAllParam(0, v, sheet, headings), headings.size());
+             return count(db.getDeviceAllParam(0, v, sheet, headings), headings);
          }},
         {"getAllIndustry",
          [](kiv::TaskDataBase &db, const QString &v) {
              QStringList out;
-             return count(db.getAllIndustry(v, out), out.size());
+             return count(db.getAllIndustry(v, out), out);
          }},
         {"getScene",
          [](kiv::TaskDataBase &db, const QString &v) {
              QStringList out;
-             return count(db.getScene(v, out), out.size());
+             return count(db.getScene(v, out), out);
          }},
         {"getDevice",
          [](kiv::TaskDataBase &db, const QString &v) {
              QMap<QString, int> out;
-             return count(db.getDevice(v, v, v, out), out.size());
+             return count(db.getDevice(v, v, v, out), out);
          }},
         {"getIPCResolution",
          [](kiv::TaskDataBase &db, const QString &v) {
              QList<QMap<QString, QString>> out;
-             return count(db.getIPCResolution(v, 0, out), out.size());
+             return count(db.getIPCResolution(v, 0, out), out);
+         }},
+        {"getDomeResolution",
+         [](kiv::TaskDataBase &db, const QString &v) {
+             QList<QMap<QString, QString>> out;
+             return count(db.getDomeResolution(v, 0, out), out);
          }},
         {"getDVRResolution",
          [](kiv::TaskDataBase &db, const QString &v) {
              QStringList out;
-             return count(db.getDVRResolution(v, out), out.size());
+             return count(db.getDVRResolution(v, out), out);
+         }},
+        {"getDVRFrameRate",
+         [](kiv::TaskDataBase &db, const QString &v) {
+             QStringList out;
+             return count(db.getDVRFrameRate(v, 0, out), out);
          }},
         {"getIPCStand",
          [](kiv::TaskDataBase &db, const QString &v) {
              QVector<QString> out;
-             return count(db.getIPCStand(v, out), out.size());
+             return count(db.getIPCStand(v, out), out);
          }},
         {"getDomeStand",
          [](kiv::TaskDataBase &db, const QString &v) {
              QVector<QString> out;
-             return count(db.getDomeStand(v, out), out.size());
+             return count(db.getDomeStand(v, out), out);
          }},
         {"getIPCShield",
          [](kiv::TaskDataBase &db, const QString &v) {
              QVector<QString> out;
-             return count(db.getIPCShield(v, out), out.size());
+             return count(db.getIPCShield(v, out), out);
          }},
         {"getIPCLens",
          [](kiv::TaskDataBase &db, const QString &v) {
              QVector<QString> out;
-             return count(db.getIPCLens(v, out), out.size());
+             return count(db.getIPCLens(v, out), out);
          }},
         {"isDeviceCode",
          [](kiv::TaskDataBase &db, const QString &v) { return db.isDeviceCode(0, v, v) ? 1 : 0; }},
         {"getDeviceByCodesOrdered",
          [](kiv::TaskDataBase &db, const QString &v) {
              QVector<QString> out;
-             return count(db.getDeviceByCodesOrdered(0, {v}, out), out.size());
+             return count(db.getDeviceByCodesOrdered(0, {v}, out), out);
          }},
         {"hasCodeGroup",
          [](kiv::TaskDataBase &db, const QString &v) { return db.hasCodeGroup(0, v) ? 1 : 0; }},
         {"getRAIDType",
          [](kiv::TaskDataBase &db, const QString &v) {
              QStringList out;
-             return count(db.getRAIDType(3, v, out), out.size());
+             return count(db.getRAIDType(3, v, out), out);
          }},
         {"getHDDBayNumber",
          [](kiv::TaskDataBase &db, const QString &v) {
              int bays = -1;
-             return count(db.getHDDBayNumber(3, v, bays), bays == -1 ? 0 : 1);
+             const bool ok = db.getHDDBayNumber(3, v, bays);
+             return ok ? (bays == -1 ? 0 : 1) : -1;
          }},
     };
 }
@@ -224,48 +238,72 @@ void TestCatalogueConnection::catalogueOpensReadOnly()
 void TestCatalogueConnection::everyQueryIsFalseWhileClosed_data()
 {
     QTest::addColumn<Probe>("probe");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("answersWhileOpen");
+
+    // The resolution look-ups answer from caches filled while the catalogue
+    // was open: they are asked about models the caches hold.
+    const QMap<QByteArray, QString> cached{{"getIPCResolution", QStringLiteral("CAM-A")},
+                                           {"getDomeResolution", QStringLiteral("DOME-A")},
+                                           {"getDVRResolution", QStringLiteral("DVR-A")},
+                                           {"getDVRFrameRate", QStringLiteral("DVR-A")}};
     for (const auto &entry : probes()) {
         // Their false is also their answer for a model without the code.
         if (qstrcmp(entry.first, "isDeviceCode") == 0 || qstrcmp(entry.first, "hasCodeGroup") == 0)
             continue;
-        QTest::addRow("%s answers false", entry.first) << entry.second;
+        if (cached.contains(entry.first)) {
+            QTest::addRow("%s answers false for a model it holds", entry.first)
+                << entry.second << cached.value(entry.first) << true;
+        } else {
+            QTest::addRow("%s answers false", entry.first)
+                << entry.second << QStringLiteral("CAM-A") << false;
+        }
     }
     QTest::newRow("isDeviceCode answers false for a code the model has")
         << Probe([](kiv::TaskDataBase &db, const QString &v) {
                return db.isDeviceCode(0, v, QStringLiteral("011001")) ? 1 : -1;
-           });
+           })
+        << QStringLiteral("CAM-A") << true;
     QTest::newRow("getAllSolutionType answers false")
         << Probe([](kiv::TaskDataBase &db, const QString &) {
                QStringList out;
-               return count(db.getAllSolutionType(out), out.size());
-           });
+               return count(db.getAllSolutionType(out), out);
+           })
+        << QString() << true;
     QTest::newRow("the English device list answers false")
         << Probe([](kiv::TaskDataBase &db, const QString &) {
                QStringList out;
-               return count(db.getDeviceListEN(0, out), out.size());
-           });
+               return count(db.getDeviceListEN(0, out), out);
+           })
+        << QString() << true;
     QTest::newRow("the Chinese device list answers false")
         << Probe([](kiv::TaskDataBase &db, const QString &) {
                QStringList out;
-               return count(db.getDeviceListCN(1, out), out.size());
-           });
+               return count(db.getDeviceListCN(1, out), out);
+           })
+        << QString() << true;
     QTest::newRow("getNVRInfo answers false") << Probe([](kiv::TaskDataBase &db, const QString &) {
         QList<NvrModel> out;
-        return count(db.getNVRInfo(out), out.size());
-    });
+        return count(db.getNVRInfo(out), out);
+    }) << QString() << true;
 }
 
 void TestCatalogueConnection::everyQueryIsFalseWhileClosed()
 {
     QFETCH(Probe, probe);
+    QFETCH(QString, model);
+    QFETCH(bool, answersWhileOpen);
     ProgramFolder folder;
     const QString path = folder.file(QStringLiteral("Task_EN.db"));
-    QVERIFY(CatalogueFixture::build(path, {QStringLiteral("solutions.sql")}));
+    QVERIFY(CatalogueFixture::build(
+        path, {QStringLiteral("solutions.sql"), QStringLiteral("resolutions.sql")}));
     kiv::TaskDataBase db(path, CatalogueFixture::uniqueConnectionName(), 0);
     QVERIFY(db.isOpen());
+    if (answersWhileOpen)
+        QVERIFY(probe(db, model) > 0);
     db.closeDB();
     QVERIFY(!db.isOpen());
-    QCOMPARE(probe(db, QStringLiteral("CAM-A")), -1);
+    QCOMPARE(probe(db, model), -1);
 }
 
 void TestCatalogueConnection::classIndexOutsideTheTableIsFalse_data()
@@ -361,7 +399,9 @@ void TestCatalogueConnection::valuesAreNeverReadAsSql_data()
         // from caches and never put a value into SQL.
         if (qstrcmp(entry.first, "getMainParam") == 0 ||
             qstrcmp(entry.first, "getIPCResolution") == 0 ||
-            qstrcmp(entry.first, "getDVRResolution") == 0)
+            qstrcmp(entry.first, "getDomeResolution") == 0 ||
+            qstrcmp(entry.first, "getDVRResolution") == 0 ||
+            qstrcmp(entry.first, "getDVRFrameRate") == 0)
             continue;
         for (const QString &value : values) {
             QTest::addRow("%s of %s finds nothing", entry.first, qPrintable(value))

@@ -50,6 +50,8 @@ private slots:
 
     void everyCodeHasSixDigitsAndItsGroupAndHeading_data();
     void everyCodeHasSixDigitsAndItsGroupAndHeading();
+    void everyCodeIsStoredAsText_data();
+    void everyCodeIsStoredAsText();
     void everyResolutionRowParses_data();
     void everyResolutionRowParses();
     void everyModelHasItsListCode_data();
@@ -59,6 +61,7 @@ private slots:
     void everyQueryAnswersForSomeModel_data();
     void everyQueryAnswersForSomeModel();
     void bothCataloguesHoldTheSameCodesAndModels();
+    void bothCataloguesListSolutionsInTheSameOrder();
     void parameterCodeTableNamesCatalogueRows_data();
     void parameterCodeTableNamesCatalogueRows();
     void filterConfigurationNamesCatalogueEntries();
@@ -212,6 +215,29 @@ void TestCatalogueLint::everyCodeHasSixDigitsAndItsGroupAndHeading()
     }
 }
 
+void TestCatalogueLint::everyCodeIsStoredAsText_data()
+{
+    addCatalogueRows();
+}
+
+void TestCatalogueLint::everyCodeIsStoredAsText()
+{
+    QFETCH(QString, file);
+    // A code stored as a number loses its leading zero and no longer matches
+    // the patterns and bound texts of the queries.
+    for (const char *table : {"DevParam1", "DevParam2", "DevParam3", "DevParam5", "Device1",
+                              "Device2", "Device3", "Device5"}) {
+        const QStringList stored =
+            column(file, QStringLiteral("select code || ' ' || typeof(code) from %1 where "
+                                        "typeof(code) != 'text' limit 5")
+                             .arg(QLatin1String(table)));
+        QVERIFY2(stored.isEmpty(), qPrintable(QLatin1String(table) + QStringLiteral(": ") +
+                                              stored.join(QStringLiteral(", "))));
+        QVERIFY(!column(file, QStringLiteral("select code from %1").arg(QLatin1String(table)))
+                     .isEmpty());
+    }
+}
+
 void TestCatalogueLint::everyResolutionRowParses_data()
 {
     addCatalogueRows();
@@ -270,6 +296,7 @@ void TestCatalogueLint::everyModelHasItsListCode()
         column(file, recorders.arg(QStringLiteral("010403"))),
         column(file, QStringLiteral("select distinct DeviceType from Device5")),
     };
+    QSet<QString> listedRecorders;
     for (int deviceClass = 0; deviceClass <= 4; ++deviceClass) {
         QStringList english;
         QStringList chinese;
@@ -282,7 +309,14 @@ void TestCatalogueLint::everyModelHasItsListCode()
                  QSet<QString>(english.cbegin(), english.cend()));
         // No model of the demo carries two type codes.
         QCOMPARE(english.size(), expected[deviceClass].size());
+        if (deviceClass == 1 || deviceClass == 3)
+            listedRecorders.unite(QSet<QString>(english.cbegin(), english.cend()));
     }
+    // The recorder lists go by type code: a DVR-table model without one (a
+    // misspelt name on one row, say) would be in neither list.
+    for (const QString &model :
+         column(file, QStringLiteral("select distinct DeviceType from Device2")))
+        QVERIFY2(listedRecorders.contains(model), qPrintable(model));
 }
 
 void TestCatalogueLint::solutionsAreCompleteAndNameListedModels_data()
@@ -481,6 +515,68 @@ void TestCatalogueLint::bothCataloguesHoldTheSameCodesAndModels()
     }
     const QString devices = QStringLiteral("select DeviceType || ' ' || Count from IndustryParam");
     QCOMPARE(column(zh, devices), column(en, devices));
+}
+
+void TestCatalogueLint::bothCataloguesListSolutionsInTheSameOrder()
+{
+    // Row i of one catalogue's industry table is row i of the other's, in
+    // the other language: that pairs each name with its translation.
+    const QString en = QStringLiteral("Task_EN.db");
+    const QString zh = QStringLiteral("Task.db");
+    const QString rows = QStringLiteral("select * from IndustryParam order by rowid");
+    QMap<QString, QString> translation[3];
+    const int columns[3] = {0, 1, 5}; // industry, scene, solution type
+    for (int c = 0; c < 3; ++c) {
+        const QStringList english = column(en, rows, columns[c]);
+        const QStringList chinese = column(zh, rows, columns[c]);
+        QCOMPARE(chinese.size(), english.size());
+        QVERIFY(!english.isEmpty());
+        QMap<QString, QString> back;
+        for (int i = 0; i < english.size(); ++i) {
+            const QString &name = english.at(i);
+            const QString &translated = chinese.at(i);
+            QVERIFY2(translation[c].value(name, translated) == translated,
+                     qPrintable(name + QStringLiteral(" has two translations")));
+            QVERIFY2(back.value(translated, name) == name,
+                     qPrintable(translated + QStringLiteral(" translates two names")));
+            translation[c].insert(name, translated);
+            back.insert(translated, name);
+        }
+    }
+    auto translated = [](const QStringList &names, const QMap<QString, QString> &map) {
+        QStringList out;
+        for (const QString &name : names)
+            out.append(map.value(name, QStringLiteral("<untranslated %1>").arg(name)));
+        return out;
+    };
+
+    // A task keeps its solution type as a position in this list, and the
+    // language may change between two runs.
+    kiv::TaskDataBase &english = catalogue(en);
+    kiv::TaskDataBase &chinese = catalogue(zh);
+    QStringList englishTypes;
+    QStringList chineseTypes;
+    QVERIFY(english.getAllSolutionType(englishTypes));
+    QVERIFY(chinese.getAllSolutionType(chineseTypes));
+    QCOMPARE(englishTypes.size(), 2);
+    QCOMPARE(translated(englishTypes, translation[2]), chineseTypes);
+
+    for (int t = 0; t < englishTypes.size(); ++t) {
+        QStringList englishIndustries;
+        QStringList chineseIndustries;
+        QVERIFY(english.getAllIndustry(englishTypes.at(t), englishIndustries));
+        QVERIFY(chinese.getAllIndustry(chineseTypes.at(t), chineseIndustries));
+        QVERIFY(!englishIndustries.isEmpty());
+        QCOMPARE(translated(englishIndustries, translation[0]), chineseIndustries);
+        for (int i = 0; i < englishIndustries.size(); ++i) {
+            QStringList englishScenes;
+            QStringList chineseScenes;
+            QVERIFY(english.getScene(englishIndustries.at(i), englishScenes));
+            QVERIFY(chinese.getScene(chineseIndustries.at(i), chineseScenes));
+            QVERIFY(!englishScenes.isEmpty());
+            QCOMPARE(translated(englishScenes, translation[1]), chineseScenes);
+        }
+    }
 }
 
 void TestCatalogueLint::parameterCodeTableNamesCatalogueRows_data()

@@ -43,6 +43,10 @@ private slots:
     void valuesOfAGroup();
     void modelsCarryingEveryCode_data();
     void modelsCarryingEveryCode();
+    void aModelCountsItsMatchingRows_data();
+    void aModelCountsItsMatchingRows();
+    void modelsCarryingACode_data();
+    void modelsCarryingACode();
     void fullParameterSheetOfAModel();
     void sheetOfAModelTheCatalogueLacks();
 
@@ -193,6 +197,67 @@ void TestCatalogueParams::modelsCarryingEveryCode()
     QVector<QString> models{QStringLiteral("held before")};
     QVERIFY(m_db->getDeviceByCodes(deviceClass, codes, models));
     QCOMPARE(models, QVector<QString>{QStringLiteral("held before")} + expected);
+}
+
+void TestCatalogueParams::aModelCountsItsMatchingRows_data()
+{
+    QTest::addColumn<QVector<QString>>("codes");
+    QTest::addColumn<QVector<QString>>("expected");
+
+    // A model is listed when its rows matching the codes number as many as
+    // the codes: CAM-D's two rows of 020101 stand in for two codes.
+    QTest::newRow("two rows of one code count as two codes")
+        << QVector<QString>{QStringLiteral("020101"), QStringLiteral("020102")}
+        << QVector<QString>{QStringLiteral("CAM-A"), QStringLiteral("CAM-D"),
+                            QStringLiteral("CAM-E")};
+    QTest::newRow("two rows of the one code asked for are one too many")
+        << QVector<QString>{QStringLiteral("020101")}
+        << QVector<QString>{QStringLiteral("CAM-A"), QStringLiteral("CAM-B"),
+                            QStringLiteral("CAM-E")};
+    QTest::newRow("a code asked for twice counts each row twice")
+        << QVector<QString>{QStringLiteral("020101"), QStringLiteral("020101")}
+        << QVector<QString>{QStringLiteral("CAM-A"), QStringLiteral("CAM-B"),
+                            QStringLiteral("CAM-E")};
+}
+
+void TestCatalogueParams::aModelCountsItsMatchingRows()
+{
+    QFETCH(QVector<QString>, codes);
+    QFETCH(QVector<QString>, expected);
+    const auto db = CatalogueFixture::open(
+        m_folder->path(), {QStringLiteral("params.sql"), QStringLiteral("repeated-codes.sql")}, 0,
+        QStringLiteral("Task.db"));
+    QVERIFY(db && db->isOpen());
+    QVector<QString> models;
+    QVERIFY(db->getDeviceByCodes(0, codes, models));
+    QCOMPARE(models, expected);
+}
+
+void TestCatalogueParams::modelsCarryingACode_data()
+{
+    QTest::addColumn<int>("deviceClass");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("every model of the class carrying the code")
+        << 0 << QStringLiteral("020101")
+        << QStringList{QStringLiteral("CAM-A"), QStringLiteral("CAM-B")};
+    QTest::newRow("the class chooses the device table")
+        << 2 << QStringLiteral("010101") << QStringList{QStringLiteral("CAM-A")};
+    QTest::newRow("the code is compared whole") << 0 << QStringLiteral("0201") << QStringList{};
+    QTest::newRow("a code no model carries adds nothing")
+        << 0 << QStringLiteral("080808") << QStringList{};
+}
+
+void TestCatalogueParams::modelsCarryingACode()
+{
+    QFETCH(int, deviceClass);
+    QFETCH(QString, code);
+    QFETCH(QStringList, expected);
+    QSet<QString> models{QStringLiteral("held before")};
+    QVERIFY(m_db->getDeviceTypesOfCode(deviceClass, code, models));
+    QCOMPARE(models, QSet<QString>(expected.cbegin(), expected.cend()) +
+                         QSet<QString>{QStringLiteral("held before")});
 }
 
 void TestCatalogueParams::fullParameterSheetOfAModel()
