@@ -161,8 +161,14 @@ CVerticalSimulate::CVerticalSimulate(QWidget *parent) : QFrame(parent)
     m_pCameraWarning->raise();
     for (QLabel *warning : {m_pObjectWarning, m_pCameraWarning}) {
         warning->setStyleSheet(QStringLiteral("text-align:left; color: red;"));
-        warning->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        warning->setWordWrap(true);
     }
+    // Labels lie over the drawing where the handles move: a press on them
+    // must reach the handle underneath.
+    for (QLabel *label : {m_pObjectWarning, m_pCameraWarning, m_pLegendLabel, m_pYLabel,
+                          m_pXLabel, m_pUnitXLabel, m_pUnitYLabel})
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_pLegendLabel->setText(tr("label:m"));
     // Translated like the units of the page's own fields.
@@ -430,9 +436,16 @@ void CVerticalSimulate::placeWidgets()
     m_pUnitYLabel->move(m_pSpinY->x() + m_pSpinY->width() + 2, m_pSpinY->y());
     const int warningX = m_pUnitYLabel->x() + m_pUnitYLabel->width() + 5;
     const int warningY = m_pUnitYLabel->y() - 5;
+    // The warnings stop short of the legend and wrap, so a long text is
+    // neither cut off nor written over the legend.
+    int warningRight = w - 5;
+    if (m_pLegendLabel->x() > warningX)
+        warningRight = m_pLegendLabel->x() - 5;
+    const int warningWidth = qMax(0, warningRight - warningX);
     for (QLabel *warning : {m_pObjectWarning, m_pCameraWarning}) {
         warning->move(warningX, warningY);
-        warning->resize(w - warningX - 5, 2 * m_pUnitYLabel->height());
+        warning->resize(warningWidth,
+                        qMax(2 * m_pUnitYLabel->height(), warning->heightForWidth(warningWidth)));
     }
 }
 

@@ -132,6 +132,8 @@ private slots:
 
     void nearEdgeBeyondTheFarEdgeWarns();
     void viewTurnedAwayFromTheGroundWarnsUntilADragClearsIt();
+    void warningIsReadableAndLetsTheHandlesBeDragged_data();
+    void warningIsReadableAndLetsTheHandlesBeDragged();
     void viewSmallerThanItsMarginsKeepsItsValues();
 
 private:
@@ -402,6 +404,42 @@ void TestLensSideView::viewTurnedAwayFromTheGroundWarnsUntilADragClearsIt()
     // The next drag does.
     side.dragDown("m_pCameraArrow", 0.45);
     QVERIFY(warning->isHidden());
+}
+
+void TestLensSideView::warningIsReadableAndLetsTheHandlesBeDragged_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("a narrow view, as in the stand-alone window") << 520;
+    QTest::newRow("a wide view") << kWidth;
+}
+
+void TestLensSideView::warningIsReadableAndLetsTheHandlesBeDragged()
+{
+    QFETCH(int, width);
+    SideView side;
+    side.view.resize(width, kHeight);
+    side.view.setParams(30.0, 15, 10);
+    side.spin("m_pSpinY")->setValue(30);
+    side.dragDown("m_pViewTopArrow", 0.0);
+    side.dragDown("m_pCameraArrow", 0.7);
+    QLabel *warning = side.label("m_pCameraWarning");
+    QVERIFY(!warning->isHidden());
+
+    // The whole text fits, wrapped, beside the legend instead of under it.
+    QVERIFY(warning->wordWrap());
+    QVERIFY2(warning->height() >= warning->heightForWidth(warning->width()),
+             qPrintable(QStringLiteral("%1 < %2").arg(warning->height()).arg(
+                 warning->heightForWidth(warning->width()))));
+    QVERIFY(!warning->geometry().intersects(side.label("m_pLegendLabel")->geometry()));
+
+    // The top of the view sits under the text; a press on its handle
+    // reaches the handle.
+    CUnidimensionalArrowNode *viewTop = arrowItem(&side.view, "m_pViewTopArrow");
+    const QPoint handle = viewTop->sceneBoundingRect().center().toPoint();
+    QVERIFY(warning->geometry().contains(handle));
+    QWidget *under = side.view.childAt(handle);
+    QVERIFY(under);
+    QVERIFY2(!qobject_cast<QLabel *>(under), qPrintable(under->objectName()));
 }
 
 void TestLensSideView::viewSmallerThanItsMarginsKeepsItsValues()

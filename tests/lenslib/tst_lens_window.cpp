@@ -1,5 +1,8 @@
 #include "LensTestSupport.h"
+#include "SimulationProbe.h"
 
+#include <CHorizontalSimulate.h>
+#include <CMonitorSimulate.h>
 #include <CPendrikWindow.h>
 #include <CSimulateTextNode.h>
 #include <CVerticalSimulate.h>
@@ -99,6 +102,7 @@ private slots:
     void proportionLabels_data();
     void proportionLabels();
     void bracketAngleIsCutToWholeDegrees();
+    void dragInTheSideViewReachesTheOtherViewsAndLabels();
 
     void hostSelectsTheLongestContainedName_data();
     void hostSelectsTheLongestContainedName();
@@ -323,6 +327,44 @@ void TestLensWindow::bracketAngleIsCutToWholeDegrees()
     // -29.9999992 degrees.
     emit lens.find<CVerticalSimulate>("frameVertical")->CameraBracketChanged(3, 30, 3);
     QCOMPARE(lens.label("labelBracket"), QStringLiteral("-29\u00B0"));
+}
+
+void TestLensWindow::dragInTheSideViewReachesTheOtherViewsAndLabels()
+{
+    LensWindow lens(m_programFolder.path());
+    lens.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(lens.window.get()));
+    auto *side = lens.find<CVerticalSimulate>("frameVertical");
+    auto *top = lens.find<CHorizontalSimulate>("frameHorizontal");
+    auto *monitor = lens.find<CMonitorSimulate>("frameMonitor");
+    const auto topValue = [top](const char *node) {
+        return top->findChild<CSimulateTextNode *>(QString::fromLatin1(node))->value();
+    };
+    const QString nearBefore = lenstest::sceneText(side, "m_pNearText");
+    const QString nearbyBefore = lens.label("labelNearObj");
+    const QString bracketBefore = lens.label("labelBracket");
+    const float nearScaleBefore = monitor->nearScale();
+
+    // Raise the camera: the lower edge of the view now meets the ground
+    // further away.
+    CUnidimensionalArrowNode *camera = lenstest::arrowItem(side, "m_pCameraArrow");
+    QVERIFY(camera);
+    const double usableHeight = side->height() - 80;
+    camera->setPos(QPointF(camera->x(), 40 + usableHeight * 0.3 - 18));
+
+    const double nearDistance = lenstest::sceneText(side, "m_pNearText").toDouble();
+    const double farDistance = lenstest::sceneText(side, "m_pFarText").toDouble();
+    QVERIFY(lenstest::sceneText(side, "m_pNearText") != nearBefore);
+    // The top view takes the new edges: its cross-section sits at 0.6 of
+    // the drawing, a fifth of the way from the near to the far edge.
+    QVERIFY(near(topValue("m_pArrowDistanceText").toDouble(),
+                 nearDistance + (farDistance - nearDistance) / 5, 0.1));
+    // The monitor view and the labels below it follow the same signal.
+    QVERIFY(monitor->nearScale() != nearScaleBefore);
+    QCOMPARE(lens.label("labelNearObj"),
+             QString::asprintf("%.1f%%", double(monitor->nearScale()) * 100));
+    QVERIFY(lens.label("labelNearObj") != nearbyBefore);
+    QVERIFY(lens.label("labelBracket") != bracketBefore);
 }
 
 void TestLensWindow::hostSelectsTheLongestContainedName_data()
