@@ -24,11 +24,11 @@ const QString kStreamServerBlock = QStringLiteral("StreamServerResult");
 const QString kClientBlock = QStringLiteral("ClientResult");
 
 const QStringList kStorageTags = {
-    QStringLiteral("StorageEnable"), QStringLiteral("MainType"),    QStringLiteral("DevType"),
-    QStringLiteral("HDDBay"),        QStringLiteral("HDDCap"),      QStringLiteral("TimeType"),
-    QStringLiteral("RecordTime"),    QStringLiteral("HDDModel"),    QStringLiteral("RAIDType"),
-    QStringLiteral("RAID1Number"),   QStringLiteral("RAID5Number"), QStringLiteral("RAIDNumber"),
-    QStringLiteral("HotSpare"),      QStringLiteral("DevNumber"),   QStringLiteral("HDDNumber"),
+    QStringLiteral("StorageEnable"),   QStringLiteral("MainType"),    QStringLiteral("DevType"),
+    QStringLiteral("HDDBay"),          QStringLiteral("HDDCap"),      QStringLiteral("TimeType"),
+    QStringLiteral("RecordTime"),      QStringLiteral("HDDModel"),    QStringLiteral("RAIDType"),
+    QStringLiteral("RAID1Number"),     QStringLiteral("RAID5Number"), QStringLiteral("RAIDNumber"),
+    QStringLiteral("HotSpare"),        QStringLiteral("DevNumber"),   QStringLiteral("HDDNumber"),
     QStringLiteral("CommonHDDNumber"), QStringLiteral("TotalCap")};
 const QStringList kBandWidthTags = {QStringLiteral("BandWidthEnable"), QStringLiteral("PreView"),
                                     QStringLiteral("Record"), QStringLiteral("Transmission"),
@@ -42,6 +42,14 @@ const QStringList kClientTags = {QStringLiteral("ClientEnable"), QStringLiteral(
 int toInt(const QString &text)
 {
     return text.toInt(nullptr, 10);
+}
+
+// The task's video standard as the program uses it: 0 PAL, 1 NTSC. Any
+// stored value but 0 (a hand-edited 2, say) stands for NTSC; the file keeps
+// what it holds until the task is written again.
+int videoStandardOf(const XmlNode &task)
+{
+    return toInt(task.childByName(kVideoStandard).text()) == 0 ? 0 : 1;
 }
 
 QString num(int value)
@@ -80,6 +88,7 @@ bool TaskListFile::open()
 {
     if (m_open)
         return true;
+    m_dirty = false;
     m_open = openXmlDataFile(m_root, m_path, kRoot);
     return m_open;
 }
@@ -88,12 +97,20 @@ bool TaskListFile::close()
 {
     if (!m_open)
         return false;
+    // A list that was only read is not written back: its file already holds
+    // it, and rewriting it could undo what another object on the same file
+    // saved in the meantime.
+    if (!m_dirty) {
+        m_open = false;
+        return true;
+    }
     if (!m_root.save(m_path, &m_lastError)) {
         qDebug() << "cannot write" << m_path << ":" << m_lastError;
         return false;
     }
     m_lastError.clear();
     m_open = false;
+    m_dirty = false;
     return true;
 }
 
@@ -112,6 +129,7 @@ bool TaskListFile::addTask(const TaskInfo &info)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode t = m_root.addChild(kTask);
     t.addChild(kName).setText(info.name);
     t.addChild(kType).setInt(info.type);
@@ -124,6 +142,7 @@ bool TaskListFile::setNameRemark(const TaskInfo &info, int position)
 {
     if (!m_open || !isValidTaskName(info.name))
         return false;
+    m_dirty = true;
     XmlNode t = m_root.childAt(position);
     t.childByName(kName).setText(info.name);
     t.childByName(kRemark).setText(info.remark);
@@ -134,6 +153,7 @@ bool TaskListFile::updateTask(const TaskInfo &info)
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     XmlNode t = firstTask(info.name);
     t.childByName(kType).setInt(info.type);
     t.childByName(kVideoStandard).setInt(info.videoStandard);
@@ -160,6 +180,7 @@ bool TaskListFile::removeTaskAt(int position)
         return false;
     if (!removeDeviceFileOf(t.childByName(kName).text()))
         return false;
+    m_dirty = true;
     m_root.removeChild(t);
     return true;
 }
@@ -170,6 +191,7 @@ bool TaskListFile::removeTask(const QString &name)
         return false;
     if (!removeDeviceFileOf(name))
         return false;
+    m_dirty = true;
     for (int i = m_root.childCount() - 1; i >= 0; --i) {
         const XmlNode t = m_root.childAt(i);
         if (t.childByName(kName).text() == name)
@@ -188,7 +210,7 @@ bool TaskListFile::tasks(QVector<TaskInfo> &out)
         TaskInfo info;
         info.name = t.childByName(kName).text();
         info.type = toInt(t.childByName(kType).text());
-        info.videoStandard = toInt(t.childByName(kVideoStandard).text());
+        info.videoStandard = videoStandardOf(t);
         info.remark = t.childByName(kRemark).text();
         out.append(info);
     }
@@ -213,7 +235,7 @@ bool TaskListFile::task(const QString &name, TaskInfo &out)
             continue;
         out.name = name;
         out.type = toInt(t.childByName(kType).text());
-        out.videoStandard = toInt(t.childByName(kVideoStandard).text());
+        out.videoStandard = videoStandardOf(t);
         out.remark = t.childByName(kRemark).text();
     }
     return true;
@@ -223,6 +245,7 @@ bool TaskListFile::storeBlock(const QString &taskName, const QString &block, con
 {
     if (!m_open)
         return false;
+    m_dirty = true;
     const int n = m_root.childCount();
     for (int i = 0; i < n; ++i) {
         XmlNode t = m_root.childAt(i);
@@ -293,9 +316,9 @@ bool TaskListFile::storageResult(const QString &name, StorageResult &out)
 
 bool TaskListFile::setBandWidthResult(const BandWidthResult &r)
 {
-    return storeBlock(r.taskName, kBandWidthBlock,
-                      zip(kBandWidthTags, num(r.bandWidthEnable), r.preView, r.record,
-                          r.transmission, r.total));
+    return storeBlock(
+        r.taskName, kBandWidthBlock,
+        zip(kBandWidthTags, num(r.bandWidthEnable), r.preView, r.record, r.transmission, r.total));
 }
 
 bool TaskListFile::bandWidthResult(const QString &name, BandWidthResult &out)
@@ -359,6 +382,7 @@ bool TaskListFile::clearResults(const QString &name)
     XmlNode t = firstTask(name);
     if (t.isNull())
         return true;
+    m_dirty = true;
     const QVector<QPair<QString, QString>> flags = {{kStorageBlock, kStorageTags.first()},
                                                     {kBandWidthBlock, kBandWidthTags.first()},
                                                     {kStreamServerBlock, kStreamServerTags.first()},

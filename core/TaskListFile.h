@@ -6,7 +6,8 @@
 #include <QVector>
 
 /// One task: its name, the index of its type in the new-task dialog's list,
-/// its video standard (0 PAL, otherwise NTSC) and a remark.
+/// its video standard (0 PAL, 1 NTSC; the list reads any stored value but 0
+/// as NTSC) and a remark.
 struct TaskInfo
 {
     QString name;
@@ -66,9 +67,10 @@ struct ClientResult
 
 /// The task list, Task/Task.xml in the program folder, with each task's four
 /// calculation results. Construct one per user action: the constructor opens
-/// (or creates) the file, the destructor writes it back. Every operation
-/// returns false while the file is not open. Tasks are addressed by position
-/// (rename, delete) or by name (look-up and results).
+/// (or creates) the file, the destructor writes it back when something was
+/// changed. Every operation returns false while the file is not open. Tasks
+/// are addressed by position (rename, delete) or by name (look-up and
+/// results).
 class TaskListFile
 {
 public:
@@ -78,8 +80,9 @@ public:
     TaskListFile &operator=(const TaskListFile &) = delete;
 
     bool open();
-    /// Writes the document back. True (and closed) on success; false, still
-    /// open, when the write failed; lastError() then says why.
+    /// Writes the document back when something was changed through this
+    /// object. True (and closed) on success; false, still open, when the
+    /// write failed; lastError() then says why.
     bool close();
     bool isOpen() const { return m_open; }
     QString lastError() const { return m_lastError; }
@@ -94,6 +97,9 @@ public:
     /// entry. False when there is no task at the position or its device file
     /// exists and cannot be deleted.
     bool removeTaskAt(int position);
+    /// Deletes the device file of @p name (a missing one, or a name that
+    /// cannot name a task, is no obstacle), then every entry of that name.
+    /// False, the list unchanged, when the device file cannot be deleted.
     bool removeTask(const QString &name);
     bool tasks(QVector<TaskInfo> &out);
     bool exists(const QString &name);
@@ -123,4 +129,5 @@ private:
     QString m_path;
     bool m_open = false;
     QString m_lastError;
+    bool m_dirty = false;
 };

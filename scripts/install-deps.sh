@@ -24,8 +24,16 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
+# Installing needs root: run as root, or as a user who may use sudo.
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "install-deps.sh: these packages are missing: ${missing[*]}" >&2
+    echo "install-deps.sh: installing them needs root, and sudo is not available." >&2
+    echo "install-deps.sh: run this script as root (su -c 'bash scripts/install-deps.sh')," >&2
+    echo "install-deps.sh: or install sudo and give your user the right to use it." >&2
+    exit 1
+  fi
   sudo_cmd=(sudo)
 fi
 

@@ -1,4 +1,5 @@
 #include "TaskDeviceFile.h"
+#include "TaskName.h"
 
 #include "ProgramFolder.h"
 
@@ -50,6 +51,12 @@ private slots:
     void newTaskCreatesEmptyFile();
     void deviceValuesRoundTripAsGiven_data();
     void deviceValuesRoundTripAsGiven();
+    void streamValuesRoundTripAsGiven_data();
+    void streamValuesRoundTripAsGiven();
+    void accessoryCountsRoundTripAsGiven_data();
+    void accessoryCountsRoundTripAsGiven();
+    void planAndFrequencyRoundTripAsGiven_data();
+    void planAndFrequencyRoundTripAsGiven();
     void newDeviceHasDefaultPlanAndNoExtras();
     void laterBlocksFollowInOrderOfFirstWrite();
     void setLensTwiceKeepsOneBlock();
@@ -65,6 +72,8 @@ private slots:
     void outOfRangePositionsChangeNothing();
     void refusedNames_data();
     void refusedNames();
+    void acceptedNames_data();
+    void acceptedNames();
     void renameAndRemoveFile();
     void unparsableFileIsLeftByteIdentical();
     void missingTaskFolderLeavesObjectClosed();
@@ -128,6 +137,123 @@ void TestTaskDeviceFile::deviceValuesRoundTripAsGiven()
     QCOMPARE(out.count, count);
     QCOMPARE(out.mainStream, mainStream);
     QCOMPARE(out.subStream, subStream);
+}
+
+void TestTaskDeviceFile::streamValuesRoundTripAsGiven_data()
+{
+    QTest::addColumn<QString>("useCode");
+    QTest::addColumn<int>("streamCount");
+    QTest::addColumn<int>("bitRate");
+
+    QTest::newRow("stream count 0 and bit rate 0") << QStringLiteral("000") << 0 << 0;
+    QTest::newRow("bit rate just below 32") << QStringLiteral("100") << 1 << 31;
+    QTest::newRow("bit rate above 16384, count above 99999")
+        << QStringLiteral("111") << 100000 << 16385;
+    QTest::newRow("negative count and bit rate") << QStringLiteral("010") << -1 << -32;
+    QTest::newRow("use code that is not three digits") << QStringLiteral("1x") << 5 << 4096;
+}
+
+void TestTaskDeviceFile::streamValuesRoundTripAsGiven()
+{
+    QFETCH(QString, useCode);
+    QFETCH(int, streamCount);
+    QFETCH(int, bitRate);
+
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.addDevice(makeDevice(QStringLiteral("A"), 1));
+        // Once as added, once as changed value by value.
+        QVERIFY(f.addStream(makeStream(useCode, streamCount, QStringLiteral("CIF"), bitRate), 0));
+        f.addStream(makeStream(QStringLiteral("110"), 1, QStringLiteral("CIF"), 512), 0);
+        QVERIFY(f.setUseCode(0, 1, useCode));
+        QVERIFY(f.setStreamCount(0, 1, streamCount));
+        QVERIFY(f.setBitRate(0, 1, bitRate));
+    }
+    TaskDeviceFile f(QStringLiteral("T"));
+    QVector<DevStream> all;
+    QVERIFY(f.streams(0, all));
+    QCOMPARE(all.size(), 2);
+    for (const DevStream &s : all) {
+        QCOMPARE(s.useCode, useCode);
+        QCOMPARE(s.streamCount, streamCount);
+        QCOMPARE(s.bitRate, bitRate);
+    }
+}
+
+void TestTaskDeviceFile::accessoryCountsRoundTripAsGiven_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("count 0") << 0;
+    QTest::newRow("count 1000, the dialogs' upper limit") << 1000;
+    QTest::newRow("count 1001, above the dialogs' limit") << 1001;
+    QTest::newRow("negative count") << -5;
+}
+
+void TestTaskDeviceFile::accessoryCountsRoundTripAsGiven()
+{
+    QFETCH(int, count);
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.addDevice(makeDevice(QStringLiteral("A"), 1));
+        QVERIFY(f.setStand(0, QStringLiteral("Wall mount"), count));
+        QVERIFY(f.setShield(0, QStringLiteral("Housing"), count));
+        QVERIFY(f.setLens(0, QStringLiteral("4mm"), count));
+    }
+    TaskDeviceFile f(QStringLiteral("T"));
+    QString type;
+    int read = 12345;
+    QVERIFY(f.stand(0, type, read));
+    QCOMPARE(read, count);
+    read = 12345;
+    QVERIFY(f.shield(0, type, read));
+    QCOMPARE(read, count);
+    read = 12345;
+    QVERIFY(f.lens(0, type, read));
+    QCOMPARE(read, count);
+    QCOMPARE(type, QStringLiteral("4mm"));
+}
+
+void TestTaskDeviceFile::planAndFrequencyRoundTripAsGiven_data()
+{
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<QString>("fren");
+
+    QTest::newRow("no recording at all, frequency 0")
+        << QStringLiteral("000000000000000000000000") << QStringLiteral("0");
+    QTest::newRow("plan of a single 0, frequency 150")
+        << QStringLiteral("0") << QStringLiteral("150");
+    QTest::newRow("23-digit plan, negative frequency")
+        << QStringLiteral("11111111111111111111111") << QStringLiteral("-10");
+    QTest::newRow("25-digit plan, frequency off the steps of 10")
+        << QStringLiteral("1111111111111111111111111") << QStringLiteral("55");
+    QTest::newRow("digit 3 in the plan, frequency that is no number")
+        << QStringLiteral("333333333333333333333333") << QStringLiteral("abc");
+    QTest::newRow("plan of letters, empty frequency")
+        << QStringLiteral("abcdefghijklmnopqrstuvwx") << QString();
+    QTest::newRow("empty plan") << QString() << QStringLiteral("100");
+}
+
+void TestTaskDeviceFile::planAndFrequencyRoundTripAsGiven()
+{
+    QFETCH(QString, plan);
+    QFETCH(QString, fren);
+
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.addDevice(makeDevice(QStringLiteral("A"), 1));
+        QVERIFY(f.setRecordPlan(plan, 0));
+        QVERIFY(f.setEventFren(0, fren));
+    }
+    TaskDeviceFile f(QStringLiteral("T"));
+    QString readPlan = QStringLiteral("x");
+    QString readFren = QStringLiteral("x");
+    QVERIFY(f.recordPlan(0, readPlan));
+    QVERIFY(f.eventFren(0, readFren));
+    QCOMPARE(readPlan, plan);
+    QCOMPARE(readFren, fren);
 }
 
 void TestTaskDeviceFile::newDeviceHasDefaultPlanAndNoExtras()
@@ -421,14 +547,27 @@ void TestTaskDeviceFile::refusedNames_data()
     QTest::newRow("an absolute path") << QStringLiteral("/tmp/evil");
     QTest::newRow("the empty name") << QString();
     QTest::newRow("the word Task") << QStringLiteral("Task");
+    QTest::newRow("a backslash") << QStringLiteral("a\\b");
+    QTest::newRow("a slash") << QStringLiteral("a/b");
     QTest::newRow("a colon") << QStringLiteral("a:b");
-    QTest::newRow("a control character") << QStringLiteral("a\tb");
+    QTest::newRow("an asterisk") << QStringLiteral("a*b");
+    QTest::newRow("a question mark") << QStringLiteral("a?b");
+    QTest::newRow("a double quote") << QStringLiteral("a\"b");
+    QTest::newRow("a less-than sign") << QStringLiteral("a<b");
+    QTest::newRow("a greater-than sign") << QStringLiteral("a>b");
     QTest::newRow("a vertical bar") << QStringLiteral("a|b");
+    QTest::newRow("a tab") << QStringLiteral("a\tb");
+    QTest::newRow("a line feed") << QStringLiteral("a\nb");
+    QTest::newRow("control character U+0001") << QStringLiteral("a\u0001b");
+    QTest::newRow("delete U+007F") << QStringLiteral("a\u007Fb");
+    QTest::newRow("C1 control U+0085") << QStringLiteral("a\u0085b");
 }
 
 void TestTaskDeviceFile::refusedNames()
 {
     QFETCH(QString, name);
+    QVERIFY(!isValidTaskName(name));
+    QCOMPARE(TaskDeviceFile::filePath(name), QString());
     ProgramFolder folder;
     const QByteArray setup = "<Configs><Translator><Value>0</Value></Translator></Configs>\n";
     QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Setup.xml")), setup));
@@ -443,6 +582,33 @@ void TestTaskDeviceFile::refusedNames()
     QVERIFY(!TaskDeviceFile::renameFile(QStringLiteral("Fine"), name));
     QCOMPARE(ProgramFolder::readAll(folder.file(QStringLiteral("Setup.xml"))), setup);
     QCOMPARE(QDir(folder.file(QStringLiteral("Task"))).entryList(QDir::Files), QStringList());
+}
+
+void TestTaskDeviceFile::acceptedNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Chinese") << QStringLiteral("智慧校园二期");
+    QTest::newRow("spaces, dots and a hyphen") << QStringLiteral("Site 3.1 - east");
+    QTest::newRow("task in lower case") << QStringLiteral("task");
+    QTest::newRow("a word that begins with Task") << QStringLiteral("Tasks");
+    QTest::newRow("brackets and an ampersand") << QStringLiteral("A&B (2024)");
+}
+
+void TestTaskDeviceFile::acceptedNames()
+{
+    QFETCH(QString, name);
+    QVERIFY(isValidTaskName(name));
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(name);
+        QVERIFY(f.isOpen());
+        QVERIFY(f.addDevice(makeDevice(QStringLiteral("A"), 1)));
+    }
+    QCOMPARE(TaskDeviceFile::filePath(name), devicePath(folder, name));
+    TaskDeviceFile f(name);
+    int n = 0;
+    QVERIFY(f.deviceCount(n));
+    QCOMPARE(n, 1);
 }
 
 void TestTaskDeviceFile::renameAndRemoveFile()
@@ -472,7 +638,8 @@ void TestTaskDeviceFile::unparsableFileIsLeftByteIdentical()
 {
     ProgramFolder folder;
     const QByteArray truncated =
-        "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList>\n<DeviceInfo>\n<DeviceType>A";
+        "<?xml version=\"1.0\" "
+        "encoding=\"GB2312\"?>\n<DeviceInfoList>\n<DeviceInfo>\n<DeviceType>A";
     QVERIFY(ProgramFolder::write(devicePath(folder, QStringLiteral("T")), truncated));
     {
         TaskDeviceFile f(QStringLiteral("T"));

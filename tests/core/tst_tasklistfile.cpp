@@ -53,6 +53,104 @@ StorageResult sampleStorage(const QString &task)
     return r;
 }
 
+QString num(int value)
+{
+    return QString::number(value);
+}
+
+// The fields of each result record but the task name, as texts, so that a
+// stored and a read record compare in one go.
+QStringList fields(const StorageResult &r)
+{
+    return {num(r.storageEnable),   r.mainType,         r.devType,
+            num(r.hddBay),          r.hddCap,           num(r.timeType),
+            num(r.recordTime),      r.hddModel,         r.raidType,
+            num(r.raid1Number),     num(r.raid5Number), num(r.raidNumber),
+            num(r.hotSpare),        num(r.devNumber),   num(r.hddNumber),
+            num(r.commonHddNumber), r.totalCap};
+}
+
+QStringList fields(const BandWidthResult &r)
+{
+    return {num(r.bandWidthEnable), r.preView, r.record, r.transmission, r.total};
+}
+
+QStringList fields(const StreamServerResult &r)
+{
+    return {num(r.streamServerEnable), r.streamServer, num(r.streamServerNumber)};
+}
+
+QStringList fields(const ClientResult &r)
+{
+    return {num(r.clientEnable), r.client, num(r.clientNumber)};
+}
+
+// Stores a sample result of @p kind for @p task, every field away from its
+// default; returns its fields.
+QStringList storeSample(TaskListFile &list, const QString &kind, const QString &task)
+{
+    if (kind == QLatin1String("storage")) {
+        const StorageResult r = sampleStorage(task);
+        return list.setStorageResult(r) ? fields(r) : QStringList();
+    }
+    if (kind == QLatin1String("bandwidth")) {
+        BandWidthResult r;
+        r.taskName = task;
+        r.bandWidthEnable = 1;
+        r.preView = QStringLiteral("12.5 Mbps");
+        r.record = QStringLiteral("40 Mbps");
+        r.transmission = QStringLiteral("3 Mbps");
+        r.total = QStringLiteral("1.1 Gbps");
+        return list.setBandWidthResult(r) ? fields(r) : QStringList();
+    }
+    if (kind == QLatin1String("stream server")) {
+        StreamServerResult r;
+        r.taskName = task;
+        r.streamServerEnable = 1;
+        r.streamServer = QStringLiteral("流媒体服务器");
+        r.streamServerNumber = 3;
+        return list.setStreamServerResult(r) ? fields(r) : QStringList();
+    }
+    ClientResult r;
+    r.taskName = task;
+    r.clientEnable = 1;
+    r.client = QStringLiteral("解码客户端");
+    r.clientNumber = 2;
+    return list.setClientResult(r) ? fields(r) : QStringList();
+}
+
+// Reads the result of @p kind for @p task; an empty list when the read fails.
+QStringList readResult(TaskListFile &list, const QString &kind, const QString &task)
+{
+    if (kind == QLatin1String("storage")) {
+        StorageResult r;
+        return list.storageResult(task, r) ? fields(r) : QStringList();
+    }
+    if (kind == QLatin1String("bandwidth")) {
+        BandWidthResult r;
+        return list.bandWidthResult(task, r) ? fields(r) : QStringList();
+    }
+    if (kind == QLatin1String("stream server")) {
+        StreamServerResult r;
+        return list.streamServerResult(task, r) ? fields(r) : QStringList();
+    }
+    ClientResult r;
+    return list.clientResult(task, r) ? fields(r) : QStringList();
+}
+
+const QByteArray kDeclaration = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n";
+
+// A hand-written list of tasks with the given names.
+QByteArray listOf(const QStringList &names)
+{
+    QByteArray xml = kDeclaration + "<TaskInfoList>\n";
+    for (const QString &n : names)
+        xml += "<Task><Name>" + n.toLatin1() +
+               "</Name><Type>0</Type><VideoStandard>0"
+               "</VideoStandard><Remark/></Task>\n";
+    return xml + "</TaskInfoList>\n";
+}
+
 } // namespace
 
 class TestTaskListFile : public QObject
@@ -69,8 +167,14 @@ private slots:
     void removeAtWithMissingDeviceFileStillRemoves();
     void removeAtWithHandEditedNameSkipsFile();
     void removeAtOutOfRangeFails();
-    void storageResultRoundTrip();
-    void bandwidthStreamServerClientRoundTrip();
+    void removeAtWithUndeletableDeviceFileKeepsTask();
+    void removeAtCountsElementsOnly();
+    void removeByName_data();
+    void removeByName();
+    void renameTogetherWithDeviceFile();
+    void resultsRoundTrip_data();
+    void resultsRoundTrip();
+    void numberIsWrittenBeforeTextInServerAndClientBlocks();
     void blocksStandInOrderOfFirstStore();
     void storingAgainRewritesInPlace();
     void handEditedBlockKeepsMissingChild();
@@ -83,6 +187,11 @@ private slots:
     void missingTaskFolderLeavesObjectClosed();
     void failedWriteIsReportedByClose();
     void chineseNamesAndRemarksRoundTrip();
+    void textsXmlCannotHoldAreReplaced_data();
+    void textsXmlCannotHoldAreReplaced();
+    void readOnlyListDoesNotUndoAnotherSave();
+    void videoStandardReadsAsPalOrNtsc_data();
+    void videoStandardReadsAsPalOrNtsc();
 };
 
 void TestTaskListFile::firstUseCreatesEmptyList()
@@ -238,83 +347,153 @@ void TestTaskListFile::removeAtOutOfRangeFails()
     QVERIFY(list.exists(QStringLiteral("A")));
 }
 
-void TestTaskListFile::storageResultRoundTrip()
+void TestTaskListFile::removeAtWithUndeletableDeviceFileKeepsTask()
 {
     ProgramFolder folder;
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Task.xml")),
+                                 listOf({QStringLiteral("A"), QStringLiteral("B")})));
+    // A non-empty folder in the device file's place cannot be deleted.
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Task/A.xml/inside")));
     {
         TaskListFile list;
-        list.addTask(makeTask(QStringLiteral("T")));
-        QVERIFY(list.setStorageResult(sampleStorage(QStringLiteral("T"))));
+        QVERIFY(!list.removeTaskAt(0));
     }
-    TaskListFile list;
-    StorageResult r;
-    QVERIFY(list.storageResult(QStringLiteral("T"), r));
-    const StorageResult e = sampleStorage(QStringLiteral("T"));
-    QCOMPARE(r.storageEnable, e.storageEnable);
-    QCOMPARE(r.mainType, e.mainType);
-    QCOMPARE(r.devType, e.devType);
-    QCOMPARE(r.hddBay, e.hddBay);
-    QCOMPARE(r.hddCap, e.hddCap);
-    QCOMPARE(r.timeType, e.timeType);
-    QCOMPARE(r.recordTime, e.recordTime);
-    QCOMPARE(r.hddModel, e.hddModel);
-    QCOMPARE(r.raidType, e.raidType);
-    QCOMPARE(r.raid1Number, e.raid1Number);
-    QCOMPARE(r.raid5Number, e.raid5Number);
-    QCOMPARE(r.raidNumber, e.raidNumber);
-    QCOMPARE(r.hotSpare, e.hotSpare);
-    QCOMPARE(r.devNumber, e.devNumber);
-    QCOMPARE(r.hddNumber, e.hddNumber);
-    QCOMPARE(r.commonHddNumber, e.commonHddNumber);
-    QCOMPARE(r.totalCap, e.totalCap);
+    QCOMPARE(names(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
 }
 
-void TestTaskListFile::bandwidthStreamServerClientRoundTrip()
+void TestTaskListFile::removeAtCountsElementsOnly()
+{
+    ProgramFolder folder;
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Task.xml")),
+                                 kDeclaration + "<TaskInfoList>\n<!-- edited by hand -->\n"
+                                                "<Task><Name>A</Name></Task>\n"
+                                                "<Task><Name>B</Name></Task>\n</TaskInfoList>\n"));
+    {
+        TaskListFile list;
+        QVERIFY(list.removeTaskAt(0));
+    }
+    QCOMPARE(names(), QStringList{QStringLiteral("B")});
+}
+
+void TestTaskListFile::removeByName_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("deviceFile"); // "file", "none" or "undeletable"
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QStringList>("left");
+
+    const QString x = QStringLiteral("X");
+    const QString y = QStringLiteral("Y");
+    QTest::newRow("every entry of the name goes, with its device file")
+        << QStringList{x, y, x} << x << QStringLiteral("file") << true << QStringList{y};
+    QTest::newRow("a missing device file is no obstacle")
+        << QStringList{x, y} << x << QStringLiteral("none") << true << QStringList{y};
+    QTest::newRow("a refused stored name skips the file and still goes")
+        << QStringList{QStringLiteral("../Setup"), y} << QStringLiteral("../Setup")
+        << QStringLiteral("none") << true << QStringList{y};
+    QTest::newRow("an undeletable device file keeps every entry")
+        << QStringList{x, y, x} << x << QStringLiteral("undeletable") << false
+        << QStringList{x, y, x};
+    QTest::newRow("a name no task has changes nothing")
+        << QStringList{x, y} << QStringLiteral("Z") << QStringLiteral("none") << true
+        << QStringList{x, y};
+}
+
+void TestTaskListFile::removeByName()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QString, name);
+    QFETCH(QString, deviceFile);
+    QFETCH(bool, result);
+    QFETCH(QStringList, left);
+
+    ProgramFolder folder;
+    const QByteArray setup = "<Configs/>\n";
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Setup.xml")), setup));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Task.xml")), listOf(stored)));
+    const QString devicePath = folder.file(QStringLiteral("Task/") + name + QStringLiteral(".xml"));
+    if (deviceFile == QLatin1String("file"))
+        QVERIFY(ProgramFolder::write(devicePath, kDeclaration + "<DeviceInfoList/>\n"));
+    else if (deviceFile == QLatin1String("undeletable"))
+        QVERIFY(QDir().mkpath(devicePath + QStringLiteral("/inside")));
+    {
+        TaskListFile list;
+        QCOMPARE(list.removeTask(name), result);
+    }
+    QCOMPARE(names(), left);
+    if (deviceFile != QLatin1String("none"))
+        QCOMPARE(QFile::exists(devicePath), deviceFile == QLatin1String("undeletable"));
+    QCOMPARE(ProgramFolder::readAll(folder.file(QStringLiteral("Setup.xml"))), setup);
+}
+
+void TestTaskListFile::renameTogetherWithDeviceFile()
+{
+    ProgramFolder folder;
+    const QString oldName = QStringLiteral("一期");
+    const QString newName = QStringLiteral("二期");
+    {
+        TaskListFile list;
+        list.addTask(makeTask(QStringLiteral("Other")));
+        list.addTask(makeTask(oldName, 1, 0, QStringLiteral("before")));
+        TaskDeviceFile devices(oldName);
+        DeviceInfo d;
+        d.deviceType = QStringLiteral("KC-B21");
+        d.count = 3;
+        QVERIFY(devices.addDevice(d));
+    }
+    {
+        // What the task manager does for one rename.
+        TaskListFile list;
+        QVERIFY(list.setNameRemark(makeTask(newName, 0, 0, QStringLiteral("after")), 1));
+        QVERIFY(TaskDeviceFile::renameFile(oldName, newName));
+    }
+    QCOMPARE(names(), (QStringList{QStringLiteral("Other"), newName}));
+    QVERIFY(!QFile::exists(TaskDeviceFile::filePath(oldName)));
+    TaskDeviceFile devices(newName);
+    QVector<DeviceInfo> all;
+    QVERIFY(devices.devices(all));
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all.at(0).deviceType, QStringLiteral("KC-B21"));
+    QCOMPARE(all.at(0).count, 3);
+}
+
+void TestTaskListFile::resultsRoundTrip_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("storage result") << QStringLiteral("storage");
+    QTest::newRow("bandwidth result") << QStringLiteral("bandwidth");
+    QTest::newRow("stream-server result") << QStringLiteral("stream server");
+    QTest::newRow("client result") << QStringLiteral("client");
+}
+
+void TestTaskListFile::resultsRoundTrip()
+{
+    QFETCH(QString, kind);
+    ProgramFolder folder;
+    QStringList stored;
+    {
+        TaskListFile list;
+        list.addTask(makeTask(QStringLiteral("T")));
+        stored = storeSample(list, kind, QStringLiteral("T"));
+        QVERIFY(!stored.isEmpty());
+    }
+    TaskListFile list;
+    QCOMPARE(readResult(list, kind, QStringLiteral("T")), stored);
+}
+
+void TestTaskListFile::numberIsWrittenBeforeTextInServerAndClientBlocks()
 {
     ProgramFolder folder;
     {
         TaskListFile list;
         list.addTask(makeTask(QStringLiteral("T")));
-        BandWidthResult b;
-        b.taskName = QStringLiteral("T");
-        b.bandWidthEnable = 1;
-        b.preView = QStringLiteral("12.5 Mbps");
-        b.record = QStringLiteral("40 Mbps");
-        b.transmission = QStringLiteral("3 Mbps");
-        b.total = QStringLiteral("1.1 Gbps");
-        QVERIFY(list.setBandWidthResult(b));
-        StreamServerResult s;
-        s.taskName = QStringLiteral("T");
-        s.streamServerEnable = 1;
-        s.streamServerNumber = 3;
-        QVERIFY(list.setStreamServerResult(s));
-        ClientResult c;
-        c.taskName = QStringLiteral("T");
-        c.clientEnable = 1;
-        c.client = QStringLiteral("Decoder client");
-        c.clientNumber = 2;
-        QVERIFY(list.setClientResult(c));
+        storeSample(list, QStringLiteral("stream server"), QStringLiteral("T"));
+        storeSample(list, QStringLiteral("client"), QStringLiteral("T"));
     }
     const QByteArray bytes = ProgramFolder::readAll(folder.file(QStringLiteral("Task/Task.xml")));
-    // The number is written before the text in these two blocks.
     QVERIFY(bytes.indexOf("<StreamServerNumber>") < bytes.indexOf("<StreamServer>"));
     QVERIFY(bytes.indexOf("<ClientNumber>") < bytes.indexOf("<Client>"));
-
-    TaskListFile list;
-    BandWidthResult b;
-    QVERIFY(list.bandWidthResult(QStringLiteral("T"), b));
-    QCOMPARE(b.bandWidthEnable, 1);
-    QCOMPARE(b.preView, QStringLiteral("12.5 Mbps"));
-    QCOMPARE(b.total, QStringLiteral("1.1 Gbps"));
-    StreamServerResult s;
-    QVERIFY(list.streamServerResult(QStringLiteral("T"), s));
-    QCOMPARE(s.taskName, QStringLiteral("T"));
-    QCOMPARE(s.streamServerNumber, 3);
-    QCOMPARE(s.streamServer, QString());
-    ClientResult c;
-    QVERIFY(list.clientResult(QStringLiteral("T"), c));
-    QCOMPARE(c.client, QStringLiteral("Decoder client"));
-    QCOMPARE(c.clientNumber, 2);
 }
 
 void TestTaskListFile::blocksStandInOrderOfFirstStore()
@@ -470,8 +649,8 @@ void TestTaskListFile::defaultRecordsHaveTheirDefaults()
 {
     const StorageResult r;
     QCOMPARE(r.recordTime, 1);
-    QCOMPARE(r.storageEnable + r.hddBay + r.timeType + r.raid1Number + r.raid5Number
-                 + r.raidNumber + r.hotSpare + r.devNumber + r.hddNumber + r.commonHddNumber,
+    QCOMPARE(r.storageEnable + r.hddBay + r.timeType + r.raid1Number + r.raid5Number +
+                 r.raidNumber + r.hotSpare + r.devNumber + r.hddNumber + r.commonHddNumber,
              0);
     const TaskInfo t;
     QCOMPARE(t.type, 0);
@@ -539,6 +718,125 @@ void TestTaskListFile::chineseNamesAndRemarksRoundTrip()
     QVERIFY(list.exists(name));
     list.task(name, t);
     QCOMPARE(t.remark, remark);
+}
+
+void TestTaskListFile::textsXmlCannotHoldAreReplaced_data()
+{
+    QTest::addColumn<QString>("remark");
+    QTest::addColumn<QString>("readBack");
+
+    const QString fffd = QString(QChar(QChar::ReplacementCharacter));
+    const QString a = QStringLiteral("a");
+    const QString b = QStringLiteral("b");
+    // A remark cut at 64 characters in the middle of a pasted emoji.
+    QTest::newRow("high surrogate at the end of a remark")
+        << QStringLiteral("大厅\U0001F600").left(3) << QStringLiteral("大厅") + fffd;
+    QTest::newRow("lone low surrogate") << a + QChar(0xDC00) + b << a + fffd + b;
+    QTest::newRow("high surrogate followed by a letter") << a + QChar(0xD800) + b << a + fffd + b;
+    QTest::newRow("control character U+0001") << QStringLiteral("a\u0001b") << a + fffd + b;
+    QTest::newRow("vertical tab U+000B") << QStringLiteral("a\u000Bb") << a + fffd + b;
+    QTest::newRow("escape U+001B") << QStringLiteral("a\u001Bb") << a + fffd + b;
+    QTest::newRow("noncharacter U+FFFF") << QStringLiteral("a\uFFFFb") << a + fffd + b;
+}
+
+void TestTaskListFile::textsXmlCannotHoldAreReplaced()
+{
+    QFETCH(QString, remark);
+    QFETCH(QString, readBack);
+
+    ProgramFolder folder;
+    const QString bank = QStringLiteral("银行一期");
+    const QString hall = QStringLiteral("营业大厅，共三层");
+    {
+        TaskListFile list;
+        list.addTask(makeTask(bank, 1, 0, hall));
+        list.addTask(makeTask(QStringLiteral("T"), 0, 1, remark));
+        BandWidthResult r;
+        r.taskName = bank;
+        r.bandWidthEnable = 1;
+        r.total = QStringLiteral("1.1 Gbps");
+        list.setBandWidthResult(r);
+        QVERIFY(list.close());
+    }
+    TaskListFile list;
+    QVERIFY(list.isOpen());
+    QVector<TaskInfo> all;
+    QVERIFY(list.tasks(all));
+    QCOMPARE(all.size(), 2);
+    QCOMPARE(all.at(0).name, bank);
+    QCOMPARE(all.at(0).remark, hall);
+    QCOMPARE(all.at(1).name, QStringLiteral("T"));
+    QCOMPARE(all.at(1).videoStandard, 1);
+    QCOMPARE(all.at(1).remark, readBack);
+    BandWidthResult r;
+    QVERIFY(list.bandWidthResult(bank, r));
+    QCOMPARE(r.total, QStringLiteral("1.1 Gbps"));
+}
+
+void TestTaskListFile::readOnlyListDoesNotUndoAnotherSave()
+{
+    ProgramFolder folder;
+    {
+        TaskListFile list;
+        list.addTask(makeTask(QStringLiteral("A")));
+    }
+    {
+        TaskListFile reader;
+        QVERIFY(reader.exists(QStringLiteral("A")));
+        StorageResult r;
+        reader.storageResult(QStringLiteral("A"), r);
+        {
+            TaskListFile writer;
+            QVERIFY(writer.addTask(makeTask(QStringLiteral("B"))));
+            QVERIFY(writer.setStorageResult(sampleStorage(QStringLiteral("A"))));
+        }
+        // The reader goes last; it changed nothing, so it must not write its
+        // stale copy over the writer's change.
+        QVERIFY(reader.close());
+    }
+    QCOMPARE(names(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    TaskListFile list;
+    StorageResult r;
+    QVERIFY(list.storageResult(QStringLiteral("A"), r));
+    QCOMPARE(r.hddNumber, 30);
+}
+
+void TestTaskListFile::videoStandardReadsAsPalOrNtsc_data()
+{
+    QTest::addColumn<QByteArray>("element");
+    QTest::addColumn<int>("standard");
+
+    QTest::newRow("0 is PAL") << QByteArray("<VideoStandard>0</VideoStandard>") << 0;
+    QTest::newRow("1 is NTSC") << QByteArray("<VideoStandard>1</VideoStandard>") << 1;
+    QTest::newRow("a hand-edited 2 is NTSC") << QByteArray("<VideoStandard>2</VideoStandard>") << 1;
+    QTest::newRow("-1 is NTSC") << QByteArray("<VideoStandard>-1</VideoStandard>") << 1;
+    QTest::newRow("text that is no number reads as 0, PAL")
+        << QByteArray("<VideoStandard>ntsc</VideoStandard>") << 0;
+    QTest::newRow("a missing element reads as 0, PAL") << QByteArray() << 0;
+}
+
+void TestTaskListFile::videoStandardReadsAsPalOrNtsc()
+{
+    QFETCH(QByteArray, element);
+    QFETCH(int, standard);
+
+    ProgramFolder folder;
+    const QByteArray xml = kDeclaration + "<TaskInfoList>\n<Task><Name>T</Name><Type>1</Type>" +
+                           element + "<Remark>r</Remark></Task>\n</TaskInfoList>\n";
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Task.xml")), xml));
+    {
+        TaskListFile list;
+        QVector<TaskInfo> all;
+        QVERIFY(list.tasks(all));
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(all.at(0).videoStandard, standard);
+        TaskInfo t;
+        QVERIFY(list.task(QStringLiteral("T"), t));
+        QCOMPARE(t.videoStandard, standard);
+        QCOMPARE(t.type, 1);
+    }
+    // Reading does not rewrite what the file holds.
+    QCOMPARE(ProgramFolder::readAll(folder.file(QStringLiteral("Task/Task.xml"))), xml);
 }
 
 QTEST_GUILESS_MAIN(TestTaskListFile)

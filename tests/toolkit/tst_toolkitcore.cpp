@@ -36,6 +36,27 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
+// A document <R>text</R> declared in @p encoding.
+QDomDocument documentWithText(const QString &text, const QString &encoding)
+{
+    QDomDocument doc;
+    doc.appendChild(doc.createProcessingInstruction(
+        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"%1\"").arg(encoding)));
+    QDomElement r = doc.createElement(QStringLiteral("R"));
+    doc.appendChild(r);
+    r.appendChild(doc.createTextNode(text));
+    return doc;
+}
+
+// The text of <R> in @p bytes; a null string when they do not parse.
+QString textReadBack(const QByteArray &bytes)
+{
+    QDomDocument back;
+    if (!back.setContent(bytes))
+        return QString();
+    return back.documentElement().text();
+}
+
 } // namespace
 
 class TestToolkitCore : public QObject
@@ -51,6 +72,11 @@ private slots:
     void genericTreeSetValueAndSave();
     void declaredEncodingIsHonoured();
     void unknownEncodingFallsBackToUtf8();
+    void gb2312BytesStayInsideGb2312_data();
+    void gb2312BytesStayInsideGb2312();
+    void charactersXmlForbidsAreSavedAsReplacement_data();
+    void charactersXmlForbidsAreSavedAsReplacement();
+    void bytesThatWouldNotReadBackAreNotSaved();
     void readAllJoinsFilesInOrder();
     void convertToUnicode();
 };
@@ -59,10 +85,10 @@ void TestToolkitCore::targetPathEndsInSeparator_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("folder without separator") << QStringLiteral("/tmp/prog")
-                                              << QStringLiteral("/tmp/prog/");
-    QTest::newRow("folder with separator") << QStringLiteral("/tmp/prog/")
-                                           << QStringLiteral("/tmp/prog/");
+    QTest::newRow("folder without separator")
+        << QStringLiteral("/tmp/prog") << QStringLiteral("/tmp/prog/");
+    QTest::newRow("folder with separator")
+        << QStringLiteral("/tmp/prog/") << QStringLiteral("/tmp/prog/");
 }
 
 void TestToolkitCore::targetPathEndsInSeparator()
@@ -71,7 +97,8 @@ void TestToolkitCore::targetPathEndsInSeparator()
     QFETCH(QString, expected);
     SetTargetPath(folder);
     QCOMPARE(GetTargetPath(), expected);
-    QCOMPARE(GetTargetPathFile(QStringLiteral("Setup.xml")), expected + QStringLiteral("Setup.xml"));
+    QCOMPARE(GetTargetPathFile(QStringLiteral("Setup.xml")),
+             expected + QStringLiteral("Setup.xml"));
     SetTargetPath(QString());
     QCOMPARE(GetTargetPath(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
 }
@@ -177,14 +204,113 @@ void TestToolkitCore::unknownEncodingFallsBackToUtf8()
     QCOMPARE(back.documentElement().text(), QStringLiteral("é中"));
 }
 
+void TestToolkitCore::gb2312BytesStayInsideGb2312_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+
+    // 二 B6FE, 四 CBC4, 中 D6D0, 、 A1A2 in GB2312.
+    QTest::newRow("ideographic zero, outside GB2312, becomes a reference")
+        << QStringLiteral("二〇二四")
+        << QByteArray::fromHex("b6fe") + "&#x3007;" + QByteArray::fromHex("b6fecbc4");
+    QTest::newRow("no-break space, outside GB2312, becomes a reference")
+        << QStringLiteral("a\u00A0b") << QByteArray("a&#xA0;b");
+    QTest::newRow("C1 control, outside GB2312, becomes a reference")
+        << QStringLiteral("a\u0085b") << QByteArray("a&#x85;b");
+    QTest::newRow("hyphen U+2010, in an empty row of the converter, becomes a reference")
+        << QStringLiteral("1\u20102") << QByteArray("1&#x2010;2");
+    QTest::newRow("katakana-hiragana prolonged sound mark becomes a reference")
+        << QStringLiteral("\u30FC") << QByteArray("&#x30FC;");
+    QTest::newRow("GB2312 characters stay two bytes")
+        << QStringLiteral("中、") << QByteArray::fromHex("d6d0a1a2");
+}
+
+void TestToolkitCore::gb2312BytesStayInsideGb2312()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+
+    const QByteArray out = EncodeDomDocument(documentWithText(text, QStringLiteral("GB2312")));
+    const QByteArray body = out.mid(out.indexOf("<R>") + 3);
+    QCOMPARE(body.left(body.indexOf("</R>")), bytes);
+    QCOMPARE(textReadBack(out), text);
+}
+
+void TestToolkitCore::charactersXmlForbidsAreSavedAsReplacement_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("readBack");
+
+    const QString high = QString(QChar(0xD83D));
+    const QString low = QString(QChar(0xDC00));
+    const QString fffd = QString(QChar(QChar::ReplacementCharacter));
+    const QString hall = QStringLiteral("大厅");
+    for (const QString &encoding : {QStringLiteral("GB2312"), QStringLiteral("UTF-8")}) {
+        const QByteArray e = encoding.toLatin1();
+        QTest::addRow("%s: high surrogate at the end of the text", e.constData())
+            << encoding << hall + high << hall + fffd;
+        QTest::addRow("%s: low surrogate alone", e.constData())
+            << encoding << QStringLiteral("a") + low + QStringLiteral("b")
+            << QStringLiteral("a") + fffd + QStringLiteral("b");
+        QTest::addRow("%s: high surrogate followed by a letter", e.constData())
+            << encoding << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b")
+            << QStringLiteral("a") + fffd + QStringLiteral("b");
+        QTest::addRow("%s: start of heading U+0001", e.constData())
+            << encoding << QStringLiteral("a\u0001b") << QStringLiteral("a\uFFFDb");
+        QTest::addRow("%s: vertical tab U+000B", e.constData())
+            << encoding << QStringLiteral("a\u000Bb") << QStringLiteral("a\uFFFDb");
+        QTest::addRow("%s: escape U+001B", e.constData())
+            << encoding << QStringLiteral("a\u001Bb") << QStringLiteral("a\uFFFDb");
+        QTest::addRow("%s: noncharacter U+FFFF", e.constData())
+            << encoding << QStringLiteral("a\uFFFFb") << QStringLiteral("a\uFFFDb");
+        QTest::addRow("%s: noncharacter U+FFFE", e.constData())
+            << encoding << QStringLiteral("a\uFFFEb") << QStringLiteral("a\uFFFDb");
+        QTest::addRow("%s: tab, line feed and a whole emoji are kept", e.constData())
+            << encoding << QStringLiteral("a\tb\nc \U0001F600")
+            << QStringLiteral("a\tb\nc \U0001F600");
+    }
+}
+
+void TestToolkitCore::charactersXmlForbidsAreSavedAsReplacement()
+{
+    QFETCH(QString, encoding);
+    QFETCH(QString, text);
+    QFETCH(QString, readBack);
+
+    const QByteArray out = EncodeDomDocument(documentWithText(text, encoding));
+    QCOMPARE(textReadBack(out), readBack);
+    if (encoding == QLatin1String("GB2312") &&
+        readBack.contains(QChar(QChar::ReplacementCharacter)))
+        QVERIFY(out.contains("&#xFFFD;")); // GB2312 has no U+FFFD
+}
+
+void TestToolkitCore::bytesThatWouldNotReadBackAreNotSaved()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.xml"));
+    const QByteArray old = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<R/>\n";
+    QVERIFY(writeFile(path, old));
+
+    // Qt's DOM accepts an element name that no XML parser reads back.
+    QDomDocument doc = documentWithText(QStringLiteral("x"), QStringLiteral("GB2312"));
+    doc.documentElement().appendChild(doc.createElement(QStringLiteral("two words")));
+    QString error;
+    QVERIFY(!SaveDomDocument(doc, path, &error));
+    QVERIFY(!error.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+}
+
 void TestToolkitCore::readAllJoinsFilesInOrder()
 {
     QTemporaryDir dir;
     QVERIFY(writeFile(dir.filePath(QStringLiteral("a.qss")), "A{}"));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("b.qss")), "B{}"));
-    const QString all = CFile::ReadAll({QStringLiteral("b.qss"), QStringLiteral("missing.qss"),
-                                        QStringLiteral("a.qss")},
-                                       dir.path() + QLatin1Char('/'));
+    const QString all = CFile::ReadAll(
+        {QStringLiteral("b.qss"), QStringLiteral("missing.qss"), QStringLiteral("a.qss")},
+        dir.path() + QLatin1Char('/'));
     QCOMPARE(all, QStringLiteral("B{}\nA{}"));
 }
 

@@ -2,11 +2,13 @@
 
 #include <QDomDocument>
 #include <QDomProcessingInstruction>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 namespace KavrinGUIToolkit {
 
@@ -28,18 +30,95 @@ QDomProcessingInstruction declaration(const QDomDocument &doc)
 
 QString hexReference(char32_t codePoint)
 {
-    return QStringLiteral("&#x") + QString::number(static_cast<uint>(codePoint), 16).toUpper()
-           + QLatin1Char(';');
+    return QStringLiteral("&#x") + QString::number(static_cast<uint>(codePoint), 16).toUpper() +
+           QLatin1Char(';');
+}
+
+// The characters an XML 1.0 document may hold, as text or as a reference.
+bool isXmlChar(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// @p text with every character XML 1.0 forbids replaced by U+FFFD: C0 controls
+// other than tab, line feed and carriage return, U+FFFE, U+FFFF and a
+// surrogate without its partner (what cutting a remark in the middle of an
+// emoji leaves). Written as they are, or as references, they would make the
+// whole file unreadable, and every other text in it with it.
+QString withXmlCharsOnly(const QString &text)
+{
+    QString out;
+    bool replaced = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        const char16_t u = text.at(i).unicode();
+        qsizetype len = 1;
+        char32_t cp = u;
+        if (QChar::isHighSurrogate(u) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            len = 2;
+            cp = QChar::surrogateToUcs4(u, text.at(i + 1).unicode());
+        }
+        if (isXmlChar(cp)) {
+            if (replaced)
+                out.append(text.constData() + i, len);
+        } else {
+            if (!replaced) {
+                out = text.left(i);
+                out.reserve(n);
+                replaced = true;
+            }
+            out.append(QChar(QChar::ReplacementCharacter));
+        }
+        i += len;
+    }
+    return replaced ? out : text;
+}
+
+bool isGb2312(const QString &encoding)
+{
+    return encoding.compare(QLatin1String("GB2312"), Qt::CaseInsensitive) == 0 ||
+           encoding.compare(QLatin1String("EUC-CN"), Qt::CaseInsensitive) == 0;
+}
+
+// True when @p bytes hold only what GB2312 defines: ASCII bytes, and pairs
+// whose lead byte lies in A1-F7 outside the empty rows AA-AF and whose trail
+// byte lies in A1-FE. The platform's converter of that name is wider: it puts
+// C1 controls out as single high bytes and some characters (such as U+3007)
+// into rows GB2312 leaves empty, which other readers take for other
+// characters.
+bool isPlainGb2312(const QByteArray &bytes)
+{
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const uchar lead = uchar(bytes.at(i));
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (i + 1 >= n)
+            return false;
+        const uchar trail = uchar(bytes.at(i + 1));
+        if (lead < 0xA1 || lead > 0xF7 || (lead >= 0xAA && lead <= 0xAF) || trail < 0xA1 ||
+            trail > 0xFE)
+            return false;
+        i += 2;
+    }
+    return true;
 }
 
 // Encodes text code point by code point, replacing what the encoding cannot
 // represent with character references. Only used when the fast path found a
 // character that does not survive the round trip. ASCII (and so all markup)
 // is copied as it is; a code point counts as representable when it decodes
-// back to itself (encoders report errors inconsistently across code pages).
+// back to itself (encoders report errors inconsistently across code pages)
+// and, for GB2312, when its bytes are a GB2312 pair. @p text holds only XML
+// characters, so every surrogate has its partner.
 QByteArray encodeWithReferences(const QString &text, const QString &encoding)
 {
     const QByteArray name = encoding.toLatin1();
+    const bool gb2312 = isGb2312(encoding);
+    QHash<char32_t, QByteArray> known; // empty: written as a reference
     QByteArray out;
     out.reserve(text.size() * 2);
     for (qsizetype i = 0; i < text.size();) {
@@ -49,18 +128,22 @@ QByteArray encodeWithReferences(const QString &text, const QString &encoding)
             ++i;
             continue;
         }
-        const qsizetype len = (c.isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const QString unit = text.mid(i, len);
-        QStringEncoder encoder(name.constData());
-        QStringDecoder decoder(name.constData());
-        const QByteArray bytes = encoder.encode(unit);
-        if (decoder.decode(bytes) == unit && !bytes.isEmpty()) {
-            out += bytes;
-        } else {
-            const char32_t cp = len == 2 ? QChar::surrogateToUcs4(c, text.at(i + 1))
-                                         : char32_t(c.unicode());
-            out += hexReference(cp).toLatin1();
+        const qsizetype len = c.isHighSurrogate() ? 2 : 1;
+        const char32_t cp =
+            len == 2 ? QChar::surrogateToUcs4(c, text.at(i + 1)) : char32_t(c.unicode());
+        auto it = known.constFind(cp);
+        if (it == known.constEnd()) {
+            const QString unit = text.mid(i, len);
+            QStringEncoder encoder(name.constData());
+            QStringDecoder decoder(name.constData());
+            QByteArray bytes = encoder.encode(unit);
+            const bool held = !bytes.isEmpty() && decoder.decode(bytes) == unit &&
+                              (!gb2312 || (bytes.size() == 2 && isPlainGb2312(bytes)));
+            if (!held)
+                bytes.clear();
+            it = known.insert(cp, bytes);
         }
+        out += it->isEmpty() ? hexReference(cp).toLatin1() : *it;
         i += len;
     }
     return out;
@@ -90,14 +173,15 @@ QString serialise(const QDomDocument &doc, const QString &encoding)
     QString text;
     QTextStream stream(&text);
     for (QDomNode n = doc.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (n.isProcessingInstruction() && n.toProcessingInstruction().target() == QLatin1String("xml")) {
+        if (n.isProcessingInstruction() &&
+            n.toProcessingInstruction().target() == QLatin1String("xml")) {
             stream << "<?xml version=\"1.0\" encoding=\"" << encoding << "\"?>\n";
             continue;
         }
         n.save(stream, 0);
     }
     stream.flush();
-    return text;
+    return withXmlCharsOnly(text);
 }
 
 } // namespace
@@ -121,14 +205,14 @@ QByteArray EncodeDomDocument(const QDomDocument &doc)
             break;
         }
     }
-    const bool wide = declared.startsWith(QLatin1String("UTF-16"), Qt::CaseInsensitive)
-                      || declared.startsWith(QLatin1String("UTF-32"), Qt::CaseInsensitive)
-                      || declared.startsWith(QLatin1String("UCS"), Qt::CaseInsensitive);
+    const bool wide = declared.startsWith(QLatin1String("UTF-16"), Qt::CaseInsensitive) ||
+                      declared.startsWith(QLatin1String("UTF-32"), Qt::CaseInsensitive) ||
+                      declared.startsWith(QLatin1String("UCS"), Qt::CaseInsensitive);
     if (ascii && !wide)
         return text.toLatin1();
     const QByteArray bytes = probe.encode(text);
     QStringDecoder check(declared.toLatin1().constData());
-    if (check.decode(bytes) == text)
+    if (check.decode(bytes) == text && (!isGb2312(declared) || isPlainGb2312(bytes)))
         return bytes;
     return encodeWithReferences(text, declared);
 }
@@ -140,13 +224,23 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
             *error = QStringLiteral("empty file name");
         return false;
     }
+    const QByteArray bytes = EncodeDomDocument(doc);
+    // Last guard before the old file is replaced: bytes that would not read
+    // back would lock the planner out of everything the file holds.
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd())
+        reader.readNext();
+    if (reader.hasError()) {
+        if (error)
+            *error = QStringLiteral("the document would not read back: ") + reader.errorString();
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = EncodeDomDocument(doc);
     if (file.write(bytes) != bytes.size()) {
         if (error)
             *error = file.errorString();

@@ -15,14 +15,17 @@ KAVRIN_CORE_EXPORT QString DeclaredEncoding(const QDomDocument &doc);
 
 /// Serialises @p doc (indent 0) and encodes it in the encoding its declaration
 /// names. Characters that encoding cannot hold are written as character
-/// references, so the bytes always parse back to the same text. An encoding
-/// this platform does not know falls back to UTF-8 with a matching
-/// declaration.
+/// references (for GB2312: everything outside its defined rows), so the bytes
+/// parse back to the same text. Characters XML 1.0 forbids (C0 controls other
+/// than tab, line feed and carriage return, unpaired surrogates, U+FFFE,
+/// U+FFFF) are written as U+FFFD. An encoding this platform does not know
+/// falls back to UTF-8 with a matching declaration.
 KAVRIN_CORE_EXPORT QByteArray EncodeDomDocument(const QDomDocument &doc);
 
 /// Writes EncodeDomDocument(@p doc) to @p path atomically (a temporary file
 /// renamed on success). False, with a reason in @p error, when the file cannot
-/// be written; the old file is then left as it was.
+/// be written or the bytes would not parse back; the old file is then left as
+/// it was.
 KAVRIN_CORE_EXPORT bool SaveDomDocument(const QDomDocument &doc, const QString &path,
                                         QString *error = nullptr);
 
