@@ -19,9 +19,11 @@
 #include <QPalette>
 #include <QPdfWriter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTextList>
 #include <QTextStream>
 #include <QUrl>
 
@@ -48,6 +50,64 @@ QStringList missingImages(QTextDocument &document)
     return missing;
 }
 
+// The document positions at which a page break cuts a paragraph: the start
+// of every line that lies on a later page than the line before it.
+QList<int> cutsAtPageBreaks(const QTextDocument &document)
+{
+    const double pageHeight = document.pageSize().height();
+    const QAbstractTextDocumentLayout *layout = document.documentLayout();
+    QList<int> cuts;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        // The lines are placed relative to the block's layout, whose place on
+        // the paginated document (inside table cells and other frames too)
+        // is the top of its bounding rectangle.
+        const double origin = layout->blockBoundingRect(block).top();
+        const QTextLayout *lines = block.layout();
+        int previousPage = -1;
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const int page = int((origin + line.y()) / pageHeight);
+            if (i > 0 && page != previousPage)
+                cuts << block.position() + line.textStart();
+            previousPage = page;
+        }
+    }
+    return cuts;
+}
+
+// Splits every paragraph that a page break cuts into one paragraph per page.
+// When it paints a page, Qt's text layout also draws the line just above the
+// page's top edge. The clip hides it on paper, but in a PDF it stays in the
+// text layer of the page below, so a search or a copy finds that line twice.
+// With no paragraph crossing a break, each line is drawn for its own page
+// only. A continuation keeps its paragraph's format but adds no space above,
+// no first-line indent and no second list bullet, so the pages look the same.
+void splitParagraphsAtPageBreaks(QTextDocument &document)
+{
+    // One round normally does; a further one only checks.
+    for (int round = 0; round < 4; ++round) {
+        const QList<int> cuts = cutsAtPageBreaks(document);
+        if (cuts.isEmpty())
+            return;
+        // From the end, so that the positions still to come stay valid.
+        for (auto cut = cuts.crbegin(); cut != cuts.crend(); ++cut) {
+            QTextCursor cursor(&document);
+            cursor.setPosition(*cut);
+            QTextBlockFormat format = cursor.blockFormat();
+            format.setTopMargin(0);
+            format.setTextIndent(0);
+            format.setPageBreakPolicy(format.pageBreakPolicy() &
+                                      ~QTextFormat::PageBreak_AlwaysBefore);
+            cursor.insertBlock(format);
+            if (QTextList *list = cursor.block().textList())
+                list->remove(cursor.block());
+        }
+        // An edited paginated document is laid out again only in part: lay
+        // it out afresh before the next look and before printing.
+        document.setPageSize(document.pageSize());
+    }
+}
+
 // Lays the document out on pages of A4 at 96 pixels per inch (the unit of
 // its picture and font sizes) and paints each page scaled to the writer's
 // resolution, with the page number below the text.
@@ -66,6 +126,7 @@ bool printDocument(QTextDocument &document, const QString &path)
     const double footer = 28;
     const QSizeF page(paintRect.width() / scale, paintRect.height() / scale - footer);
     document.setPageSize(page);
+    splitParagraphsAtPageBreaks(document);
     const int pages = document.pageCount();
 
     QPainter painter;

@@ -86,6 +86,18 @@ void TestLensCatalogue::lensFieldsByPosition_data()
         << QStringList{QStringLiteral("L1"), QStringLiteral("SHIFT-1"), QString(),
                        QStringLiteral("4"),  QStringLiteral("F1.8"),    QStringLiteral("1/3")}
         << 0.0f << 4.0f;
+    QTest::newRow("a processing instruction between children shifts the fields after it")
+        << QStringLiteral("lens_processing_instruction.xml") << 0
+        << QStringList{QStringLiteral("L9"),     QString(),
+                       QStringLiteral("MARK-4"), QStringLiteral("8"),
+                       QStringLiteral("F1.8"),   QStringLiteral("1/3")}
+        << 0.0f << 4.0f;
+    QTest::newRow("whitespace between indented children takes no position")
+        << QStringLiteral("lens_indented.xml") << 0
+        << QStringList{QStringLiteral("L7"),      QStringLiteral("INDENT-3610"),
+                       QStringLiteral("Brand B"), QStringLiteral("F1.6"),
+                       QStringLiteral("1/2.8"),   QStringLiteral("CS")}
+        << 3.6f << 10.0f;
     QTest::newRow("five children leave aperture, format and mount empty")
         << QStringLiteral("lens_five_children.xml") << 0
         << QStringList{QStringLiteral("L5"),

@@ -155,9 +155,9 @@ void TestLensFormulas::inputsWithoutAResultGiveNone_data()
         << int(VerticalAngle) << QList<double>{nan, 2.7};
     QTest::newRow("an infinite distance gives no covered width")
         << int(CoverageWidth) << QList<double>{30, inf};
-    QTest::newRow("a flat upper edge gives no upper edge height")
+    QTest::newRow("an upper edge pointing straight down gives no upper edge height")
         << int(UpperEdgeHeight) << QList<double>{3, 0, 0, 5};
-    QTest::newRow("a lower edge as flat as the upper gives no drop")
+    QTest::newRow("a lower edge pointing straight down gives no drop")
         << int(LowerEdgeDrop) << QList<double>{3, 0, 2, 0, 1};
     QTest::newRow("a camera height that is not a number gives no near distance")
         << int(NearGroundDistance) << QList<double>{nan, 30, 10, 1.7};

@@ -16,11 +16,13 @@ private slots:
     void manualsExplainTheCalculator_data();
     void manualsExplainTheCalculator();
     void printerWritesAPdf();
+    void printerPutsEachLineOnOnePage();
     void printerRefusesAManualWithAMissingPicture();
 
 private:
     lenstest::PerTestProgramFolder m_programFolder;
     static QString pdfText(const QString &pdf);
+    static QStringList repeatedLines(const QString &text);
     static int runPrinter(const QString &html, const QString &pdf);
 };
 
@@ -45,6 +47,24 @@ QString TestLensManuals::pdfText(const QString &pdf)
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The lines of a PDF's text that occur more than once, leaving out those
+// that hold a number only (page numbers, and numbers in tables).
+QStringList TestLensManuals::repeatedLines(const QString &text)
+{
+    QStringList seen;
+    QStringList repeated;
+    static const QRegularExpression number(QStringLiteral("^\\d+$"));
+    for (QString line : text.split(QRegularExpression(QStringLiteral("[\\n\\f]")))) {
+        line = line.trimmed();
+        if (line.isEmpty() || number.match(line).hasMatch())
+            continue;
+        if (seen.contains(line))
+            repeated << line;
+        seen << line;
+    }
+    return repeated;
 }
 
 int TestLensManuals::runPrinter(const QString &html, const QString &pdf)
@@ -96,6 +116,9 @@ void TestLensManuals::manualsExplainTheCalculator()
     for (const QString &phrase : phrases)
         QVERIFY2(flat.contains(phrase), qPrintable(file + QStringLiteral(" lacks ") + phrase));
     QVERIFY2(text.count(QLatin1Char('\f')) >= 3, "the manual has several pages");
+    // Text cut by a page break is on one page only, so a search finds it once.
+    const QStringList repeated = repeatedLines(text);
+    QVERIFY2(repeated.isEmpty(), qPrintable(repeated.join(QLatin1Char('\n'))));
 }
 
 void TestLensManuals::printerWritesAPdf()
@@ -111,6 +134,47 @@ void TestLensManuals::printerWritesAPdf()
     const QString text = pdfText(pdf);
     if (!text.isEmpty())
         QVERIFY(text.contains(QStringLiteral("镜头 lens")));
+}
+
+void TestLensManuals::printerPutsEachLineOnOnePage()
+{
+    // A paragraph, a list item and a table cell, each longer than a page, so
+    // that page breaks fall inside all three; every word is numbered.
+    int words = 0;
+    const auto block = [&words] {
+        QByteArray text;
+        for (int i = 0; i < 900; ++i)
+            text += QStringLiteral("w%1 ").arg(words++, 4, 10, QLatin1Char('0')).toLatin1();
+        return text;
+    };
+    QByteArray html = "<html><body style=\"font-size: 16pt\"><h1>Breaks</h1><p>" + block() + "</p>";
+    html += "<ul><li>" + block() + "</li><li>" + block() + "</li></ul>";
+    html += "<table border=\"1\" width=\"100%\"><tr><td>cell</td><td>" + block() +
+            "</td></tr></table></body></html>";
+
+    QTemporaryDir dir;
+    QVERIFY(lenstest::writeFile(dir.filePath(QStringLiteral("m.html")), html));
+    const QString pdf = dir.filePath(QStringLiteral("m.pdf"));
+    QCOMPARE(runPrinter(dir.filePath(QStringLiteral("m.html")), pdf), 0);
+    const QString text = pdfText(pdf);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    QVERIFY2(text.count(QLatin1Char('\f')) >= 8, "every block runs over two pages");
+
+    // Each word is in the text of one page only, and none is lost.
+    QList<int> counts(words);
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("\\bw(\\d{4})\\b")).globalMatch(text);
+    while (it.hasNext()) {
+        const int index = it.next().captured(1).toInt();
+        QVERIFY(index < words);
+        ++counts[index];
+    }
+    for (int i = 0; i < words; ++i)
+        QVERIFY2(counts.at(i) == 1, qPrintable(QStringLiteral("w%1 is in the text %2 times")
+                                                   .arg(i, 4, 10, QLatin1Char('0'))
+                                                   .arg(counts.at(i))));
+    QCOMPARE(repeatedLines(text), QStringList());
 }
 
 void TestLensManuals::printerRefusesAManualWithAMissingPicture()

@@ -41,11 +41,17 @@ enum Content { Junk = 1, OtherKind = 2, Skin = 4, BrokenSkin = 8 };
 
 const QString kMarker = QStringLiteral("PendrikSkin:BlackRedSkin");
 
-// Fills @p folder with the given kinds of files.
-bool fill(const QString &folder, int content)
+// Fills @p folder with the given kinds of files; the skin is written as
+// @p skinFile, before the other files or after them.
+bool fill(const QString &folder, int content,
+          const QString &skinFile = QStringLiteral("libPendrikSkin.so"), bool skinFirst = false)
 {
     QDir().mkpath(folder);
-    bool ok = true;
+    const auto copySkin = [&] {
+        return !(content & Skin) || QFile::copy(QStringLiteral(PENDRIK_SKIN_PLUGIN),
+                                                folder + QLatin1Char('/') + skinFile);
+    };
+    bool ok = !skinFirst || copySkin();
     if (content & Junk) {
         ok = ok && lenstest::writeFile(folder + QStringLiteral("/libjunk.so"), "not a plug-in");
         ok = ok && lenstest::writeFile(folder + QStringLiteral("/readme.txt"), "skins");
@@ -53,9 +59,6 @@ bool fill(const QString &folder, int content)
     if (content & OtherKind)
         ok = ok && QFile::copy(QStringLiteral(LENS_OTHER_KIND_PLUGIN),
                                folder + QStringLiteral("/libOtherKind.so"));
-    if (content & Skin)
-        ok = ok && QFile::copy(QStringLiteral(PENDRIK_SKIN_PLUGIN),
-                               folder + QStringLiteral("/libPendrikSkin.so"));
     if (content & BrokenSkin) {
         QFile plugin(QStringLiteral(PENDRIK_SKIN_PLUGIN));
         ok = ok && plugin.open(QIODevice::ReadOnly);
@@ -63,7 +66,57 @@ bool fill(const QString &folder, int content)
         ok = ok &&
              lenstest::writeFile(folder + QStringLiteral("/libBrokenSkin.so"), plugin.read(1024));
     }
-    return ok;
+    return ok && (skinFirst || copySkin());
+}
+
+QStringList folderListing(const QString &folder)
+{
+    // The loader's own listing: unsorted, in the file system's order.
+    return QDir(folder).entryList(QDir::Files, QDir::Unsorted);
+}
+
+// A folder under @p base with the given content in which the file system
+// lists the skin after every other file, so that the loader meets all of
+// them before it. The order of an unsorted listing depends on the file
+// system (the order of writing, or a hash of the names), so folders are
+// filled afresh, the skin under another name and written first or last by
+// turns, until one lists it last. Empty when none does.
+QString folderWithTheSkinLast(const QString &base, int content)
+{
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        const QString folder = base + QStringLiteral("/skins%1").arg(attempt);
+        const QString skinFile = QStringLiteral("libPendrikSkin%1.so").arg(attempt);
+        if (!fill(folder, content, skinFile, attempt % 2 == 1))
+            return QString();
+        if (!(content & Skin) || folderListing(folder).constLast() == skinFile)
+            return folder;
+        QDir(folder).removeRecursively();
+    }
+    return QString();
+}
+
+// Collects the names of the files the loader tries, from its "load skin "
+// lines; every other message goes on to the test's own handler.
+QStringList *g_triedFiles = nullptr;
+QtMessageHandler g_testHandler = nullptr;
+
+void collectTriedFiles(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    static const QString prefix = QStringLiteral("load skin ");
+    if (g_triedFiles && type == QtDebugMsg && message.startsWith(prefix))
+        g_triedFiles->append(QFileInfo(message.mid(prefix.size())).fileName());
+    else if (g_testHandler)
+        g_testHandler(type, context, message);
+}
+
+bool loadSkinCollectingTries(const QString &name, const QString &folder, QStringList *tried)
+{
+    g_triedFiles = tried;
+    g_testHandler = qInstallMessageHandler(collectTriedFiles);
+    const bool found = pendrik::loadSkinPlugin(name, folder);
+    qInstallMessageHandler(g_testHandler);
+    g_triedFiles = nullptr;
+    return found;
 }
 
 } // namespace
@@ -102,10 +155,16 @@ void TestLensSkinLoader::findsTheSkin()
     QFETCH(bool, found);
 
     ProgramFolder folder;
-    const QString skins = folder.file(QStringLiteral("plugins/skins"));
-    QVERIFY(fill(skins, content));
-    QCOMPARE(pendrik::loadSkinPlugin(name, skins), found);
+    const QString skins = folderWithTheSkinLast(folder.file(QStringLiteral("plugins")), content);
+    QVERIFY2(!skins.isEmpty(), "no folder listed the skin after the other files");
+    const QStringList listing = folderListing(skins);
+
+    QStringList tried;
+    QCOMPARE(loadSkinCollectingTries(name, skins, &tried), found);
     QCOMPARE(qApp->styleSheet().contains(kMarker), found);
+    // Every file was tried, in the listed order; the skin, when there is
+    // one, only after all the others.
+    QCOMPARE(tried, listing);
 }
 
 void TestLensSkinLoader::aSkinNotChosenIsUnloaded()
