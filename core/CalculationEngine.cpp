@@ -114,6 +114,12 @@ void CalculationEngine::sumStorage(const std::vector<StreamStorageItem> &items, 
     }
     bool allOk = true;
     for (const StreamStorageItem &item : items) {
+        // Each sign on its own: two negative figures from a hand-edited file
+        // would otherwise multiply into a plausible record time.
+        if (item.hoursPerDay < 0 || item.days < 0) {
+            allOk = false;
+            continue;
+        }
         double itemTb = 0.0;
         double itemGb = 0.0;
         bool itemOk = false;

@@ -52,8 +52,8 @@ public:
                            bool *ok = nullptr) const;
 
     /// Adds the storage of every item to *tb and *gb (not reset first). An
-    /// item that cannot be computed adds nothing and sets @p ok false; the
-    /// other items are still added.
+    /// item that cannot be computed (a negative rate, day or hour figure among
+    /// them) adds nothing and sets @p ok false; the other items are still added.
     void sumStorage(const std::vector<StreamStorageItem> &items, double *tb, double *gb,
                     bool *ok = nullptr) const;
 

@@ -17,6 +17,10 @@ private slots:
 
     void bitRateByResolutionModeAndFrameRate_data();
     void bitRateByResolutionModeAndFrameRate();
+    void baseRateOfEveryColumn_data();
+    void baseRateOfEveryColumn();
+    void everyResolutionTextReadsItsColumn_data();
+    void everyResolutionTextReadsItsColumn();
     void bitRateThatCannotBeComputedIsAFailure_data();
     void bitRateThatCannotBeComputedIsAFailure();
 
@@ -24,6 +28,7 @@ private slots:
     void storageOfOneLine();
     void storageOfNegativeLineIsAFailure();
     void sumStorageAddsToSumsPassedIn();
+    void sumStorageSkipsAndReportsAFailedItem_data();
     void sumStorageSkipsAndReportsAFailedItem();
     void sumStorageDoesNotWrapLongRecordings();
 
@@ -49,6 +54,11 @@ void TestCalculationEngine::bitRateByResolutionModeAndFrameRate_data()
         << 0 << 0 << fullHd << 25.0 << 6144.0;
     QTest::newRow("blanks in the resolution text do not matter")
         << 0 << 0 << QStringLiteral("1920 x 1080") << 25.0 << 6144.0;
+    // Neither spelling is a text of the table: only dropping the blanks finds them.
+    QTest::newRow("a camera at \"1600  x 912\" is found once its blanks are gone")
+        << 0 << 0 << QStringLiteral("1600  x 912") << 25.0 << 4864.0;
+    QTest::newRow("a DVR at \" QCIF \" is found once its blanks are gone")
+        << 1 << 0 << QStringLiteral(" QCIF ") << 25.0 << 256.0;
     QTest::newRow("a camera at 10 fps scales linearly to 2457.6")
         << 0 << 0 << fullHd << 10.0 << 2457.6;
     QTest::newRow("a camera at 5 fps falls by 0.9 per frame below 10")
@@ -97,6 +107,103 @@ void TestCalculationEngine::bitRateByResolutionModeAndFrameRate()
              qPrintable(QStringLiteral("%1 instead of %2").arg(rate, 0, 'g', 17).arg(expected)));
     // The result without the failure channel is the same figure.
     QCOMPARE(engine.bitRateForResolution(mode, standard, resolution, frameRate), rate);
+}
+
+void TestCalculationEngine::baseRateOfEveryColumn_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("expected");
+
+    // Base rates of the camera and DVR rows, reached at full frame rate.
+    const double cameraRates[] = {12288, 8192, 6144, 5688, 4864, 4096, 3072,
+                                  1280,  1536, 1024, 512,  256,  1920};
+    const double dvrRates[] = {4096, 4096, 4096, 3584, 4096, 0,   3072,
+                               1536, 1792, 1024, 512,  256,  2240};
+    for (int index = 0; index < 13; ++index) {
+        QTest::addRow("camera column %d is %g Kbps", index, cameraRates[index])
+            << 0 << index << cameraRates[index];
+        QTest::addRow("DVR column %d is %g Kbps", index, dvrRates[index])
+            << 1 << index << dvrRates[index];
+    }
+}
+
+void TestCalculationEngine::baseRateOfEveryColumn()
+{
+    QFETCH(int, mode);
+    QFETCH(int, index);
+    QFETCH(double, expected);
+
+    CalculationEngine engine;
+    bool ok = false;
+    const double pal = engine.estimateBitRate(mode, 0, index, 25.0, &ok);
+    QVERIFY(ok);
+    QVERIFY2(std::abs(pal - expected) < 1e-9, qPrintable(QString::number(pal, 'g', 17)));
+    const double ntsc = engine.estimateBitRate(mode, 1, index, 30.0, &ok);
+    QVERIFY(ok);
+    QVERIFY2(std::abs(ntsc - expected) < 1e-9, qPrintable(QString::number(ntsc, 'g', 17)));
+}
+
+void TestCalculationEngine::everyResolutionTextReadsItsColumn_data()
+{
+    QTest::addColumn<QString>("resolution");
+    QTest::addColumn<double>("cameraRate");
+    QTest::addColumn<double>("dvrRate");
+
+    // Every camera rate is a different figure, so it names the column read.
+    auto row = [](const char *text, int column, double camera, double dvr) {
+        QTest::addRow("\"%s\" reads column %d", text, column)
+            << QString::fromLatin1(text) << camera << dvr;
+    };
+    row("2560 x 1920", 0, 12288, 4096);
+    row("2560x1920", 0, 12288, 4096);
+    row("2048 x 1536", 1, 8192, 4096);
+    row("2048x1536", 1, 8192, 4096);
+    row("1920 x 1080", 2, 6144, 4096);
+    row("1920x1080", 2, 6144, 4096);
+    row("1600 x 1200", 3, 5688, 3584);
+    row("1600x1200", 3, 5688, 3584);
+    row("1600 x 912", 4, 4864, 4096);
+    row("1600x912", 4, 4864, 4096);
+    row("1280 x 960", 5, 4096, 0);
+    row("1280x960", 5, 4096, 0);
+    row("1280 x 720", 6, 3072, 3072);
+    row("1280x720", 6, 3072, 3072);
+    row("640 x 480", 7, 1280, 1536);
+    row("640x480", 7, 1280, 1536);
+    row("4CIF", 8, 1536, 1792);
+    row("704 x 576", 8, 1536, 1792);
+    row("704x576", 8, 1536, 1792);
+    row("704 x 480", 8, 1536, 1792);
+    row("704x480", 8, 1536, 1792);
+    row("2CIF", 9, 1024, 1024);
+    row("704 x 288", 9, 1024, 1024);
+    row("704x288", 9, 1024, 1024);
+    row("CIF", 10, 512, 512);
+    row("352 x 288", 10, 512, 512);
+    row("352x288", 10, 512, 512);
+    row("QCIF", 11, 256, 256);
+    row("176 x 144", 11, 256, 256);
+    row("176x144", 11, 256, 256);
+    row("WD1", 12, 1920, 2240);
+}
+
+void TestCalculationEngine::everyResolutionTextReadsItsColumn()
+{
+    QFETCH(QString, resolution);
+    QFETCH(double, cameraRate);
+    QFETCH(double, dvrRate);
+
+    CalculationEngine engine;
+    bool ok = false;
+    const double camera =
+        engine.bitRateForResolution(CalculationEngine::NetworkCamera, 0, resolution, 25.0, &ok);
+    QVERIFY(ok);
+    QVERIFY2(std::abs(camera - cameraRate) < 1e-9, qPrintable(QString::number(camera, 'g', 17)));
+    const double dvr =
+        engine.bitRateForResolution(CalculationEngine::Dvr, 0, resolution, 25.0, &ok);
+    QVERIFY(ok);
+    QVERIFY2(std::abs(dvr - dvrRate) < 1e-9, qPrintable(QString::number(dvr, 'g', 17)));
 }
 
 void TestCalculationEngine::bitRateThatCannotBeComputedIsAFailure_data()
@@ -189,17 +296,35 @@ void TestCalculationEngine::sumStorageAddsToSumsPassedIn()
     QVERIFY(std::abs(tb - (1.0 + 1.4027990659979939)) < 1e-12);
 }
 
+void TestCalculationEngine::sumStorageSkipsAndReportsAFailedItem_data()
+{
+    QTest::addColumn<int>("bitRate");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("hoursPerDay");
+
+    // Figures a hand-edited task file can hold.
+    QTest::newRow("a negative day count") << 4096 << -30 << 24;
+    QTest::newRow("a negative hour count") << 4096 << 30 << -24;
+    QTest::newRow("negative days and hours, whose product is positive") << 4096 << -30 << -24;
+    QTest::newRow("a negative bit rate") << -4096 << 30 << 24;
+}
+
 void TestCalculationEngine::sumStorageSkipsAndReportsAFailedItem()
 {
+    QFETCH(int, bitRate);
+    QFETCH(int, days);
+    QFETCH(int, hoursPerDay);
+
     CalculationEngine engine;
-    // A hand-edited file with a negative record time.
-    const std::vector<StreamStorageItem> items = {{4096, -30, 24}, {4096, 30, 24}};
+    const std::vector<StreamStorageItem> items = {{bitRate, days, hoursPerDay}, {4096, 30, 24}};
     double tb = 0;
     double gb = 0;
     bool ok = true;
     engine.sumStorage(items, &tb, &gb, &ok);
     QVERIFY(!ok);
+    // Only the sound line is counted.
     QVERIFY(std::abs(gb - 1363.0436268806418) < 1e-9);
+    QVERIFY(std::abs(tb - 1.3630436268806418) < 1e-12);
 }
 
 void TestCalculationEngine::sumStorageDoesNotWrapLongRecordings()

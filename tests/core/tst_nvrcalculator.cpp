@@ -4,6 +4,7 @@
 #include "ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
@@ -37,6 +38,15 @@ QList<NvrModel> listModels()
 IpcTypeEntry entry(int id, int bitRate, int count)
 {
     return IpcTypeEntry{id, bitRate, count, false};
+}
+
+// The camera list as allocate() receives it: ids from 1 in list order.
+std::vector<IpcTypeEntry> entries(const Cameras &cameras)
+{
+    std::vector<IpcTypeEntry> list;
+    for (size_t i = 0; i < cameras.size(); ++i)
+        list.push_back(entry(int(i) + 1, cameras[i].bitRate, cameras[i].count));
+    return list;
 }
 
 // "nvr: id x count, ... | bandwidth left | channels left", one line per NVR.
@@ -101,6 +111,7 @@ class TestNvrCalculator : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init() { m_folder.reset(new ProgramFolder); }
     void cleanup() { m_folder.reset(); }
 
@@ -110,6 +121,7 @@ private slots:
 
     void firstFitPlacesTheWorkedExamples_data();
     void firstFitPlacesTheWorkedExamples();
+    void higherBitRatesFirstEqualRatesInListOrder_data();
     void higherBitRatesFirstEqualRatesInListOrder();
     void allocateRefusesWhatTheModelCannotTake();
     void summaryGroupsEqualNvrsFewestFirst();
@@ -122,16 +134,19 @@ private slots:
     void storageServersAreFoundInEveryLanguage();
 
 private:
-    QString buildCatalogue() const
-    {
-        const QString path = m_folder->file(QStringLiteral("Task_EN.db"));
-        if (!CatalogueFixture::build(path, {QStringLiteral("nvr-allocation.sql")}))
-            return QString();
-        return path;
-    }
-
     QScopedPointer<ProgramFolder> m_folder;
+    // Built once: every test opens it read-only under a connection of its own.
+    QTemporaryDir m_catalogueDir;
+    QString m_cataloguePath;
 };
+
+void TestNvrCalculator::initTestCase()
+{
+    QVERIFY(m_catalogueDir.isValid());
+    const QString path = m_catalogueDir.filePath(QStringLiteral("Task_EN.db"));
+    QVERIFY(CatalogueFixture::build(path, {QStringLiteral("nvr-allocation.sql")}));
+    m_cataloguePath = path;
+}
 
 void TestNvrCalculator::nvrCountsAndFailureCodes_data()
 {
@@ -182,6 +197,9 @@ void TestNvrCalculator::nvrCountsAndFailureCodes_data()
     QTest::newRow("a model without channels takes no camera")
         << QStringLiteral("NVR-No-Channels") << Cameras{{1024, 1}}
         << int(NvrCalculator::UnsupportedBitRate);
+    QTest::newRow("a model without channels gives -2 even for a count of 0")
+        << QStringLiteral("NVR-No-Channels") << Cameras{{1024, 0}}
+        << int(NvrCalculator::UnsupportedBitRate);
     QTest::newRow("a model without channels needs no NVR for no cameras")
         << QStringLiteral("NVR-No-Channels") << Cameras() << 0;
     QTest::newRow("of two rows with one name the first is used")
@@ -222,6 +240,10 @@ void TestNvrCalculator::firstFitPlacesTheWorkedExamples_data()
     QTest::addColumn<Cameras>("cameras");
     QTest::addColumn<QStringList>("nvrs");
 
+    QTest::newRow("100 x 4096 fill 3 NVRs and leave the 4th open with 114688 Kbps and 60 channels")
+        << Cameras{{4096, 100}}
+        << QStringList{QStringLiteral("1: 1x32 | 0 | 32"), QStringLiteral("2: 1x32 | 0 | 32"),
+                       QStringLiteral("3: 1x32 | 0 | 32"), QStringLiteral("4: 1x4 | 114688 | 60")};
     QTest::newRow("100 x 4096 fill 3 NVRs; 50 x 2048 join the open 4th")
         << Cameras{{4096, 100}, {2048, 50}}
         << QStringList{QStringLiteral("1: 1x32 | 0 | 32"), QStringLiteral("2: 1x32 | 0 | 32"),
@@ -248,23 +270,42 @@ void TestNvrCalculator::firstFitPlacesTheWorkedExamples()
     QFETCH(QStringList, nvrs);
 
     NvrCalculator calc(listModels());
-    std::vector<IpcTypeEntry> entries;
-    for (size_t i = 0; i < cameras.size(); ++i)
-        entries.push_back(entry(int(i) + 1, cameras[i].bitRate, cameras[i].count));
     std::map<int, NvrState> allocation;
-    QCOMPARE(calc.allocate(entries, allocation, 0), nvrs.size());
+    QCOMPARE(calc.allocate(entries(cameras), allocation, 0), nvrs.size());
     QCOMPARE(describe(allocation), nvrs);
+}
+
+void TestNvrCalculator::higherBitRatesFirstEqualRatesInListOrder_data()
+{
+    QTest::addColumn<Cameras>("cameras");
+    QTest::addColumn<QString>("nvr");
+
+    // 131072 - 40960 - 2 x 10240 = 69632 Kbps and 64 - 30 channels left.
+    QTest::newRow("the 4096 type goes first, the two 1024 types follow in list order")
+        << Cameras{{1024, 10}, {4096, 10}, {1024, 10}}
+        << QStringLiteral("1: 2x10, 1x10, 3x10 | 69632 | 34");
+    // Enough types that a sort which does not keep the order of equals
+    // (introsort past 16 elements) reorders them.
+    Cameras alternating;
+    for (int i = 0; i < 24; ++i)
+        alternating.push_back({i % 2 == 0 ? 2048 : 1024, 1});
+    // 131072 - 12 x 2048 - 12 x 1024 = 94208 Kbps and 64 - 24 channels left.
+    QTest::newRow("24 types of two alternating rates keep list order within each rate")
+        << alternating
+        << QStringLiteral("1: 1x1, 3x1, 5x1, 7x1, 9x1, 11x1, 13x1, 15x1, 17x1, 19x1, 21x1, 23x1, "
+                          "2x1, 4x1, 6x1, 8x1, 10x1, 12x1, 14x1, 16x1, 18x1, 20x1, 22x1, 24x1 "
+                          "| 94208 | 40");
 }
 
 void TestNvrCalculator::higherBitRatesFirstEqualRatesInListOrder()
 {
+    QFETCH(Cameras, cameras);
+    QFETCH(QString, nvr);
+
     NvrCalculator calc(listModels());
     std::map<int, NvrState> allocation;
-    QCOMPARE(
-        calc.allocate({entry(1, 1024, 10), entry(2, 4096, 10), entry(3, 1024, 10)}, allocation, 0),
-        1);
-    // 131072 - 40960 - 2 x 10240 = 69632 Kbps and 64 - 30 channels left.
-    QCOMPARE(describe(allocation), QStringList{QStringLiteral("1: 2x10, 1x10, 3x10 | 69632 | 34")});
+    QCOMPARE(calc.allocate(entries(cameras), allocation, 0), 1);
+    QCOMPARE(describe(allocation), QStringList{nvr});
 }
 
 void TestNvrCalculator::allocateRefusesWhatTheModelCannotTake()
@@ -305,9 +346,7 @@ void TestNvrCalculator::sameInputGivesTheSameAllocation()
 
 void TestNvrCalculator::tableIsTheCatalogueThenTwoStorageServers()
 {
-    const QString path = buildCatalogue();
-    QVERIFY(!path.isEmpty());
-    kiv::TaskDataBase catalogue(path, CatalogueFixture::uniqueConnectionName("nvr"), 0);
+    kiv::TaskDataBase catalogue(m_cataloguePath, CatalogueFixture::uniqueConnectionName("nvr"), 0);
     QVERIFY(catalogue.isOpen());
 
     NvrCalculator calc(&catalogue);
@@ -363,9 +402,8 @@ void TestNvrCalculator::catalogueModelsAreAllocated()
     QFETCH(Cameras, cameras);
     QFETCH(int, expected);
 
-    const QString path = buildCatalogue();
-    QVERIFY(!path.isEmpty());
-    kiv::TaskDataBase catalogue(path, CatalogueFixture::uniqueConnectionName("nvr"), 0);
+    kiv::TaskDataBase catalogue(m_cataloguePath, CatalogueFixture::uniqueConnectionName("nvr"), 0);
+    QVERIFY(catalogue.isOpen());
     NvrCalculator calc(&catalogue);
     QCOMPARE(calc.calculate(modelName, cameras), expected);
 }
