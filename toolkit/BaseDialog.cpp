@@ -5,9 +5,33 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 
 namespace KavrinGUIToolkit {
+
+namespace {
+
+// A button that draws a glyph while its text says what it does: programs
+// built on the toolkit may show a button's text as its tool tip, and screen
+// readers read the text too, so neither gets a bare cross.
+class GlyphButton : public QPushButton
+{
+public:
+    GlyphButton(const QString &glyph, QWidget *parent) : QPushButton(parent), m_glyph(glyph) {}
+
+protected:
+    void initStyleOption(QStyleOptionButton *option) const override
+    {
+        QPushButton::initStyleOption(option);
+        option->text = m_glyph;
+    }
+
+private:
+    QString m_glyph;
+};
+
+} // namespace
 
 CBaseDialog::CBaseDialog(QWidget *parent) : QDialog(parent)
 {
@@ -26,12 +50,12 @@ CBaseDialog::CBaseDialog(QWidget *parent) : QDialog(parent)
     titleLayout->setContentsMargins(10, 0, 4, 0);
     m_titleLabel = new QLabel(m_titleBar);
     m_titleLabel->setObjectName(QStringLiteral("CBaseDialogTitleText"));
-    m_closeBtn = new QPushButton(m_titleBar);
+    m_closeBtn = new GlyphButton(QStringLiteral("\u00D7"), m_titleBar);
     m_closeBtn->setObjectName(QStringLiteral("CBaseDialogCloseBtn"));
     m_closeBtn->setFixedSize(24, 24);
     m_closeBtn->setFocusPolicy(Qt::NoFocus);
+    m_closeBtn->setText(tr("Close"));
     m_closeBtn->setToolTip(tr("Close"));
-    m_closeBtn->setText(QStringLiteral("\u00D7"));
     titleLayout->addWidget(m_titleLabel, 1);
     titleLayout->addWidget(m_closeBtn);
     connect(m_closeBtn, &QPushButton::clicked, this, &QDialog::reject);

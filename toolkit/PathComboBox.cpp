@@ -6,17 +6,37 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStyleOptionToolButton>
 #include <QToolButton>
 
 namespace KavrinGUIToolkit {
+
+namespace {
+
+// The browse button draws "..." while its text says what it does: programs
+// built on the toolkit may show a button's text as its tool tip.
+class BrowseButton : public QToolButton
+{
+public:
+    explicit BrowseButton(QWidget *parent) : QToolButton(parent) {}
+
+protected:
+    void initStyleOption(QStyleOptionToolButton *option) const override
+    {
+        QToolButton::initStyleOption(option);
+        option->text = QStringLiteral("...");
+    }
+};
+
+} // namespace
 
 CPathComboBox::CPathComboBox(QWidget *parent) : CComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    m_browseBtn = new QToolButton(lineEdit());
+    m_browseBtn = new BrowseButton(lineEdit());
     m_browseBtn->setObjectName(QStringLiteral("CPathComboBoxBrowseBtn"));
-    m_browseBtn->setText(QStringLiteral("..."));
+    m_browseBtn->setText(tr("Browse..."));
     m_browseBtn->setToolTip(tr("Browse..."));
     m_browseBtn->setCursor(Qt::ArrowCursor);
     m_browseBtn->setFocusPolicy(Qt::NoFocus);

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QSpacerItem>
 #include <QStyle>
 #include <QToolButton>
@@ -51,6 +52,17 @@ void WindowTitle::init()
 {
     setObjectName(QStringLiteral("WindowTitle"));
     setFixedHeight(28);
+    // The skin's style sheet gives the bar its look. Without the skin (or
+    // with a skin that has no title rule) the bar would take the style's
+    // light grey, under which the white glyphs vanish: fill it dark red
+    // first; a style sheet that draws the bar paints over this.
+    setAutoFillBackground(true);
+    QPalette bar = palette();
+    bar.setColor(QPalette::Window, QColor(0x8b, 0x1a, 0x1a));
+    bar.setColor(QPalette::WindowText, Qt::white);
+    bar.setColor(QPalette::Button, QColor(0xa8, 0x30, 0x2f));
+    bar.setColor(QPalette::ButtonText, Qt::white);
+    setPalette(bar);
     m_labelTitle->setText(tr("Varnel"));
     m_labelTitle->setObjectName(QStringLiteral("m_labelTitle"));
 

@@ -1,10 +1,13 @@
 #include <InstanceLock.h>
 #include <SkinLoader.h>
 #include <ToolsApplication.h>
+#include <Varnel.h>
 
 #include "ProgramFolder.h"
 
+#include <BaseDialog.h>
 #include <ISkinPlugin.h>
+#include <PathComboBox.h>
 #include <TargetPath.h>
 #include <WarningDlg.h>
 
@@ -14,13 +17,18 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QToolButton>
 #include <QToolTip>
+#include <QTranslator>
 #include <QtTest>
 
 #include <stdexcept>
@@ -31,10 +39,17 @@ namespace {
 
 const char kProgramDir[] = VARNEL_PROGRAM_DIR;
 
+QString rectText(const QRect &r)
+{
+    return QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 // One start of the program, run in a child process of this test (the
 // screens are fixed per process): the settings, screens and folder of a row,
-// every message answered by the row's answer. The child reports on stdout.
-int runStartChild(char *argv[])
+// every message answered by the row's answer. With "window" after them the
+// child goes on as the program does: it shows the main window and reports
+// where it stands. The child reports on stdout.
+int runStartChild(int argc, char *argv[])
 {
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const int answer = QByteArray(argv[3]).toInt();
@@ -54,6 +69,12 @@ int runStartChild(char *argv[])
     out << "mac\t" << (app.styleSheet().contains(QLatin1String("font-size: 13px")) ? 1 : 0) << '\n';
     out << "icon\t" << (app.windowIcon().isNull() ? 0 : 1) << '\n';
     out << "init\t" << (started ? 1 : 0) << '\n';
+    if (started && argc > 4 && qstrcmp(argv[4], "window") == 0) {
+        kiv::Varnel window;
+        window.showCentred();
+        out << "window\t" << rectText(QRect(window.pos(), window.size())) << '\n';
+        out << "primary\t" << rectText(QGuiApplication::primaryScreen()->geometry()) << '\n';
+    }
     return started ? 0 : 1;
 }
 
@@ -77,15 +98,18 @@ struct ChildRun
     QByteArray log;
 };
 
-ChildRun startChild(const QString &folder, const QString &screenFile, int answer)
+ChildRun startChild(const QString &folder, const QString &screenFile, int answer,
+                    bool window = false)
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                QStringLiteral("offscreen:configfile=") + screenFile);
     child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--start-child"), folder, QString::number(answer)});
+    QStringList arguments{QStringLiteral("--start-child"), folder, QString::number(answer)};
+    if (window)
+        arguments << QStringLiteral("window");
+    child.start(QCoreApplication::applicationFilePath(), arguments);
     ChildRun run;
     if (!child.waitForFinished(60000)) {
         child.kill();
@@ -107,24 +131,32 @@ ChildRun startChild(const QString &folder, const QString &screenFile, int answer
 }
 
 enum Catalogue { GoodCatalogue, NoCatalogue, JunkCatalogue };
+enum Plugins { SkinAndStyle, SkinOnly };
+const int kNoSettings = -1;
 
-/// A program folder for one start: settings, catalogue, task folder, and the
-/// built program's plug-ins and catalogues of texts.
+/// A program folder for one start: settings (none for kNoSettings),
+/// catalogue, task folder, and the built program's plug-ins and catalogues of
+/// texts.
 class StartFolder
 {
 public:
     StartFolder(int language, Catalogue catalogue, bool taskIsAFile,
-                const QString &skin = QStringLiteral("BlackRedSkin"))
+                const QString &skin = QStringLiteral("BlackRedSkin"),
+                Plugins plugins = SkinAndStyle)
     {
         QVERIFY(m_dir.isValid());
-        const QByteArray setup = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>\n"
-                                 "  <Translator><Value>" +
-                                 QByteArray::number(language) +
-                                 "</Value></Translator>\n  <Skin><Value>" + skin.toUtf8() +
-                                 "</Value></Skin>\n</Configs>\n";
-        QVERIFY(write(QStringLiteral("Setup.xml"), setup));
+        if (language != kNoSettings) {
+            const QByteArray setup = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>\n"
+                                     "  <Translator><Value>" +
+                                     QByteArray::number(language) +
+                                     "</Value></Translator>\n  <Skin><Value>" + skin.toUtf8() +
+                                     "</Value></Skin>\n</Configs>\n";
+            QVERIFY(write(QStringLiteral("Setup.xml"), setup));
+        }
+        // Without settings the program speaks English and reads the English
+        // catalogue.
         const QString db =
-            file(language == 0 ? QStringLiteral("Task_EN.db") : QStringLiteral("Task.db"));
+            file(language == 1 ? QStringLiteral("Task.db") : QStringLiteral("Task_EN.db"));
         if (catalogue == GoodCatalogue) {
             const QString connection = QStringLiteral("start-folder-%1").arg(quintptr(this));
             {
@@ -143,11 +175,35 @@ public:
         }
         if (taskIsAFile)
             QVERIFY(write(QStringLiteral("Task"), "in the way"));
-        for (const char *sub : {"plugins", "translations"}) {
-            QVERIFY(QFile::link(QString::fromLatin1(kProgramDir) + QLatin1Char('/') +
-                                    QLatin1String(sub),
-                                file(QLatin1String(sub))));
+        const QString program = QString::fromLatin1(kProgramDir) + QLatin1Char('/');
+        QVERIFY(QFile::link(program + QStringLiteral("translations"),
+                            file(QStringLiteral("translations"))));
+        if (plugins == SkinAndStyle) {
+            QVERIFY(
+                QFile::link(program + QStringLiteral("plugins"), file(QStringLiteral("plugins"))));
+        } else {
+            QVERIFY(QDir(path()).mkpath(QStringLiteral("plugins/skins")));
+            const QString skinFile = QStringLiteral("plugins/skins/libBlackRedSkin.so");
+            QVERIFY(QFile::link(program + skinFile, file(skinFile)));
         }
+    }
+
+    /// Makes the folder a real program folder: a copy of the built program
+    /// (it takes its folder from where it lies) beside links to its
+    /// libraries. Returns the program's path.
+    QString installProgram() const
+    {
+        const QDir program(QString::fromLatin1(kProgramDir));
+        const QString exe = file(QStringLiteral("Varnel"));
+        if (!QFile::copy(program.filePath(QStringLiteral("Varnel")), exe))
+            return QString();
+        const QStringList libraries =
+            program.entryList({QStringLiteral("*.so"), QStringLiteral("*.so.*")}, QDir::Files);
+        for (const QString &library : libraries) {
+            if (!QFile::link(program.filePath(library), file(library)))
+                return QString();
+        }
+        return exe;
     }
 
     QString path() const { return m_dir.path(); }
@@ -216,8 +272,11 @@ private slots:
     void screensReach();
     void startUp_data();
     void startUp();
+    void startUpLoadsSkinStyleAndIcon_data();
     void startUpLoadsSkinStyleAndIcon();
     void unknownSkinIsLoggedAndTheStartGoesOn();
+    void windowIsCentredOnThePrimaryScreen_data();
+    void windowIsCentredOnThePrimaryScreen();
     void taskFolderProblem_data();
     void taskFolderProblem();
 
@@ -225,6 +284,7 @@ private slots:
     void skinLoaderPassesOverOtherFiles();
 
     void secondInstanceStepsBack();
+    void secondStartOfTheProgramIsRefused();
     void leftoversOfACrashedInstanceAreTakenOver_data();
     void leftoversOfACrashedInstanceAreTakenOver();
 
@@ -311,6 +371,13 @@ void TestStartup::startUp_data()
     QTest::newRow("with Chinese settings the question is asked in Chinese")
         << low << 1 << int(GoodCatalogue) << false << false << 0 << false
         << QStringList{QStringLiteral("Varnel|显示器分辨率低于1024*768，确定要启动程序吗？")};
+    // The folder holds only the English catalogue: a start in any other
+    // language would report it missing.
+    QTest::newRow("without a settings file the start goes on in English")
+        << big << kNoSettings << int(GoodCatalogue) << false << false << 1 << true << QStringList();
+    QTest::newRow("without a settings file the question is asked in English")
+        << low << kNoSettings << int(GoodCatalogue) << false << false << 0 << false
+        << QStringList{question};
 }
 
 void TestStartup::startUp()
@@ -343,16 +410,36 @@ void TestStartup::startUp()
         QVERIFY(QFileInfo(folder.file(QStringLiteral("Task"))).isDir());
 }
 
+void TestStartup::startUpLoadsSkinStyleAndIcon_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("plugins");
+    QTest::addColumn<bool>("styled");
+    QTest::newRow("the skin, the style and the icon are loaded") << 0 << int(SkinAndStyle) << true;
+    QTest::newRow("without a settings file the default skin is loaded")
+        << kNoSettings << int(SkinAndStyle) << true;
+    QTest::newRow("without the style a debug line is written and the sheet still applies")
+        << 0 << int(SkinOnly) << false;
+}
+
 void TestStartup::startUpLoadsSkinStyleAndIcon()
 {
-    StartFolder folder(0, GoodCatalogue, false);
+    QFETCH(int, language);
+    QFETCH(int, plugins);
+    QFETCH(bool, styled);
+    StartFolder folder(language, GoodCatalogue, false, QStringLiteral("BlackRedSkin"),
+                       Plugins(plugins));
     QTemporaryDir scratch;
     const ChildRun run =
         startChild(folder.path(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}), 1);
     QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
+    QCOMPARE(run.messages, QStringList());
     QVERIFY2(run.log.contains("[Tool]LoadSkin = BlackRedSkin Success"), run.log.constData());
-    // The style's own colours are the application's.
-    QCOMPARE(run.facts.value(QStringLiteral("highlight")), QStringLiteral("#f4d9d9"));
+    QCOMPARE(run.log.contains("[ToolsApplication::loadStyle]The CKavrinStyle does not exist."),
+             !styled);
+    // With the style its own colours are the application's; without it the
+    // style in place keeps its own.
+    QCOMPARE(run.facts.value(QStringLiteral("highlight")) == QLatin1String("#f4d9d9"), styled);
     QCOMPARE(run.facts.value(QStringLiteral("sheet")), QStringLiteral("1"));
     // The macOS sheet is left out.
     QCOMPARE(run.facts.value(QStringLiteral("mac")), QStringLiteral("0"));
@@ -369,6 +456,34 @@ void TestStartup::unknownSkinIsLoggedAndTheStartGoesOn()
     QVERIFY2(run.log.contains("[Tool]LoadSkin = GreenSkin failed"), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("sheet")), QStringLiteral("0"));
     QCOMPARE(run.messages, QStringList());
+}
+
+void TestStartup::windowIsCentredOnThePrimaryScreen_data()
+{
+    QTest::addColumn<QList<QRect>>("screens"); // the first one is the primary screen
+    QTest::addColumn<QRect>("primary");
+    QTest::addColumn<QRect>("window");
+    // Centred across the two screens the window would stand at (768, 128).
+    QTest::newRow("a primary screen right of the other")
+        << QList<QRect>{QRect(1280, 0, 1280, 1024), QRect(0, 0, 1280, 1024)}
+        << QRect(1280, 0, 1280, 1024) << QRect(1408, 128, 1024, 768);
+    // Centred across the two screens the window would stand at (1088, 216).
+    QTest::newRow("a larger screen right of the primary one")
+        << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1200)}
+        << QRect(0, 0, 1280, 1024) << QRect(128, 128, 1024, 768);
+}
+
+void TestStartup::windowIsCentredOnThePrimaryScreen()
+{
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QRect, primary);
+    QFETCH(QRect, window);
+    StartFolder folder(0, GoodCatalogue, false);
+    QTemporaryDir scratch;
+    const ChildRun run = startChild(folder.path(), screenFile(scratch, screens), 1, true);
+    QVERIFY2(run.facts.contains(QStringLiteral("window")), run.log.constData());
+    QCOMPARE(run.facts.value(QStringLiteral("primary")), rectText(primary));
+    QCOMPARE(run.facts.value(QStringLiteral("window")), rectText(window));
 }
 
 void TestStartup::taskFolderProblem_data()
@@ -456,6 +571,63 @@ void TestStartup::secondInstanceStepsBack()
     QVERIFY(third.acquire());
 }
 
+void TestStartup::secondStartOfTheProgramIsRefused()
+{
+    // Two real starts of the program from one folder. Their message boxes
+    // are answered by a preloaded helper that reports them on stdout.
+    const QString answerer = QStringLiteral(VARNEL_MESSAGE_ANSWERER);
+    QVERIFY(QFile::exists(answerer));
+    StartFolder folder(0, GoodCatalogue, false);
+    const QString program = folder.installProgram();
+    QVERIFY(!program.isEmpty());
+    QTemporaryDir scratch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+               QStringLiteral("offscreen:configfile=") +
+                   screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
+    env.insert(QStringLiteral("LD_PRELOAD"), answerer);
+    const auto start = [&](QProcess &p) {
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(folder.path());
+        p.start(program, QStringList());
+    };
+    // The program knows its folder by its real path.
+    const QString key = kiv::InstanceLock::keyFor(QStringLiteral("Varnel"),
+                                                  QFileInfo(folder.path()).canonicalFilePath());
+    const QString server = kiv::InstanceLock(key).serverName();
+    const auto firstListens = [&server] {
+        QLocalSocket knock;
+        knock.connectToServer(server);
+        return knock.waitForConnected(200);
+    };
+
+    QProcess first;
+    // However the test ends, the first start is ended and the socket it
+    // leaves behind is taken over and removed.
+    const auto endFirst = qScopeGuard([&first, &key] {
+        first.kill();
+        first.waitForFinished();
+        kiv::InstanceLock(key).acquire();
+    });
+    start(first);
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(firstListens(), 30000);
+
+    QProcess second;
+    start(second);
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 255); // main() returned -1
+    QCOMPARE(second.readAllStandardOutput(),
+             QByteArray("message\tVarnel\tSoftware is already running.\n"));
+
+    // The first goes on as it was: running, still the instance, and told
+    // nothing.
+    QCOMPARE(first.state(), QProcess::Running);
+    QVERIFY(firstListens());
+    QCOMPARE(first.readAllStandardOutput(), QByteArray());
+}
+
 void TestStartup::leftoversOfACrashedInstanceAreTakenOver_data()
 {
     QTest::addColumn<bool>("leaveLockFile");
@@ -492,27 +664,56 @@ void TestStartup::toolTipShowsTheWidgetsOwnText_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("tip");
+    QTest::addColumn<QString>("language"); // of the toolkit's texts; empty for English
     QTest::addColumn<QString>("shown");
-    QTest::newRow("a label shows its own text") << QStringLiteral("label") << QStringLiteral("tip")
-                                                << QStringLiteral("Lobby camera, east wall");
+    QTest::newRow("a label shows its own text")
+        << QStringLiteral("label") << QStringLiteral("tip") << QString()
+        << QStringLiteral("Lobby camera, east wall");
     QTest::newRow("a button shows its own text")
-        << QStringLiteral("button") << QStringLiteral("tip") << QStringLiteral("Calculate");
+        << QStringLiteral("button") << QStringLiteral("tip") << QString()
+        << QStringLiteral("Calculate");
     QTest::newRow("a combo box shows its current item")
-        << QStringLiteral("combo") << QStringLiteral("tip") << QStringLiteral("RAID5");
+        << QStringLiteral("combo") << QStringLiteral("tip") << QString() << QStringLiteral("RAID5");
     QTest::newRow("a line edit keeps its tool tip")
-        << QStringLiteral("edit") << QStringLiteral("tip") << QStringLiteral("tip");
+        << QStringLiteral("edit") << QStringLiteral("tip") << QString() << QStringLiteral("tip");
     QTest::newRow("a label without a tool tip shows none")
-        << QStringLiteral("label") << QString() << QString();
+        << QStringLiteral("label") << QString() << QString() << QString();
+    // The toolkit's glyph buttons set their own tips.
+    QTest::newRow("a dialog's close button shows its tip, not its cross")
+        << QStringLiteral("dialog close") << QString() << QString() << QStringLiteral("Close");
+    QTest::newRow("a path box's browse button shows its tip, not its dots")
+        << QStringLiteral("browse") << QString() << QString() << QStringLiteral("Browse...");
+    QTest::newRow("a dialog's close button in Chinese")
+        << QStringLiteral("dialog close") << QString() << QStringLiteral("zh")
+        << QStringLiteral("关闭");
+    QTest::newRow("a path box's browse button in Chinese")
+        << QStringLiteral("browse") << QString() << QStringLiteral("zh")
+        << QStringLiteral("浏览...");
 }
 
 void TestStartup::toolTipShowsTheWidgetsOwnText()
 {
     QFETCH(QString, kind);
     QFETCH(QString, tip);
+    QFETCH(QString, language);
     QFETCH(QString, shown);
+    QTranslator toolkitTexts;
+    if (!language.isEmpty()) {
+        QVERIFY(
+            toolkitTexts.load(QStringLiteral("KavrinGUIToolkit_") + language,
+                              QString::fromLatin1(kProgramDir) + QStringLiteral("/translations")));
+        QVERIFY(QCoreApplication::installTranslator(&toolkitTexts));
+    }
     QWidget host;
     QWidget *widget = nullptr;
-    if (kind == QLatin1String("label")) {
+    if (kind == QLatin1String("dialog close")) {
+        auto *dialog = new KavrinGUIToolkit::CBaseDialog(&host);
+        dialog->show();
+        widget = dialog->GetCloseBtn();
+    } else if (kind == QLatin1String("browse")) {
+        auto *box = new KavrinGUIToolkit::CPathComboBox(&host);
+        widget = box->GetBrowseBtn();
+    } else if (kind == QLatin1String("label")) {
         widget = new QLabel(QStringLiteral("Lobby camera, east wall"), &host);
     } else if (kind == QLatin1String("button")) {
         widget = new QPushButton(QStringLiteral("Calculate"), &host);
@@ -526,7 +727,8 @@ void TestStartup::toolTipShowsTheWidgetsOwnText()
         edit->setText(QStringLiteral("typed text"));
         widget = edit;
     }
-    widget->setToolTip(tip);
+    if (!tip.isEmpty())
+        widget->setToolTip(tip);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
@@ -556,7 +758,7 @@ void TestStartup::exceptionFromAHandlerIsSwallowed()
 int main(int argc, char *argv[])
 {
     if (argc >= 4 && qstrcmp(argv[1], "--start-child") == 0)
-        return runStartChild(argv);
+        return runStartChild(argc, argv);
     if (argc >= 4 && qstrcmp(argv[1], "--hold-instance") == 0)
         return holdInstance(argv);
     kiv::ToolsApplication app(QStringLiteral("VarnelTest"), argc, argv);

@@ -22,9 +22,10 @@ namespace {
 // A frameless window with the title bar on top, as the main window has.
 struct TitledWindow
 {
-    TitledWindow()
+    explicit TitledWindow(const QString &styleSheet = QString())
     {
         window.setWindowFlags(Qt::FramelessWindowHint);
+        window.setStyleSheet(styleSheet);
         auto *layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         title = new kivui::WindowTitle(&window);
@@ -53,6 +54,8 @@ private slots:
     void cleanup();
 
     void buttonsInOrder();
+    void glyphsStandOutOnTheBar_data();
+    void glyphsStandOutOnTheBar();
     void maximiseButtonSwitchesStateAndName();
     void minimiseButtonMinimises();
     void doubleClick_data();
@@ -108,6 +111,45 @@ void TestWindowTitle::buttonsInOrder()
     QVERIFY(f.button("m_btnClose")->mapTo(&f.window, QPoint(0, 0)).x() > 640 - 60);
     QCOMPARE(f.button("m_btnIcon")->focusPolicy(), Qt::NoFocus);
     QCOMPARE(f.button("m_btnClose")->focusPolicy(), Qt::ClickFocus);
+}
+
+void TestWindowTitle::glyphsStandOutOnTheBar_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QColor>("bar");
+    const QColor darkRed(0x8b, 0x1a, 0x1a);
+    QTest::newRow("without the skin the bar is dark red all the same") << QString() << darkRed;
+    QFile skin(QStringLiteral(VARNEL_SOURCE_DIR "/toolkit/skin/qss/System/Title.qss"));
+    QVERIFY(skin.open(QIODevice::ReadOnly));
+    QTest::newRow("the skin's sheet draws the bar") << QString::fromUtf8(skin.readAll()) << darkRed;
+    QTest::newRow("a sheet with a bar of its own colour has the last word")
+        << QStringLiteral("kivui--WindowTitle { background-color: #204060; }")
+        << QColor(0x20, 0x40, 0x60);
+}
+
+void TestWindowTitle::glyphsStandOutOnTheBar()
+{
+    QFETCH(QString, sheet);
+    QFETCH(QColor, bar);
+    TitledWindow f(sheet);
+    // The whole window, as the screen shows it: a widget grabbed alone would
+    // be drawn on its own background colour even where it paints none.
+    const QImage image = f.window.grab().toImage();
+    // Bare bar between the title and the buttons.
+    QCOMPARE(QColor(image.pixel(f.title->mapTo(&f.window, QPoint(f.title->width() / 2, 3)))), bar);
+    // The white glyphs are drawn on it and stand out.
+    for (const char *name : {"m_btnSystemMenu", "m_btnMinimize", "m_btnMaximize", "m_btnClose"}) {
+        const QToolButton *button = f.button(name);
+        const QRect area =
+            QRect(button->mapTo(&f.window, QPoint(0, 0)), button->size()) & image.rect();
+        QVERIFY2(!area.isEmpty(), name);
+        int brightest = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                brightest = qMax(brightest, QColor(image.pixel(x, y)).lightness());
+        }
+        QVERIFY2(brightest - bar.lightness() > 150, name);
+    }
 }
 
 void TestWindowTitle::maximiseButtonSwitchesStateAndName()

@@ -84,6 +84,7 @@ private slots:
     void pathBrowseShowsTheFolderWithASeparator();
     void pathBrowseCancelledChangesNothing();
     void pathBrowseInFileModeAsksForAFile();
+    void browseButtonShowsDotsAndSaysBrowse();
 };
 
 void TestToolkitDialogs::cleanup()
@@ -292,6 +293,26 @@ void TestToolkitDialogs::pathBrowseInFileModeAsksForAFile()
     });
     box.Browse();
     QCOMPARE(box.currentText(), QDir::toNativeSeparators(QStringLiteral("/srv/plans/lobby.xml")));
+}
+
+void TestToolkitDialogs::browseButtonShowsDotsAndSaysBrowse()
+{
+    CPathComboBox box;
+    box.resize(300, box.sizeHint().height());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QToolButton *browse = box.GetBrowseBtn();
+    // Its text says what it does, for whoever shows or reads it instead of
+    // the picture...
+    QCOMPARE(browse->text(), QStringLiteral("Browse..."));
+    QCOMPARE(browse->toolTip(), QStringLiteral("Browse..."));
+    // ...while it looks like a button with three dots on it.
+    QToolButton dots(box.lineEdit());
+    dots.setText(QStringLiteral("..."));
+    dots.setAutoRaise(true);
+    dots.setFocusPolicy(Qt::NoFocus);
+    dots.resize(browse->size());
+    QCOMPARE(browse->grab().toImage(), dots.grab().toImage());
 }
 
 QTEST_MAIN(TestToolkitDialogs)

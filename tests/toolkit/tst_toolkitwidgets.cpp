@@ -33,6 +33,7 @@ private slots:
 
     void toolTipShowsAndHides();
     void baseDialogTitleAndCloseButton();
+    void closeButtonShowsACrossAndSaysClose();
     void tableWidgetRows();
     void comboBoxAddItem();
 };
@@ -107,13 +108,14 @@ void TestToolkitWidgets::regExpValidator_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("state");
-    QTest::newRow("32 characters stand") << QString(32, QLatin1Char('a'))
-                                         << int(QValidator::Acceptable);
-    QTest::newRow("33 characters are refused") << QString(33, QLatin1Char('a'))
-                                               << int(QValidator::Invalid);
-    QTest::newRow("a slash in a remark stands") << QStringLiteral("east/west")
-                                                << int(QValidator::Acceptable);
-    QTest::newRow("Chinese text stands") << QStringLiteral("营业大厅") << int(QValidator::Acceptable);
+    QTest::newRow("32 characters stand")
+        << QString(32, QLatin1Char('a')) << int(QValidator::Acceptable);
+    QTest::newRow("33 characters are refused")
+        << QString(33, QLatin1Char('a')) << int(QValidator::Invalid);
+    QTest::newRow("a slash in a remark stands")
+        << QStringLiteral("east/west") << int(QValidator::Acceptable);
+    QTest::newRow("Chinese text stands")
+        << QStringLiteral("营业大厅") << int(QValidator::Acceptable);
     QTest::newRow("a tab is refused") << QStringLiteral("a\tb") << int(QValidator::Invalid);
     QTest::newRow("a new line is refused") << QStringLiteral("a\nb") << int(QValidator::Invalid);
 }
@@ -214,6 +216,23 @@ void TestToolkitWidgets::baseDialogTitleAndCloseButton()
     QTest::mouseClick(dlg.GetCloseBtn(), Qt::LeftButton);
     QCOMPARE(dlg.result(), int(QDialog::Rejected));
     QVERIFY(!dlg.isVisible());
+}
+
+void TestToolkitWidgets::closeButtonShowsACrossAndSaysClose()
+{
+    CBaseDialog dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QPushButton *close = dlg.GetCloseBtn();
+    // Its text says what it does, for whoever shows or reads it instead of
+    // the picture...
+    QCOMPARE(close->text(), QStringLiteral("Close"));
+    QCOMPARE(close->toolTip(), QStringLiteral("Close"));
+    // ...while it looks like a button with a cross on it.
+    QPushButton cross(QStringLiteral("\u00D7"), dlg.GetTitleWidget());
+    cross.setFixedSize(close->size());
+    cross.setFocusPolicy(Qt::NoFocus);
+    QCOMPARE(close->grab().toImage(), cross.grab().toImage());
 }
 
 void TestToolkitWidgets::tableWidgetRows()
