@@ -2,6 +2,7 @@
 
 #include "CalculateManagerWidget.h"
 #include "ConfigPannel.h"
+#include "DlgAbout.h"
 #include "DeviceListWidget.h"
 #include "DeviceStreamWidget.h"
 #include "RecordPlanConfig.h"
@@ -9,6 +10,7 @@
 #include "UserManual.h"
 
 #include <PinButton.h>
+#include <SystemMenu.h>
 #include <WindowTitle.h>
 
 #include <File.h>
@@ -42,6 +44,7 @@ void Varnel::initWidgets()
 {
     // 1 to 4: the title bar and the three panes.
     m_title = new kivui::WindowTitle(this);
+    connect(m_title->systemMenu(), &kivui::SystemMenu::aboutRequested, this, &Varnel::showAbout);
     m_taskPane = new TaskManagerWidget(this);
     m_taskPane->setFixedWidth(240);
     m_taskPane->layout()->setContentsMargins(0, 6, 0, 0);
@@ -167,6 +170,12 @@ void Varnel::keyPressEvent(QKeyEvent *event)
         KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Info"), tr("Can not find Manual."));
     // Escape and every other key stop here: the window has no key actions.
     event->accept();
+}
+
+void Varnel::showAbout()
+{
+    CDlgAbout dialog(this);
+    dialog.exec();
 }
 
 bool Varnel::openManual()

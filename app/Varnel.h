@@ -45,6 +45,8 @@ public:
 
 public slots:
     void movePinButtion();
+    /// Runs the About box (the title bar's menu asks for it).
+    void showAbout();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

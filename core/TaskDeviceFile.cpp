@@ -144,37 +144,29 @@ XmlNode TaskDeviceFile::streamNode(int dev, int s) const
     return deviceNode(dev).childByName(kStreamList).childAt(s);
 }
 
+// Sets the text of @p parent's child @p tag, adding the child when an older
+// or hand-edited file lacks it. False, nothing changed, without a parent: a
+// write to a position that does not exist is never reported as done.
+bool TaskDeviceFile::setChildText(XmlNode parent, const QString &tag, const QString &value)
+{
+    if (!m_open || parent.isNull())
+        return false;
+    XmlNode node = parent.childByName(tag);
+    if (node.isNull())
+        node = parent.addChild(tag);
+    node.setText(value);
+    m_dirty = true;
+    return true;
+}
+
 bool TaskDeviceFile::setDeviceValue(int dev, const QString &tag, const QString &value)
 {
-    if (!m_open)
-        return false;
-    m_dirty = true;
-    deviceNode(dev).childByName(tag).setText(value);
-    return true;
+    return m_open && setChildText(deviceNode(dev), tag, value);
 }
 
 bool TaskDeviceFile::setStreamValue(int dev, int s, const QString &tag, const QString &value)
 {
-    if (!m_open)
-        return false;
-    m_dirty = true;
-    streamNode(dev, s).childByName(tag).setText(value);
-    return true;
-}
-
-bool TaskDeviceFile::setOrCreate(int dev, const QString &tag, const QString &value)
-{
-    if (!m_open)
-        return false;
-    m_dirty = true;
-    XmlNode device = deviceNode(dev);
-    if (device.isNull())
-        return true;
-    XmlNode node = device.childByName(tag);
-    if (node.isNull())
-        node = device.addChild(tag);
-    node.setText(value);
-    return true;
+    return m_open && setChildText(streamNode(dev, s), tag, value);
 }
 
 // ---- devices ----
@@ -211,7 +203,10 @@ bool TaskDeviceFile::device(int dev, DeviceInfo &out)
         return false;
     static const QVector<QString> tags = {kDeviceType, kRemark,     kMainType,
                                           kCount,      kMainStream, kSubStream};
-    const QVector<XmlNode> v = deviceNode(dev).childrenByName(tags);
+    const XmlNode node = deviceNode(dev);
+    if (node.isNull())
+        return false;
+    const QVector<XmlNode> v = node.childrenByName(tags);
     out.deviceType = v.at(0).text();
     out.remark = v.at(1).text();
     out.mainType = v.at(2).text();
@@ -244,13 +239,14 @@ bool TaskDeviceFile::deviceCount(int &count)
     return true;
 }
 
-bool TaskDeviceFile::totalCount(int &count)
+bool TaskDeviceFile::totalCount(qint64 &count)
 {
     if (!m_open)
         return false;
-    const int n = m_root.childCount();
-    for (int i = 0; i < n; ++i)
-        count += toInt(m_root.childAt(i).childByName(kCount));
+    // In 64 bits: a hand-edited count near the int limit must not wrap the sum
+    // negative and slip under the per-task limit.
+    for (XmlNode node = m_root.childAt(0); !node.isNull(); node = node.nextSiblingElement())
+        count += toInt(node.childByName(kCount));
     return true;
 }
 
@@ -283,10 +279,13 @@ bool TaskDeviceFile::removeDevice(int dev)
 {
     if (!m_open)
         return false;
-    m_dirty = true;
     // By element position, so a comment or stray text before the entry never
     // shifts which device goes.
-    m_root.removeChild(deviceNode(dev));
+    const XmlNode node = deviceNode(dev);
+    if (node.isNull())
+        return false;
+    m_dirty = true;
+    m_root.removeChild(node);
     m_cachedIndex = -1;
     m_cachedDevice = XmlNode();
     return true;
@@ -304,17 +303,18 @@ bool TaskDeviceFile::recordPlan(int dev, QString &plan)
 
 bool TaskDeviceFile::setRecordPlan(const QString &plan, int dev)
 {
-    return setOrCreate(dev, kRecordPlan, plan);
+    return setDeviceValue(dev, kRecordPlan, plan);
 }
 
 bool TaskDeviceFile::addRecordPlan(const QString &plan, int dev)
 {
     if (!m_open)
         return false;
-    m_dirty = true;
     XmlNode device = deviceNode(dev);
-    if (!device.isNull())
-        device.addChild(kRecordPlan).setText(plan);
+    if (device.isNull())
+        return false;
+    m_dirty = true;
+    device.addChild(kRecordPlan).setText(plan);
     return true;
 }
 
@@ -328,7 +328,7 @@ bool TaskDeviceFile::eventFren(int dev, QString &fren)
 
 bool TaskDeviceFile::setEventFren(int dev, const QString &fren)
 {
-    return setOrCreate(dev, kEventFren, fren);
+    return setDeviceValue(dev, kEventFren, fren);
 }
 
 // ---- streams ----
@@ -337,10 +337,10 @@ bool TaskDeviceFile::addStream(const DevStream &stream, int dev)
 {
     if (!m_open)
         return false;
-    m_dirty = true;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
-        return true;
+        return false;
+    m_dirty = true;
     XmlNode list = device.childByName(kStreamList);
     if (list.isNull())
         list = device.addChild(kStreamList);
@@ -357,13 +357,14 @@ bool TaskDeviceFile::setStream(const DevStream &stream, int dev, int s)
 {
     if (!m_open)
         return false;
-    m_dirty = true;
-    XmlNode node = streamNode(dev, s);
-    node.childByName(kUseCode).setText(stream.useCode);
-    node.childByName(kStreamCount).setInt(stream.streamCount);
-    node.childByName(kResolution).setText(stream.resolution);
-    node.childByName(kFrameRate).setText(stream.frameRate);
-    node.childByName(kBitRate).setInt(stream.bitRate);
+    const XmlNode node = streamNode(dev, s);
+    if (node.isNull())
+        return false;
+    setChildText(node, kUseCode, stream.useCode);
+    setChildText(node, kStreamCount, QString::number(stream.streamCount));
+    setChildText(node, kResolution, stream.resolution);
+    setChildText(node, kFrameRate, stream.frameRate);
+    setChildText(node, kBitRate, QString::number(stream.bitRate));
     return true;
 }
 
@@ -371,7 +372,10 @@ bool TaskDeviceFile::stream(int dev, int s, DevStream &out)
 {
     if (!m_open)
         return false;
-    readStream(streamNode(dev, s), out);
+    const XmlNode node = streamNode(dev, s);
+    if (node.isNull())
+        return false;
+    readStream(node, out);
     return true;
 }
 
@@ -394,9 +398,12 @@ bool TaskDeviceFile::removeStream(int dev, int s)
 {
     if (!m_open)
         return false;
-    m_dirty = true;
     XmlNode list = deviceNode(dev).childByName(kStreamList);
-    list.removeChild(list.childAt(s));
+    const XmlNode node = list.childAt(s);
+    if (node.isNull())
+        return false;
+    m_dirty = true;
+    list.removeChild(node);
     return true;
 }
 
@@ -425,14 +432,13 @@ bool TaskDeviceFile::setBitRate(int dev, int s, int bitRate)
     return setStreamValue(dev, s, kBitRate, QString::number(bitRate));
 }
 
-bool TaskDeviceFile::streamCountSum(int dev, int &sum)
+bool TaskDeviceFile::streamCountSum(int dev, qint64 &sum)
 {
     if (!m_open)
         return false;
     const XmlNode list = deviceNode(dev).childByName(kStreamList);
-    const int n = list.childCount();
-    for (int s = 0; s < n; ++s)
-        sum += toInt(list.childAt(s).childByName(kStreamCount));
+    for (XmlNode node = list.childAt(0); !node.isNull(); node = node.nextSiblingElement())
+        sum += toInt(node.childByName(kStreamCount));
     return true;
 }
 
@@ -443,19 +449,15 @@ bool TaskDeviceFile::setAccessory(int dev, const QString &block, const QString &
 {
     if (!m_open)
         return false;
-    m_dirty = true;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
-        return true;
+        return false;
+    m_dirty = true;
     XmlNode node = device.childByName(block);
-    if (node.isNull()) {
+    if (node.isNull())
         node = device.addChild(block);
-        node.addChild(typeTag).setText(type);
-        node.addChild(countTag).setInt(count);
-    } else {
-        node.childByName(typeTag).setText(type);
-        node.childByName(countTag).setInt(count);
-    }
+    setChildText(node, typeTag, type);
+    setChildText(node, countTag, QString::number(count));
     return true;
 }
 
@@ -476,8 +478,15 @@ bool TaskDeviceFile::removeBlock(int dev, const QString &block)
 {
     if (!m_open)
         return false;
+    XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return false;
+    // Only a real removal changes the file: clearing an accessory the device
+    // does not have leaves the file as it is.
+    if (device.childByName(block).isNull())
+        return true;
     m_dirty = true;
-    deviceNode(dev).removeChildByTag(block);
+    device.removeChildByTag(block);
     return true;
 }
 

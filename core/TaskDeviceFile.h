@@ -33,8 +33,9 @@ struct DevStream
 /// Construct one per user action: the constructor opens (or creates) the file,
 /// the destructor writes it back. Devices are addressed by position in the
 /// file, streams by position within their device. Every operation returns
-/// false while the file is not open. Values are stored as given; ranges are
-/// the callers' business.
+/// false while the file is not open, and every operation on a device or
+/// stream returns false, changing nothing, when there is none at the
+/// position. Values are stored as given; ranges are the callers' business.
 class TaskDeviceFile
 {
 public:
@@ -64,7 +65,8 @@ public:
     bool devices(QVector<DeviceInfo> &out);
     bool device(int dev, DeviceInfo &out);
     bool deviceCount(int &count);
-    bool totalCount(int &count);
+    /// Adds the count of every device to @p count.
+    bool totalCount(qint64 &count);
     bool setRemark(const QString &remark, int dev);
     bool setCount(int count, int dev);
     bool setMainStream(int bitRate, int dev);
@@ -90,7 +92,7 @@ public:
     bool setResolution(int dev, int s, const QString &resolution);
     bool setFrameRate(int dev, int s, const QString &frameRate);
     bool setBitRate(int dev, int s, int bitRate);
-    bool streamCountSum(int dev, int &sum);
+    bool streamCountSum(int dev, qint64 &sum);
 
     // Accessories
     bool setStand(int dev, const QString &type, int count);
@@ -108,7 +110,7 @@ private:
     XmlNode streamNode(int dev, int s) const;
     bool setDeviceValue(int dev, const QString &tag, const QString &value);
     bool setStreamValue(int dev, int s, const QString &tag, const QString &value);
-    bool setOrCreate(int dev, const QString &tag, const QString &value);
+    bool setChildText(XmlNode parent, const QString &tag, const QString &value);
     bool setAccessory(int dev, const QString &block, const QString &typeTag,
                       const QString &countTag, const QString &type, int count);
     bool accessory(int dev, const QString &block, const QString &typeTag,

@@ -67,6 +67,16 @@ QVector<QPair<QString, QString>> zip(const QStringList &tags, const Texts &...te
     return out;
 }
 
+// The text of @p parent's child @p tag, the child added when a hand-edited
+// entry lacks it.
+void setChildText(XmlNode parent, const QString &tag, const QString &value)
+{
+    XmlNode node = parent.childByName(tag);
+    if (node.isNull())
+        node = parent.addChild(tag);
+    node.setText(value);
+}
+
 } // namespace
 
 TaskListFile::TaskListFile() : m_path(filePath())
@@ -142,10 +152,12 @@ bool TaskListFile::setNameRemark(const TaskInfo &info, int position)
 {
     if (!m_open || !isValidTaskName(info.name))
         return false;
-    m_dirty = true;
     XmlNode t = m_root.childAt(position);
-    t.childByName(kName).setText(info.name);
-    t.childByName(kRemark).setText(info.remark);
+    if (t.isNull())
+        return false;
+    m_dirty = true;
+    setChildText(t, kName, info.name);
+    setChildText(t, kRemark, info.remark);
     return true;
 }
 
@@ -153,11 +165,13 @@ bool TaskListFile::updateTask(const TaskInfo &info)
 {
     if (!m_open)
         return false;
-    m_dirty = true;
     XmlNode t = firstTask(info.name);
-    t.childByName(kType).setInt(info.type);
-    t.childByName(kVideoStandard).setInt(info.videoStandard);
-    t.childByName(kRemark).setText(info.remark);
+    if (t.isNull())
+        return false;
+    m_dirty = true;
+    setChildText(t, kType, QString::number(info.type));
+    setChildText(t, kVideoStandard, QString::number(info.videoStandard));
+    setChildText(t, kRemark, info.remark);
     return true;
 }
 

@@ -1,6 +1,5 @@
 #include "SystemMenu.h"
 
-#include <DlgAbout.h>
 #include <LanaguageManager.h>
 #include <UserManual.h>
 #include <WarningDlg.h>
@@ -46,8 +45,7 @@ void SystemMenu::settings()
 
 void SystemMenu::about()
 {
-    kiv::CDlgAbout dialog(parentWidget());
-    dialog.exec();
+    emit aboutRequested();
 }
 
 } // namespace kivui

@@ -21,6 +21,11 @@ public slots:
     void updateData();
     void settings();
     void about();
+
+signals:
+    /// "About" was chosen: the window that owns the title bar shows its
+    /// About box.
+    void aboutRequested();
 };
 
 } // namespace kivui

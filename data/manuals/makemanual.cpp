@@ -2,7 +2,10 @@
 //
 //   makemanual <manual.html> <manual.pdf>
 //
-// Pictures are looked up relative to the HTML file. The PDF is written beside
+// A line holding only <!--#chapters DIR--> is replaced by the HTML files of
+// DIR (relative to the manual), in file-name order: each chapter of a manual
+// is a file of its own. Chapter headings (<h2>) are numbered in order, so a
+// chapter added in the middle renumbers the ones after it. Pictures are looked up relative to the HTML file. The PDF is written beside
 // its final name and renamed into place, so a failed run leaves no half
 // file. Run it under QT_QPA_PLATFORM=offscreen; the fonts the HTML names must
 // be installed (WenQuanYi Micro Hei for Chinese).
@@ -28,6 +31,56 @@
 #include <QUrl>
 
 namespace {
+
+// The manual's text with every chapters marker replaced by the chapter files
+// it names; false, with the offending folder in @p error, when one has none.
+bool expandChapters(const QString &html, const QDir &base, QString &out, QString &error)
+{
+    static const QString open = QStringLiteral("<!--#chapters ");
+    static const QString close = QStringLiteral("-->");
+    out.clear();
+    int from = 0;
+    for (;;) {
+        const int at = html.indexOf(open, from);
+        if (at < 0)
+            break;
+        const int end = html.indexOf(close, at);
+        if (end < 0)
+            break;
+        out += html.mid(from, at - from);
+        const QString folder = html.mid(at + open.size(), end - at - open.size()).trimmed();
+        const QDir dir(base.filePath(folder));
+        const QStringList files =
+            dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+        if (files.isEmpty()) {
+            error = dir.path();
+            return false;
+        }
+        for (const QString &name : files) {
+            QFile chapter(dir.filePath(name));
+            if (!chapter.open(QIODevice::ReadOnly)) {
+                error = chapter.fileName();
+                return false;
+            }
+            out += QString::fromUtf8(chapter.readAll());
+        }
+        from = end + close.size();
+    }
+    out += html.mid(from);
+
+    int number = 0;
+    QString numbered;
+    int pos = 0;
+    for (;;) {
+        const int at = out.indexOf(QStringLiteral("<h2>"), pos);
+        if (at < 0)
+            break;
+        numbered += out.mid(pos, at + 4 - pos) + QString::number(++number) + QLatin1Char(' ');
+        pos = at + 4;
+    }
+    out = numbered + out.mid(pos);
+    return true;
+}
 
 // Every picture the manual names, with those that could not be loaded.
 QStringList missingImages(QTextDocument &document)
@@ -179,7 +232,14 @@ int main(int argc, char *argv[])
     document.setMetaInformation(
         QTextDocument::DocumentUrl,
         QUrl::fromLocalFile(source.absolutePath() + QLatin1Char('/')).toString());
-    document.setHtml(QString::fromUtf8(html.readAll()));
+    QString text;
+    QString error;
+    if (!expandChapters(QString::fromUtf8(html.readAll()), source.absoluteDir(), text, error)) {
+        err << "makemanual: " << source.filePath() << " names chapters that cannot be read: "
+            << error << '\n';
+        return 1;
+    }
+    document.setHtml(text);
     const QStringList missing = missingImages(document);
     if (!missing.isEmpty()) {
         err << "makemanual: " << source.filePath()

@@ -21,17 +21,6 @@
     </message>
 </context>
 <context>
-    <name>DeviceListWidgetUI</name>
-    <message>
-        <source>Add Device</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Report</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>VarnelClass</name>
     <message>
         <source>Varnel</source>
@@ -54,67 +43,6 @@
     </message>
     <message>
         <source> v1.0.0.1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kiv::CalculateManagerWidget</name>
-    <message>
-        <source>Storage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stream Server</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kiv::DeviceListWidget</name>
-    <message>
-        <source>Device Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Main Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Device Count</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Main Stream(kbps)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sub-Stream(kbps)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Config</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kiv::TaskManagerWidget</name>
-    <message>
-        <source>Task List</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

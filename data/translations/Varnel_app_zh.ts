@@ -21,17 +21,6 @@
     </message>
 </context>
 <context>
-    <name>DeviceListWidgetUI</name>
-    <message>
-        <source>Add Device</source>
-        <translation>添加设备</translation>
-    </message>
-    <message>
-        <source>Report</source>
-        <translation>报表</translation>
-    </message>
-</context>
-<context>
     <name>VarnelClass</name>
     <message>
         <source>Varnel</source>
@@ -55,67 +44,6 @@
     <message>
         <source> v1.0.0.1</source>
         <translation> v1.0.0.1</translation>
-    </message>
-</context>
-<context>
-    <name>kiv::CalculateManagerWidget</name>
-    <message>
-        <source>Storage</source>
-        <translation>存储</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>带宽</translation>
-    </message>
-    <message>
-        <source>Stream Server</source>
-        <translation>流媒体服务器</translation>
-    </message>
-    <message>
-        <source>Client</source>
-        <translation>客户端</translation>
-    </message>
-</context>
-<context>
-    <name>kiv::DeviceListWidget</name>
-    <message>
-        <source>Device Type</source>
-        <translation>设备型号</translation>
-    </message>
-    <message>
-        <source>Remark</source>
-        <translation>备注</translation>
-    </message>
-    <message>
-        <source>Main Type</source>
-        <translation>设备类型</translation>
-    </message>
-    <message>
-        <source>Device Count</source>
-        <translation>设备数量</translation>
-    </message>
-    <message>
-        <source>Main Stream(kbps)</source>
-        <translation>主码流(kbps)</translation>
-    </message>
-    <message>
-        <source>Sub-Stream(kbps)</source>
-        <translation>子码流(kbps)</translation>
-    </message>
-    <message>
-        <source>Config</source>
-        <translation>配置</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>删除</translation>
-    </message>
-</context>
-<context>
-    <name>kiv::TaskManagerWidget</name>
-    <message>
-        <source>Task List</source>
-        <translation>任务列表</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 #include <CalculateManagerWidget.h>
 #include <ConfigPannel.h>
+#include <DlgAbout.h>
 #include <DeviceListWidget.h>
 #include <DeviceStreamWidget.h>
 #include <PinButton.h>
 #include <RecordPlanConfig.h>
+#include <SystemMenu.h>
 #include <TaskManagerWidget.h>
 #include <UserManual.h>
 #include <Varnel.h>
@@ -16,6 +18,7 @@
 #include <WarningDlg.h>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -73,6 +76,7 @@ private slots:
     void closeAnsweredYesStoresThePanelAndEndsTheLoop();
     void changeSignalsReachTheCalculatorPaneOnce_data();
     void changeSignalsReachTheCalculatorPaneOnce();
+    void aboutItemOpensTheAboutBox();
     void pinHidesAndShowsTheTaskPane();
     void pinFollowsTheTaskPaneOnResize();
 
@@ -302,6 +306,23 @@ void TestMainWindow::pinFollowsTheTaskPaneOnResize()
     QTRY_COMPARE(w.taskPane()->height(), 661);
     const int margin = w.layout()->contentsMargins().left();
     QTRY_COMPARE(w.pinButton()->pos(), QPoint(239 + margin, 330));
+}
+
+void TestMainWindow::aboutItemOpensTheAboutBox()
+{
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QString seenTitle;
+    QTimer::singleShot(0, this, [&seenTitle] {
+        auto *about = qobject_cast<kiv::CDlgAbout *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        seenTitle = about->GetTitle();
+        about->findChild<QPushButton *>(QStringLiteral("m_pOkBtn"))->click();
+    });
+    w.titleBar()->systemMenu()->actions().at(1)->trigger();
+    QCOMPARE(seenTitle, QStringLiteral("About"));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -5,6 +5,10 @@
 
 #include <QtTest>
 
+#include <functional>
+
+Q_DECLARE_METATYPE(std::function<bool(TaskDeviceFile &)>)
+
 namespace {
 
 DeviceInfo makeDevice(const QString &type, int count, int mainStream = 4096, int subStream = 512)
@@ -69,7 +73,11 @@ private slots:
     void totalCountAddsToValuePassedIn();
     void nonNumericCountReadsAsZero();
     void thirdStreamSurvivesUntouched();
-    void outOfRangePositionsChangeNothing();
+    void missingPositionsFailAndChangeNothing_data();
+    void missingPositionsFailAndChangeNothing();
+    void clearingAnAbsentAccessoryWritesNothing();
+    void readsOfMissingPositionsGiveNothing();
+    void totalCountDoesNotWrap();
     void refusedNames_data();
     void refusedNames();
     void acceptedNames_data();
@@ -426,9 +434,9 @@ void TestTaskDeviceFile::streamEditsAndRemoval()
     QCOMPARE(s.bitRate, 0);
 
     QVERIFY(f.setStream(makeStream(QStringLiteral("100"), 4, QStringLiteral("WD1"), 2048), 0, 0));
-    int sum = 1;
+    qint64 sum = 1;
     QVERIFY(f.streamCountSum(0, sum));
-    QCOMPARE(sum, 1 + 4 + 99999);
+    QCOMPARE(sum, qint64(1 + 4 + 99999));
 
     QVERIFY(f.removeStream(0, 0));
     QVector<DevStream> left;
@@ -469,9 +477,22 @@ void TestTaskDeviceFile::totalCountAddsToValuePassedIn()
     TaskDeviceFile f(QStringLiteral("T"));
     f.addDevice(makeDevice(QStringLiteral("A"), 2));
     f.addDevice(makeDevice(QStringLiteral("B"), 3));
-    int total = 5;
+    qint64 total = 5;
     QVERIFY(f.totalCount(total));
-    QCOMPARE(total, 10);
+    QCOMPARE(total, qint64(10));
+}
+
+void TestTaskDeviceFile::totalCountDoesNotWrap()
+{
+    ProgramFolder folder;
+    TaskDeviceFile f(QStringLiteral("T"));
+    f.addDevice(makeDevice(QStringLiteral("A"), 2147483647));
+    f.addDevice(makeDevice(QStringLiteral("B"), 2147483647));
+    f.addDevice(makeDevice(QStringLiteral("C"), 3));
+    qint64 total = 0;
+    QVERIFY(f.totalCount(total));
+    QCOMPARE(total, qint64(2147483647) * 2 + 3);
+    QVERIFY(total > 1024); // so the per-task limit refuses any further device
 }
 
 void TestTaskDeviceFile::nonNumericCountReadsAsZero()
@@ -509,35 +530,104 @@ void TestTaskDeviceFile::thirdStreamSurvivesUntouched()
                 .contains("<ThirdStream>256</ThirdStream>"));
 }
 
-void TestTaskDeviceFile::outOfRangePositionsChangeNothing()
+void TestTaskDeviceFile::missingPositionsFailAndChangeNothing_data()
+{
+    using Op = std::function<bool(TaskDeviceFile &)>;
+    QTest::addColumn<Op>("op");
+    const DevStream st = makeStream(QStringLiteral("110"), 1, QStringLiteral("CIF"), 1);
+    QTest::newRow("count of device 5") << Op([](TaskDeviceFile &f) { return f.setCount(9, 5); });
+    QTest::newRow("remark of device -1")
+        << Op([](TaskDeviceFile &f) { return f.setRemark(QStringLiteral("x"), -1); });
+    QTest::newRow("main stream of device 1")
+        << Op([](TaskDeviceFile &f) { return f.setMainStream(512, 1); });
+    QTest::newRow("sub stream of device 1")
+        << Op([](TaskDeviceFile &f) { return f.setSubStream(512, 1); });
+    QTest::newRow("bit rate of stream 3")
+        << Op([](TaskDeviceFile &f) { return f.setBitRate(0, 3, 9); });
+    QTest::newRow("use code of stream 0 of device 2")
+        << Op([](TaskDeviceFile &f) { return f.setUseCode(2, 0, QStringLiteral("100")); });
+    QTest::newRow("stream count of stream 1")
+        << Op([](TaskDeviceFile &f) { return f.setStreamCount(0, 1, 4); });
+    QTest::newRow("resolution of stream 1")
+        << Op([](TaskDeviceFile &f) { return f.setResolution(0, 1, QStringLiteral("CIF")); });
+    QTest::newRow("frame rate of stream 1")
+        << Op([](TaskDeviceFile &f) { return f.setFrameRate(0, 1, QStringLiteral("25")); });
+    QTest::newRow("whole stream 1")
+        << Op([st](TaskDeviceFile &f) { return f.setStream(st, 0, 1); });
+    QTest::newRow("stream added to device 4")
+        << Op([st](TaskDeviceFile &f) { return f.addStream(st, 4); });
+    QTest::newRow("record plan of device 2")
+        << Op([](TaskDeviceFile &f) { return f.setRecordPlan(QStringLiteral("0"), 2); });
+    QTest::newRow("event frequency of device 2")
+        << Op([](TaskDeviceFile &f) { return f.setEventFren(2, QStringLiteral("10")); });
+    QTest::newRow("lens of device 7")
+        << Op([](TaskDeviceFile &f) { return f.setLens(7, QStringLiteral("L"), 1); });
+    QTest::newRow("stand of device 7")
+        << Op([](TaskDeviceFile &f) { return f.setStand(7, QStringLiteral("S"), 1); });
+    QTest::newRow("device 3 removed") << Op([](TaskDeviceFile &f) { return f.removeDevice(3); });
+    QTest::newRow("stream 2 removed")
+        << Op([](TaskDeviceFile &f) { return f.removeStream(0, 2); });
+    QTest::newRow("shield of device 6 removed")
+        << Op([](TaskDeviceFile &f) { return f.removeShield(6); });
+    QTest::newRow("device 9 read") << Op([](TaskDeviceFile &f) {
+        DeviceInfo d;
+        return f.device(9, d);
+    });
+}
+
+void TestTaskDeviceFile::missingPositionsFailAndChangeNothing()
+{
+    using Op = std::function<bool(TaskDeviceFile &)>;
+    QFETCH(Op, op);
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.addDevice(makeDevice(QStringLiteral("A"), 1));
+        QVERIFY(f.addStream(makeStream(QStringLiteral("110"), 1, QStringLiteral("CIF"), 1), 0));
+    }
+    const QByteArray before = ProgramFolder::readAll(devicePath(folder, QStringLiteral("T")));
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        QVERIFY(!op(f));
+    }
+    QCOMPARE(ProgramFolder::readAll(devicePath(folder, QStringLiteral("T"))), before);
+}
+
+void TestTaskDeviceFile::clearingAnAbsentAccessoryWritesNothing()
+{
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        f.addDevice(makeDevice(QStringLiteral("A"), 1));
+    }
+    const QString path = devicePath(folder, QStringLiteral("T"));
+    const QByteArray before = ProgramFolder::readAll(path);
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        QVERIFY(f.removeLens(0));
+        QVERIFY(f.removeStand(0));
+        QVERIFY(f.removeShield(0));
+        // Nothing changed, so nothing is written: even a read-only file closes.
+        QVERIFY(f.close());
+    }
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(ProgramFolder::readAll(path), before);
+}
+
+void TestTaskDeviceFile::readsOfMissingPositionsGiveNothing()
 {
     ProgramFolder folder;
     TaskDeviceFile f(QStringLiteral("T"));
     f.addDevice(makeDevice(QStringLiteral("A"), 1));
-    const QByteArray before = [&] {
-        f.close();
-        return ProgramFolder::readAll(devicePath(folder, QStringLiteral("T")));
-    }();
-    QVERIFY(f.open());
-    QVERIFY(f.setCount(9, 5));
-    QVERIFY(f.setRemark(QStringLiteral("x"), -1));
-    QVERIFY(f.setBitRate(0, 3, 9));
-    QVERIFY(f.addStream(makeStream(QStringLiteral("110"), 1, QStringLiteral("CIF"), 1), 4));
-    QVERIFY(f.setLens(7, QStringLiteral("L"), 1));
-    QVERIFY(f.removeDevice(3));
-    QVERIFY(f.removeStream(0, 2));
     QString plan = QStringLiteral("x");
     QVERIFY(f.recordPlan(9, plan));
     QCOMPARE(plan, QString());
-    DeviceInfo d;
-    QVERIFY(f.device(9, d));
-    QCOMPARE(d.deviceType, QString());
-    QCOMPARE(d.count, 0);
     QString type;
     int count;
     QVERIFY(!f.lens(9, type, count));
-    QVERIFY(f.close());
-    QCOMPARE(ProgramFolder::readAll(devicePath(folder, QStringLiteral("T"))), before);
+    DevStream st;
+    QVERIFY(!f.stream(0, 0, st));
 }
 
 void TestTaskDeviceFile::refusedNames_data()
@@ -546,6 +636,11 @@ void TestTaskDeviceFile::refusedNames_data()
     QTest::newRow("a path into the program folder") << QStringLiteral("../Setup");
     QTest::newRow("an absolute path") << QStringLiteral("/tmp/evil");
     QTest::newRow("the empty name") << QString();
+    QTest::newRow("blanks only") << QStringLiteral("   ");
+    QTest::newRow("a tab only") << QStringLiteral("\t");
+    QTest::newRow("the noncharacter U+FFFE") << QStringLiteral("a\uFFFEb");
+    QTest::newRow("the noncharacter U+FFFF") << QStringLiteral("a\uFFFFb");
+    QTest::newRow("half an emoji") << (QStringLiteral("a") + QChar(0xD83D));
     QTest::newRow("the word Task") << QStringLiteral("Task");
     QTest::newRow("a backslash") << QStringLiteral("a\\b");
     QTest::newRow("a slash") << QStringLiteral("a/b");
@@ -592,6 +687,7 @@ void TestTaskDeviceFile::acceptedNames_data()
     QTest::newRow("task in lower case") << QStringLiteral("task");
     QTest::newRow("a word that begins with Task") << QStringLiteral("Tasks");
     QTest::newRow("brackets and an ampersand") << QStringLiteral("A&B (2024)");
+    QTest::newRow("a whole emoji") << QStringLiteral("Lobby \U0001F600");
 }
 
 void TestTaskDeviceFile::acceptedNames()
@@ -714,8 +810,9 @@ void TestTaskDeviceFile::devicesReadInAnyOrder()
     QVERIFY(f.removeDevice(3));
     QVERIFY(f.device(3, d));
     QCOMPARE(d.deviceType, QStringLiteral("D4"));
-    QVERIFY(f.device(5, d));
-    QCOMPARE(d.deviceType, QString());
+    d.deviceType = QStringLiteral("kept");
+    QVERIFY(!f.device(5, d));
+    QCOMPARE(d.deviceType, QStringLiteral("kept"));
 }
 
 void TestTaskDeviceFile::readOnlyObjectDoesNotUndoAnotherSave()

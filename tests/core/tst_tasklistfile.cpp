@@ -266,7 +266,9 @@ void TestTaskListFile::renameKeepsTypeAndStandard()
         TaskListFile list;
         list.addTask(makeTask(QStringLiteral("Old"), 3, 1, QStringLiteral("r1")));
         QVERIFY(list.setNameRemark(makeTask(QStringLiteral("New"), 0, 0, QStringLiteral("r2")), 0));
-        QVERIFY(list.setNameRemark(makeTask(QStringLiteral("Beyond")), 5));
+        // No task at position 5: a rename to nowhere is a failure.
+        QVERIFY(!list.setNameRemark(makeTask(QStringLiteral("Beyond")), 5));
+        QVERIFY(!list.setNameRemark(makeTask(QStringLiteral("Before")), -1));
     }
     TaskListFile list;
     TaskInfo t;
@@ -285,6 +287,8 @@ void TestTaskListFile::renameRefusesIllegalName()
     list.addTask(makeTask(QStringLiteral("Old")));
     QVERIFY(!list.setNameRemark(makeTask(QStringLiteral("../Setup")), 0));
     QVERIFY(!list.setNameRemark(makeTask(QStringLiteral("Task")), 0));
+    QVERIFY(!list.setNameRemark(makeTask(QStringLiteral("   ")), 0));
+    QVERIFY(!list.setNameRemark(makeTask(QStringLiteral("a\uFFFFb")), 0));
     QVERIFY(list.exists(QStringLiteral("Old")));
 }
 

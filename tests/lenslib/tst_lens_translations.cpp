@@ -1,4 +1,5 @@
 #include "LensTestSupport.h"
+#include "TranslationGuard.h"
 
 #include <QDomDocument>
 #include <QProcess>
@@ -101,6 +102,11 @@ void TestLensTranslations::everySourceTextIsTranslated()
         QVERIFY2(!t.translation.isEmpty() && t.type.isEmpty(),
                  qPrintable(key(m) + QStringLiteral(" has no finished translation")));
     }
+    // ... and a translation of its own, not the English text copied.
+    translationguard::verifyTranslated(
+        translationguard::scan(QStringLiteral(LUPDATE_TOOL),
+                               {QStringLiteral(VARNEL_SOURCE_DIR "/lenslib")}),
+        {kSources + QStringLiteral("Pendrik_zh.ts")});
 }
 
 void TestLensTranslations::catalogueSourcesAreComplete_data()

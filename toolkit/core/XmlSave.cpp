@@ -255,4 +255,10 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
     return true;
 }
 
+bool IsXmlText(const QString &text)
+{
+    // A forbidden character comes back as U+FFFD, so the text then differs.
+    return withXmlCharsOnly(text) == text;
+}
+
 } // namespace KavrinGUIToolkit

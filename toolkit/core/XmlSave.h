@@ -13,6 +13,11 @@ namespace KavrinGUIToolkit {
 /// document has no declaration or names no encoding.
 KAVRIN_CORE_EXPORT QString DeclaredEncoding(const QDomDocument &doc);
 
+/// True when an XML 1.0 document can hold every character of @p text as it
+/// is: no C0 control but tab, line feed and carriage return, no U+FFFE or
+/// U+FFFF, no surrogate without its partner.
+KAVRIN_CORE_EXPORT bool IsXmlText(const QString &text);
+
 /// Serialises @p doc (indent 0) and encodes it in the encoding its declaration
 /// names. Characters that encoding cannot hold are written as character
 /// references (for GB2312: everything outside its defined rows), so the bytes

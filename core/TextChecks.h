@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace kiv {
+
+/// True when @p text holds only the decimal digits 0 to 9 (Latin-1); the
+/// empty text too. Any other character, one outside Latin-1 included, gives
+/// false. Cells that take counts and bit rates test their text with it
+/// before converting it.
+bool isDigits(const QString &text);
+
+} // namespace kiv
