@@ -3,6 +3,8 @@
 // the demo catalogue. Prints medians; not a test, it always exits 0 once the
 // task could be built.
 
+#include "BenchSupport.h"
+
 #include "BandwidthUnitCalc.h"
 #include "CalNVRThread.h"
 #include "CalculationEngine.h"
@@ -28,19 +30,14 @@
 
 namespace {
 
-constexpr int kDevices = 1024;
-constexpr int kRuns = 15;
+using bench::kDevices;
+using bench::kRuns;
+using bench::out;
 constexpr int kRecordDays = 30;
 constexpr double kRatioGoal = 1.5;
 constexpr double kAllocationGoalMs = 10.0;
 
-const QString kTask = QStringLiteral("Bench");
-
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
+const QString kTask = bench::taskName();
 
 // Median wall time of @p work in milliseconds, after one warm-up run.
 double medianMs(const std::function<void()> &work)
@@ -55,45 +52,6 @@ double medianMs(const std::function<void()> &work)
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
-}
-
-bool buildTask()
-{
-    const QString resolutions[] = {QStringLiteral("1920x1080"), QStringLiteral("1280x720"),
-                                   QStringLiteral("704x576"), QStringLiteral("CIF")};
-    const int rates[] = {4096, 2048, 1024, 512};
-    const QString useCodes[] = {QStringLiteral("111"), QStringLiteral("110"), QStringLiteral("101"),
-                                QStringLiteral("010")};
-    const QString plans[] = {QStringLiteral("111111111111111111111111"),
-                             QStringLiteral("000000111111111111222222"),
-                             QStringLiteral("222222222222222222222222")};
-
-    TaskDeviceFile file(kTask);
-    if (!file.isOpen())
-        return false;
-    for (int i = 0; i < kDevices; ++i) {
-        DeviceInfo device;
-        device.deviceType = QStringLiteral("KC-%1").arg(i % 40);
-        device.remark = QStringLiteral("Scene %1").arg(i % 12);
-        device.mainType = i % 8 == 7 ? QStringLiteral("DVR") : QStringLiteral("IPC");
-        device.count = 1;
-        device.mainStream = rates[i % 4];
-        device.subStream = 512;
-        file.addDevice(device);
-        // Three to five streams per device.
-        for (int s = 0; s < 3 + i % 3; ++s) {
-            DevStream stream;
-            stream.useCode = useCodes[(i + s) % 4];
-            stream.streamCount = 1 + s % 2;
-            stream.resolution = resolutions[(i + s) % 4];
-            stream.frameRate = QStringLiteral("25");
-            stream.bitRate = rates[(i + s) % 4];
-            file.addStream(stream, i);
-        }
-        file.setRecordPlan(plans[i % 3], i);
-        file.setEventFren(i, QString::number(10 * (i % 11)));
-    }
-    return file.close();
 }
 
 // Hours recorded per day: scheduled hours count whole, event hours by the
@@ -217,15 +175,6 @@ QStringList bandwidthCalculation()
     return cells;
 }
 
-// The catalogue writes every statement to the debug output; timing that
-// would measure the terminal.
-void dropDebugLines(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg)
-        return;
-    QTextStream(stderr) << qFormatLogMessage(type, context, message) << Qt::endl;
-}
-
 void printFigure(const char *name, double ms, double baseline)
 {
     out() << QStringLiteral("%1 %2 ms  %3 x parse")
@@ -240,7 +189,7 @@ void printFigure(const char *name, double ms, double baseline)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler(dropDebugLines);
+    qInstallMessageHandler(bench::dropDebugLines);
 
     QTemporaryDir folder;
     if (!folder.isValid() || !QDir(folder.path()).mkpath(QStringLiteral("Task"))) {
@@ -255,7 +204,7 @@ int main(int argc, char *argv[])
         if (!QFile::copy(from, target + QLatin1String(name)))
             out() << "missing " << from << ": the allocation runs without it" << Qt::endl;
     }
-    if (!buildTask()) {
+    if (!bench::buildTask()) {
         out() << "cannot build the benchmark task" << Qt::endl;
         return 1;
     }

@@ -1,0 +1,185 @@
+#pragma once
+
+// What the benchmarks share: the 1024-device task, the baseline they are
+// measured against (parsing, serialising and writing that task's device
+// file), and timing that alternates a figure's runs with its baseline's, so
+// that a busy machine slows both alike.
+
+#include "TaskDeviceFile.h"
+
+#include <TargetPath.h>
+#include <XmlSave.h>
+
+#include <QDir>
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+constexpr int kDevices = 1024;
+constexpr int kRuns = 15;
+
+inline const QString &taskName()
+{
+    static const QString name = QStringLiteral("Bench");
+    return name;
+}
+
+inline QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+/// A temporary program folder with a Task/ folder, the demo catalogue and
+/// the configuration files of the built program folder copied in.
+class ProgramFolder
+{
+public:
+    ProgramFolder()
+    {
+        m_ok = m_dir.isValid() && QDir(m_dir.path()).mkpath(QStringLiteral("Task"));
+        KavrinGUIToolkit::SetTargetPath(m_dir.path());
+        const QString target = KavrinGUIToolkit::GetTargetPath();
+        for (const char *name :
+             {"Task_EN.db", "Task.db", "ParamCode.xml", "FilterConfig.xml", "Setup.xml"}) {
+            const QString from = QStringLiteral(VARNEL_PROGRAM_DIR "/") + QLatin1String(name);
+            if (!QFile::copy(from, target + QLatin1String(name)))
+                out() << "missing " << from << Qt::endl;
+        }
+    }
+    ~ProgramFolder() { KavrinGUIToolkit::SetTargetPath(QString()); }
+    bool isValid() const { return m_ok; }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+};
+
+/// Writes the benchmark task: 1024 devices (every eighth a DVR) of the given
+/// models, three to five streams each, mixed record plans and frequencies.
+inline bool buildTask(const QStringList &cameraModels = {},
+                      const QStringList &dvrModels = {})
+{
+    const QString resolutions[] = {QStringLiteral("1920x1080"), QStringLiteral("1280x720"),
+                                   QStringLiteral("704x576"), QStringLiteral("CIF")};
+    const int rates[] = {4096, 2048, 1024, 512};
+    const QString useCodes[] = {QStringLiteral("111"), QStringLiteral("110"), QStringLiteral("101"),
+                                QStringLiteral("010")};
+    const QString plans[] = {QStringLiteral("111111111111111111111111"),
+                             QStringLiteral("000000111111111111222222"),
+                             QStringLiteral("222222222222222222222222")};
+
+    TaskDeviceFile file(taskName());
+    if (!file.isOpen())
+        return false;
+    for (int i = 0; i < kDevices; ++i) {
+        const bool dvr = i % 8 == 7;
+        DeviceInfo device;
+        const QStringList &models = dvr ? dvrModels : cameraModels;
+        device.deviceType = models.isEmpty() ? QStringLiteral("KC-%1").arg(i % 40)
+                                             : models.at(i % models.size());
+        device.remark = QStringLiteral("Scene %1").arg(i % 12);
+        device.mainType = dvr ? QStringLiteral("DVR") : QStringLiteral("IPC");
+        device.count = 1;
+        device.mainStream = dvr ? 0 : rates[i % 4];
+        device.subStream = dvr ? 0 : 512;
+        file.addDevice(device);
+        for (int s = 0; s < 3 + i % 3; ++s) {
+            DevStream stream;
+            stream.useCode = useCodes[(i + s) % 4];
+            stream.streamCount = 1 + s % 2;
+            stream.resolution = resolutions[(i + s) % 4];
+            stream.frameRate = QStringLiteral("25");
+            stream.bitRate = rates[(i + s) % 4];
+            file.addStream(stream, i);
+        }
+        file.setRecordPlan(plans[i % 3], i);
+        file.setEventFren(i, QString::number(10 * (i % 11)));
+    }
+    return file.close();
+}
+
+/// The baseline: parse the task's device file, serialise it and write it
+/// back, the least any stored edit of it costs.
+inline void parseSerialiseWrite()
+{
+    const QString path = TaskDeviceFile::filePath(taskName());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QDomDocument document;
+    document.setContent(file.readAll());
+    file.close();
+    KavrinGUIToolkit::SaveDomDocument(document, path);
+}
+
+inline double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.empty() ? 0.0 : times[times.size() / 2];
+}
+
+inline double elapsedMs(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+/// Median times of @p work and @p baseline in milliseconds, their runs
+/// taken in turn after one warm-up run of each.
+struct Pair
+{
+    double work = 0;
+    double baseline = 0;
+    double ratio() const { return baseline > 0 ? work / baseline : 0; }
+};
+
+inline Pair alternating(const std::function<void()> &work, const std::function<void()> &baseline,
+                        int runs = kRuns)
+{
+    work();
+    baseline();
+    std::vector<double> w;
+    std::vector<double> b;
+    for (int run = 0; run < runs; ++run) {
+        w.push_back(elapsedMs(work));
+        b.push_back(elapsedMs(baseline));
+    }
+    return {median(w), median(b)};
+}
+
+/// Prints one figure with its baseline, ratio and goal.
+inline void print(const QString &name, const Pair &p, double goal, const QString &baselineName)
+{
+    out() << QStringLiteral("%1 %2 ms  %3 x %4 (%5 ms; goal %6: %7)")
+                 .arg(name, -48)
+                 .arg(p.work, 8, 'f', 3)
+                 .arg(p.ratio(), 5, 'f', 2)
+                 .arg(baselineName)
+                 .arg(p.baseline, 0, 'f', 3)
+                 .arg(goal, 0, 'f', 1)
+                 .arg(p.ratio() <= goal ? QStringLiteral("met") : QStringLiteral("missed"))
+          << Qt::endl;
+}
+
+/// The catalogue writes every statement to the debug output; timing that
+/// would measure the terminal.
+inline void dropDebugLines(QtMsgType type, const QMessageLogContext &context,
+                           const QString &message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    QTextStream(stderr) << qFormatLogMessage(type, context, message) << Qt::endl;
+}
+
+} // namespace bench
