@@ -156,8 +156,12 @@ void Varnel::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // What an open panel shows is stored before the program goes.
-    m_recordPlan->saveAndHide();
+    // What an open panel shows is stored before the program goes; when it
+    // cannot be, the planner decides whether to go without it.
+    if (!m_recordPlan->saveBeforeExit()) {
+        event->ignore();
+        return;
+    }
     m_streams->hide();
     m_accessories->hide();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
