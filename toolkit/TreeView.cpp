@@ -11,6 +11,9 @@ CTreeView::CTreeView(QWidget *parent)
     : QTreeView(parent), m_header(new CHeaderView(Qt::Horizontal, this))
 {
     setHeader(m_header);
+    // QTreeView::setHeader() makes the sections clickable only for sorting;
+    // the header's check boxes need the clicks.
+    m_header->setSectionsClickable(true);
     m_header->setStretchLastSection(true);
     setMouseTracking(true);
 }

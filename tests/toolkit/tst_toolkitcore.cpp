@@ -12,6 +12,8 @@
 #include <QtTest>
 
 #include <atomic>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace KavrinGUIToolkit;
 
@@ -77,6 +79,7 @@ private slots:
     void charactersXmlForbidsAreSavedAsReplacement_data();
     void charactersXmlForbidsAreSavedAsReplacement();
     void bytesThatWouldNotReadBackAreNotSaved();
+    void aShortWriteLeavesTheOldFile();
     void readAllJoinsFilesInOrder();
     void convertToUnicode();
 };
@@ -301,6 +304,35 @@ void TestToolkitCore::bytesThatWouldNotReadBackAreNotSaved()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), old);
+}
+
+void TestToolkitCore::aShortWriteLeavesTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.xml"));
+    const QByteArray old = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<R/>\n";
+    QVERIFY(writeFile(path, old));
+    const QDomDocument doc = documentWithText(QString(200, u'x'), QStringLiteral("GB2312"));
+    QString error;
+    bool saved = true;
+    {
+        // No file may grow past 16 bytes, as on a disk that fills up.
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = before;
+        tight.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        saved = SaveDomDocument(doc, path, &error);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, handler);
+    }
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("f.xml")});
 }
 
 void TestToolkitCore::readAllJoinsFilesInOrder()

@@ -99,6 +99,7 @@ private slots:
     void cellChangesRecountTheHeader_data();
     void cellChangesRecountTheHeader();
     void withoutAutoCheckboxTheHeaderOnlyReportsTheClick();
+    void treeViewHeaderTicksItsColumnToo();
 
     void choiceEditorOffersTheChoicesAndStoresOne();
     void choiceEditorKeepsATextThatIsNoChoice();
@@ -280,6 +281,22 @@ void TestToolkitViews::withoutAutoCheckboxTheHeaderOnlyReportsTheClick()
     // Nor does it recount: the model keeps its header as it sets it.
     f.model->item(0, 3)->setCheckState(Qt::Unchecked);
     QCOMPARE(header->CheckState(3), Qt::Checked);
+}
+
+void TestToolkitViews::treeViewHeaderTicksItsColumnToo()
+{
+    CTreeView view;
+    QStandardItemModel *model = makeModel(&view);
+    view.setModel(model);
+    view.resize(600, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    CHeaderView *header = view.GetHeaderView();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(3) + 10, header->height() / 2));
+    QCOMPARE(header->CheckState(3), Qt::Unchecked);
+    for (int row = 0; row < model->rowCount(); ++row)
+        QCOMPARE(model->item(row, 3)->checkState(), Qt::Unchecked);
 }
 
 void TestToolkitViews::choiceEditorOffersTheChoicesAndStoresOne()

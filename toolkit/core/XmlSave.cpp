@@ -241,7 +241,9 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The bytes sit in the file's buffer until flushed, and a flush that
+    // falls short (a full disk) is not seen by commit(): check it here.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();
