@@ -53,8 +53,7 @@ RecordPlanConfig::RecordPlanConfig(QWidget *parent) : QDialog(parent)
         QStringLiteral("100%"), Qt::MatchExactly | Qt::MatchCaseSensitive));
     // Only a frequency the planner chose is written: a stored text that
     // matches no item stays as it is.
-    connect(m_form.combFrenquency, &QComboBox::activated, this,
-            [this] { m_frenChosen = true; });
+    connect(m_form.combFrenquency, &QComboBox::activated, this, [this] { m_frenChosen = true; });
     setPaintType(1);
 
     // No window type: as a child of the main window the panel is drawn
@@ -157,11 +156,10 @@ bool RecordPlanConfig::saveBeforeExit()
     case Store::DeviceGone:
         break;
     case Store::Failed:
-        if (CWarningDlg::CheckMessageInfo(
-                tr("Hint"),
-                notStoredText(reason) + QLatin1Char('\n') + tr("Close the program without it?"),
-                this)
-            != 1) {
+        if (CWarningDlg::CheckMessageInfo(tr("Hint"),
+                                          notStoredText(reason) + QLatin1Char('\n') +
+                                              tr("Close the program without it?"),
+                                          this) != 1) {
             m_unsaved = true;
             return false;
         }
@@ -196,8 +194,9 @@ void RecordPlanConfig::copyTo()
     RecordPlanCopyWidget dialog(m_taskName, m_deviceIndex, nullptr);
     if (!dialog.devicesLoaded()) {
         CWarningDlg::ShowMessageInfo(
-            tr("Warn"), tr("The devices of the task cannot be read: the task's device file "
-                           "cannot be read."),
+            tr("Warn"),
+            tr("The devices of the task cannot be read: the task's device file "
+               "cannot be read."),
             this);
         return;
     }
@@ -252,8 +251,7 @@ RecordPlanConfig::Store RecordPlanConfig::save(QString &reason)
     TaskDeviceFile file(m_taskName);
     QString storedPlan;
     QString storedFren;
-    if (!file.recordPlan(m_deviceIndex, storedPlan)
-        || !file.eventFren(m_deviceIndex, storedFren)) {
+    if (!file.recordPlan(m_deviceIndex, storedPlan) || !file.eventFren(m_deviceIndex, storedFren)) {
         reason = tr("the task's device file cannot be read");
         return Store::Failed;
     }
@@ -261,8 +259,8 @@ RecordPlanConfig::Store RecordPlanConfig::save(QString &reason)
     const QString fren = m_form.combFrenquency->currentText().chopped(1);
     const bool writePlan = plan != storedPlan;
     const bool writeFren = m_frenChosen && fren != storedFren;
-    if ((writePlan && !file.setRecordPlan(plan, m_deviceIndex))
-        || (writeFren && !file.setEventFren(m_deviceIndex, fren)))
+    if ((writePlan && !file.setRecordPlan(plan, m_deviceIndex)) ||
+        (writeFren && !file.setEventFren(m_deviceIndex, fren)))
         return Store::DeviceGone;
     if (!file.close()) {
         reason = file.lastError();
@@ -307,8 +305,8 @@ bool RecordPlanConfig::storeOrTell()
     }
     m_unsaved = true;
     CWarningDlg::ShowMessageInfo(tr("Warn"),
-                                 notStoredText(reason) + QLatin1Char('\n')
-                                     + tr("The panel keeps it: close the panel again to retry."),
+                                 notStoredText(reason) + QLatin1Char('\n') +
+                                     tr("The panel keeps it: close the panel again to retry."),
                                  this);
     return false;
 }

@@ -7,13 +7,11 @@
 
 #include <QPushButton>
 
-
 namespace kiv {
 
 RecordPlanCopyWidget::RecordPlanCopyWidget(const QString &taskName, int sourceIndex,
                                            QWidget *parent)
-    : KavrinGUIToolkit::CBaseDialogWithBottom(parent),
-      m_taskName(taskName),
+    : KavrinGUIToolkit::CBaseDialogWithBottom(parent), m_taskName(taskName),
       m_sourceIndex(sourceIndex)
 {
     m_form.setupUi(GetSetUpUiWidget());

@@ -79,8 +79,7 @@ public:
 
     void retranslateUi(QWidget *form)
     {
-        form->setWindowTitle(
-            QCoreApplication::translate("RecordPlanConfigUI", "RecordPlanWidget"));
+        form->setWindowTitle(QCoreApplication::translate("RecordPlanConfigUI", "RecordPlanWidget"));
         btnSchedule->setText(QCoreApplication::translate("RecordPlanConfigUI", "Schedule"));
         btnEvent->setText(QCoreApplication::translate("RecordPlanConfigUI", "Event"));
         btnNoRecord->setText(QCoreApplication::translate("RecordPlanConfigUI", "No Record"));
@@ -90,15 +89,14 @@ public:
     }
 
 private:
-    static KavrinGUIToolkit::CPushButton *button(QWidget *form, const char *name,
-                                                 const char *icon)
+    static KavrinGUIToolkit::CPushButton *button(QWidget *form, const char *name, const char *icon)
     {
         auto *b = new KavrinGUIToolkit::CPushButton(form);
         b->setObjectName(QLatin1String(name));
         b->setMinimumWidth(90);
         if (icon)
-            b->setIcon(QIcon(QStringLiteral(":/kivui/complex/Images/System/Complex/")
-                             + QLatin1String(icon)));
+            b->setIcon(QIcon(QStringLiteral(":/kivui/complex/Images/System/Complex/") +
+                             QLatin1String(icon)));
         return b;
     }
 };

@@ -7,7 +7,9 @@
 
 namespace kivui {
 
-RecordWidget::RecordWidget(QWidget *parent) : QWidget(parent), m_plan(kHours) {}
+RecordWidget::RecordWidget(QWidget *parent) : QWidget(parent), m_plan(kHours)
+{
+}
 
 RecordWidget::~RecordWidget() = default;
 
@@ -96,6 +98,8 @@ void RecordWidget::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::black);
+    // Half a pixel in, the one-pixel outlines fall on whole pixels.
+    painter.translate(0.5, 0.5);
     const int c = cellSize();
     for (int i = 0; i < kHours; ++i) {
         const QRect cell(i * c, 0, c, c);
