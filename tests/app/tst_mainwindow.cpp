@@ -5,6 +5,7 @@
 #include <DeviceStreamWidget.h>
 #include <PinButton.h>
 #include <RecordPlanConfig.h>
+#include <RecordWidget.h>
 #include <SystemMenu.h>
 #include <TaskManagerWidget.h>
 #include <UserManual.h>
@@ -13,6 +14,7 @@
 
 #include "ProgramFolder.h"
 
+#include <TaskDeviceFile.h>
 #include <TaskListFile.h>
 #include <TreeView.h>
 #include <WarningDlg.h>
@@ -221,11 +223,26 @@ void TestMainWindow::closeAnsweredNoKeepsTheWindow()
 
 void TestMainWindow::closeAnsweredYesStoresThePanelAndEndsTheLoop()
 {
+    {
+        TaskDeviceFile file(QStringLiteral("Lobby"));
+        DeviceInfo device;
+        device.deviceType = QStringLiteral("Type-1");
+        QVERIFY(file.addDevice(device));
+        QVERIFY(file.close());
+    }
     kiv::Varnel w;
     w.showCentred();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.recordPlanPanel()->showDevice(QStringLiteral("Lobby"), 0);
     QVERIFY(w.recordPlanPanel()->isVisible());
+    // The planner paints the first hour as no recording and leaves the
+    // panel open.
+    kiv::RecordPlanConfig *panel = w.recordPlanPanel();
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("btnNoRecord")),
+                      Qt::LeftButton);
+    auto *grid = panel->findChild<kivui::RecordWidget *>(QStringLiteral("widgetPlan"));
+    const int c = grid->cellSize();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(c / 2, c + c / 2));
     m_answer = 1;
     QTimer::singleShot(0, &w, [&w] { w.close(); });
     // A guard, should the quit never come.
@@ -234,6 +251,10 @@ void TestMainWindow::closeAnsweredYesStoresThePanelAndEndsTheLoop()
     QVERIFY(!w.isVisible());
     QVERIFY(w.recordPlanPanel()->isHidden());
     QCOMPARE(shownMessages(), QStringList{QStringLiteral("Exit|Sure to close software")});
+    TaskDeviceFile file(QStringLiteral("Lobby"));
+    QString plan;
+    QVERIFY(file.recordPlan(0, plan));
+    QCOMPARE(plan, QStringLiteral("011111111111111111111111"));
 }
 
 void TestMainWindow::changeSignalsReachTheCalculatorPaneOnce_data()

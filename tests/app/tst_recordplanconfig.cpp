@@ -105,6 +105,7 @@ private slots:
     void unreadableFileKeepsThePaintedPlan();
     void closingTheProgramWhenTheWriteFails_data();
     void closingTheProgramWhenTheWriteFails();
+    void theWindowStaysWhenThePlannerKeepsAnUnstoredPlan();
     void aDeviceThatIsGoneLetsThePlanGo();
     void aFileThatCannotBeReadOpensNothing();
 
@@ -567,6 +568,35 @@ void TestRecordPlanConfig::closingTheProgramWhenTheWriteFails()
     QVERIFY(shown.at(0).text.endsWith(QStringLiteral("\nClose the program without it?")));
     if (answer != 1)
         QCOMPARE(panel.planString(), QStringLiteral("111110011111111111111111"));
+}
+
+void TestRecordPlanConfig::theWindowStaysWhenThePlannerKeepsAnUnstoredPlan()
+{
+    m_host.reset();
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    RecordPlanConfig &panel = *w.recordPlanPanel();
+    panel.showDevice(kTask, 0);
+    paintHours(panel, 0, 23, 2);
+    // Sure to close: yes; close without the plan: no.
+    CWarningDlg::SetResponder(
+        [](const CWarningDlg::Shown &m) { return m.title == QLatin1String("Exit") ? 1 : 0; });
+    bool closed = true;
+    {
+        FileSizeLimit full;
+        closed = w.close();
+    }
+    QVERIFY(!closed);
+    QVERIFY(w.isVisible());
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.planString(), QString(24, u'2'));
+    QCOMPARE(CWarningDlg::History().size(), 2);
+    QCOMPARE(CWarningDlg::History().at(1).title, QStringLiteral("Hint"));
+    // With the disk back, the next close stores it.
+    CWarningDlg::SetResponder([](const CWarningDlg::Shown &) { return 1; });
+    QVERIFY(panel.saveAndHide());
+    QCOMPARE(storedPlan(kTask, 0), QString(24, u'2'));
 }
 
 void TestRecordPlanConfig::aDeviceThatIsGoneLetsThePlanGo()
