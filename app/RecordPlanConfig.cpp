@@ -35,9 +35,9 @@ RecordPlanConfig::RecordPlanConfig(QWidget *parent) : QDialog(parent)
         button->setCheckable(true);
         button->setAutoExclusive(true);
     }
-    setStyleSheet(styleSheet()
-                  + QStringLiteral("\nKavrinGUIToolkit--CPushButton:checked\n{\n   "
-                                   "background-color:#f4d9d9;\n   border-color:#8b1a1a;\n}"));
+    setStyleSheet(styleSheet() +
+                  QStringLiteral("\nKavrinGUIToolkit--CPushButton:checked\n{\n   "
+                                 "background-color:#f4d9d9;\n   border-color:#8b1a1a;\n}"));
     for (KavrinGUIToolkit::CPushButton *button :
          {m_form.btnSchedule, m_form.btnEvent, m_form.btnNoRecord, m_form.btnCopyTo}) {
         // Enter in the drop-down must not press a button ("Copy to..."
@@ -132,8 +132,8 @@ void RecordPlanConfig::showDevice(const QString &taskName, int deviceIndex)
             parentWidget());
         return;
     }
-    m_form.btnSchedule->setFocus();
     show();
+    m_form.btnSchedule->setFocus();
 }
 
 bool RecordPlanConfig::saveAndHide()
