@@ -55,7 +55,8 @@ CHorizontalSimulate::CHorizontalSimulate(QWidget *parent) : QFrame(parent)
 
     const QPixmap arrow(QString::fromLatin1(kArrowLeftRight));
     if (arrow.isNull())
-        qDebug().noquote() << QStringLiteral("wuz---cannt load ") + QString::fromLatin1(kArrowLeftRight);
+        qDebug().noquote() << QStringLiteral("wuz---cannt load ") +
+                                  QString::fromLatin1(kArrowLeftRight);
     m_fArrowBreadth = float(arrow.height());
     m_fArrowLength = float(arrow.width());
     m_pMoveArrow = named(new CUnidimensionalArrowNode(arrow, CUnidimensionalArrowNode::Horizontal),
@@ -144,8 +145,8 @@ void CHorizontalSimulate::onArrowMoved(CUnidimensionalArrowNode *arrow)
     // A view narrower than its margins has no fraction to take.
     if (arrow == m_pMoveArrow && usable > 0) {
         m_fMoveArrowPos = float((arrow->x() + m_fArrowLength / 2 - m_nLeft) / usable);
-        qDebug().noquote() << QStringLiteral("wuz---m_fMoveArrowPos:%1")
-                                  .arg(double(m_fMoveArrowPos), 0, 'f', 6);
+        qDebug().noquote()
+            << QStringLiteral("wuz---m_fMoveArrowPos:%1").arg(double(m_fMoveArrowPos), 0, 'f', 6);
     }
     redraw();
 }
@@ -200,9 +201,9 @@ void CHorizontalSimulate::redraw()
 
     m_pWedge->setPolygon(
         QPolygonF({QPointF(m_nLeft, yc), QPointF(xr, wedgeTop), QPointF(xr, wedgeBottom)}));
-    m_pFarHalf->setPolygon(QPolygonF({QPointF(xm, (yc + wedgeTop) / 2), QPointF(xr, wedgeTop),
-                                      QPointF(xr, wedgeBottom),
-                                      QPointF(xm, (yc + wedgeBottom) / 2)}));
+    m_pFarHalf->setPolygon(
+        QPolygonF({QPointF(xm, (yc + wedgeTop) / 2), QPointF(xr, wedgeTop),
+                   QPointF(xr, wedgeBottom), QPointF(xm, (yc + wedgeBottom) / 2)}));
     auto band = [this](double x) {
         return QPolygonF({wedgePoint(x - 1, false), wedgePoint(x + 1, false),
                           wedgePoint(x + 1, true), wedgePoint(x - 1, true)});

@@ -250,8 +250,7 @@ void CPendrikMainWnd::GetHelp()
 {
     if (pendrik::openUserManual())
         return;
-    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Info"), tr("Can not find Manual."),
-                                                   nullptr);
+    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Info"), tr("Can not find Manual."), nullptr);
 }
 
 void CPendrikMainWnd::GetVersion()

@@ -37,10 +37,10 @@ QString focalNumber(float value)
 
 QString recommendationText(const LensInfo &lens)
 {
-    const QString focal = lens.maxFocal != lens.minFocal
-                              ? QStringLiteral("f%1-%2mm")
-                                    .arg(focalNumber(lens.minFocal), focalNumber(lens.maxFocal))
-                              : QStringLiteral("f%1mm").arg(focalNumber(lens.maxFocal));
+    const QString focal =
+        lens.maxFocal != lens.minFocal
+            ? QStringLiteral("f%1-%2mm").arg(focalNumber(lens.minFocal), focalNumber(lens.maxFocal))
+            : QStringLiteral("f%1mm").arg(focalNumber(lens.maxFocal));
     return QStringLiteral("%1, %2").arg(lens.model, lens.brand) + QStringLiteral(", ") + focal +
            QLatin1Char('/') + lens.aperture + QLatin1Char('/') + lens.sensorFormat +
            QLatin1Char('/') + lens.lensInterface +
@@ -107,11 +107,10 @@ void CPendrikWindow::ChangeIPCType(int index)
     m_comboResolution->clear();
     const CameraInfo &camera = m_cameraList.at(index);
     for (const CameraResolution &resolution : camera.resolutions) {
-        m_comboResolution->addItem(resolution.isAnalog()
-                                       ? tr("Analog")
-                                       : QStringLiteral("%1*%2")
-                                             .arg(resolution.width)
-                                             .arg(resolution.height));
+        m_comboResolution->addItem(
+            resolution.isAnalog()
+                ? tr("Analog")
+                : QStringLiteral("%1*%2").arg(resolution.width).arg(resolution.height));
     }
     if (camera.resolutions.isEmpty()) {
         // Nothing can be computed for this camera; the lenses listed belong
@@ -188,8 +187,7 @@ void CPendrikWindow::FocusLengthChange(double value)
     fillRecommendation(m_recommendedLensModels, m_fFocalLength);
 
     m_dVerticalAngle = pendrik::calcVerticalAngle(m_fFocalLength, m_fSensorHeight).value_or(0);
-    m_dHorizontalAngle =
-        pendrik::calcHorizontalAngle(m_fFocalLength, m_fSensorWidth).value_or(0);
+    m_dHorizontalAngle = pendrik::calcHorizontalAngle(m_fFocalLength, m_fSensorWidth).value_or(0);
     if (m_dVerticalAngle > 0 && m_nObjectDistance > 0 && m_nObjectWidth > 0) {
         m_frameHorizontal->setHorizontalAngle(m_dHorizontalAngle);
         m_frameVertical->setParams(m_dVerticalAngle, m_nObjectDistance, m_nObjectWidth);
@@ -229,8 +227,9 @@ void CPendrikWindow::fillRecommendation(QStringList lensModels, float focal)
         if (lens->isFixed() && focal < kLongFocal) {
             const float distance = std::fabs(lens->minFocal - focal);
             // Sorted by distance; equal distances keep the order they came in.
-            auto it = std::find_if(candidates.begin(), candidates.end(),
-                                   [distance](const Candidate &c) { return c.distance > distance; });
+            auto it =
+                std::find_if(candidates.begin(), candidates.end(),
+                             [distance](const Candidate &c) { return c.distance > distance; });
             candidates.insert(it, {distance, *lens});
         } else if (lens->minFocal - kFocalTolerance < focal &&
                    lens->maxFocal + kFocalTolerance > focal) {
@@ -253,8 +252,8 @@ void CPendrikWindow::fillRecommendation(QStringList lensModels, float focal)
     }
 }
 
-void CPendrikWindow::ProPortionChanged(float objectHeight, float nearViewHeight,
-                                       float farTopHeight, float farDrop)
+void CPendrikWindow::ProPortionChanged(float objectHeight, float nearViewHeight, float farTopHeight,
+                                       float farDrop)
 {
     m_labelNearObj->setText(shareText(objectHeight / nearViewHeight));
     m_labelFarObject->setText(shareText(objectHeight / (farTopHeight + farDrop)));
@@ -346,8 +345,7 @@ void CPendrikWindow::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     // The warning stays while a short focal length is shown.
     if (m_bFocalShown && m_fFocalLength < kShortestFocal) {
-        KavrinGUIToolkit::CToolTip::ShowText(focalTipPosition(),
-                                             tr("Focal distance should larger than 4mm."), this,
-                                             QRect());
+        KavrinGUIToolkit::CToolTip::ShowText(
+            focalTipPosition(), tr("Focal distance should larger than 4mm."), this, QRect());
     }
 }
