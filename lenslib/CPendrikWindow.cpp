@@ -134,8 +134,8 @@ QString CPendrikWindow::catalogueProblemText() const
                      .arg(lenses);
     if (lines.isEmpty())
         return QString();
-    lines << tr("The files are left as they are. Install the program again, or put good copies "
-                "of them in their place, and open the lens calculator again.");
+    lines << tr("Nothing is written to the catalogues. Install the program again, or put good "
+                "copies of the catalogues in their place, and open the lens calculator again.");
     return lines.join(QLatin1Char('\n'));
 }
 

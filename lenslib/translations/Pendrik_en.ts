@@ -202,8 +202,8 @@
         <translation>The lens catalogue %1 is damaged or is not a lens catalogue, so no lens can be recommended.</translation>
     </message>
     <message>
-        <source>The files are left as they are. Install the program again, or put good copies of them in their place, and open the lens calculator again.</source>
-        <translation>The files are left as they are. Install the program again, or put good copies of them in their place, and open the lens calculator again.</translation>
+        <source>Nothing is written to the catalogues. Install the program again, or put good copies of the catalogues in their place, and open the lens calculator again.</source>
+        <translation>Nothing is written to the catalogues. Install the program again, or put good copies of the catalogues in their place, and open the lens calculator again.</translation>
     </message>
 </context>
 <context>

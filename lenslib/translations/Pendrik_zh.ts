@@ -202,8 +202,8 @@
         <translation>镜头目录 %1 已损坏或不是镜头目录，因此无法推荐镜头。</translation>
     </message>
     <message>
-        <source>The files are left as they are. Install the program again, or put good copies of them in their place, and open the lens calculator again.</source>
-        <translation>这些文件保持不变。请重新安装程序，或用完好的文件替换它们，然后重新打开镜头计算器。</translation>
+        <source>Nothing is written to the catalogues. Install the program again, or put good copies of the catalogues in their place, and open the lens calculator again.</source>
+        <translation>目录文件不会被改动。请重新安装程序，或用完好的目录文件替换，然后重新打开镜头计算器。</translation>
     </message>
 </context>
 <context>

@@ -99,8 +99,8 @@ const QString kLensesDamaged =
     QStringLiteral("The lens catalogue %1 is damaged or is not a lens catalogue, so no lens can be "
                    "recommended.");
 const QString kCatalogueAdvice = QStringLiteral(
-    "The files are left as they are. Install the program again, or put good copies of them in "
-    "their place, and open the lens calculator again.");
+    "Nothing is written to the catalogues. Install the program again, or put good copies of the "
+    "catalogues in their place, and open the lens calculator again.");
 
 // A host dialog as the program's lens dialog makes one.
 class HostDialog : public QDialog
