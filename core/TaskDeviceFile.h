@@ -62,7 +62,8 @@ public:
     QString path() const { return m_path; }
     /// Why the last open() failed: Missing when the file could not be created
     /// (no Task folder, or it cannot be written), Unreadable or Damaged when
-    /// it is there and left as it is; None while open.
+    /// it is there and left as it is; None while open, and for a task name
+    /// that cannot name a file.
     XmlFileProblem problem() const { return m_problem; }
     /// True when the file is there and readable but is not a device list:
     /// not well-formed XML or another root element. The object stays closed
