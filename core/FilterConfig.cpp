@@ -14,7 +14,7 @@ bool FilterConfig::open()
 {
     if (m_opened)
         return true;
-    m_opened = openXmlDataFile(m_root, m_path, QStringLiteral("FilterConfig"));
+    m_opened = openXmlDataFile(m_root, m_path, QStringLiteral("FilterConfig"), &m_problem);
     return m_opened;
 }
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -121,6 +122,13 @@ void CHorizontalSimulate::setHorizontalAngle(double angle)
         m_fViewAngle = float(angle);
 }
 
+void CHorizontalSimulate::clearViewAngle()
+{
+    // Not-a-number gives no coverage width either.
+    m_fViewAngle = std::numeric_limits<float>::quiet_NaN();
+    redraw();
+}
+
 void CHorizontalSimulate::DistanceChanged(float nearDistance, float farDistance)
 {
     m_fNearDistance = nearDistance;
@@ -214,7 +222,10 @@ void CHorizontalSimulate::redraw()
     const double distance = crossSectionDistance();
     const int labelY = yc - m_nNodeHeight / 2 + 2;
     m_pAngleText->move(m_nLeft + 40, labelY);
-    m_pAngleText->setValue(int(m_fViewAngle));
+    if (std::isfinite(m_fViewAngle))
+        m_pAngleText->setValue(int(m_fViewAngle));
+    else
+        m_pAngleText->setText(QStringLiteral("--"));
     m_pNearWidthText->move(xm - m_nNodeWidth / 2 - 15, labelY);
     m_pNearWidthText->setValue(
         widthOrUnknown(pendrik::calcCoverageWidth(m_fViewAngle, m_fNearDistance)));

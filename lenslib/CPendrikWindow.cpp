@@ -15,10 +15,12 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include <cmath>
 
@@ -60,8 +62,10 @@ QString shareText(float share)
 CPendrikWindow::CPendrikWindow(QWidget *parent) : QFrame(parent)
 {
     setUpForm();
-    pendrik::loadLensInfo(&m_lensList);
-    pendrik::loadCameraLensInfo(&m_cameraList);
+    m_lensPath = pendrik::lensCataloguePath();
+    m_cameraPath = pendrik::cameraCataloguePath();
+    pendrik::loadLensInfoFile(m_lensPath, &m_lensList, &m_lensProblem);
+    pendrik::loadCameraLensInfoFile(m_cameraPath, &m_cameraList, &m_cameraProblem);
 
     connect(m_comboIPCType, &QComboBox::currentIndexChanged, this, &CPendrikWindow::ChangeIPCType);
     connect(m_spinObjectDistance, &QSpinBox::valueChanged, this,
@@ -88,6 +92,51 @@ CPendrikWindow::CPendrikWindow(QWidget *parent) : QFrame(parent)
 
     fillIPCTypes();
     calculateFocalLength();
+    if (!hasCameras())
+        showNoFigures();
+}
+
+void CPendrikWindow::showNoFigures()
+{
+    // The form's starting focal length and the views' starting angle would
+    // pass for figures of a camera; there is none to compute them for.
+    {
+        const QSignalBlocker blocker(m_editCameraFocus);
+        m_editCameraFocus->setSpecialValueText(QStringLiteral("--"));
+        m_editCameraFocus->setValue(m_editCameraFocus->minimum());
+    }
+    m_editCameraFocus->setEnabled(false);
+    m_frameVertical->clearViewAngle();
+    m_frameHorizontal->clearViewAngle();
+    for (QLabel *label : {m_labelNearObj, m_labelFarObject, m_labelBracket})
+        label->setText(QStringLiteral("--"));
+}
+
+QString CPendrikWindow::catalogueProblemText() const
+{
+    using pendrik::CatalogueProblem;
+    QStringList lines;
+    const QString lenses = QDir::toNativeSeparators(m_lensPath);
+    const QString cameras = QDir::toNativeSeparators(m_cameraPath);
+    if (m_cameraProblem == CatalogueProblem::Missing)
+        lines << tr("The camera catalogue %1 is missing, so there is no camera to choose and "
+                    "nothing is calculated.")
+                     .arg(cameras);
+    else if (m_cameraProblem == CatalogueProblem::Damaged)
+        lines << tr("The camera catalogue %1 is damaged or is not a camera catalogue, so there "
+                    "is no camera to choose and nothing is calculated.")
+                     .arg(cameras);
+    if (m_lensProblem == CatalogueProblem::Missing)
+        lines << tr("The lens catalogue %1 is missing, so no lens can be recommended.").arg(lenses);
+    else if (m_lensProblem == CatalogueProblem::Damaged)
+        lines << tr("The lens catalogue %1 is damaged or is not a lens catalogue, so no lens can "
+                    "be recommended.")
+                     .arg(lenses);
+    if (lines.isEmpty())
+        return QString();
+    lines << tr("Nothing is written to the catalogues. Install the program again, or put good "
+                "copies of the catalogues in their place, and open the lens calculator again.");
+    return lines.join(QLatin1Char('\n'));
 }
 
 CPendrikWindow::~CPendrikWindow() = default;
@@ -255,12 +304,16 @@ void CPendrikWindow::fillRecommendation(QStringList lensModels, float focal)
 void CPendrikWindow::ProPortionChanged(float objectHeight, float nearViewHeight, float farTopHeight,
                                        float farDrop)
 {
+    if (!hasCameras())
+        return;
     m_labelNearObj->setText(shareText(objectHeight / nearViewHeight));
     m_labelFarObject->setText(shareText(objectHeight / (farTopHeight + farDrop)));
 }
 
 void CPendrikWindow::CameraBracketChanged(float cameraHeight, float viewAngle, float nearDistance)
 {
+    if (!hasCameras())
+        return;
     const std::optional<double> bracket =
         pendrik::calcBracketAngle(cameraHeight, viewAngle, nearDistance);
     m_labelBracket->setText(bracket ? QString::number(int(*bracket)) + pendrik::degreeSignText()

@@ -354,6 +354,12 @@ void CVerticalSimulate::setParams(double viewAngle, int distance, int width)
     emitResults();
 }
 
+void CVerticalSimulate::clearViewAngle()
+{
+    m_pAngleText->setText(QStringLiteral("--"));
+    m_pAngleText->update();
+}
+
 void CVerticalSimulate::onArrowMoved(CUnidimensionalArrowNode *arrow)
 {
     // A drawing smaller than its margins has no fractions to take.
