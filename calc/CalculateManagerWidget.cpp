@@ -1,6 +1,9 @@
 #include "CalculateManagerWidget.h"
 
+#include "BandwidthCalulatorWidget.h"
+#include "ClientCalculatorWidget.h"
 #include "StorageCalculatorWidget.h"
+#include "StreamServerCalulatorWidget.h"
 
 #include <LanaguageManager.h>
 #include <TabWidget.h>
@@ -40,13 +43,22 @@ CalculateManagerWidget::CalculateManagerWidget(QWidget *parent) : QWidget(parent
     setWindowTitle(
         QCoreApplication::translate("CalculateManagerWidgetUI", "CalculateManagerWidget"));
 
+    // Every calculator exists in every language and is told of every task;
+    // the stream-server and client calculators are shown in the Chinese
+    // interface only.
     m_storage = new StorageCalculatorWidget;
+    m_bandwidth = new BandwidthCalulatorWidget;
+    m_streamServer = new StreamServerCalulatorWidget;
+    m_client = new ClientCalculatorWidget;
     // Adding a calculator as a tab hands it to the tab widget.
     m_tabCalculate->addTab(m_storage, tr("Storage"));
-    m_tabCalculate->addTab(new QWidget, tr("Bandwidth"));
+    m_tabCalculate->addTab(m_bandwidth, tr("Bandwidth"));
     if (LanaguageManager::GetInstance()->language() == 1) {
-        m_tabCalculate->addTab(new QWidget, tr("Stream Server"));
-        m_tabCalculate->addTab(new QWidget, tr("Client"));
+        m_tabCalculate->addTab(m_streamServer, tr("Stream Server"));
+        m_tabCalculate->addTab(m_client, tr("Client"));
+    } else {
+        m_untabbed[0].reset(m_streamServer);
+        m_untabbed[1].reset(m_client);
     }
 }
 
@@ -55,7 +67,10 @@ CalculateManagerWidget::~CalculateManagerWidget() = default;
 void CalculateManagerWidget::clickCurrentTask(const QString &name)
 {
     m_taskName = name;
+    m_bandwidth->setTaskName(m_taskName);
+    m_streamServer->setTaskName(m_taskName);
     m_storage->setTaskName(m_taskName);
+    m_client->setTaskName(m_taskName);
     loadResults();
 }
 
@@ -66,7 +81,10 @@ void CalculateManagerWidget::setCurrentTask(const QString &name)
 
 void CalculateManagerWidget::loadResults()
 {
+    m_bandwidth->loadResult();
     m_storage->loadResult();
+    m_client->loadResult();
+    m_streamServer->loadResult();
 }
 
 void CalculateManagerWidget::slotChanngedResult()
@@ -75,7 +93,10 @@ void CalculateManagerWidget::slotChanngedResult()
     // was counted from the devices and streams that just changed.
     TaskListFile file;
     (void)file.clearResults(m_taskName);
+    m_bandwidth->clearResult();
     m_storage->clearResult();
+    m_client->clearResult();
+    m_streamServer->clearResult();
 }
 
 } // namespace kiv

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QFrame;
 
 namespace KavrinGUIToolkit {
@@ -10,7 +12,10 @@ class CTabWidget;
 
 namespace kiv {
 
+class BandwidthCalulatorWidget;
+class ClientCalculatorWidget;
 class StorageCalculatorWidget;
+class StreamServerCalulatorWidget;
 
 /// The calculator pane at the bottom of the main window. It hands the
 /// current task to every calculator, has each show the result stored for the
@@ -28,6 +33,9 @@ public:
     KavrinGUIToolkit::CTabWidget *tabs() const { return m_tabCalculate; }
 
     StorageCalculatorWidget *storageCalculator() const { return m_storage; }
+    BandwidthCalulatorWidget *bandwidthCalculator() const { return m_bandwidth; }
+    StreamServerCalulatorWidget *streamServerCalculator() const { return m_streamServer; }
+    ClientCalculatorWidget *clientCalculator() const { return m_client; }
 
     /// Has every calculator show its stored result for the current task.
     void loadResults();
@@ -41,6 +49,12 @@ private:
     QFrame *m_frame = nullptr;
     KavrinGUIToolkit::CTabWidget *m_tabCalculate = nullptr;
     StorageCalculatorWidget *m_storage = nullptr;
+    BandwidthCalulatorWidget *m_bandwidth = nullptr;
+    StreamServerCalulatorWidget *m_streamServer = nullptr;
+    ClientCalculatorWidget *m_client = nullptr;
+    // The calculators that got no tab (English interface): they have no
+    // parent, so the pane frees them.
+    std::unique_ptr<QWidget> m_untabbed[2];
     QString m_taskName;
 };
 

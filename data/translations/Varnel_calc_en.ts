@@ -2,10 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BandwidthCalulatorWidgetUI</name>
+    <message>
+        <source>BandwidthCalulatorWidget</source>
+        <translation>BandwidthCalulatorWidget</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
+    </message>
+</context>
+<context>
     <name>CalculateManagerWidgetUI</name>
     <message>
         <source>CalculateManagerWidget</source>
         <translation>CalculateManagerWidget</translation>
+    </message>
+</context>
+<context>
+    <name>ClientCalculatorWidgetUI</name>
+    <message>
+        <source>ClientCalculatorWidget</source>
+        <translation>ClientCalculatorWidget</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Client:</translation>
+    </message>
+    <message>
+        <source>Client Count</source>
+        <translation>Client Count</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
     </message>
 </context>
 <context>
@@ -64,6 +94,71 @@
     </message>
 </context>
 <context>
+    <name>StreamServerCalulatorWidgetUI</name>
+    <message>
+        <source>StreamServerCalulatorWidget</source>
+        <translation>StreamServerCalulatorWidget</translation>
+    </message>
+    <message>
+        <source>Stream Server Count</source>
+        <translation>Stream Server Count</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::BandwidthCalModel</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::BandwidthCalulatorWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Choose a task first: the bandwidth is calculated for the current task.</source>
+        <translation>Choose a task first: the bandwidth is calculated for the current task.</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message>
+        <source>Failed.</source>
+        <translation>Failed.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The bandwidth of this task cannot be calculated. Check the bit rates and stream counts of its streams.</source>
+        <translation>The bandwidth of this task cannot be calculated. Check the bit rates and stream counts of its streams.</translation>
+    </message>
+    <message>
+        <source>The result could not be stored in the task list.</source>
+        <translation>The result could not be stored in the task list.</translation>
+    </message>
+</context>
+<context>
     <name>kiv::CalculateManagerWidget</name>
     <message>
         <source>Storage</source>
@@ -80,6 +175,37 @@
     <message>
         <source>Client</source>
         <translation>Client</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::ClientCalculatorWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Choose a task first: the clients are counted for the current task.</source>
+        <translation>Choose a task first: the clients are counted for the current task.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The devices of this task cannot be read.</source>
+        <translation>The devices of this task cannot be read.</translation>
+    </message>
+    <message>
+        <source>The clients of this task cannot be counted. Check the device counts and stream counts.</source>
+        <translation>The clients of this task cannot be counted. Check the device counts and stream counts.</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message>
+        <source>The result could not be stored in the task list.</source>
+        <translation>The result could not be stored in the task list.</translation>
     </message>
 </context>
 <context>
@@ -183,6 +309,37 @@
     <message>
         <source>Disk Count</source>
         <translation>Disk Count</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::StreamServerCalulatorWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Choose a task first: the stream servers are counted for the current task.</source>
+        <translation>Choose a task first: the stream servers are counted for the current task.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The devices of this task cannot be read.</source>
+        <translation>The devices of this task cannot be read.</translation>
+    </message>
+    <message>
+        <source>The stream servers of this task cannot be counted. Check the bit rates and stream counts of its streams.</source>
+        <translation>The stream servers of this task cannot be counted. Check the bit rates and stream counts of its streams.</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message>
+        <source>The result could not be stored in the task list.</source>
+        <translation>The result could not be stored in the task list.</translation>
     </message>
 </context>
 </TS>

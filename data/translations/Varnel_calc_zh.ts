@@ -2,10 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BandwidthCalulatorWidgetUI</name>
+    <message>
+        <source>BandwidthCalulatorWidget</source>
+        <translation>带宽计算</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
+    </message>
+</context>
+<context>
     <name>CalculateManagerWidgetUI</name>
     <message>
         <source>CalculateManagerWidget</source>
         <translation>计算面板</translation>
+    </message>
+</context>
+<context>
+    <name>ClientCalculatorWidgetUI</name>
+    <message>
+        <source>ClientCalculatorWidget</source>
+        <translation>客户端计算</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>客户端：</translation>
+    </message>
+    <message>
+        <source>Client Count</source>
+        <translation>客户端数量</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
     </message>
 </context>
 <context>
@@ -64,6 +94,71 @@
     </message>
 </context>
 <context>
+    <name>StreamServerCalulatorWidgetUI</name>
+    <message>
+        <source>StreamServerCalulatorWidget</source>
+        <translation>流媒体服务器计算</translation>
+    </message>
+    <message>
+        <source>Stream Server Count</source>
+        <translation>流媒体服务器数量</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::BandwidthCalModel</name>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>转发</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>总计</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::BandwidthCalulatorWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Choose a task first: the bandwidth is calculated for the current task.</source>
+        <translation>请先选择任务：带宽按当前任务计算。</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Failed.</source>
+        <translation>失败。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The bandwidth of this task cannot be calculated. Check the bit rates and stream counts of its streams.</source>
+        <translation>无法计算该任务的带宽。请检查其码流的码率和路数。</translation>
+    </message>
+    <message>
+        <source>The result could not be stored in the task list.</source>
+        <translation>结果无法保存到任务列表。</translation>
+    </message>
+</context>
+<context>
     <name>kiv::CalculateManagerWidget</name>
     <message>
         <source>Storage</source>
@@ -80,6 +175,37 @@
     <message>
         <source>Client</source>
         <translation>客户端</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::ClientCalculatorWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Choose a task first: the clients are counted for the current task.</source>
+        <translation>请先选择任务：客户端按当前任务计算。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The devices of this task cannot be read.</source>
+        <translation>无法读取该任务的设备。</translation>
+    </message>
+    <message>
+        <source>The clients of this task cannot be counted. Check the device counts and stream counts.</source>
+        <translation>无法计算该任务的客户端数量。请检查设备数量和码流路数。</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The result could not be stored in the task list.</source>
+        <translation>结果无法保存到任务列表。</translation>
     </message>
 </context>
 <context>
@@ -183,6 +309,37 @@
     <message>
         <source>Disk Count</source>
         <translation>硬盘数</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::StreamServerCalulatorWidget</name>
+    <message>
+        <source>Info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Choose a task first: the stream servers are counted for the current task.</source>
+        <translation>请先选择任务：流媒体服务器按当前任务计算。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The devices of this task cannot be read.</source>
+        <translation>无法读取该任务的设备。</translation>
+    </message>
+    <message>
+        <source>The stream servers of this task cannot be counted. Check the bit rates and stream counts of its streams.</source>
+        <translation>无法计算该任务的流媒体服务器数量。请检查其码流的码率和路数。</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The result could not be stored in the task list.</source>
+        <translation>结果无法保存到任务列表。</translation>
     </message>
 </context>
 </TS>

@@ -6,8 +6,12 @@
 
 #include "CalcTestSupport.h"
 
+#include <BandwidthCalModel.h>
+#include <BandwidthCalulatorWidget.h>
 #include <CalculateManagerWidget.h>
+#include <ClientCalculatorWidget.h>
 #include <StorageCalculatorWidget.h>
+#include <StreamServerCalulatorWidget.h>
 #include <TabWidget.h>
 #include <TableView.h>
 
@@ -43,6 +47,19 @@ template <typename T> T *child(const QWidget *w, const char *name)
 {
     return w->findChild<T *>(QLatin1String(name));
 }
+
+/// Every figure the pane shows: storage, bandwidth, client, stream servers.
+QStringList allFigures(const kiv::CalculateManagerWidget &pane)
+{
+    QStringList out = storageCells(pane);
+    for (int column = 0; column < 4; ++column)
+        out << pane.bandwidthCalculator()->model()->cellText(column);
+    out << child<QLineEdit>(pane.clientCalculator(), "edtClientCount")->text();
+    out << child<QLineEdit>(pane.streamServerCalculator(), "edtServerCount")->text();
+    return out;
+}
+
+const QStringList kNoFigures(9, QString());
 
 StorageResult storageResult(const QString &task, const QString &mainType, const QString &hddModel)
 {
@@ -98,6 +115,7 @@ private slots:
     void tabsFollowTheLanguage();
     void choosingATaskShowsItsStoredResult();
     void aChangeDisablesTheStoredResultsAndBlanksTheFigures();
+    void aTypedClientNumberComesBackWithItsTask();
     void aChangeBeforeAnyTaskChangesNoTask();
     void storedClassNamesOfTheOtherLanguageAreRestored();
     void storageServerClassInTheChineseInterface();
@@ -140,6 +158,16 @@ void TestCalculatorPane::tabsFollowTheLanguage()
                  (QStringList{QStringLiteral("Storage"), QStringLiteral("Bandwidth")}));
     }
     QCOMPARE(pane.tabs()->widget(0), pane.storageCalculator());
+    QCOMPARE(pane.tabs()->widget(1), pane.bandwidthCalculator());
+    if (m_language == 1) {
+        QCOMPARE(pane.tabs()->widget(2), pane.streamServerCalculator());
+        QCOMPARE(pane.tabs()->widget(3), pane.clientCalculator());
+    } else {
+        // Made all the same, without a tab.
+        QVERIFY(pane.streamServerCalculator());
+        QVERIFY(!pane.streamServerCalculator()->parent());
+        QVERIFY(!pane.clientCalculator()->parent());
+    }
     QCOMPARE(pane.objectName(), QStringLiteral("CalculateManagerWidgetUI"));
 }
 
@@ -176,8 +204,9 @@ void TestCalculatorPane::aChangeDisablesTheStoredResultsAndBlanksTheFigures()
     pane.clickCurrentTask(QStringLiteral("Depot"));
     QCOMPARE(storageCells(pane).at(0), QStringLiteral("2"));
 
+    QCOMPARE(allFigures(pane).at(8), QStringLiteral("2"));
     pane.slotChanngedResult();
-    QCOMPARE(storageCells(pane), (QStringList{QString(), QString(), QString()}));
+    QCOMPARE(allFigures(pane), kNoFigures);
     TaskListFile file;
     StorageResult s;
     BandWidthResult b;
@@ -199,7 +228,40 @@ void TestCalculatorPane::aChangeDisablesTheStoredResultsAndBlanksTheFigures()
     QCOMPARE(s.storageEnable, 1);
 
     pane.clickCurrentTask(QStringLiteral("Depot"));
-    QCOMPARE(storageCells(pane), (QStringList{QString(), QString(), QString()}));
+    QCOMPARE(allFigures(pane), kNoFigures);
+}
+
+void TestCalculatorPane::aTypedClientNumberComesBackWithItsTask()
+{
+    addTasks({QStringLiteral("Depot"), QStringLiteral("Yard")});
+    addDevice(QStringLiteral("Depot"), QStringLiteral("IPC"), 10, 2048,
+              {stream(QStringLiteral("111"), 10, 2048)});
+    kiv::CalculateManagerWidget pane;
+    pane.resize(1000, 200);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    pane.clickCurrentTask(QStringLiteral("Depot"));
+    if (m_language == 1)
+        pane.tabs()->setCurrentWidget(pane.clientCalculator());
+    else
+        pane.clientCalculator()->show();
+    child<QPushButton>(pane.clientCalculator(), "btnCalculate")->click();
+    QLineEdit *number = child<QLineEdit>(pane.clientCalculator(), "edtClientCount");
+    QCOMPARE(number->text(), QStringLiteral("1"));
+    number->selectAll();
+    QTest::keyClicks(number, QStringLiteral("4"));
+    pane.clickCurrentTask(QStringLiteral("Yard"));
+    QCOMPARE(number->text(), QString());
+    pane.clickCurrentTask(QStringLiteral("Depot"));
+    QCOMPARE(number->text(), QStringLiteral("4"));
+    // A change of the task's streams blanks it and stores nothing over it.
+    pane.slotChanngedResult();
+    QCOMPARE(number->text(), QString());
+    ClientResult r;
+    TaskListFile file;
+    QVERIFY(file.clientResult(QStringLiteral("Depot"), r));
+    QCOMPARE(r.clientEnable, 0);
+    QCOMPARE(r.clientNumber, 4);
 }
 
 void TestCalculatorPane::aChangeBeforeAnyTaskChangesNoTask()
@@ -210,7 +272,7 @@ void TestCalculatorPane::aChangeBeforeAnyTaskChangesNoTask()
     kiv::CalculateManagerWidget pane;
     pane.slotChanngedResult();
     QCOMPARE(ProgramFolder::readAll(TaskListFile::filePath()), before);
-    QCOMPARE(storageCells(pane), (QStringList{QString(), QString(), QString()}));
+    QCOMPARE(allFigures(pane), kNoFigures);
 }
 
 void TestCalculatorPane::storedClassNamesOfTheOtherLanguageAreRestored()
