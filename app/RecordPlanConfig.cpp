@@ -5,6 +5,8 @@
 #include <TaskDeviceFile.h>
 #include <WarningDlg.h>
 
+#include <QTimer>
+
 namespace kiv {
 
 using KavrinGUIToolkit::CWarningDlg;
@@ -122,13 +124,12 @@ void RecordPlanConfig::showDevice(const QString &taskName, int deviceIndex)
     setPaintType(1);
     m_taskName = taskName;
     m_deviceIndex = deviceIndex;
-    if (!load()) {
+    QString reason;
+    if (!load(reason)) {
         hide();
         CWarningDlg::ShowMessageInfo(
             tr("Warn"),
-            tr("The record plan of device %1 cannot be read: the task's device file cannot "
-               "be read.")
-                .arg(deviceIndex + 1),
+            tr("The record plan of device %1 cannot be read: %2.").arg(deviceIndex + 1).arg(reason),
             parentWidget());
         return;
     }
@@ -207,13 +208,15 @@ void RecordPlanConfig::copyTo()
         emit signalChanngedReslut();
 }
 
-bool RecordPlanConfig::load()
+bool RecordPlanConfig::load(QString &reason)
 {
     TaskDeviceFile file(m_taskName);
     QString plan;
     QString fren;
-    if (!file.recordPlan(m_deviceIndex, plan) || !file.eventFren(m_deviceIndex, fren))
+    if (!file.recordPlan(m_deviceIndex, plan) || !file.eventFren(m_deviceIndex, fren)) {
+        reason = openProblemText(file);
         return false;
+    }
     // A frequency without an item leaves the drop-down as it was.
     const int item = m_form.combFrenquency->findText(fren + QLatin1Char('%'),
                                                      Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -255,7 +258,7 @@ RecordPlanConfig::Store RecordPlanConfig::save(QString &reason)
     QString storedPlan;
     QString storedFren;
     if (!file.recordPlan(m_deviceIndex, storedPlan) || !file.eventFren(m_deviceIndex, storedFren)) {
-        reason = tr("the task's device file cannot be read");
+        reason = openProblemText(file);
         return Store::Failed;
     }
     const QString plan = painted ? paintedPlan(cells) : storedPlan;
@@ -279,6 +282,18 @@ RecordPlanConfig::Store RecordPlanConfig::save(QString &reason)
     if (writeFren)
         emit signalChanngedReslut();
     return Store::Stored;
+}
+
+QString RecordPlanConfig::openProblemText(const TaskDeviceFile &file)
+{
+    switch (file.problem()) {
+    case XmlFileProblem::Damaged:
+        return tr("the task's device file is damaged");
+    case XmlFileProblem::Missing:
+        return tr("the task's device file is missing and cannot be created");
+    default:
+        return tr("the task's device file cannot be read");
+    }
 }
 
 QString RecordPlanConfig::notStoredText(const QString &reason) const
@@ -307,10 +322,16 @@ bool RecordPlanConfig::storeOrTell()
         break;
     }
     m_unsaved = true;
-    CWarningDlg::ShowMessageInfo(tr("Warn"),
-                                 notStoredText(reason) + QLatin1Char('\n') +
-                                     tr("The panel keeps it: close the panel again to retry."),
-                                 this);
+    // One click may close the panel twice (the device list closes it before
+    // it toggles it): the planner hears of the failure once per action.
+    if (!m_told) {
+        m_told = true;
+        QTimer::singleShot(0, this, [this] { m_told = false; });
+        CWarningDlg::ShowMessageInfo(tr("Warn"),
+                                     notStoredText(reason) + QLatin1Char('\n') +
+                                         tr("The panel keeps it: close the panel again to retry."),
+                                     this);
+    }
     return false;
 }
 

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class TaskDeviceFile;
+
 namespace kiv {
 
 /// The pop-over panel of a device's record plan, shown beside a device row
@@ -63,7 +65,7 @@ private slots:
 private:
     enum class Store { Stored, DeviceGone, Failed };
 
-    bool load();
+    bool load(QString &reason);
     Store save(QString &reason);
     /// save(), telling the planner what went wrong. False when the change
     /// could not be stored and must stay in the panel.
@@ -75,6 +77,7 @@ private:
     /// and the stored characters of the hours left alone.
     QString paintedPlan(const std::vector<kivui::RecordCell> &cells) const;
     QString notStoredText(const QString &reason) const;
+    static QString openProblemText(const TaskDeviceFile &file);
 
     Ui_RecordPlanConfigUI m_form;
     QString m_taskName;
@@ -90,6 +93,8 @@ private:
     std::vector<kivui::RecordCell> m_shownCells;
     // The planner chose an event frequency since then.
     bool m_frenChosen = false;
+    // A failure was told during the current event.
+    bool m_told = false;
 };
 
 } // namespace kiv

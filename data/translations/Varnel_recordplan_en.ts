@@ -42,10 +42,6 @@
         <translation>Warn</translation>
     </message>
     <message>
-        <source>The record plan of device %1 cannot be read: the task&apos;s device file cannot be read.</source>
-        <translation>The record plan of device %1 cannot be read: the task&apos;s device file cannot be read.</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>Hint</translation>
     </message>
@@ -72,6 +68,18 @@
     <message>
         <source>The panel keeps it: close the panel again to retry.</source>
         <translation>The panel keeps it: close the panel again to retry.</translation>
+    </message>
+    <message>
+        <source>The record plan of device %1 cannot be read: %2.</source>
+        <translation>The record plan of device %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>the task&apos;s device file is damaged</source>
+        <translation>the task&apos;s device file is damaged</translation>
+    </message>
+    <message>
+        <source>the task&apos;s device file is missing and cannot be created</source>
+        <translation>the task&apos;s device file is missing and cannot be created</translation>
     </message>
 </context>
 <context>

@@ -42,10 +42,6 @@
         <translation>警告</translation>
     </message>
     <message>
-        <source>The record plan of device %1 cannot be read: the task&apos;s device file cannot be read.</source>
-        <translation>无法读取设备 %1 的录像计划：无法读取任务的设备文件。</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>提示</translation>
     </message>
@@ -72,6 +68,18 @@
     <message>
         <source>The panel keeps it: close the panel again to retry.</source>
         <translation>面板仍保留该计划：再次关闭面板即可重试保存。</translation>
+    </message>
+    <message>
+        <source>The record plan of device %1 cannot be read: %2.</source>
+        <translation>无法读取设备 %1 的录像计划：%2。</translation>
+    </message>
+    <message>
+        <source>the task&apos;s device file is damaged</source>
+        <translation>任务的设备文件已损坏</translation>
+    </message>
+    <message>
+        <source>the task&apos;s device file is missing and cannot be created</source>
+        <translation>任务的设备文件不存在且无法创建</translation>
     </message>
 </context>
 <context>

@@ -2,8 +2,14 @@
 
 #include "ProgramFolder.h"
 
+#include <RecordPlanConfig.h>
+#include <RecordWidget.h>
 #include <TaskDeviceFile.h>
+#include <WarningDlg.h>
 
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QtTest>
 
 #include <csignal>
@@ -58,6 +64,58 @@ inline QString storedFren(const QString &task, int device)
     QString fren;
     file.eventFren(device, fren);
     return fren;
+}
+
+inline kivui::RecordWidget *gridOf(kiv::RecordPlanConfig &panel)
+{
+    return panel.findChild<kivui::RecordWidget *>(QStringLiteral("widgetPlan"));
+}
+
+inline QComboBox *frequencyOf(kiv::RecordPlanConfig &panel)
+{
+    return panel.findChild<QComboBox *>(QStringLiteral("combFrenquency"));
+}
+
+inline QPushButton *buttonOf(kiv::RecordPlanConfig &panel, const char *name)
+{
+    return panel.findChild<QPushButton *>(QLatin1String(name));
+}
+
+/// Paints hours @p from to @p to as the planner does: the type's button,
+/// then a press on the first hour, a drag and a release on the last.
+inline void paintHours(kiv::RecordPlanConfig &panel, int from, int to, int type)
+{
+    const char *button = type == 2 ? "btnEvent" : type == 0 ? "btnNoRecord" : "btnSchedule";
+    QTest::mouseClick(buttonOf(panel, button), Qt::LeftButton);
+    kivui::RecordWidget *grid = gridOf(panel);
+    const int c = grid->cellSize();
+    const auto at = [c](int hour) { return QPoint(hour * c + c / 2, c + c / 2); };
+    QTest::mousePress(grid, Qt::LeftButton, {}, at(from));
+    QMouseEvent move(QEvent::MouseMove, at(to), grid->mapToGlobal(at(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid, &move);
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, at(to));
+}
+
+/// Chooses a frequency with the keyboard, as the planner can.
+inline void chooseFrequency(kiv::RecordPlanConfig &panel, const QString &text)
+{
+    QComboBox *combo = frequencyOf(panel);
+    const int target = combo->findText(text);
+    QVERIFY(target >= 0);
+    // Down and back up first, so that even the shown item is chosen anew.
+    QTest::keyClick(combo, combo->currentIndex() == combo->count() - 1 ? Qt::Key_Up : Qt::Key_Down);
+    while (combo->currentIndex() != target)
+        QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+}
+
+/// The messages shown, as "title|text".
+inline QStringList shownMessages()
+{
+    QStringList out;
+    for (const KavrinGUIToolkit::CWarningDlg::Shown &m : KavrinGUIToolkit::CWarningDlg::History())
+        out << m.title + QLatin1Char('|') + m.text;
+    return out;
 }
 
 /// While it lives, no file of this process can grow past a few bytes: every

@@ -28,57 +28,6 @@ namespace {
 const QString kTask = QStringLiteral("Lobby");
 const QString kDefaultPlan(24, u'1');
 
-kivui::RecordWidget *gridOf(RecordPlanConfig &panel)
-{
-    return panel.findChild<kivui::RecordWidget *>(QStringLiteral("widgetPlan"));
-}
-
-QComboBox *frequencyOf(RecordPlanConfig &panel)
-{
-    return panel.findChild<QComboBox *>(QStringLiteral("combFrenquency"));
-}
-
-QPushButton *buttonOf(RecordPlanConfig &panel, const char *name)
-{
-    return panel.findChild<QPushButton *>(QLatin1String(name));
-}
-
-/// Paints hours @p from to @p to as the planner does: the type's button,
-/// then a press on the first hour, a drag and a release on the last.
-void paintHours(RecordPlanConfig &panel, int from, int to, int type)
-{
-    const char *button = type == 2 ? "btnEvent" : type == 0 ? "btnNoRecord" : "btnSchedule";
-    QTest::mouseClick(buttonOf(panel, button), Qt::LeftButton);
-    kivui::RecordWidget *grid = gridOf(panel);
-    const int c = grid->cellSize();
-    const auto at = [c](int hour) { return QPoint(hour * c + c / 2, c + c / 2); };
-    QTest::mousePress(grid, Qt::LeftButton, {}, at(from));
-    QMouseEvent move(QEvent::MouseMove, at(to), grid->mapToGlobal(at(to)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid, &move);
-    QTest::mouseRelease(grid, Qt::LeftButton, {}, at(to));
-}
-
-/// Chooses a frequency with the keyboard, as the planner can.
-void chooseFrequency(RecordPlanConfig &panel, const QString &text)
-{
-    QComboBox *combo = frequencyOf(panel);
-    const int target = combo->findText(text);
-    QVERIFY(target >= 0);
-    // Down and back up first, so that even the shown item is chosen anew.
-    QTest::keyClick(combo, combo->currentIndex() == combo->count() - 1 ? Qt::Key_Up : Qt::Key_Down);
-    while (combo->currentIndex() != target)
-        QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
-}
-
-QStringList shownMessages()
-{
-    QStringList out;
-    for (const CWarningDlg::Shown &m : CWarningDlg::History())
-        out << m.title + QLatin1Char('|') + m.text;
-    return out;
-}
-
 } // namespace
 
 class TestRecordPlanConfig : public QObject
@@ -102,6 +51,7 @@ private slots:
     void copyToStoresThePlanFirst();
     void failedWriteKeepsThePaintedPlan_data();
     void failedWriteKeepsThePaintedPlan();
+    void unreadableFileKeepsThePaintedPlan_data();
     void unreadableFileKeepsThePaintedPlan();
     void closingTheProgramWhenTheWriteFails_data();
     void closingTheProgramWhenTheWriteFails();
@@ -515,23 +465,43 @@ void TestRecordPlanConfig::failedWriteKeepsThePaintedPlan()
     QCOMPARE(changed.count(), 1);
 }
 
+void TestRecordPlanConfig::unreadableFileKeepsThePaintedPlan_data()
+{
+    QTest::addColumn<QString>("spoil");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a file cut short is damaged")
+        << QStringLiteral("cut") << QStringLiteral("the task's device file is damaged");
+    QTest::newRow("a task folder that is gone")
+        << QStringLiteral("folder")
+        << QStringLiteral("the task's device file is missing and cannot be created");
+}
+
 void TestRecordPlanConfig::unreadableFileKeepsThePaintedPlan()
 {
+    QFETCH(QString, spoil);
+    QFETCH(QString, reason);
     const QString path = devicePath(*m_folder, kTask);
     const QByteArray good = ProgramFolder::readAll(path);
     RecordPlanConfig panel(m_host.get());
     panel.showDevice(kTask, 0);
     paintHours(panel, 0, 0, 2);
     // Something else spoils the file while the panel is open.
-    QVERIFY(ProgramFolder::write(path, "<?xml version=\"1.0\"?><DeviceInfoList><Devi"));
+    const QByteArray cut("<?xml version=\"1.0\"?><DeviceInfoList><Devi");
+    if (spoil == QLatin1String("cut"))
+        QVERIFY(ProgramFolder::write(path, cut));
+    else
+        QVERIFY(QDir(m_folder->file(QStringLiteral("Task"))).removeRecursively());
     QVERIFY(!panel.saveAndHide());
     QCOMPARE(shownMessages(),
-             QStringList{QStringLiteral(
-                 "Warn|The record plan of device 1 could not be stored: the task's device file "
-                 "cannot be read.\nThe panel keeps it: close the panel again to retry.")});
+             QStringList{QStringLiteral("Warn|The record plan of device 1 could not be stored: ") +
+                         reason +
+                         QStringLiteral(".\nThe panel keeps it: close the panel again to retry.")});
     QVERIFY(panel.isVisible());
-    QCOMPARE(ProgramFolder::readAll(path),
-             QByteArray("<?xml version=\"1.0\"?><DeviceInfoList><Devi"));
+    if (spoil == QLatin1String("cut"))
+        QCOMPARE(ProgramFolder::readAll(path), cut);
+    else
+        QVERIFY(!QFile::exists(path));
+    QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("Task")));
     QVERIFY(ProgramFolder::write(path, good));
     QVERIFY(panel.saveAndHide());
     QCOMPARE(storedPlan(kTask, 0), QStringLiteral("211111111111111111111111"));
@@ -628,7 +598,7 @@ void TestRecordPlanConfig::aFileThatCannotBeReadOpensNothing()
     QVERIFY(panel.isHidden());
     QCOMPARE(shownMessages(),
              QStringList{QStringLiteral("Warn|The record plan of device 1 cannot be read: the "
-                                        "task's device file cannot be read.")});
+                                        "task's device file is damaged.")});
     QVERIFY(panel.saveAndHide());
     QCOMPARE(ProgramFolder::readAll(path), QByteArray("not a device file"));
 }

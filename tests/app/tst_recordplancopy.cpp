@@ -25,14 +25,6 @@ const QString kTask = QStringLiteral("Lobby");
 const QString kDefaultPlan(24, u'1');
 const QString kSourcePlan = QStringLiteral("000000221111111111222000");
 
-QStringList shownMessages()
-{
-    QStringList out;
-    for (const CWarningDlg::Shown &m : CWarningDlg::History())
-        out << m.title + QLatin1Char('|') + m.text;
-    return out;
-}
-
 QVector<int> checkedRowsOf(const RecordPlanCopyModel &model)
 {
     QVector<int> rows;
