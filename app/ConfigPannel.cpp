@@ -147,6 +147,17 @@ void ConfigPannel::loadTile(Accessory kind)
     panel->clearAttribute();
 }
 
+void ConfigPannel::tellFailure(bool changed, bool saved, const QString &reason) const
+{
+    if (!changed)
+        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
+    else if (!saved)
+        CWarningDlg::ShowMessageInfo(
+            tr("Warn"),
+            tr("The device file of task %1 could not be saved: %2").arg(m_taskName, reason),
+            nullptr);
+}
+
 void ConfigPannel::storeAccessory(Accessory kind, const QString &type, int count)
 {
     bool stored = false;
@@ -168,13 +179,7 @@ void ConfigPannel::storeAccessory(Accessory kind, const QString &type, int count
         saved = stored && file.close();
         reason = file.lastError();
     }
-    if (!stored)
-        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
-    else if (!saved)
-        CWarningDlg::ShowMessageInfo(
-            tr("Warn"),
-            tr("The device file of task %1 could not be saved: %2").arg(m_taskName, reason),
-            nullptr);
+    tellFailure(stored, saved, reason);
     loadTile(kind);
 }
 
@@ -199,13 +204,7 @@ void ConfigPannel::removeAccessory(Accessory kind)
         saved = removed && file.close();
         reason = file.lastError();
     }
-    if (!removed)
-        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
-    else if (!saved)
-        CWarningDlg::ShowMessageInfo(
-            tr("Warn"),
-            tr("The device file of task %1 could not be saved: %2").arg(m_taskName, reason),
-            nullptr);
+    tellFailure(removed, saved, reason);
     loadTile(kind);
 }
 

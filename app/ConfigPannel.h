@@ -70,6 +70,9 @@ private:
     void storeAccessory(Accessory kind, const QString &type, int count);
     /// The same for removing it.
     void removeAccessory(Accessory kind);
+    /// "Failed" when the file refused the change (no such device, file
+    /// unreadable), the reason when the change could not be saved.
+    void tellFailure(bool changed, bool saved, const QString &reason) const;
     void chooseLens(bool edit, const QString &storedType, int storedCount);
     void chooseStand(bool edit, const QString &storedType, int storedCount);
     void chooseShield(bool edit, const QString &storedType, int storedCount);
