@@ -5,7 +5,7 @@
 // lens calculator's shipped catalogues, and modal dialogs answered by a
 // queued call.
 
-#include "CatalogueFixture.h"
+#include "AppCatalogue.h"
 #include "ProgramFolder.h"
 
 #include <TaskDataBase.h>
@@ -27,23 +27,16 @@
 
 namespace accessorytest {
 
-/// The process-wide catalogue (Task_EN.db built from the accessories
-/// fixture) lives in a folder of its own for the whole run: the catalogue
-/// object is made once and keeps the file it opened. Each test then works
-/// in its own ProgramFolder.
-///
-/// Models of the fixture: CAM-A has lenses ("Lens 8mm", "Lens 4mm" twice),
-/// stands ("Pole Bracket", "Wall Bracket") and a shield ("Housing"), and as
-/// a speed dome the stand "Dome Pendant"; CAM-N has no accessory.
-inline std::unique_ptr<ProgramFolder> openFixtureCatalogue()
+/// The fixture catalogue of these tests, opened once for the process
+/// (AppCatalogue): models of tests/data/catalogue/accessories.sql. CAM-A has
+/// lenses ("Lens 8mm", "Lens 4mm" twice), stands ("Pole Bracket", "Wall
+/// Bracket") and a shield ("Housing"), and as a speed dome the stand "Dome
+/// Pendant"; CAM-N has no accessory. KC-B21 (lens-cameras.sql), a camera
+/// of the lens calculator, has the stand "Wall Bracket".
+inline std::unique_ptr<AppCatalogue> openFixtureCatalogue()
 {
-    auto folder = std::make_unique<ProgramFolder>();
-    if (!CatalogueFixture::build(folder->file(QStringLiteral("Task_EN.db")),
-                                 {QStringLiteral("accessories.sql")}))
-        return nullptr;
-    if (!kiv::TaskDataBase::GetInstance()->isOpen())
-        return nullptr;
-    return folder;
+    return std::make_unique<AppCatalogue>(
+        QStringList{QStringLiteral("accessories.sql"), QStringLiteral("lens-cameras.sql")});
 }
 
 /// The lens calculator's shipped catalogues, whose cameras (KC-B21, ...)

@@ -77,14 +77,13 @@ private slots:
     void storedTypeTheCatalogueNoLongerListsStaysSelected();
 
 private:
-    std::unique_ptr<ProgramFolder> m_catalogue;
+    std::unique_ptr<AppCatalogue> m_catalogue;
     std::unique_ptr<ProgramFolder> m_folder;
 };
 
 void TestAccessoryDialogs::initTestCase()
 {
     m_catalogue = accessorytest::openFixtureCatalogue();
-    QVERIFY(m_catalogue);
 }
 
 void TestAccessoryDialogs::cleanupTestCase()

@@ -6,13 +6,21 @@
 #include <AttributeFrame.h>
 #include <ConfigPannel.h>
 #include <ExpandAttributePannel.h>
+#include <DeviceListModel.h>
+#include <DeviceListWidget.h>
 #include <PendrikWidget.h>
+#include <Varnel.h>
 
 #include "AccessoryTestSupport.h"
 
+#include <ItemDataRole.h>
+#include <PixmapDelegate.h>
+#include <TaskListFile.h>
 #include <ToolTip.h>
+#include <TreeView.h>
 
 #include <QComboBox>
+#include <QCursor>
 #include <QDomDocument>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -152,6 +160,24 @@ QTableView *lensTable(const QWidget *host)
     return host->findChild<QTableView *>(QStringLiteral("m_pCameraLen"));
 }
 
+// Clicks the accessory icon of a row of the main window's device list, with
+// the cursor where the click lands (the list places its panels by it).
+void clickAccessoryIcon(kiv::DeviceListWidget *list, int row)
+{
+    KavrinGUIToolkit::CTreeView *view = list->view();
+    const QModelIndex index = list->model()->index(row, kiv::DeviceListModel::ConfigColumn);
+    auto *delegate = qobject_cast<KavrinGUIToolkit::CPixmapDelegate *>(view->itemDelegate());
+    QVERIFY(delegate);
+    QPoint at;
+    for (const auto &slot : delegate->IconSlots(view->visualRect(index), index)) {
+        if (slot.role == KavrinGUIToolkit::ThirdIconRole)
+            at = slot.rect.center();
+    }
+    QVERIFY2(!at.isNull(), "no accessory icon");
+    QCursor::setPos(view->viewport()->mapToGlobal(at));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Kind)
@@ -189,6 +215,7 @@ private slots:
     void failedSaveIsToldAndTheTileShowsTheFile();
     void deviceNoLongerInTheFileIsTold();
     void accessoryRemovedMeanwhileIsToldOnEdit();
+    void fromTheDeviceListThroughARestart();
 
 private:
     ExpandAttributePannel *tile(Kind kind) const;
@@ -198,7 +225,7 @@ private:
     // are set and confirmed.
     void answerTypeDialog(int typeIndex, const QString &count);
 
-    std::unique_ptr<ProgramFolder> m_catalogue;
+    std::unique_ptr<AppCatalogue> m_catalogue;
     std::unique_ptr<ProgramFolder> m_folder;
     std::unique_ptr<QWidget> m_window;
     kiv::ConfigPannel *m_panel = nullptr;
@@ -211,7 +238,6 @@ void TestAccessoryPanel::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     m_catalogue = accessorytest::openFixtureCatalogue();
-    QVERIFY(m_catalogue);
 }
 
 void TestAccessoryPanel::cleanupTestCase()
@@ -636,6 +662,63 @@ void TestAccessoryPanel::accessoryRemovedMeanwhileIsToldOnEdit()
     QCOMPARE(accessorytest::shownMessages(), QStringList{QStringLiteral("Hint|Failed")});
     QCOMPARE(shown(m_panel->shieldPanel()), QString());
     QCOMPARE(stored(Shield, Equipped), qMakePair(QString(), 0));
+}
+
+void TestAccessoryPanel::fromTheDeviceListThroughARestart()
+{
+    {
+        TaskListFile list;
+        TaskInfo task;
+        task.name = kTask;
+        QVERIFY(list.addTask(task));
+        QVERIFY(list.close());
+    }
+    QString lensModel;
+    {
+        kiv::Varnel window;
+        window.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        kiv::ConfigPannel *panel = window.accessoryPanel();
+        clickAccessoryIcon(window.deviceList(), KnownCamera);
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->deviceIndex(), int(KnownCamera));
+        QCOMPARE(panel->deviceType(), QStringLiteral("KC-B21"));
+        // Beside the row, inside the main window.
+        QVERIFY(!panel->isWindow());
+        QVERIFY(window.rect().contains(panel->geometry()));
+
+        m_answer = accessorytest::whenModal<kiv::AccessoryTypeDialog>(
+            this, [](kiv::AccessoryTypeDialog *dialog) {
+                countField(dialog)->setText(QStringLiteral("2"));
+                QTest::mouseClick(dialog->GetConfirmBtn(), Qt::LeftButton);
+            });
+        clickAdd(panel->standPanel());
+        VERIFY_ANSWERED(true);
+
+        m_answer = accessorytest::whenModal<kiv::PendrikWidget>(
+            this, [&lensModel](kiv::PendrikWidget *host) {
+                QTableView *table = lensTable(host);
+                table->setCurrentIndex(table->model()->index(0, 0));
+                lensModel = table->model()->index(0, 0).data().toString().section(
+                    QLatin1Char(','), 0, 0);
+                QTest::mouseClick(host->GetConfirmBtn(), Qt::LeftButton);
+            });
+        clickAdd(panel->lensPanel());
+        VERIFY_ANSWERED(true);
+        QVERIFY(!lensModel.isEmpty());
+        QVERIFY(CWarningDlg::History().isEmpty());
+    }
+
+    // The next start finds both.
+    kiv::Varnel window;
+    window.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clickAccessoryIcon(window.deviceList(), KnownCamera);
+    kiv::ConfigPannel *panel = window.accessoryPanel();
+    QVERIFY(panel->isVisible());
+    QCOMPARE(shown(panel->standPanel()), QStringLiteral("Wall Bracket X2"));
+    QCOMPARE(shown(panel->lensPanel()), lensModel + QStringLiteral(" X1"));
+    QCOMPARE(shown(panel->shieldPanel()), QString());
 }
 
 QTEST_MAIN(TestAccessoryPanel)
