@@ -12,6 +12,8 @@
 #include <QtTest>
 
 #include <atomic>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace KavrinGUIToolkit;
 
@@ -77,6 +79,7 @@ private slots:
     void charactersXmlForbidsAreSavedAsReplacement_data();
     void charactersXmlForbidsAreSavedAsReplacement();
     void bytesThatWouldNotReadBackAreNotSaved();
+    void saveThatRunsOutOfRoomFailsAndKeepsTheOldFile();
     void readAllJoinsFilesInOrder();
     void convertToUnicode();
 };
@@ -297,6 +300,34 @@ void TestToolkitCore::bytesThatWouldNotReadBackAreNotSaved()
     doc.documentElement().appendChild(doc.createElement(QStringLiteral("two words")));
     QString error;
     QVERIFY(!SaveDomDocument(doc, path, &error));
+    QVERIFY(!error.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+}
+
+void TestToolkitCore::saveThatRunsOutOfRoomFailsAndKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.xml"));
+    const QByteArray old = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<R/>\n";
+    QVERIFY(writeFile(path, old));
+    // A document far smaller than any write buffer, on a "disk" that takes
+    // 64 bytes of it: a file-size limit stands in for a full disk.
+    const QDomDocument doc =
+        documentWithText(QString(200, QLatin1Char('x')), QStringLiteral("GB2312"));
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+    rlimit limited = before;
+    limited.rlim_cur = 64;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    QString error;
+    const bool saved = SaveDomDocument(doc, path, &error);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!saved);
     QVERIFY(!error.isEmpty());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -236,7 +236,10 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write (a full disk) is seen here: Qt's
+    // buffered flush at commit() loses it and renames the cut file into
+    // place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
