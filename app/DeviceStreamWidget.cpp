@@ -9,6 +9,7 @@
 #include <TreeView.h>
 
 #include <QHideEvent>
+#include <QStyle>
 
 namespace kiv {
 
@@ -49,8 +50,7 @@ void DeviceStreamWidget::init()
     view->setUniformRowHeights(true);
     view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                           QAbstractItemView::EditKeyPressed);
-    for (int column = 0; column < DeviceStreamModel::ColumnCount; ++column)
-        view->setColumnWidth(column, kColumnWidths[column]);
+    fitColumns();
     view->SetAutoChangeCheckbox(false);
     // A tree view takes clicks on its header only for sorting; the use
     // headers need them to tick their columns.
@@ -67,6 +67,45 @@ void DeviceStreamWidget::init()
             &DeviceStreamWidget::signalChanngedReslut);
     connect(m_model.get(), &DeviceStreamModel::valueRefused, this,
             &DeviceStreamWidget::showRefusal);
+}
+
+void DeviceStreamWidget::fitColumns()
+{
+    // The set widths fit the Chinese titles. A longer title widens its
+    // column rather than being cut; the room for it is taken from columns
+    // wider than their titles, so that the table still fits the panel with
+    // a vertical scroll bar shown.
+    QHeaderView *header = view()->header();
+    // The panel has its fixed size before it is first laid out.
+    const QMargins margins = layout()->contentsMargins();
+    const int room = width() - margins.left() - margins.right() - 2 * view()->frameWidth() -
+                     view()->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view());
+    int widths[DeviceStreamModel::ColumnCount];
+    int hints[DeviceStreamModel::ColumnCount];
+    int total = 0;
+    for (int column = 0; column < DeviceStreamModel::ColumnCount; ++column) {
+        hints[column] = header->sectionSizeHint(column);
+        widths[column] = qMax(kColumnWidths[column], hints[column]);
+        total += widths[column];
+    }
+    // The resolution column gives last: its editor shows the longest texts.
+    constexpr int kGiveOrder[] = {
+        DeviceStreamModel::IndexColumn,       DeviceStreamModel::PreviewColumn,
+        DeviceStreamModel::RecordColumn,      DeviceStreamModel::DeleteColumn,
+        DeviceStreamModel::BitRateColumn,     DeviceStreamModel::FrameRateColumn,
+        DeviceStreamModel::StreamCountColumn, DeviceStreamModel::TransmissionColumn,
+        DeviceStreamModel::ResolutionColumn};
+    for (const int column : kGiveOrder) {
+        if (total <= room)
+            break;
+        const int give = qMin(total - room, widths[column] - hints[column]);
+        if (give > 0) {
+            widths[column] -= give;
+            total -= give;
+        }
+    }
+    for (int column = 0; column < DeviceStreamModel::ColumnCount; ++column)
+        view()->setColumnWidth(column, widths[column]);
 }
 
 KavrinGUIToolkit::CTreeView *DeviceStreamWidget::view() const

@@ -55,6 +55,7 @@ private slots:
 
 private:
     void init();
+    void fitColumns();
     /// Stores what an open cell editor holds, as if the planner had left
     /// the cell.
     void commitOpenEditor();
