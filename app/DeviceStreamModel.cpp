@@ -1,9 +1,6 @@
 #include "DeviceStreamModel.h"
 
-#include <CalculationEngine.h>
-#include <TaskDataBase.h>
 #include <TaskDeviceFile.h>
-#include <TaskListFile.h>
 #include <TextChecks.h>
 
 #include <WarningDlg.h>
@@ -21,39 +18,6 @@ constexpr int kNumberLength = 5;
 constexpr int kMaxStreamCount = 99999;
 constexpr int kMaxBitRate = 16384;
 constexpr int kMinBitRate = 32;
-const QString kFineMarker = QStringLiteral("1/16");
-
-// The frame-rate ladders, highest first. The camera ladders share their tail
-// from "22" on; the DVR ladders start at the standard's full rate.
-const QStringList &ladderTail()
-{
-    static const QStringList tail = {
-        QStringLiteral("22"),   QStringLiteral("20"),    QStringLiteral("18"),
-        QStringLiteral("16"),   QStringLiteral("15"),    QStringLiteral("12.5"),
-        QStringLiteral("12"),   QStringLiteral("10"),    QStringLiteral("9"),
-        QStringLiteral("8"),    QStringLiteral("7"),     QStringLiteral("6"),
-        QStringLiteral("5"),    QStringLiteral("4"),     QStringLiteral("3"),
-        QStringLiteral("2"),    QStringLiteral("1"),     QStringLiteral("0.5"),
-        QStringLiteral("0.25"), QStringLiteral("0.125"), QStringLiteral("0.0625")};
-    return tail;
-}
-
-QStringList cameraLadder(int videoStandard)
-{
-    if (videoStandard == 0)
-        return QStringList{QStringLiteral("50"), QStringLiteral("25")} + ladderTail();
-    return QStringList{QStringLiteral("60"), QStringLiteral("30")} + ladderTail();
-}
-
-QStringList dvrLadder(int videoStandard, bool fine)
-{
-    QStringList ladder{videoStandard == 0 ? QStringLiteral("25") : QStringLiteral("30")};
-    ladder += ladderTail();
-    if (!fine)
-        ladder = ladder.mid(0, ladder.indexOf(QStringLiteral("1")) + 1);
-    return ladder;
-}
-
 bool isUseColumn(int column)
 {
     return column >= DeviceStreamModel::PreviewColumn &&
@@ -106,54 +70,6 @@ void DeviceStreamModel::initHeader()
     connect(this, &QStandardItemModel::itemChanged, this, &DeviceStreamModel::slotItemChanged);
 }
 
-void DeviceStreamModel::loadDeviceTypeLists()
-{
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    catalogue->getDeviceList(CameraCategory, m_cameraTypes);
-    catalogue->getDeviceList(DvrCategory, m_dvrTypes);
-    catalogue->getDeviceList(DomeCategory, m_domeTypes);
-}
-
-DeviceStreamModel::Category DeviceStreamModel::deviceCategory(const QString &deviceType) const
-{
-    if (m_dvrTypes.contains(deviceType))
-        return DvrCategory;
-    if (m_cameraTypes.contains(deviceType))
-        return CameraCategory;
-    if (m_domeTypes.contains(deviceType))
-        return DomeCategory;
-    return NoCategory;
-}
-
-int DeviceStreamModel::videoStandard() const
-{
-    TaskListFile tasks;
-    TaskInfo info;
-    tasks.task(m_taskName, info);
-    return info.videoStandard;
-}
-
-void DeviceStreamModel::frameRateList(int videoStandard, QStringList &values)
-{
-    qint64 highest = 0;
-    for (const QString &value : std::as_const(values)) {
-        if (value.isEmpty() || !isDigits(value))
-            continue;
-        bool ok = false;
-        const qint64 number = value.toLongLong(&ok, 10);
-        if (ok && number > highest)
-            highest = number;
-    }
-    const QStringList ladder = cameraLadder(videoStandard);
-    const int from = int(ladder.indexOf(QString::number(highest)));
-    values = from < 0 ? QStringList() : ladder.mid(from);
-}
-
-void DeviceStreamModel::deviceFrameRateList(int videoStandard, QStringList &values)
-{
-    values = dvrLadder(videoStandard, values.contains(kFineMarker));
-}
-
 bool DeviceStreamModel::isInvalidValue(int column, const QString &text)
 {
     int value = 0;
@@ -164,80 +80,6 @@ bool DeviceStreamModel::isInvalidValue(int column, const QString &text)
     if (column == StreamCountColumn)
         return value > kMaxStreamCount;
     return false;
-}
-
-bool DeviceStreamModel::catalogueDvrFrameRates(const QString &deviceType, int videoStandard,
-                                               QStringList &frameRates) const
-{
-    return TaskDataBase::GetInstance()->getDVRFrameRate(deviceType, videoStandard, frameRates);
-}
-
-DeviceStreamModel::Choices DeviceStreamModel::choicesFor(const QString &deviceType,
-                                                         int videoStandard) const
-{
-    Choices choices;
-    choices.category = deviceCategory(deviceType);
-    choices.videoStandard = videoStandard;
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    switch (choices.category) {
-    case CameraCategory:
-    case DomeCategory: {
-        if (choices.category == CameraCategory)
-            catalogue->getIPCResolution(deviceType, videoStandard, choices.maps);
-        else
-            catalogue->getDomeResolution(deviceType, videoStandard, choices.maps);
-        if (choices.maps.isEmpty() || choices.maps.first().isEmpty())
-            break;
-        choices.available = true;
-        const QMap<QString, QString> &first = choices.maps.first();
-        choices.resolutions = first.keys();
-        choices.frameRates = first.values();
-        frameRateList(videoStandard, choices.frameRates);
-        break;
-    }
-    case DvrCategory: {
-        catalogue->getDVRResolution(deviceType, choices.resolutions);
-        if (choices.resolutions.isEmpty())
-            break;
-        choices.available = true;
-        catalogueDvrFrameRates(deviceType, videoStandard, choices.frameRates);
-        deviceFrameRateList(videoStandard, choices.frameRates);
-        break;
-    }
-    case NoCategory:
-        break;
-    }
-    return choices;
-}
-
-bool DeviceStreamModel::frameRatesForResolution(const Choices &choices, const QString &resolution,
-                                                QStringList &frameRates)
-{
-    if (choices.category == DvrCategory) {
-        if (!choices.resolutions.contains(resolution))
-            return false;
-        frameRates = choices.frameRates;
-        return true;
-    }
-    for (const QMap<QString, QString> &map : choices.maps) {
-        if (!map.contains(resolution))
-            continue;
-        frameRates = map.values();
-        frameRateList(choices.videoStandard, frameRates);
-        return true;
-    }
-    return false;
-}
-
-int DeviceStreamModel::estimate(Category category, int videoStandard, const QString &resolution,
-                                const QString &frameRate, int fallback) const
-{
-    if (category == NoCategory)
-        return fallback;
-    bool ok = false;
-    const double kbps = CalculationEngine().bitRateForResolution(
-        category, videoStandard, resolution, frameRate.toDouble(), &ok);
-    return ok ? int(kbps) : fallback;
 }
 
 // ---- loading ----
