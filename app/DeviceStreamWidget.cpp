@@ -150,8 +150,10 @@ void DeviceStreamWidget::setVisible(bool visible)
 
 void DeviceStreamWidget::hideEvent(QHideEvent *event)
 {
-    // Hiding the main window hides the panel without setVisible().
-    commitOpenEditor();
+    // Hiding the main window hides the panel without setVisible(). A
+    // minimised window comes back as it was, open editor included.
+    if (!event->spontaneous())
+        commitOpenEditor();
     QDialog::hideEvent(event);
 }
 
