@@ -2,6 +2,8 @@
 // delete icon, the use headers and boxes, typing and choosing in cells, and
 // every way the panel closes with a cell editor open.
 
+#include <DeviceListModel.h>
+#include <DeviceListWidget.h>
 #include <DeviceStreamModel.h>
 #include <DeviceStreamWidget.h>
 #include <Varnel.h>
@@ -85,6 +87,37 @@ QPoint iconCentre(const DeviceStreamWidget &panel, const QModelIndex &index)
     return icons.isEmpty() ? QPoint() : icons.first().rect.center();
 }
 
+// Clicks the icon of @p role in a cell of the device list, with the cursor
+// where the click lands (the list places its panels by it).
+void clickListIcon(kiv::DeviceListWidget *list, int row, int column, int role)
+{
+    KavrinGUIToolkit::CTreeView *view = list->view();
+    const QModelIndex index = list->model()->index(row, column);
+    auto *delegate = qobject_cast<KavrinGUIToolkit::CPixmapDelegate *>(view->itemDelegate());
+    QVERIFY(delegate);
+    QPoint at;
+    for (const auto &slot : delegate->IconSlots(view->visualRect(index), index)) {
+        if (slot.role == role)
+            at = slot.rect.center();
+    }
+    QVERIFY2(!at.isNull(), "no such icon");
+    QCursor::setPos(view->viewport()->mapToGlobal(at));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void chooseResolution(DeviceStreamWidget &panel, int row, const QString &text)
+{
+    const QModelIndex index = panel.model()->index(row, DeviceStreamModel::ResolutionColumn);
+    panel.view()->setCurrentIndex(index);
+    panel.view()->edit(index);
+    QComboBox *combo = openEditor<QComboBox>(panel);
+    QVERIFY(combo);
+    const int at = combo->findText(text);
+    QVERIFY(at >= 0);
+    combo->setCurrentIndex(at);
+    emit combo->activated(at);
+}
+
 void setStorageEnabled()
 {
     TaskListFile file;
@@ -129,6 +162,7 @@ private slots:
     void closingTheProgramStoresTheOpenEditor();
     void streamChangesClearTheTasksResults();
     void streamsAreThereAfterARestart();
+    void plannerEditsStreamsFromADeviceRow();
 
 private:
     std::unique_ptr<ProgramFolder> m_catalogueFolder;
@@ -432,6 +466,59 @@ void TestDeviceStreamWidget::streamsAreThereAfterARestart()
     QCOMPARE(cell(again, 0, DeviceStreamModel::StreamCountColumn), QStringLiteral("1"));
     QCOMPARE(cell(again, 1, DeviceStreamModel::StreamCountColumn), QStringLiteral("3"));
     QCOMPARE(cell(again, 1, DeviceStreamModel::BitRateColumn), QStringLiteral("6144"));
+}
+
+void TestDeviceStreamWidget::plannerEditsStreamsFromADeviceRow()
+{
+    m_host.reset();
+    {
+        kiv::Varnel w;
+        w.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        kiv::DeviceListWidget *list = w.deviceList();
+        QCOMPARE(list->model()->rowCount(), 3);
+        DeviceStreamWidget *panel = w.streamPanel();
+
+        // The first camera's stream icon opens its streams beside the row.
+        clickListIcon(list, 0, kiv::DeviceListModel::ConfigColumn, KavrinGUIToolkit::FirstIconRole);
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->model()->rowCount(), 2);
+        QCOMPARE(cell(*panel, 1, DeviceStreamModel::IndexColumn), QStringLiteral("1-2"));
+
+        // A resolution chosen: the bit rate follows.
+        chooseResolution(*panel, 0, QStringLiteral("1920x1080"));
+        QCOMPARE(cell(*panel, 0, DeviceStreamModel::BitRateColumn), QStringLiteral("6144"));
+
+        // A stream added and deleted again.
+        QTest::mouseClick(panel->addButton(), Qt::LeftButton);
+        QCOMPARE(panel->model()->rowCount(), 3);
+        const QPoint bin =
+            iconCentre(*panel, panel->model()->index(2, DeviceStreamModel::DeleteColumn));
+        QTest::mouseClick(panel->view()->viewport(), Qt::LeftButton, {}, bin);
+        QCOMPARE(panel->model()->rowCount(), 2);
+
+        // A count still being typed when the planner clicks another row.
+        QVERIFY(typeInto(*panel, 1, DeviceStreamModel::StreamCountColumn, QStringLiteral("6")));
+        const QRect other = list->view()->visualRect(
+            list->model()->index(2, kiv::DeviceListModel::DeviceTypeColumn));
+        QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, other.center());
+        QVERIFY(!panel->isVisible());
+        QVERIFY(shownMessages().isEmpty());
+    }
+
+    // The next start shows the streams as they were left.
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    clickListIcon(w.deviceList(), 0, kiv::DeviceListModel::ConfigColumn,
+                  KavrinGUIToolkit::FirstIconRole);
+    DeviceStreamWidget *panel = w.streamPanel();
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->model()->rowCount(), 2);
+    QCOMPARE(cell(*panel, 0, DeviceStreamModel::ResolutionColumn), QStringLiteral("1920x1080"));
+    QCOMPARE(cell(*panel, 0, DeviceStreamModel::FrameRateColumn), QStringLiteral("25"));
+    QCOMPARE(cell(*panel, 0, DeviceStreamModel::BitRateColumn), QStringLiteral("6144"));
+    QCOMPARE(cell(*panel, 1, DeviceStreamModel::StreamCountColumn), QStringLiteral("6"));
 }
 
 QTEST_MAIN(TestDeviceStreamWidget)
