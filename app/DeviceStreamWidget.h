@@ -2,11 +2,25 @@
 
 #include <QDialog>
 
+#include <memory>
+
+class Ui_DeviceStreamWidget;
+class QPushButton;
+
+namespace KavrinGUIToolkit {
+class CTreeView;
+class CTableDelegate;
+} // namespace KavrinGUIToolkit
+
 namespace kiv {
 
-/// The pop-over panel of a device's streams, shown beside a device row of
-/// the device list and drawn inside the main window. The stream table is not
-/// built yet.
+class DeviceStreamModel;
+
+/// The pop-over panel of a device's streams, shown by the device list beside
+/// a device row and drawn inside the main window: the device's stream table
+/// and a button that adds a stream. Every accepted edit is stored at once;
+/// hiding the panel stores what an open cell editor holds first, so no way
+/// of closing it drops an edit.
 class DeviceStreamWidget : public QDialog
 {
     Q_OBJECT
@@ -15,12 +29,41 @@ public:
     ~DeviceStreamWidget() override;
     Q_DISABLE_COPY_MOVE(DeviceStreamWidget)
 
+    /// Shows the streams of device @p deviceIndex (model @p deviceType) of
+    /// the task, and the panel.
     void showDevice(const QString &taskName, const QString &deviceType, int deviceIndex);
 
+    void setVisible(bool visible) override;
+
+    QString taskName() const { return m_taskName; }
+    QString deviceType() const { return m_deviceType; }
+    int deviceIndex() const { return m_deviceIndex; }
+    DeviceStreamModel *model() const { return m_model.get(); }
+    KavrinGUIToolkit::CTreeView *view() const;
+    QPushButton *addButton() const;
+
 signals:
+    /// After every stream added, removed or changed in the device file.
     void signalChanngedReslut();
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
+private slots:
+    void addStream();
+    void onConfirm();
+
 private:
+    void init();
+    void fitColumns();
+    /// Stores what an open cell editor holds, as if the planner had left
+    /// the cell.
+    void commitOpenEditor();
+    void showRefusal(const QModelIndex &index, const QString &hint);
+
+    std::unique_ptr<Ui_DeviceStreamWidget> m_form;
+    std::unique_ptr<DeviceStreamModel> m_model;
+    KavrinGUIToolkit::CTableDelegate *m_delegate = nullptr;
     QString m_taskName;
     QString m_deviceType;
     int m_deviceIndex = 0;

@@ -13,7 +13,6 @@
 
 #include <atomic>
 #include <csignal>
-
 #include <sys/resource.h>
 
 using namespace KavrinGUIToolkit;
@@ -80,7 +79,8 @@ private slots:
     void charactersXmlForbidsAreSavedAsReplacement_data();
     void charactersXmlForbidsAreSavedAsReplacement();
     void bytesThatWouldNotReadBackAreNotSaved();
-    void shortWriteKeepsTheOldFile();
+    void saveThatRunsOutOfRoomFailsAndKeepsTheOldFile_data();
+    void saveThatRunsOutOfRoomFailsAndKeepsTheOldFile();
     void readAllJoinsFilesInOrder();
     void convertToUnicode();
 };
@@ -307,26 +307,36 @@ void TestToolkitCore::bytesThatWouldNotReadBackAreNotSaved()
     QCOMPARE(file.readAll(), old);
 }
 
-void TestToolkitCore::shortWriteKeepsTheOldFile()
+void TestToolkitCore::saveThatRunsOutOfRoomFailsAndKeepsTheOldFile_data()
 {
+    QTest::addColumn<int>("characters");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("a document larger than the room left") << 4000 << 100;
+    QTest::newRow("a document smaller than any write buffer") << 200 << 64;
+}
+
+void TestToolkitCore::saveThatRunsOutOfRoomFailsAndKeepsTheOldFile()
+{
+    QFETCH(int, characters);
+    QFETCH(int, limit);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("f.xml"));
     const QByteArray old = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<R/>\n";
     QVERIFY(writeFile(path, old));
     const QDomDocument doc =
-        documentWithText(QString(4000, QLatin1Char('x')), QStringLiteral("GB2312"));
-
-    // Files of the process cannot grow past 100 bytes: the write stops
+        documentWithText(QString(characters, QLatin1Char('x')), QStringLiteral("GB2312"));
+    // Files of the process cannot grow past the limit: the write stops
     // short, as on a full disk, without an error from the file engine.
-    std::signal(SIGXFSZ, SIG_IGN);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit before{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
     rlimit limited = before;
-    limited.rlim_cur = 100;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    limited.rlim_cur = rlim_t(limit);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
     QString error;
     const bool saved = SaveDomDocument(doc, path, &error);
     setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!saved);
     QVERIFY(!error.isEmpty());

@@ -236,15 +236,16 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
         return false;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // A short write (a full disk, a file size limit) is not an error to
+    // Qt's file engine, and a buffered flush at commit() would lose it and
+    // rename the cut file into place: the file is written unbuffered, and its
+    // size on disk tells whether every byte got there before the old file is
+    // replaced.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    // A short write (a full disk, a file size limit) is not an error to
-    // Qt's file engine: the buffered bytes are flushed, and their size on
-    // disk tells whether all of them got there, before the old file is
-    // replaced.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
         if (error) {
             *error = file.error() != QFileDevice::NoError
