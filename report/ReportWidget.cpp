@@ -4,6 +4,7 @@
 #include <TaskDeviceFile.h>
 
 #include <QDate>
+#include <QLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -18,7 +19,7 @@ QTextTableFormat reportTableFormat(const QVector<int> &columnWidths)
     format.setCellPadding(3);
     format.setCellSpacing(0);
     format.setBorder(1);
-    format.setBorderCollapse(true);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     QVector<QTextLength> widths;
     for (const int width : columnWidths)
@@ -62,11 +63,16 @@ void ReportWidget::buildReport()
     SetTitle(tr("Output Report"));
     setFixedSize(600, 700);
 
-    // The report is built in a document of its own and handed to the view
-    // when complete: a view lays its document out again after every change,
-    // which would make building a long device table slow.
-    m_document = new QTextDocument(m_form.textEdit);
-    m_document->setDefaultFont(m_form.textEdit->font());
+    // The view takes its final size before the report goes in, so that the
+    // report is laid out once, at the width it is shown at: laying out a
+    // device table of a thousand devices takes longer than building it.
+    // A scroll bar that comes and goes would change that width once more.
+    m_form.textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    if (QLayout *outer = layout())
+        outer->activate();
+    if (QLayout *form = GetSetUpUiWidget()->layout())
+        form->activate();
+    m_document = m_form.textEdit->document();
     if (readDevices() && !m_devices.isEmpty()) {
         appendHeader(m_taskName);
         append(QString());
@@ -78,11 +84,10 @@ void ReportWidget::buildReport()
         }
         appendCalculationReport();
     }
-    // The view's cursor starts at the top of a new document; moving it
-    // there again would scroll the view while it is still too small.
-    m_form.textEdit->setDocument(m_document);
-    // Read-only also when empty.
+    // Read-only also when empty, and open at the top, where the title block
+    // and the task's name are.
     m_form.textEdit->setReadOnly(true);
+    m_form.textEdit->moveCursor(QTextCursor::Start);
 }
 
 bool ReportWidget::readDevices()
@@ -156,55 +161,51 @@ void ReportWidget::appendHeader(const QString &taskName)
 
 void ReportWidget::appendDeviceTable()
 {
+    // Written as one HTML table: merging cells of a table that is already in
+    // the document costs a pass over the whole table each time, too slow for
+    // a task of a thousand devices.
+    const QString header = QStringLiteral("<td bgcolor='#d9d9d9' valign='middle'");
+    const QString cell = QStringLiteral("<td>");
+    const QString end = QStringLiteral("</td>");
+    QString html;
+    html.reserve(256 + int(m_devices.size()) * 160);
+    html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3' align='center' "
+                           "style='border-style:solid'>");
+    html += QStringLiteral("<tr>") + header + QStringLiteral(" rowspan='2' width='150'>") +
+            tr("Device Type").toHtmlEscaped() + end + header +
+            QStringLiteral(" rowspan='2' width='110'>") + tr("Device Number").toHtmlEscaped() +
+            end + header + QStringLiteral(" colspan='2'>") + tr("Ingredient").toHtmlEscaped() +
+            end + QStringLiteral("</tr>");
+    html += QStringLiteral("<tr>") + header + QStringLiteral(" width='130'>") +
+            tr("Device Type").toHtmlEscaped() + end + header + QStringLiteral(" width='130'>") +
+            tr("Number").toHtmlEscaped() + end + QStringLiteral("</tr>");
+
     // A device takes one row, or one row per accessory present when it has
-    // two or more; its type and count then span those rows.
-    int rows = 2;
-    for (const DeviceRow &device : std::as_const(m_devices))
-        rows += qMax(1, int(device.accessories.size()));
+    // two or more; its type and count then span those rows. An accessory
+    // present with a count of 0 keeps its row, empty, at the end.
+    for (const DeviceRow &device : std::as_const(m_devices)) {
+        const int rows = qMax(1, int(device.accessories.size()));
+        QStringList accessoryCells;
+        for (const auto &accessory : device.accessories) {
+            if (accessory.second > 0)
+                accessoryCells << cell + accessory.first.toHtmlEscaped() + end + cell +
+                                      QString::number(accessory.second, 10) + end;
+        }
+        const QString span = rows > 1 ? QStringLiteral("<td rowspan='%1'>").arg(rows) : cell;
+        for (int k = 0; k < rows; ++k) {
+            html += QStringLiteral("<tr>");
+            if (k == 0)
+                html += span + device.type.toHtmlEscaped() + end + span +
+                        QString::number(device.count, 10) + end;
+            html += k < accessoryCells.size() ? accessoryCells.at(k) : cell + end + cell + end;
+            html += QStringLiteral("</tr>");
+        }
+    }
+    html += QStringLiteral("</table>");
 
     QTextCursor cursor(m_document);
     cursor.movePosition(QTextCursor::End);
-    QTextTable *table = cursor.insertTable(rows, 4, reportTableFormat({150, 110, 130, 130}));
-
-    const QTextTableCellFormat header = cellFormat(QColor(217, 217, 217));
-    const auto headerCell = [table, &header](int row, int column, const QString &text) {
-        QTextTableCell cell = table->cellAt(row, column);
-        cell.setFormat(header);
-        cell.firstCursorPosition().insertText(text, header);
-    };
-    table->mergeCells(0, 0, 2, 1);
-    table->mergeCells(0, 1, 2, 1);
-    table->mergeCells(0, 2, 1, 2);
-    headerCell(0, 0, tr("Device Type"));
-    headerCell(0, 1, tr("Device Number"));
-    headerCell(0, 2, tr("Ingredient"));
-    headerCell(1, 2, tr("Device Type"));
-    headerCell(1, 3, tr("Number"));
-
-    const auto text = [table](int row, int column, const QString &value) {
-        table->cellAt(row, column).firstCursorPosition().insertText(value);
-    };
-    int r = 2;
-    for (const DeviceRow &device : std::as_const(m_devices)) {
-        const int n = int(device.accessories.size());
-        if (n >= 2) {
-            table->mergeCells(r, 0, n, 1);
-            table->mergeCells(r, 1, n, 1);
-        }
-        text(r, 0, device.type);
-        text(r, 1, QString::number(device.count, 10));
-        // An accessory present with a count of 0 keeps its row, empty.
-        int k = 0;
-        for (const auto &accessory : device.accessories) {
-            if (accessory.second > 0) {
-                text(r + k, 2, accessory.first);
-                text(r + k, 3, QString::number(accessory.second, 10));
-                if (n >= 2)
-                    ++k;
-            }
-        }
-        r += qMax(1, n);
-    }
+    cursor.insertHtml(html);
 }
 
 void ReportWidget::appendConfigTable()

@@ -16,12 +16,12 @@ using namespace reportdocument;
 namespace {
 
 // "type:count" for a present accessory, "" for none.
-Accessory accessory(const QString &spec)
+Accessory accessory(const QString &given)
 {
-    if (spec.isEmpty())
+    if (given.isEmpty())
         return std::nullopt;
-    const int colon = int(spec.lastIndexOf(QLatin1Char(':')));
-    return QPair<QString, int>{spec.left(colon), spec.mid(colon + 1).toInt()};
+    const int colon = int(given.lastIndexOf(QLatin1Char(':')));
+    return QPair<QString, int>{given.left(colon), given.mid(colon + 1).toInt()};
 }
 
 } // namespace
