@@ -73,6 +73,8 @@ void ReportWidget::buildReport()
     if (QLayout *form = GetSetUpUiWidget()->layout())
         form->activate();
     m_document = m_form.textEdit->document();
+    // Nothing of a read-only report is ever undone.
+    m_document->setUndoRedoEnabled(false);
     if (readDevices() && !m_devices.isEmpty()) {
         appendHeader(m_taskName);
         append(QString());
