@@ -203,14 +203,16 @@ bool ToolsApplication::notify(QObject *receiver, QEvent *event)
     if (event->type() == QEvent::ToolTip && receiver &&
         !receiver->property("toolTip").toString().isEmpty() && !receiver->inherits("QLineEdit")) {
         const QPoint at = static_cast<QHelpEvent *>(event)->globalPos();
-        const QVariant text = receiver->property("text");
-        if (text.isValid()) {
-            QToolTip::showText(at, text.toString(), nullptr);
+        // A widget without such a property, and an icon-only button or label
+        // whose text was never set, gives a null text: it keeps its own tip.
+        const QString text = receiver->property("text").toString();
+        if (!text.isNull()) {
+            QToolTip::showText(at, text, nullptr);
             return true;
         }
-        const QVariant current = receiver->property("currentText");
-        if (current.isValid()) {
-            QToolTip::showText(at, current.toString(), nullptr);
+        const QString current = receiver->property("currentText").toString();
+        if (!current.isNull()) {
+            QToolTip::showText(at, current, nullptr);
             return true;
         }
     }

@@ -66,8 +66,8 @@ QString TaskDeviceFile::filePath(const QString &taskName)
 {
     if (!isValidTaskName(taskName))
         return QString();
-    return KavrinGUIToolkit::GetTargetPath() + QStringLiteral("Task/") + taskName
-           + QStringLiteral(".xml");
+    return KavrinGUIToolkit::GetTargetPath() + QStringLiteral("Task/") + taskName +
+           QStringLiteral(".xml");
 }
 
 bool TaskDeviceFile::open()

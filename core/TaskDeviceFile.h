@@ -113,8 +113,8 @@ private:
     bool setChildText(XmlNode parent, const QString &tag, const QString &value);
     bool setAccessory(int dev, const QString &block, const QString &typeTag,
                       const QString &countTag, const QString &type, int count);
-    bool accessory(int dev, const QString &block, const QString &typeTag,
-                   const QString &countTag, QString &type, int &count);
+    bool accessory(int dev, const QString &block, const QString &typeTag, const QString &countTag,
+                   QString &type, int &count);
     bool removeBlock(int dev, const QString &block);
 
     QString m_path;

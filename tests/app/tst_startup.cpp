@@ -676,6 +676,12 @@ void TestStartup::toolTipShowsTheWidgetsOwnText_data()
         << QStringLiteral("combo") << QStringLiteral("tip") << QString() << QStringLiteral("RAID5");
     QTest::newRow("a line edit keeps its tool tip")
         << QStringLiteral("edit") << QStringLiteral("tip") << QString() << QStringLiteral("tip");
+    QTest::newRow("an icon-only button shows its tool tip")
+        << QStringLiteral("icon button") << QStringLiteral("Add Device") << QString()
+        << QStringLiteral("Add Device");
+    QTest::newRow("a picture label shows its tool tip")
+        << QStringLiteral("picture") << QStringLiteral("Stream") << QString()
+        << QStringLiteral("Stream");
     QTest::newRow("a label without a tool tip shows none")
         << QStringLiteral("label") << QString() << QString() << QString();
     // The toolkit's glyph buttons set their own tips.
@@ -715,6 +721,16 @@ void TestStartup::toolTipShowsTheWidgetsOwnText()
         widget = box->GetBrowseBtn();
     } else if (kind == QLatin1String("label")) {
         widget = new QLabel(QStringLiteral("Lobby camera, east wall"), &host);
+    } else if (kind == QLatin1String("icon button")) {
+        auto *button = new QToolButton(&host);
+        button->setIcon(QIcon(QStringLiteral(":/kivui/complex/Images/System/Complex/addtask.png")));
+        widget = button;
+    } else if (kind == QLatin1String("picture")) {
+        auto *label = new QLabel(&host);
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::red);
+        label->setPixmap(pixmap);
+        widget = label;
     } else if (kind == QLatin1String("button")) {
         widget = new QPushButton(QStringLiteral("Calculate"), &host);
     } else if (kind == QLatin1String("combo")) {
