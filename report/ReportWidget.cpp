@@ -165,14 +165,15 @@ void ReportWidget::appendDeviceTable()
 {
     // Written as one HTML table: merging cells of a table that is already in
     // the document costs a pass over the whole table each time, too slow for
-    // a task of a thousand devices.
+    // a task of a thousand devices. Blanks in the stored texts are kept as
+    // they are.
     const QString header = QStringLiteral("<td bgcolor='#d9d9d9' valign='middle'");
     const QString cell = QStringLiteral("<td>");
     const QString end = QStringLiteral("</td>");
     QString html;
     html.reserve(256 + int(m_devices.size()) * 160);
     html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3' align='center' "
-                           "style='border-style:solid'>");
+                           "style='border-style:solid; white-space:pre-wrap'>");
     html += QStringLiteral("<tr>") + header + QStringLiteral(" rowspan='2' width='150'>") +
             tr("Device Type").toHtmlEscaped() + end + header +
             QStringLiteral(" rowspan='2' width='110'>") + tr("Device Number").toHtmlEscaped() +

@@ -149,7 +149,9 @@ void TestReportWidget::storedTextsAreShownAsText()
     // Names may hold "&" and entity-like text; results hold any text.
     const QString task = QStringLiteral("Tom & Jerry &lt;b&gt;");
     addTask(task);
-    writeDevices(task, {{QStringLiteral("<i>KC-1</i>"), 2}});
+    writeDevices(task, {{QStringLiteral("<i>KC-1</i>"), 2},
+                        {QStringLiteral("KC  2"), 1, QStringLiteral("IPC"),
+                         QPair<QString, int>{QStringLiteral("2.8 &amp; 4mm"), 1}}});
     ClientResult client = clientResult(task);
     client.client = QStringLiteral("<b>Wall</b> & co");
     StorageResult storage = storageResult(task, QStringLiteral("Common"));
@@ -163,7 +165,9 @@ void TestReportWidget::storedTextsAreShownAsText()
     QVERIFY(linesBeforeTables(report.document())
                 .at(2)
                 .startsWith(QStringLiteral("Task:Tom & Jerry &lt;b&gt;    Date: ")));
-    QCOMPARE(rowText(tables(report.document()).first(), 2), QStringLiteral("<i>KC-1</i>|2||"));
+    QCOMPARE(rowTexts(tables(report.document()).first(), 2),
+             (QStringList{QStringLiteral("<i>KC-1</i>|2||"),
+                          QStringLiteral("KC  2|1|2.8 &amp; 4mm|1")}));
     const QStringList after = linesAfterTables(report.document());
     QVERIFY2(after.contains(QStringLiteral("<b>Wall</b> & co Number: 4")),
              qPrintable(after.join(QLatin1Char('/'))));
