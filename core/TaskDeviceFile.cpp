@@ -78,7 +78,8 @@ bool TaskDeviceFile::open()
         return false;
     m_cachedIndex = -1;
     m_cachedDevice = XmlNode();
-    m_open = openXmlDataFile(m_root, m_path, kRoot);
+    m_open = openXmlDataFile(m_root, m_path, kRoot, &m_problem);
+    m_lastError = openProblemText(m_problem);
     return m_open;
 }
 
