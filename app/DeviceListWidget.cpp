@@ -6,6 +6,7 @@
 #include "RecordPlanConfig.h"
 
 #include <LanaguageManager.h>
+#include <ReportWidget.h>
 #include <TableDelegate.h>
 #include <TaskDeviceFile.h>
 #include <TreeView.h>
@@ -204,7 +205,8 @@ void DeviceListWidget::closePanels()
 
 void DeviceListWidget::report()
 {
-    // The report window is not built yet.
+    ReportWidget report(m_labelTaskName->text(), this);
+    report.exec();
 }
 
 void DeviceListWidget::addDevice()
