@@ -73,8 +73,10 @@ bool DeviceParamWidget::showDeviceParams(int deviceClass, const QString &deviceT
     if (m_paramGroups.isEmpty() || headings.size() != m_paramGroups.size())
         return false;
 
+    // White around the table: on a coloured ground the line with the model's
+    // name could not be read.
     QPalette palette = m_textEdit->palette();
-    palette.setBrush(QPalette::Base, QBrush(QColor(255, 0, 0), Qt::SolidPattern));
+    palette.setBrush(QPalette::Base, QBrush(QColor(255, 255, 255), Qt::SolidPattern));
     m_textEdit->setPalette(palette);
 
     writeDeviceTypeLine(deviceType);
