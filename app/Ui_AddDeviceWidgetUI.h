@@ -54,25 +54,31 @@ public:
     {
         if (form->objectName().isEmpty())
             form->setObjectName(QStringLiteral("AddDeviceWidgetUI"));
-        horizontalLayout = new QHBoxLayout(form);
-        horizontalLayout->setSpacing(8);
-        horizontalLayout->setContentsMargins(11, 11, 11, 6);
-
-        pararmTabWidget = new QTabWidget(form);
-        pararmTabWidget->setObjectName(QStringLiteral("pararmTabWidget"));
-        pararmTabWidget->setStyleSheet(QStringLiteral(
-            "QTabBar::tab {\n"
+        // One sheet for the whole form: the tabs drawn with the toolkit's tab
+        // images, the pane and both group boxes framed alike.
+        form->setStyleSheet(QStringLiteral(
+            "QTabWidget#pararmTabWidget QTabBar::tab {\n"
             "    border-image: url(:/Torvel/Tab/Images/Public/Control/Tab/TabWidget.png) 4 3 0 3;\n"
             "    border-width: 4px 3px 0px 3px;\n"
             "    height: 20px;\n"
             "    min-width: 60px;\n"
             "    padding: 0px 8px;\n"
             "}\n"
-            "QTabBar::tab:selected {\n"
+            "QTabWidget#pararmTabWidget QTabBar::tab:selected {\n"
             "    border-image: url(:/Torvel/Tab/Images/Public/Control/Tab/TabWidgetSelected.png) "
             "4 3 0 3;\n"
             "}\n"
-            "QTabWidget::pane { border: 1px solid rgb(178, 208, 199); }"));
+            "QTabWidget#pararmTabWidget::pane { border: 1px solid rgb(178, 208, 199); }\n"
+            "QGroupBox#groupBox, QGroupBox#groupBox_3 {\n"
+            "    border: 1px solid rgb(178, 208, 199);\n"
+            "    margin-top: 0px;\n"
+            "}"));
+        horizontalLayout = new QHBoxLayout(form);
+        horizontalLayout->setSpacing(8);
+        horizontalLayout->setContentsMargins(11, 11, 11, 6);
+
+        pararmTabWidget = new QTabWidget(form);
+        pararmTabWidget->setObjectName(QStringLiteral("pararmTabWidget"));
         pararmTabWidget->setMinimumWidth(320);
         tab = new QWidget();
         tab->setObjectName(QStringLiteral("tab"));
@@ -92,11 +98,8 @@ public:
         rightLayout->setSpacing(6);
         horizontalLayout->addLayout(rightLayout, 1);
 
-        const QString boxStyle = QStringLiteral("QGroupBox { border: 1px solid rgb(178, 208, 199); "
-                                                "margin-top: 0px; }");
         groupBox = new QGroupBox(form);
         groupBox->setObjectName(QStringLiteral("groupBox"));
-        groupBox->setStyleSheet(boxStyle);
         auto *boxLayout = new QVBoxLayout(groupBox);
         boxLayout->setContentsMargins(8, 8, 8, 8);
         boxLayout->setSpacing(6);
@@ -152,7 +155,6 @@ public:
         streamLayout->setContentsMargins(0, 0, 0, 0);
         groupBox_3 = new QGroupBox(streamWidget);
         groupBox_3->setObjectName(QStringLiteral("groupBox_3"));
-        groupBox_3->setStyleSheet(boxStyle);
         auto *streams = new QGridLayout(groupBox_3);
         streams->setContentsMargins(8, 8, 8, 8);
         streams->setHorizontalSpacing(6);
