@@ -2,12 +2,15 @@
 
 #include "SceneGroupMap.h"
 
+#include <ItemDataRole.h>
+
+#include <QModelIndex>
 #include <QWidget>
 
 class QFrame;
 class QLabel;
 class QPushButton;
-class QStandardItemModel;
+class QScrollBar;
 
 namespace KavrinGUIToolkit {
 class CTreeView;
@@ -16,13 +19,15 @@ class CTreeView;
 namespace kiv {
 
 class ConfigPannel;
+class DeviceListModel;
 class DeviceStreamWidget;
 class RecordPlanConfig;
 
-/// The device list in the centre of the main window: the current task's
-/// name over the table of its devices, and the three pop-over panels of a
-/// device row. The device table and its editing are not built yet: the
-/// table shows its columns only and the two buttons stay disabled.
+/// The device list in the centre of the main window: the current task's name
+/// over the table of its devices. From a row the planner opens the stream,
+/// record-plan or accessory panel beside it, edits the remark, count and bit
+/// rates in place, or deletes the device. Changes that alter what the
+/// calculators compute are announced with signalChanngedReslut().
 class DeviceListWidget : public QWidget
 {
     Q_OBJECT
@@ -34,11 +39,20 @@ public:
     /// The panels it shows beside a device row; owned by the main window.
     void setSidePanels(RecordPlanConfig *recordPlan, DeviceStreamWidget *streams,
                        ConfigPannel *accessories);
-    /// Told by the main window whether its task pane is hidden.
+    /// Told by the main window whether its task pane is hidden; moves the
+    /// open panel.
     void setPinned(bool taskPaneHidden);
 
     QString taskName() const;
     bool taskPaneHidden() const { return m_taskPaneHidden; }
+    DeviceListModel *model() const { return m_model; }
+    KavrinGUIToolkit::CTreeView *view() const { return m_view; }
+    int rowHeight() const { return m_rowHeight; }
+    int currentRow() const { return m_currentRow; }
+
+    /// The row, counted from the top of the view, under the global position
+    /// @p globalPos.
+    int rowUnderCursor(const QPoint &globalPos) const;
 
 signals:
     void signalChanngedReslut();
@@ -48,20 +62,46 @@ public slots:
     void slotAddDevice(const SceneGroupMap &scenes);
     void setCurrentTask(const QString &name);
     void slotNoTask();
+    /// Stores and closes whatever panel is open (a task is about to be
+    /// renamed or deleted, or the program closes).
+    void closePanels();
+
+private slots:
+    void report();
+    void addDevice();
+    void clickDevice(const QModelIndex &index, KavrinGUIToolkit::CItemDataRole role);
+    void slotSliderMoved(int value);
+    void slotClicked(const QModelIndex &index);
+    void slotDoubleClickedDevice(const QModelIndex &index);
 
 private:
-    void closePanels();
+    enum Panel { RecordPlanPanel, StreamPanel, AccessoryPanel };
+
+    void init();
+    void measureRowHeight();
+    bool loadRows(const QString &name);
+    void deleteRow(int row);
+    void togglePanel(Panel panel);
+    void closePanel(Panel panel);
+    QWidget *panelWidget(Panel panel) const;
+    void placePanel(QWidget *panel, bool bounded);
+    void onCellStored(int row, int column);
 
     QFrame *m_frameTitle = nullptr;
     QLabel *m_labelTaskName = nullptr;
     QPushButton *m_btnAddDevice = nullptr;
     QPushButton *m_btnOutput = nullptr;
     KavrinGUIToolkit::CTreeView *m_view = nullptr;
-    QStandardItemModel *m_model = nullptr;
+    DeviceListModel *m_model = nullptr;
+    int m_rowHeight = 0;
     RecordPlanConfig *m_recordPlan = nullptr;
     DeviceStreamWidget *m_streams = nullptr;
     ConfigPannel *m_accessories = nullptr;
+    int m_currentRow = -1;
+    int m_currentColumn = -1;
     bool m_taskPaneHidden = false;
+    int m_visualRow = -1;
+    QScrollBar *m_scrollBar = nullptr;
 };
 
 } // namespace kiv

@@ -1,24 +1,35 @@
 #include "TaskManagerWidget.h"
 
+#include "NewTaskWidget.h"
+#include "TaskManageModel.h"
+
 #include <TargetPath.h>
-#include <TaskListFile.h>
+#include <TaskDeviceFile.h>
+#include <ToolTip.h>
 #include <TreeView.h>
 #include <TreeViewWithRightPixmapDelegate.h>
+#include <WarningDlg.h>
 
+#include <QCoreApplication>
+#include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QStandardItemModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using KavrinGUIToolkit::CWarningDlg;
+
 namespace kiv {
 
-TaskManagerWidget::TaskManagerWidget(QWidget *parent) : QWidget(parent)
+TaskManagerWidget::TaskManagerWidget(QWidget *parent)
+    : QWidget(parent), m_model(new TaskManageModel)
 {
     setObjectName(QStringLiteral("TaskManagerWidget"));
+    setWindowTitle(QCoreApplication::translate("TaskManagerWidgetUI", "TaskManagerWidget"));
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(0);
 
@@ -32,7 +43,8 @@ TaskManagerWidget::TaskManagerWidget(QWidget *parent) : QWidget(parent)
     auto *strip = new QHBoxLayout(m_frameTitle);
     strip->setContentsMargins(6, 0, 0, 0);
     strip->setSpacing(0);
-    m_labelTaskList = new QLabel(tr("Task List"), m_frameTitle);
+    m_labelTaskList =
+        new QLabel(QCoreApplication::translate("TaskManagerWidgetUI", "Task List"), m_frameTitle);
     m_labelTaskList->setObjectName(QStringLiteral("labelTaskList"));
     m_btnAddTask = new QToolButton(m_frameTitle);
     m_btnAddTask->setObjectName(QStringLiteral("btnAddTask"));
@@ -40,7 +52,7 @@ TaskManagerWidget::TaskManagerWidget(QWidget *parent) : QWidget(parent)
         QStringLiteral("QToolButton#btnAddTask\n{\n   background-color:transparent;\n}"));
     m_btnAddTask->setIcon(
         QIcon(QStringLiteral(":/kivui/complex/Images/System/Complex/addtask.png")));
-    m_btnAddTask->setEnabled(false);
+    m_btnAddTask->setToolTip(QCoreApplication::translate("TaskManagerWidgetUI", "New Task"));
     strip->addWidget(m_labelTaskList);
     strip->addStretch(1);
     strip->addWidget(m_btnAddTask);
@@ -50,7 +62,19 @@ TaskManagerWidget::TaskManagerWidget(QWidget *parent) : QWidget(parent)
     m_view->setObjectName(QStringLiteral("treeTaskList"));
     layout->addWidget(m_view, 1);
 
-    m_model = new QStandardItemModel(0, 2, this);
+    init();
+    ensureTaskDir();
+}
+
+TaskManagerWidget::~TaskManagerWidget()
+{
+    // The model has no parent: the view lets go of it first.
+    m_view->setModel(nullptr);
+    delete m_model;
+}
+
+void TaskManagerWidget::init()
+{
     m_view->setModel(m_model);
     m_view->header()->hide();
     m_view->setColumnWidth(0, 150);
@@ -58,13 +82,19 @@ TaskManagerWidget::TaskManagerWidget(QWidget *parent) : QWidget(parent)
     m_view->setItemDelegate(new KavrinGUIToolkit::CTreeViewWithRightPixmapDelegate(m_view));
     m_view->setItemsExpandable(false);
     m_view->setRootIsDecorated(false);
-    connect(m_view, qOverload<const QModelIndex &>(&KavrinGUIToolkit::CTreeView::SignalClicked),
-            this, &TaskManagerWidget::clickTask);
-    loadTasks();
-    ensureTaskDir();
-}
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-TaskManagerWidget::~TaskManagerWidget() = default;
+    connect(m_btnAddTask, &QToolButton::clicked, this, &TaskManagerWidget::newTask);
+    connect(m_view,
+            qOverload<const QModelIndex &, KavrinGUIToolkit::CItemDataRole>(
+                &KavrinGUIToolkit::CTreeView::SignalClicked),
+            this,
+            qOverload<const QModelIndex &, KavrinGUIToolkit::CItemDataRole>(
+                &TaskManagerWidget::clickTask));
+    connect(m_view, qOverload<const QModelIndex &>(&KavrinGUIToolkit::CTreeView::SignalClicked),
+            this, qOverload<const QModelIndex &>(&TaskManagerWidget::clickTask));
+    loadTasks();
+}
 
 void TaskManagerWidget::loadTasks()
 {
@@ -73,15 +103,8 @@ void TaskManagerWidget::loadTasks()
         TaskListFile file;
         (void)file.tasks(tasks);
     }
-    for (const TaskInfo &task : std::as_const(tasks)) {
-        auto *name = new QStandardItem(task.name);
-        name->setEditable(false);
-        name->setToolTip(QStringLiteral("<div align='left'><b>") + task.name +
-                         QStringLiteral(":</b></div>") + task.remark);
-        auto *icons = new QStandardItem;
-        icons->setEditable(false);
-        m_model->appendRow({name, icons});
-    }
+    for (const TaskInfo &task : std::as_const(tasks))
+        m_model->addTask(task);
     if (tasks.isEmpty())
         emit signalNoTask();
 }
@@ -108,6 +131,141 @@ void TaskManagerWidget::clickTask(const QModelIndex &index)
         return;
     emit selectCurrentTask(name->text());
     m_view->setCurrentIndex(m_model->index(index.row(), 0));
+}
+
+void TaskManagerWidget::newTask()
+{
+    if (m_model->rowCount() >= kMaxTasks) {
+        KavrinGUIToolkit::CToolTip::ShowText(m_btnAddTask->mapToGlobal(QPoint(0, 0)),
+                                             tr("Up to 50 task can be added."));
+        return;
+    }
+    NewTaskWidget dialog(this);
+    dialog.SetTitle(tr("New Task"));
+    if (dialog.exec() != 1)
+        return;
+    TaskInfo info;
+    dialog.getTaskInfo(info);
+    if (!addTask(info)) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Adding failed."));
+        return;
+    }
+    emit addCurrentTask(info.name);
+    SceneGroupMap scenes;
+    dialog.getSceneGroupMap(scenes);
+    if (!scenes.isEmpty())
+        emit signalAddDevice(scenes);
+    if (m_model->rowCount() > 0)
+        m_view->setCurrentIndex(m_model->index(m_model->rowCount() - 1, 0));
+    emit selectCurrentTask(info.name);
+}
+
+bool TaskManagerWidget::addTask(const TaskInfo &info)
+{
+    TaskListFile file;
+    if (!file.isOpen() || file.exists(info.name) || !file.addTask(info))
+        return false;
+    // The row appears only once the list holds the task on disk.
+    if (!file.close()) {
+        qDebug() << "cannot store the new task:" << file.lastError();
+        return false;
+    }
+    m_model->addTask(info);
+    return true;
+}
+
+void TaskManagerWidget::clickTask(const QModelIndex &index, KavrinGUIToolkit::CItemDataRole role)
+{
+    if (!index.isValid())
+        return;
+    const int row = index.row();
+    const QStandardItem *item = m_model->item(row, 0);
+    if (!item)
+        return;
+    const QString name = item->text();
+    if (role == KavrinGUIToolkit::SecondIconRole) {
+        if (CWarningDlg::CheckMessageInfo(tr("Hint"), tr("Delete it?"), this) != 1)
+            return;
+        emit taskAboutToChange(name);
+        delTask(row);
+        if (m_model->rowCount() == 0) {
+            emit signalNoTask();
+            return;
+        }
+        const int next = row < m_model->rowCount() ? row : m_model->rowCount() - 1;
+        clickTask(m_model->index(next, 0));
+    } else if (role == KavrinGUIToolkit::FirstIconRole) {
+        editTask(row, name);
+    }
+}
+
+void TaskManagerWidget::editTask(int row, const QString &name)
+{
+    NewTaskWidget dialog;
+    dialog.SetTitle(tr("Edit Task"));
+    {
+        TaskListFile file;
+        TaskInfo info;
+        info.name = name;
+        file.task(name, info);
+        dialog.setTaskInfo(info);
+    }
+    if (dialog.exec() != 1)
+        return;
+    TaskInfo edited;
+    dialog.getTaskInfo(edited);
+    emit taskAboutToChange(name);
+    if (edited.name != name && !renameTaskFile(name, edited.name)) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Modifying failed."));
+        return;
+    }
+    modifyTask(edited, row, name);
+}
+
+void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString &oldName)
+{
+    bool stored = false;
+    {
+        TaskListFile file;
+        stored = file.setNameRemark(info, row) && file.close();
+    }
+    if (!stored) {
+        // The list still names the task by its old name: its devices go back
+        // under that name too.
+        if (info.name != oldName && !renameTaskFile(info.name, oldName))
+            qDebug() << "cannot give the device file of" << info.name << "back its name" << oldName;
+        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Modifying failed."));
+        return;
+    }
+    m_model->updateTask(info, row);
+    m_view->setCurrentIndex(m_model->index(row, 0));
+    emit selectCurrentTask(info.name);
+}
+
+bool TaskManagerWidget::renameTaskFile(const QString &oldName, const QString &newName)
+{
+    const QString from = TaskDeviceFile::filePath(oldName);
+    const QString to = TaskDeviceFile::filePath(newName);
+    if (to.isEmpty() || QFile::exists(to))
+        return false;
+    // A task whose device file was never written (or went missing) has no
+    // devices to carry over: the new name is free, so the rename holds.
+    if (!from.isEmpty() && !QFile::exists(from))
+        return true;
+    return TaskDeviceFile::renameFile(oldName, newName);
+}
+
+void TaskManagerWidget::delTask(int row)
+{
+    bool removed = false;
+    {
+        TaskListFile file;
+        removed = file.removeTaskAt(row) && file.close();
+    }
+    if (removed)
+        m_model->removeRow(row);
+    else
+        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."));
 }
 
 } // namespace kiv

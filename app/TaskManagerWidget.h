@@ -2,12 +2,14 @@
 
 #include "SceneGroupMap.h"
 
+#include <ItemDataRole.h>
+#include <TaskListFile.h>
+
 #include <QModelIndex>
 #include <QWidget>
 
 class QFrame;
 class QLabel;
-class QStandardItemModel;
 class QToolButton;
 
 namespace KavrinGUIToolkit {
@@ -16,10 +18,12 @@ class CTreeView;
 
 namespace kiv {
 
+class TaskManageModel;
+
 /// The task pane at the left of the main window. It lists the tasks of the
-/// task list in file order and tells the rest of the window which one is
-/// current. Creating, editing and deleting tasks are not built yet: the add
-/// button stays disabled.
+/// task list file in file order, creates, renames and deletes tasks, and
+/// tells the rest of the window which task is current. Every change goes
+/// through the task files at once.
 class TaskManagerWidget : public QWidget
 {
     Q_OBJECT
@@ -30,26 +34,43 @@ public:
 
     /// Makes the first task current, or says that there is none.
     void selectFirstTask();
+
     KavrinGUIToolkit::CTreeView *view() const { return m_view; }
+    TaskManageModel *model() const { return m_model; }
+    QToolButton *addButton() const { return m_btnAddTask; }
+
+    /// The most tasks the list holds.
+    static constexpr int kMaxTasks = 50;
 
 signals:
     void selectCurrentTask(const QString &name);
     void addCurrentTask(const QString &name);
     void signalAddDevice(const SceneGroupMap &scenes);
     void signalNoTask();
+    /// The task is about to be renamed or deleted: whatever shows one of its
+    /// devices stores and closes it now, before the task's file changes.
+    void taskAboutToChange(const QString &name);
 
 public slots:
+    void newTask();
+    void clickTask(const QModelIndex &index, KavrinGUIToolkit::CItemDataRole role);
     void clickTask(const QModelIndex &index);
+    void delTask(int row);
 
 private:
+    void init();
     void loadTasks();
     void ensureTaskDir();
+    bool addTask(const TaskInfo &info);
+    void editTask(int row, const QString &name);
+    void modifyTask(const TaskInfo &info, int row, const QString &oldName);
+    bool renameTaskFile(const QString &oldName, const QString &newName);
 
     QFrame *m_frameTitle = nullptr;
     QLabel *m_labelTaskList = nullptr;
     QToolButton *m_btnAddTask = nullptr;
     KavrinGUIToolkit::CTreeView *m_view = nullptr;
-    QStandardItemModel *m_model = nullptr;
+    TaskManageModel *m_model = nullptr;
 };
 
 } // namespace kiv

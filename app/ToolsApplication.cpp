@@ -4,10 +4,13 @@
 
 #include <ConfigureManager.h>
 #include <File.h>
+#include <FilterConfig.h>
 #include <GuiInit.h>
 #include <LanaguageManager.h>
+#include <ParamCode.h>
 #include <TargetPath.h>
 #include <TaskDataBase.h>
+#include <TaskListFile.h>
 #include <ToolTip.h>
 #include <WarningDlg.h>
 
@@ -17,11 +20,12 @@
 #include <QHelpEvent>
 #include <QIcon>
 #include <QScreen>
+#include <QStorageInfo>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTemporaryFile>
 #include <QToolTip>
 
+#include <cerrno>
 #include <exception>
 
 namespace kiv {
@@ -38,6 +42,57 @@ QFont uiFont(const QString &family)
     QFont font(family, 9);
     font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
     return font;
+}
+
+// About the size of the device file of a task with 1024 devices and their
+// streams: a folder that takes this takes any task the planner saves.
+constexpr qint64 kProbeBytes = 1024 * 1024;
+
+enum class FolderState { Writable, NotWritable, DiskFull };
+
+bool diskFullError(int error)
+{
+    return error == ENOSPC || error == EDQUOT;
+}
+
+FolderState folderFullOr(const QString &folder, int error)
+{
+    if (diskFullError(error))
+        return FolderState::DiskFull;
+    // Some file systems report a full disk otherwise; what is left on it
+    // tells.
+    QStorageInfo storage(folder);
+    if (!storage.isValid())
+        storage.setPath(QFileInfo(folder).absolutePath());
+    if (storage.isValid() && storage.bytesAvailable() < kProbeBytes)
+        return FolderState::DiskFull;
+    return FolderState::NotWritable;
+}
+
+// Only a real file of real size tells: permissions, read-only mounts, a full
+// disk or a quota all show only when the bytes go out.
+FolderState probeFolder(const QString &folder)
+{
+    errno = 0;
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
+        return folderFullOr(folder, errno);
+    QFile probe(QDir(folder).filePath(
+        QStringLiteral(".write-probe-%1").arg(QCoreApplication::applicationPid())));
+    errno = 0;
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return folderFullOr(folder, errno);
+    const QByteArray block(64 * 1024, '\n');
+    FolderState state = FolderState::Writable;
+    for (qint64 written = 0; written < kProbeBytes; written += block.size()) {
+        errno = 0;
+        if (probe.write(block) != block.size()) {
+            state = folderFullOr(folder, errno);
+            break;
+        }
+    }
+    probe.close();
+    probe.remove();
+    return state;
 }
 
 } // namespace
@@ -70,6 +125,7 @@ bool ToolsApplication::init()
     }
     if (!checkProgramFolder())
         return false;
+    tellDamagedDataFiles();
 
     setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
     return true;
@@ -165,17 +221,19 @@ bool ToolsApplication::checkResolution()
 QString ToolsApplication::taskFolderProblem(const QString &programFolder)
 {
     const QString folder = QDir(programFolder).filePath(QStringLiteral("Task"));
-    bool writable = QDir().mkpath(folder) && QFileInfo(folder).isDir();
-    if (writable) {
-        // Only a real file tells: permissions, read-only mounts, full disks.
-        QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
-        writable = probe.open() && probe.write("probe", 5) == 5 && probe.flush();
+    switch (probeFolder(folder)) {
+    case FolderState::Writable:
+        break;
+    case FolderState::DiskFull:
+        return tr("The disk that holds the task folder %1 is full, so no task could be saved. "
+                  "Free some space on it and start the program again.")
+            .arg(QDir::toNativeSeparators(folder));
+    case FolderState::NotWritable:
+        return tr("The task folder %1 cannot be written, so no task could be saved. "
+                  "Make the program folder writable and start the program again.")
+            .arg(QDir::toNativeSeparators(folder));
     }
-    if (writable)
-        return QString();
-    return tr("The task folder %1 cannot be written, so no task could be saved. "
-              "Make the program folder writable and start the program again.")
-        .arg(QDir::toNativeSeparators(folder));
+    return QString();
 }
 
 bool ToolsApplication::checkProgramFolder()
@@ -196,6 +254,85 @@ bool ToolsApplication::checkProgramFolder()
     return true;
 }
 
+void ToolsApplication::tellDamagedDataFiles()
+{
+    // Each file whose content the planner would miss is named once; the
+    // program goes on without it and leaves it as it is on disk. A missing
+    // file is no news: settings and parameter codes have their defaults, and
+    // the filter configuration and the task list are created empty.
+    QStringList messages;
+    auto native = [](const QString &path) { return QDir::toNativeSeparators(path); };
+
+    const ConfigureManager *settings = ConfigureManager::GetInstance();
+    const QString setupPath = KavrinGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml"));
+    if (settings->problem() == XmlFileProblem::Damaged) {
+        messages << tr("The settings file %1 is damaged or is not a settings file of this "
+                       "program, so its settings are not used: the program and the lens "
+                       "calculator start in English with their default settings. The program "
+                       "leaves the file as it is. Mend it, or move it away, and start the "
+                       "program again.")
+                        .arg(native(setupPath));
+    } else if (settings->problem() == XmlFileProblem::Unreadable) {
+        messages << tr("The settings file %1 cannot be opened for reading, so its settings are "
+                       "not used: the program and the lens calculator start in English with "
+                       "their default settings. Make the file readable, or move it away, and "
+                       "start the program again.")
+                        .arg(native(setupPath));
+    }
+
+    ParamCode *codes = ParamCode::GetInstance();
+    codes->load();
+    if (codes->problem() == XmlFileProblem::Damaged) {
+        messages << tr("The parameter-code table %1 is damaged or is not a parameter-code table "
+                       "of this program, so it is not used: the device catalogue is searched "
+                       "with the codes built into the program. The program leaves the file as "
+                       "it is. Mend it or install the program again, then restart the program.")
+                        .arg(native(codes->path()));
+    } else if (codes->problem() == XmlFileProblem::Unreadable) {
+        messages << tr("The parameter-code table %1 cannot be opened for reading, so it is not "
+                       "used: the device catalogue is searched with the codes built into the "
+                       "program. Make the file readable, then restart the program.")
+                        .arg(native(codes->path()));
+    }
+
+    const FilterConfig filter;
+    if (filter.problem() == XmlFileProblem::Damaged) {
+        messages << tr("The filter configuration %1 is damaged or is not a filter configuration "
+                       "of this program, so it is not used: the parameter filter of the "
+                       "add-device dialog hides nothing and ticks nothing in advance. The "
+                       "program leaves the file as it is. Mend it, or move it away to have an "
+                       "empty one created, then restart the program.")
+                        .arg(native(filter.path()));
+    } else if (filter.problem() == XmlFileProblem::Unreadable) {
+        messages << tr("The filter configuration %1 cannot be opened for reading, so it is not "
+                       "used: the parameter filter of the add-device dialog hides nothing and "
+                       "ticks nothing in advance. Make the file readable, then restart the "
+                       "program.")
+                        .arg(native(filter.path()));
+    }
+
+    const TaskListFile tasks;
+    if (tasks.problem() == XmlFileProblem::Damaged) {
+        messages << tr("The task list %1 is damaged or is not a task list of this program, so "
+                       "no task can be shown. The program leaves the file as it is and starts "
+                       "with an empty task list, which it never saves over the file: no task "
+                       "can be added until the file is mended. Mend the file, or move it out "
+                       "of the Task folder to start a new task list, and start the program "
+                       "again.")
+                        .arg(native(TaskListFile::filePath()));
+    } else if (tasks.problem() == XmlFileProblem::Unreadable) {
+        messages << tr("The task list %1 cannot be opened for reading, so no task can be shown. "
+                       "The program leaves the file as it is and starts with an empty task "
+                       "list: no task can be added until the file can be read. Give your user "
+                       "the right to read and write it, or move it out of the Task folder, and "
+                       "start the program again.")
+                        .arg(native(TaskListFile::filePath()));
+    }
+
+    for (const QString &message : std::as_const(messages))
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Varnel"), message);
+}
+
 bool ToolsApplication::notify(QObject *receiver, QEvent *event)
 {
     if (event->type() == QEvent::ApplicationFontChange)
@@ -203,14 +340,16 @@ bool ToolsApplication::notify(QObject *receiver, QEvent *event)
     if (event->type() == QEvent::ToolTip && receiver &&
         !receiver->property("toolTip").toString().isEmpty() && !receiver->inherits("QLineEdit")) {
         const QPoint at = static_cast<QHelpEvent *>(event)->globalPos();
-        const QVariant text = receiver->property("text");
-        if (text.isValid()) {
-            QToolTip::showText(at, text.toString(), nullptr);
+        // A widget without such a property, and an icon-only button or label
+        // whose text was never set, gives a null text: it keeps its own tip.
+        const QString text = receiver->property("text").toString();
+        if (!text.isNull()) {
+            QToolTip::showText(at, text, nullptr);
             return true;
         }
-        const QVariant current = receiver->property("currentText");
-        if (current.isValid()) {
-            QToolTip::showText(at, current.toString(), nullptr);
+        const QString current = receiver->property("currentText").toString();
+        if (!current.isNull()) {
+            QToolTip::showText(at, current, nullptr);
             return true;
         }
     }

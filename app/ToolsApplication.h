@@ -23,7 +23,9 @@ public:
     /// Settings, fonts, skin, style, language, then the checks that may stop
     /// the start: another instance, a small screen the planner declines, a
     /// catalogue that cannot be read or a task folder that cannot be
-    /// written. False means that the program must not start.
+    /// written. Then each damaged data file (settings, parameter codes,
+    /// filter configuration, task list) is named once, and the start goes
+    /// on without it. False means that the program must not start.
     bool init();
 
     /// Drops application-font changes, shows the current text of a widget
@@ -35,8 +37,10 @@ public:
     /// some (maybe another) screen's bottom edge its height; the edges are
     /// positions on the virtual desktop.
     static bool screensReach(const QList<QRect> &screens, const QSize &minimum = QSize(1024, 768));
-    /// Makes sure the task folder of @p programFolder exists and takes new
-    /// files; an empty text when it does, else what to tell the planner.
+    /// Makes sure the task folder of @p programFolder exists and takes a
+    /// file of a large task's size; an empty text when it does, else what to
+    /// tell the planner: that the disk is full, or that the folder cannot be
+    /// written.
     static QString taskFolderProblem(const QString &programFolder);
 
 private:
@@ -48,6 +52,7 @@ private:
     void setLanguageFont();
     bool checkResolution();
     bool checkProgramFolder();
+    void tellDamagedDataFiles();
     ISkinPlugin *loadSkinPlugin(const QString &name, const QString &folder);
 };
 

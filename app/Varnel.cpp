@@ -2,9 +2,9 @@
 
 #include "CalculateManagerWidget.h"
 #include "ConfigPannel.h"
-#include "DlgAbout.h"
 #include "DeviceListWidget.h"
 #include "DeviceStreamWidget.h"
+#include "DlgAbout.h"
 #include "RecordPlanConfig.h"
 #include "TaskManagerWidget.h"
 #include "UserManual.h"
@@ -85,6 +85,9 @@ void Varnel::initWidgets()
             &DeviceListWidget::slotAddDevice);
     connect(m_taskPane, &TaskManagerWidget::signalNoTask, m_deviceList,
             &DeviceListWidget::slotNoTask);
+    // A task about to be renamed or deleted first has its open panel stored.
+    connect(m_taskPane, &TaskManagerWidget::taskAboutToChange, m_deviceList,
+            &DeviceListWidget::closePanels);
 
     // 7: the pin tab floats over the window; movePinButtion() places it.
     m_pinButton = new kivui::PinButton(this);

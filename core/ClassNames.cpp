@@ -7,24 +7,26 @@ namespace {
 // Each name as the English interface writes it and as the Chinese catalogue
 // translates it. The catalogue must agree (the translation tests check it).
 const ClassNameEntry kDeviceClasses[] = {
-    {"IPC", "网络摄像机"}, {"DVR", "硬盘录像机"}, {"Dome", "球机"},
+    {"IPC", "网络摄像机"},     {"DVR", "硬盘录像机"}, {"Dome", "球机"},
     {"NVR", "网络硬盘录像机"}, {"CVR", "CVR存储"},
 };
 const ClassNameEntry kStorageClasses[] = {
-    {"NVR", "网络硬盘录像机"}, {"CVR", "CVR存储"}, {"Storage Server", "存储服务器"},
+    {"NVR", "网络硬盘录像机"},
+    {"CVR", "CVR存储"},
+    {"Storage Server", "存储服务器"},
 };
 const ClassNameEntry kHddTypes[] = {
-    {"Common", "普通"}, {"raid", "RAID"},
+    {"Common", "普通"},
+    {"raid", "RAID"},
 };
 
 const ClassNameEntry kAll[] = {
-    {"IPC", "网络摄像机"}, {"DVR", "硬盘录像机"}, {"Dome", "球机"},
-    {"NVR", "网络硬盘录像机"}, {"CVR", "CVR存储"}, {"Storage Server", "存储服务器"},
-    {"Common", "普通"}, {"raid", "RAID"},
+    {"IPC", "网络摄像机"},     {"DVR", "硬盘录像机"}, {"Dome", "球机"},
+    {"NVR", "网络硬盘录像机"}, {"CVR", "CVR存储"},    {"Storage Server", "存储服务器"},
+    {"Common", "普通"},        {"raid", "RAID"},
 };
 
-template <std::size_t N>
-int indexOf(const ClassNameEntry (&table)[N], const QString &text)
+template <std::size_t N> int indexOf(const ClassNameEntry (&table)[N], const QString &text)
 {
     const QString t = text.trimmed();
     for (std::size_t i = 0; i < N; ++i) {
@@ -34,8 +36,7 @@ int indexOf(const ClassNameEntry (&table)[N], const QString &text)
     return -1;
 }
 
-template <std::size_t N>
-QString sourceOf(const ClassNameEntry (&table)[N], int index)
+template <std::size_t N> QString sourceOf(const ClassNameEntry (&table)[N], int index)
 {
     return index >= 0 && index < int(N) ? QString::fromLatin1(table[index].english) : QString();
 }

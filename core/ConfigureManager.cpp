@@ -2,7 +2,16 @@
 
 #include <GenericDS.h>
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace kiv {
+
+namespace {
+
+const QString kRootTag = QStringLiteral("Configs");
+
+} // namespace
 
 ConfigureManager::~ConfigureManager()
 {
@@ -14,9 +23,22 @@ bool ConfigureManager::load(const QString &path)
     // A failed load must not leave the settings of an earlier file behind.
     clear();
 
-    KavrinGUIToolkit::CGenericDS root;
-    if (!root.LoadXML(path))
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        m_problem = XmlFileProblem::Missing;
         return false;
+    }
+    if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
+        m_problem = XmlFileProblem::Unreadable;
+        return false;
+    }
+    KavrinGUIToolkit::CGenericDS root;
+    // Settings read up to a fault, or from another program's file, would be
+    // taken for the planner's: the language and the catalogue with them.
+    if (!root.LoadXML(path) || root.GetName() != kRootTag) {
+        m_problem = XmlFileProblem::Damaged;
+        return false;
+    }
+    m_problem = XmlFileProblem::None;
     m_filePath = path;
 
     const int count = root.GetChildrenCount();
@@ -119,7 +141,7 @@ bool ConfigureManager::setValue(int key, const QString &value)
         return false;
 
     KavrinGUIToolkit::CGenericDS root;
-    if (!root.LoadXML(m_filePath))
+    if (!root.LoadXML(m_filePath) || root.GetName() != kRootTag)
         return false;
     const int count = root.GetChildrenCount();
     for (int i = 0; i < count; ++i) {

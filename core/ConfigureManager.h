@@ -1,5 +1,7 @@
 #pragma once
 
+#include "XmlFile.h"
+
 #include <UiSingleton.h>
 
 #include <QList>
@@ -52,9 +54,13 @@ public:
     ~ConfigureManager() override;
     Q_DISABLE_COPY_MOVE(ConfigureManager)
 
-    /// Replaces every setting with those of @p path. False when the file
-    /// cannot be read or parsed; no settings are left then.
+    /// Replaces every setting with those of @p path. False when the file is
+    /// missing, cannot be read, does not parse or has a root element other
+    /// than "Configs"; no settings are left then, so every getter gives its
+    /// default. A damaged file is never read in part.
     bool load(const QString &path);
+    /// Why the last load() failed; None after a success.
+    XmlFileProblem problem() const { return m_problem; }
     /// The first setting whose name is the key's tag; null when none.
     Configure *find(int key) const;
     /// The tag of a key index; "" outside 0 to 6.
@@ -78,8 +84,8 @@ public:
     /// Deletes every setting.
     void clear();
     /// Writes one value back into the file last loaded. False when nothing
-    /// has loaded, the file cannot be read again, the key has no element with
-    /// a "Value" child, or the save fails.
+    /// has loaded, the file cannot be read again or is no longer a settings
+    /// file, the key has no element with a "Value" child, or the save fails.
     bool setValue(int key, const QString &value);
 
     /// The path of the last file that loaded; empty before that.
@@ -89,6 +95,7 @@ private:
     QVector<Configure *> m_entries;
     QStringConverter::Encoding m_codec = QStringConverter::System;
     QString m_filePath;
+    XmlFileProblem m_problem = XmlFileProblem::None;
 };
 
 } // namespace kiv

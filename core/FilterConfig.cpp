@@ -14,7 +14,7 @@ bool FilterConfig::open()
 {
     if (m_opened)
         return true;
-    m_opened = openXmlDataFile(m_root, m_path, QStringLiteral("FilterConfig"));
+    m_opened = openXmlDataFile(m_root, m_path, QStringLiteral("FilterConfig"), &m_problem);
     return m_opened;
 }
 
@@ -43,7 +43,8 @@ bool FilterConfig::codes(int deviceClass, const QString &listTag, QVector<QStrin
     const int entries = m_root.childCount();
     for (int i = 0; i < entries; ++i) {
         const XmlNode entry = m_root.childAt(i);
-        const int mainType = entry.childByName(QStringLiteral("MainType")).text().toInt(nullptr, 10);
+        const int mainType =
+            entry.childByName(QStringLiteral("MainType")).text().toInt(nullptr, 10);
         if (mainType != deviceClass)
             continue;
         const XmlNode list = entry.childByName(listTag);

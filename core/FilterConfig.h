@@ -1,5 +1,6 @@
 #pragma once
 
+#include "XmlFile.h"
 #include "XmlNode.h"
 
 #include <QString>
@@ -7,7 +8,10 @@
 
 /// FilterConfig.xml in the program folder: per device class, the parameter
 /// codes that the add-device filter hides and those it shows ticked in
-/// advance. Read only; a missing file is created with an empty root.
+/// advance. Read only; a missing file is created with an empty root. A file
+/// that is there but cannot be taken as a filter configuration (unreadable,
+/// not well-formed, another root element) is left as it is: the object stays
+/// closed, so the filter hides nothing and ticks nothing in advance.
 class FilterConfig
 {
 public:
@@ -18,6 +22,10 @@ public:
 
     bool open();
     bool isOpen() const { return m_opened; }
+    /// Why the last open() failed; None while open.
+    XmlFileProblem problem() const { return m_problem; }
+    /// The file's full path.
+    QString path() const { return m_path; }
     /// Appends the codes of every "HideCodeList" of @p deviceClass.
     bool hideCodes(int deviceClass, QVector<QString> &out) const;
     /// Appends the codes of every "CheckCodeList" of @p deviceClass.
@@ -31,4 +39,5 @@ private:
     XmlNode m_root;
     QString m_path;
     bool m_opened = false;
+    XmlFileProblem m_problem = XmlFileProblem::None;
 };

@@ -22,7 +22,8 @@ bool ParamCode::load()
     // The program folder never moves while the program runs; taking it again
     // here lets one process-wide table follow a test's temporary folder.
     m_path = paramCodePath();
-    return m_root.load(m_path);
+    m_problem = readXmlDataFile(m_root, m_path, QStringLiteral("ParamCode"));
+    return m_problem == XmlFileProblem::None;
 }
 
 bool ParamCode::lookUp(const QString &tag, ParamCodeItem &item)

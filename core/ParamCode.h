@@ -1,5 +1,6 @@
 #pragma once
 
+#include "XmlFile.h"
 #include "XmlNode.h"
 
 #include <UiSingleton.h>
@@ -20,9 +21,11 @@ namespace kiv {
 /// by a tag, the LIKE pattern and the code that the catalogue queries use.
 /// The file is read again by every getter, so a changed file counts from the
 /// next look-up on. Each getter returns false, leaving @p item untouched,
-/// when the file cannot be read or has no element child of the root with the
-/// getter's tag; otherwise it fills both fields (an empty text for a missing
-/// "LikeCode" or "Code").
+/// when the file cannot be read, is damaged (not well-formed, or a root other
+/// than "ParamCode") or has no element child of the root with the getter's
+/// tag; otherwise it fills both fields (an empty text for a missing
+/// "LikeCode" or "Code"). A damaged file is never read in part: the catalogue
+/// then uses its built-in codes, as for a missing file.
 class ParamCode : public KavrinGUIToolkit::CUiSingleton<ParamCode>
 {
 public:
@@ -30,9 +33,11 @@ public:
     ~ParamCode() override = default;
     Q_DISABLE_COPY_MOVE(ParamCode)
 
-    /// Reads ParamCode.xml of the program folder again; true when the file
-    /// could be opened.
+    /// Reads ParamCode.xml of the program folder again; true when it could be
+    /// read and is a parameter-code table.
     bool load();
+    /// Why the last load() failed; None after a success.
+    XmlFileProblem problem() const { return m_problem; }
     /// The file read by load().
     QString path() const { return m_path; }
 
@@ -65,6 +70,7 @@ private:
 
     XmlNode m_root;
     QString m_path;
+    XmlFileProblem m_problem = XmlFileProblem::None;
 };
 
 } // namespace kiv

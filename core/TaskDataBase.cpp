@@ -85,10 +85,11 @@ bool TaskDataBase::loadDB()
         return false;
     }
     // SQLite reads the file lazily: only a first statement tells a database
-    // from any other bytes.
+    // from any other bytes. It asks one of the catalogue's own tables, so an
+    // empty file or another program's database is refused as well.
     {
         QSqlQuery probe(m_database);
-        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+        if (!probe.exec(QStringLiteral("select 1 from %1 limit 1").arg(m_deviceTables[0]))) {
             logLine("loadDB", " is error: ", probe.lastError().text());
             probe.finish();
             m_database.close();

@@ -69,8 +69,9 @@ public:
     Q_DISABLE_COPY_MOVE(TaskDataBase)
 
     /// Opens the catalogue read-only. False, with a debug line, when the file
-    /// is missing, cannot be opened or is not a database: a missing catalogue
-    /// is never created.
+    /// is missing, cannot be opened, is not a database or lacks the
+    /// catalogue's tables (an empty file, another program's database): a
+    /// missing catalogue is never created.
     bool loadDB();
     void closeDB();
     bool isOpen() const { return m_opened; }

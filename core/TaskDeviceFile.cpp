@@ -66,8 +66,8 @@ QString TaskDeviceFile::filePath(const QString &taskName)
 {
     if (!isValidTaskName(taskName))
         return QString();
-    return KavrinGUIToolkit::GetTargetPath() + QStringLiteral("Task/") + taskName
-           + QStringLiteral(".xml");
+    return KavrinGUIToolkit::GetTargetPath() + QStringLiteral("Task/") + taskName +
+           QStringLiteral(".xml");
 }
 
 bool TaskDeviceFile::open()
@@ -78,7 +78,8 @@ bool TaskDeviceFile::open()
         return false;
     m_cachedIndex = -1;
     m_cachedDevice = XmlNode();
-    m_open = openXmlDataFile(m_root, m_path, kRoot);
+    m_open = openXmlDataFile(m_root, m_path, kRoot, &m_problem);
+    m_lastError = openProblemText(m_problem);
     return m_open;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "XmlFile.h"
 #include "XmlNode.h"
 
 #include <QString>
@@ -36,6 +37,11 @@ struct DevStream
 /// false while the file is not open, and every operation on a device or
 /// stream returns false, changing nothing, when there is none at the
 /// position. Values are stored as given; ranges are the callers' business.
+///
+/// A device file that is there but cannot be taken as a device list (cut
+/// short, other bytes, another root element, or unreadable) is never taken
+/// as data and never written: the object stays closed, and problem() and
+/// isDamaged() tell the caller why, so that it can name the file.
 class TaskDeviceFile
 {
 public:
@@ -50,8 +56,20 @@ public:
     /// write failed; lastError() then says why.
     bool close();
     bool isOpen() const { return m_open; }
+    /// Why the last close() could not write the file, or why the last
+    /// open() failed; empty after a success.
     QString lastError() const { return m_lastError; }
     QString path() const { return m_path; }
+    /// Why the last open() failed: Missing when the file could not be created
+    /// (no Task folder, or it cannot be written), Unreadable or Damaged when
+    /// it is there and left as it is; None while open, and for a task name
+    /// that cannot name a file.
+    XmlFileProblem problem() const { return m_problem; }
+    /// True when the file is there and readable but is not a device list:
+    /// not well-formed XML or another root element. The object stays closed
+    /// and never writes it; the task's devices cannot be listed or changed
+    /// until the file is mended or moved away.
+    bool isDamaged() const { return m_problem == XmlFileProblem::Damaged; }
 
     /// Full path of a task's device file; empty for a name that cannot name
     /// a task.
@@ -113,14 +131,15 @@ private:
     bool setChildText(XmlNode parent, const QString &tag, const QString &value);
     bool setAccessory(int dev, const QString &block, const QString &typeTag,
                       const QString &countTag, const QString &type, int count);
-    bool accessory(int dev, const QString &block, const QString &typeTag,
-                   const QString &countTag, QString &type, int &count);
+    bool accessory(int dev, const QString &block, const QString &typeTag, const QString &countTag,
+                   QString &type, int &count);
     bool removeBlock(int dev, const QString &block);
 
     QString m_path;
     bool m_open = false;
     XmlNode m_root;
     QString m_lastError;
+    XmlFileProblem m_problem = XmlFileProblem::None;
     bool m_dirty = false;
     // Last device looked up: callers walk the devices in order, so the next
     // look-up starts from here instead of from the first device.

@@ -99,7 +99,8 @@ bool TaskListFile::open()
     if (m_open)
         return true;
     m_dirty = false;
-    m_open = openXmlDataFile(m_root, m_path, kRoot);
+    m_open = openXmlDataFile(m_root, m_path, kRoot, &m_problem);
+    m_lastError = openProblemText(m_problem);
     return m_open;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "XmlFile.h"
 #include "XmlNode.h"
 
 #include <QString>
@@ -71,6 +72,11 @@ struct ClientResult
 /// changed. Every operation returns false while the file is not open. Tasks
 /// are addressed by position (rename, delete) or by name (look-up and
 /// results).
+///
+/// A task list that is there but cannot be taken as one (cut short, other
+/// bytes, another root element, or unreadable) is never taken as data and
+/// never written: the object stays closed, and problem() and isDamaged()
+/// tell the caller why.
 class TaskListFile
 {
 public:
@@ -85,8 +91,17 @@ public:
     /// write failed; lastError() then says why.
     bool close();
     bool isOpen() const { return m_open; }
+    /// Why the last close() could not write the file, or why the last
+    /// open() failed; empty after a success.
     QString lastError() const { return m_lastError; }
     static QString filePath();
+    /// Why the last open() failed: Missing when the file could not be created
+    /// (no Task folder, or it cannot be written), Unreadable or Damaged when
+    /// it is there and left as it is; None while open.
+    XmlFileProblem problem() const { return m_problem; }
+    /// True when the file is there and readable but is not a task list: not
+    /// well-formed XML or another root element.
+    bool isDamaged() const { return m_problem == XmlFileProblem::Damaged; }
 
     bool addTask(const TaskInfo &info);
     /// Gives the task at @p position the record's name and remark. False when
@@ -129,5 +144,6 @@ private:
     QString m_path;
     bool m_open = false;
     QString m_lastError;
+    XmlFileProblem m_problem = XmlFileProblem::None;
     bool m_dirty = false;
 };

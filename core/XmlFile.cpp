@@ -5,22 +5,59 @@
 #include <QDebug>
 #include <QFileInfo>
 
-bool openXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag)
+XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag)
 {
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return XmlFileProblem::Missing;
+    if (!root.load(path)) {
+        qDebug() << "file cannot be read, left untouched:" << path;
+        return XmlFileProblem::Unreadable;
+    }
+    if (!root.parsed()) {
+        qDebug() << "file does not parse, left untouched:" << path;
+        return XmlFileProblem::Damaged;
+    }
+    // Any well-formed file would otherwise do: a foreign file's elements
+    // would be read as entries, and saving would write into it.
+    if (!root.tagIs(rootTag)) {
+        qDebug() << "file has the root element" << root.name() << "instead of" << rootTag
+                 << ", left untouched:" << path;
+        return XmlFileProblem::Damaged;
+    }
+    return XmlFileProblem::None;
+}
+
+bool openXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag,
+                     XmlFileProblem *problem)
+{
+    XmlFileProblem found = XmlFileProblem::None;
     const QFileInfo info(path);
     if (info.exists() && info.size() > 0) {
-        if (!root.load(path))
-            return false;
-        if (!root.parsed()) {
-            qDebug() << "file does not parse, left untouched:" << path;
-            return false;
-        }
-        return true;
+        found = readXmlDataFile(root, path, rootTag);
+    } else {
+        XmlNode fresh;
+        fresh.createRoot(rootTag);
+        if (!fresh.save(path))
+            found = XmlFileProblem::Missing;
+        else
+            found = readXmlDataFile(root, path, rootTag);
     }
+    if (problem)
+        *problem = found;
+    return found == XmlFileProblem::None;
+}
 
-    XmlNode fresh;
-    fresh.createRoot(rootTag);
-    if (!fresh.save(path))
-        return false;
-    return root.load(path) && root.parsed();
+QString openProblemText(XmlFileProblem problem)
+{
+    switch (problem) {
+    case XmlFileProblem::None:
+        break;
+    case XmlFileProblem::Missing:
+        return QStringLiteral("the file is missing and cannot be created");
+    case XmlFileProblem::Unreadable:
+        return QStringLiteral("the file cannot be opened for reading");
+    case XmlFileProblem::Damaged:
+        return QStringLiteral("the file is damaged or belongs to another program");
+    }
+    return QString();
 }

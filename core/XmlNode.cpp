@@ -73,8 +73,7 @@ namespace {
 
 // Pre-order walk over the element descendants of @p root; @p visit returns
 // true to stop.
-template <typename Visit>
-void walkDescendants(const QDomElement &root, Visit visit)
+template <typename Visit> void walkDescendants(const QDomElement &root, Visit visit)
 {
     QDomElement e = root.firstChildElement();
     while (!e.isNull()) {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -55,7 +56,8 @@ CHorizontalSimulate::CHorizontalSimulate(QWidget *parent) : QFrame(parent)
 
     const QPixmap arrow(QString::fromLatin1(kArrowLeftRight));
     if (arrow.isNull())
-        qDebug().noquote() << QStringLiteral("wuz---cannt load ") + QString::fromLatin1(kArrowLeftRight);
+        qDebug().noquote() << QStringLiteral("wuz---cannt load ") +
+                                  QString::fromLatin1(kArrowLeftRight);
     m_fArrowBreadth = float(arrow.height());
     m_fArrowLength = float(arrow.width());
     m_pMoveArrow = named(new CUnidimensionalArrowNode(arrow, CUnidimensionalArrowNode::Horizontal),
@@ -120,6 +122,13 @@ void CHorizontalSimulate::setHorizontalAngle(double angle)
         m_fViewAngle = float(angle);
 }
 
+void CHorizontalSimulate::clearViewAngle()
+{
+    // Not-a-number gives no coverage width either.
+    m_fViewAngle = std::numeric_limits<float>::quiet_NaN();
+    redraw();
+}
+
 void CHorizontalSimulate::DistanceChanged(float nearDistance, float farDistance)
 {
     m_fNearDistance = nearDistance;
@@ -144,8 +153,8 @@ void CHorizontalSimulate::onArrowMoved(CUnidimensionalArrowNode *arrow)
     // A view narrower than its margins has no fraction to take.
     if (arrow == m_pMoveArrow && usable > 0) {
         m_fMoveArrowPos = float((arrow->x() + m_fArrowLength / 2 - m_nLeft) / usable);
-        qDebug().noquote() << QStringLiteral("wuz---m_fMoveArrowPos:%1")
-                                  .arg(double(m_fMoveArrowPos), 0, 'f', 6);
+        qDebug().noquote()
+            << QStringLiteral("wuz---m_fMoveArrowPos:%1").arg(double(m_fMoveArrowPos), 0, 'f', 6);
     }
     redraw();
 }
@@ -200,9 +209,9 @@ void CHorizontalSimulate::redraw()
 
     m_pWedge->setPolygon(
         QPolygonF({QPointF(m_nLeft, yc), QPointF(xr, wedgeTop), QPointF(xr, wedgeBottom)}));
-    m_pFarHalf->setPolygon(QPolygonF({QPointF(xm, (yc + wedgeTop) / 2), QPointF(xr, wedgeTop),
-                                      QPointF(xr, wedgeBottom),
-                                      QPointF(xm, (yc + wedgeBottom) / 2)}));
+    m_pFarHalf->setPolygon(
+        QPolygonF({QPointF(xm, (yc + wedgeTop) / 2), QPointF(xr, wedgeTop),
+                   QPointF(xr, wedgeBottom), QPointF(xm, (yc + wedgeBottom) / 2)}));
     auto band = [this](double x) {
         return QPolygonF({wedgePoint(x - 1, false), wedgePoint(x + 1, false),
                           wedgePoint(x + 1, true), wedgePoint(x - 1, true)});
@@ -213,7 +222,10 @@ void CHorizontalSimulate::redraw()
     const double distance = crossSectionDistance();
     const int labelY = yc - m_nNodeHeight / 2 + 2;
     m_pAngleText->move(m_nLeft + 40, labelY);
-    m_pAngleText->setValue(int(m_fViewAngle));
+    if (std::isfinite(m_fViewAngle))
+        m_pAngleText->setValue(int(m_fViewAngle));
+    else
+        m_pAngleText->setText(QStringLiteral("--"));
     m_pNearWidthText->move(xm - m_nNodeWidth / 2 - 15, labelY);
     m_pNearWidthText->setValue(
         widthOrUnknown(pendrik::calcCoverageWidth(m_fViewAngle, m_fNearDistance)));

@@ -31,6 +31,9 @@ public:
     /// ignored). Shown with the next DistanceChanged().
     void setHorizontalAngle(double angle);
 
+    /// No lens to show: the angle and the three widths read "--" until the
+    /// next setHorizontalAngle().
+    void clearViewAngle();
     /// Called by the handle after the user moved it.
     void onArrowMoved(CUnidimensionalArrowNode *arrow);
 

@@ -86,8 +86,8 @@ void CKavrinApplication::loadStyle()
 bool CKavrinApplication::isRunning()
 {
     if (m_bRunning) {
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Software is already running."),
-                                                       nullptr);
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"),
+                                                       tr("Software is already running."), nullptr);
     }
     return m_bRunning;
 }
@@ -97,7 +97,7 @@ bool CKavrinApplication::checkResolution()
     const QScreen *screen = primaryScreen();
     if (screen && screen->size().width() >= 1024 && screen->size().height() >= 768)
         return false;
-    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("The least resolution is 1024*768."),
-                                                   nullptr);
+    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
+        tr("Warn"), tr("The least resolution is 1024*768."), nullptr);
     return true;
 }

@@ -3,6 +3,8 @@
 #include "CDlgAbout.h"
 #include "CPendrikWindow.h"
 #include "CWindowTitle.h"
+#include "ClientConfigManager.h"
+#include "TextTools.h"
 #include "UserManual.h"
 
 #include <WarningDlg.h>
@@ -10,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QIcon>
@@ -52,6 +55,24 @@ CPendrikMainWnd::CPendrikMainWnd(QWidget *parent, Qt::WindowFlags flags)
 }
 
 CPendrikMainWnd::~CPendrikMainWnd() = default;
+
+void CPendrikMainWnd::tellDataProblems(bool withSettings)
+{
+    QStringList messages;
+    if (withSettings && ClientConfigManager::instance()->isDamaged()) {
+        messages << tr("The settings file %1 is damaged or is not a settings file of this "
+                       "program, so its settings are not used: the lens calculator starts in "
+                       "English with its default settings. The file is left as it is. Mend it, "
+                       "or move it away, and start the lens calculator again.")
+                        .arg(QDir::toNativeSeparators(
+                            pendrik::absolutePath(QStringLiteral("Setup.xml"))));
+    }
+    const QString catalogues = m_pPendrikWindow->catalogueProblemText();
+    if (!catalogues.isEmpty())
+        messages << catalogues;
+    for (const QString &message : std::as_const(messages))
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), message, this);
+}
 
 void CPendrikMainWnd::setUpForm()
 {
@@ -250,8 +271,7 @@ void CPendrikMainWnd::GetHelp()
 {
     if (pendrik::openUserManual())
         return;
-    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Info"), tr("Can not find Manual."),
-                                                   nullptr);
+    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Info"), tr("Can not find Manual."), nullptr);
 }
 
 void CPendrikMainWnd::GetVersion()

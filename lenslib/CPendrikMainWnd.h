@@ -35,6 +35,12 @@ public:
     QString selectedLens() const;
     int lensCount() const;
 
+    /// Tells the planner, one message each, what the library could not
+    /// read: the settings file when @p withSettings (the stand-alone
+    /// calculator; a host program names its own settings), then a missing
+    /// or damaged lens or camera catalogue. Nothing when all was read.
+    void tellDataProblems(bool withSettings);
+
     CPendrikWindow *lensPage() const { return m_pPendrikWindow; }
     CWindowTitle *titleBar() const { return m_pTitle; }
 

@@ -15,10 +15,12 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include <cmath>
 
@@ -37,10 +39,10 @@ QString focalNumber(float value)
 
 QString recommendationText(const LensInfo &lens)
 {
-    const QString focal = lens.maxFocal != lens.minFocal
-                              ? QStringLiteral("f%1-%2mm")
-                                    .arg(focalNumber(lens.minFocal), focalNumber(lens.maxFocal))
-                              : QStringLiteral("f%1mm").arg(focalNumber(lens.maxFocal));
+    const QString focal =
+        lens.maxFocal != lens.minFocal
+            ? QStringLiteral("f%1-%2mm").arg(focalNumber(lens.minFocal), focalNumber(lens.maxFocal))
+            : QStringLiteral("f%1mm").arg(focalNumber(lens.maxFocal));
     return QStringLiteral("%1, %2").arg(lens.model, lens.brand) + QStringLiteral(", ") + focal +
            QLatin1Char('/') + lens.aperture + QLatin1Char('/') + lens.sensorFormat +
            QLatin1Char('/') + lens.lensInterface +
@@ -60,8 +62,10 @@ QString shareText(float share)
 CPendrikWindow::CPendrikWindow(QWidget *parent) : QFrame(parent)
 {
     setUpForm();
-    pendrik::loadLensInfo(&m_lensList);
-    pendrik::loadCameraLensInfo(&m_cameraList);
+    m_lensPath = pendrik::lensCataloguePath();
+    m_cameraPath = pendrik::cameraCataloguePath();
+    pendrik::loadLensInfoFile(m_lensPath, &m_lensList, &m_lensProblem);
+    pendrik::loadCameraLensInfoFile(m_cameraPath, &m_cameraList, &m_cameraProblem);
 
     connect(m_comboIPCType, &QComboBox::currentIndexChanged, this, &CPendrikWindow::ChangeIPCType);
     connect(m_spinObjectDistance, &QSpinBox::valueChanged, this,
@@ -88,6 +92,51 @@ CPendrikWindow::CPendrikWindow(QWidget *parent) : QFrame(parent)
 
     fillIPCTypes();
     calculateFocalLength();
+    if (!hasCameras())
+        showNoFigures();
+}
+
+void CPendrikWindow::showNoFigures()
+{
+    // The form's starting focal length and the views' starting angle would
+    // pass for figures of a camera; there is none to compute them for.
+    {
+        const QSignalBlocker blocker(m_editCameraFocus);
+        m_editCameraFocus->setSpecialValueText(QStringLiteral("--"));
+        m_editCameraFocus->setValue(m_editCameraFocus->minimum());
+    }
+    m_editCameraFocus->setEnabled(false);
+    m_frameVertical->clearViewAngle();
+    m_frameHorizontal->clearViewAngle();
+    for (QLabel *label : {m_labelNearObj, m_labelFarObject, m_labelBracket})
+        label->setText(QStringLiteral("--"));
+}
+
+QString CPendrikWindow::catalogueProblemText() const
+{
+    using pendrik::CatalogueProblem;
+    QStringList lines;
+    const QString lenses = QDir::toNativeSeparators(m_lensPath);
+    const QString cameras = QDir::toNativeSeparators(m_cameraPath);
+    if (m_cameraProblem == CatalogueProblem::Missing)
+        lines << tr("The camera catalogue %1 is missing, so there is no camera to choose and "
+                    "nothing is calculated.")
+                     .arg(cameras);
+    else if (m_cameraProblem == CatalogueProblem::Damaged)
+        lines << tr("The camera catalogue %1 is damaged or is not a camera catalogue, so there "
+                    "is no camera to choose and nothing is calculated.")
+                     .arg(cameras);
+    if (m_lensProblem == CatalogueProblem::Missing)
+        lines << tr("The lens catalogue %1 is missing, so no lens can be recommended.").arg(lenses);
+    else if (m_lensProblem == CatalogueProblem::Damaged)
+        lines << tr("The lens catalogue %1 is damaged or is not a lens catalogue, so no lens can "
+                    "be recommended.")
+                     .arg(lenses);
+    if (lines.isEmpty())
+        return QString();
+    lines << tr("Nothing is written to the catalogues. Install the program again, or put good "
+                "copies of the catalogues in their place, and open the lens calculator again.");
+    return lines.join(QLatin1Char('\n'));
 }
 
 CPendrikWindow::~CPendrikWindow() = default;
@@ -107,11 +156,10 @@ void CPendrikWindow::ChangeIPCType(int index)
     m_comboResolution->clear();
     const CameraInfo &camera = m_cameraList.at(index);
     for (const CameraResolution &resolution : camera.resolutions) {
-        m_comboResolution->addItem(resolution.isAnalog()
-                                       ? tr("Analog")
-                                       : QStringLiteral("%1*%2")
-                                             .arg(resolution.width)
-                                             .arg(resolution.height));
+        m_comboResolution->addItem(
+            resolution.isAnalog()
+                ? tr("Analog")
+                : QStringLiteral("%1*%2").arg(resolution.width).arg(resolution.height));
     }
     if (camera.resolutions.isEmpty()) {
         // Nothing can be computed for this camera; the lenses listed belong
@@ -188,8 +236,7 @@ void CPendrikWindow::FocusLengthChange(double value)
     fillRecommendation(m_recommendedLensModels, m_fFocalLength);
 
     m_dVerticalAngle = pendrik::calcVerticalAngle(m_fFocalLength, m_fSensorHeight).value_or(0);
-    m_dHorizontalAngle =
-        pendrik::calcHorizontalAngle(m_fFocalLength, m_fSensorWidth).value_or(0);
+    m_dHorizontalAngle = pendrik::calcHorizontalAngle(m_fFocalLength, m_fSensorWidth).value_or(0);
     if (m_dVerticalAngle > 0 && m_nObjectDistance > 0 && m_nObjectWidth > 0) {
         m_frameHorizontal->setHorizontalAngle(m_dHorizontalAngle);
         m_frameVertical->setParams(m_dVerticalAngle, m_nObjectDistance, m_nObjectWidth);
@@ -229,8 +276,9 @@ void CPendrikWindow::fillRecommendation(QStringList lensModels, float focal)
         if (lens->isFixed() && focal < kLongFocal) {
             const float distance = std::fabs(lens->minFocal - focal);
             // Sorted by distance; equal distances keep the order they came in.
-            auto it = std::find_if(candidates.begin(), candidates.end(),
-                                   [distance](const Candidate &c) { return c.distance > distance; });
+            auto it =
+                std::find_if(candidates.begin(), candidates.end(),
+                             [distance](const Candidate &c) { return c.distance > distance; });
             candidates.insert(it, {distance, *lens});
         } else if (lens->minFocal - kFocalTolerance < focal &&
                    lens->maxFocal + kFocalTolerance > focal) {
@@ -253,15 +301,19 @@ void CPendrikWindow::fillRecommendation(QStringList lensModels, float focal)
     }
 }
 
-void CPendrikWindow::ProPortionChanged(float objectHeight, float nearViewHeight,
-                                       float farTopHeight, float farDrop)
+void CPendrikWindow::ProPortionChanged(float objectHeight, float nearViewHeight, float farTopHeight,
+                                       float farDrop)
 {
+    if (!hasCameras())
+        return;
     m_labelNearObj->setText(shareText(objectHeight / nearViewHeight));
     m_labelFarObject->setText(shareText(objectHeight / (farTopHeight + farDrop)));
 }
 
 void CPendrikWindow::CameraBracketChanged(float cameraHeight, float viewAngle, float nearDistance)
 {
+    if (!hasCameras())
+        return;
     const std::optional<double> bracket =
         pendrik::calcBracketAngle(cameraHeight, viewAngle, nearDistance);
     m_labelBracket->setText(bracket ? QString::number(int(*bracket)) + pendrik::degreeSignText()
@@ -346,8 +398,7 @@ void CPendrikWindow::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     // The warning stays while a short focal length is shown.
     if (m_bFocalShown && m_fFocalLength < kShortestFocal) {
-        KavrinGUIToolkit::CToolTip::ShowText(focalTipPosition(),
-                                             tr("Focal distance should larger than 4mm."), this,
-                                             QRect());
+        KavrinGUIToolkit::CToolTip::ShowText(
+            focalTipPosition(), tr("Focal distance should larger than 4mm."), this, QRect());
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LensCatalogue.h"
 #include "LensInfo.h"
 
 #include <QFrame>
@@ -49,6 +50,15 @@ public:
     /// a number.
     int lensCount() const;
 
+    /// What the planner must be told about the lens and camera catalogues
+    /// read when the page was made: each one that is missing or damaged,
+    /// with its path and what to do; empty when both were read.
+    QString catalogueProblemText() const;
+    /// True when the camera catalogue gave at least one camera. Without one
+    /// nothing is computed, and the focal length, the view angles, the
+    /// coverage widths, the shares and the bracket angle show "--".
+    bool hasCameras() const { return !m_cameraList.isEmpty(); }
+
     /// The focal length (mm) last computed or typed.
     float focalLength() const { return m_fFocalLength; }
     double verticalAngle() const { return m_dVerticalAngle; }
@@ -76,10 +86,15 @@ private:
     void fillRecommendation(QStringList lensModels, float focal);
     QMap<QString, int> buildModelIndexMap() const;
     void showFocalTip();
+    void showNoFigures();
     QPoint focalTipPosition() const;
 
     QList<LensInfo> m_lensList;
     QList<CameraInfo> m_cameraList;
+    pendrik::CatalogueProblem m_lensProblem = pendrik::CatalogueProblem::None;
+    pendrik::CatalogueProblem m_cameraProblem = pendrik::CatalogueProblem::None;
+    QString m_lensPath;
+    QString m_cameraPath;
     float m_fFocalLength = 0;
     // A focal length has been computed or typed: until then the short-focal
     // warning has nothing to warn about.

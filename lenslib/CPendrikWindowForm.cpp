@@ -136,8 +136,8 @@ void CPendrikWindow::setUpForm()
     m_spinObjectWidth = new KavrinGUIToolkit::CSpinBox(group);
     m_spinObjectWidth->setObjectName(QStringLiteral("spinObjectWidth"));
     m_labelWidthUnit = newLabel(group, "labelWidthUnit");
-    for (QWidget *input : std::initializer_list<QWidget *>{
-             m_comboIPCType, m_comboResolution, m_spinObjectDistance, m_spinObjectWidth})
+    for (QWidget *input : std::initializer_list<QWidget *>{m_comboIPCType, m_comboResolution,
+                                                           m_spinObjectDistance, m_spinObjectWidth})
         input->setMinimumSize(150, 22);
     m_spinObjectDistance->setRange(1, 499);
     m_spinObjectDistance->setValue(15);

@@ -68,7 +68,8 @@ void CSimulateTextNode::paintEvent(QPaintEvent *event)
     painter.setPen(kTextColour);
     painter.drawText(QRect(0, 0, width(), height()), Qt::AlignCenter, m_strValue);
 
-    if (m_strUnit == pendrik::degreeSignText()) {
+    // "--" stands for no value, which has no unit.
+    if (m_strUnit == pendrik::degreeSignText() && m_strValue != QLatin1String("--")) {
         font.setPointSize(10);
         painter.setFont(font);
         painter.drawText(QRect(width() * 2 / 3 - 10, 0, 20, height()), Qt::AlignCenter, m_strUnit);

@@ -28,7 +28,8 @@ public:
     /// that is not a finite number shows "--".
     void setValue(double value);
     void setValue(int value);
-    /// Painted after the value only when it is the degree sign.
+    /// Painted after the value only when it is the degree sign, and not
+    /// after "--".
     void setUnit(const QString &unit);
     /// Shows @p text as it is.
     void setText(const QString &text);

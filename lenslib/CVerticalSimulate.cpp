@@ -115,20 +115,21 @@ CVerticalSimulate::CVerticalSimulate(QWidget *parent) : QFrame(parent)
 
     const QPixmap upDown(QString::fromLatin1(kArrowUpDown));
     if (upDown.isNull())
-        qDebug().noquote() << QStringLiteral("wuz---cannt load ") + QString::fromLatin1(kArrowUpDown);
+        qDebug().noquote() << QStringLiteral("wuz---cannt load ") +
+                                  QString::fromLatin1(kArrowUpDown);
     m_fArrowLength = float(upDown.height());
     m_fArrowBreadth = float(upDown.width());
 
-    m_pCameraArrow = addArrow(m_pScene, upDown, CUnidimensionalArrowNode::Vertical,
-                              "m_pCameraArrow");
+    m_pCameraArrow =
+        addArrow(m_pScene, upDown, CUnidimensionalArrowNode::Vertical, "m_pCameraArrow");
     m_pHeightText = addText(m_pScene, "m_pHeightText");
     const QPixmap camera(QString::fromLatin1(kCameraPicture));
     m_nCameraImageWidth = camera.width();
     m_pCameraImage = named(m_pScene->addPixmap(camera), "m_pCameraImage");
-    m_pViewTopArrow = addArrow(m_pScene, upDown, CUnidimensionalArrowNode::Vertical,
-                               "m_pViewTopArrow");
-    m_pObjectArrow = addArrow(m_pScene, upDown, CUnidimensionalArrowNode::Vertical,
-                              "m_pObjectArrow");
+    m_pViewTopArrow =
+        addArrow(m_pScene, upDown, CUnidimensionalArrowNode::Vertical, "m_pViewTopArrow");
+    m_pObjectArrow =
+        addArrow(m_pScene, upDown, CUnidimensionalArrowNode::Vertical, "m_pObjectArrow");
     m_pViewTopText = addText(m_pScene, "m_pViewTopText");
     m_pObjectText = addText(m_pScene, "m_pObjectText");
 
@@ -138,10 +139,10 @@ CVerticalSimulate::CVerticalSimulate(QWidget *parent) : QFrame(parent)
     m_pNearTree = named(m_pScene->addPixmap(tree), "m_pNearTree");
 
     const QPixmap leftRight(QString::fromLatin1(kArrowLeftRight));
-    m_pNearArrow = addArrow(m_pScene, leftRight, CUnidimensionalArrowNode::Horizontal,
-                            "m_pNearArrow");
-    m_pFarArrow = addArrow(m_pScene, leftRight, CUnidimensionalArrowNode::Horizontal,
-                           "m_pFarArrow");
+    m_pNearArrow =
+        addArrow(m_pScene, leftRight, CUnidimensionalArrowNode::Horizontal, "m_pNearArrow");
+    m_pFarArrow =
+        addArrow(m_pScene, leftRight, CUnidimensionalArrowNode::Horizontal, "m_pFarArrow");
     m_pNearText = addText(m_pScene, "m_pNearText");
     m_pGapText = addText(m_pScene, "m_pGapText");
     m_pFarText = addText(m_pScene, "m_pFarText");
@@ -166,8 +167,8 @@ CVerticalSimulate::CVerticalSimulate(QWidget *parent) : QFrame(parent)
     }
     // Labels lie over the drawing where the handles move: a press on them
     // must reach the handle underneath.
-    for (QLabel *label : {m_pObjectWarning, m_pCameraWarning, m_pLegendLabel, m_pYLabel,
-                          m_pXLabel, m_pUnitXLabel, m_pUnitYLabel})
+    for (QLabel *label : {m_pObjectWarning, m_pCameraWarning, m_pLegendLabel, m_pYLabel, m_pXLabel,
+                          m_pUnitXLabel, m_pUnitYLabel})
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     m_pLegendLabel->setText(tr("label:m"));
@@ -282,9 +283,8 @@ void CVerticalSimulate::followNearEdge()
     // The near edge goes to where the lower edge of the view meets the
     // ground, with its upper edge through the top of the view at the far
     // edge.
-    const std::optional<double> nearEdge =
-        pendrik::calcNearGroundDistance(cameraHeight(), m_fViewAngle, farDistance(),
-                                        viewTopHeight());
+    const std::optional<double> nearEdge = pendrik::calcNearGroundDistance(
+        cameraHeight(), m_fViewAngle, farDistance(), viewTopHeight());
     if (nearEdge)
         m_fNearPos = float(*nearEdge / lengthX());
     placeNearArrow();
@@ -309,17 +309,17 @@ void CVerticalSimulate::layoutArrows()
     placeNearArrow();
     m_pFarArrow->placeAt(
         QPointF(m_nLeft + uw * m_fFarPos - m_fArrowLength / 2, ground - m_fArrowBreadth / 2));
-    m_pCameraArrow->placeAt(QPointF(m_nLeft - m_fArrowBreadth / 2,
-                                    m_nTop + uh * m_fCameraPos - m_fArrowLength / 2));
-    m_pObjectArrow->placeAt(QPointF(int(m_pFarArrow->x()) + 5,
-                                    ground - m_dObjectHeight / lengthY() * uh - m_fArrowLength / 2));
+    m_pCameraArrow->placeAt(
+        QPointF(m_nLeft - m_fArrowBreadth / 2, m_nTop + uh * m_fCameraPos - m_fArrowLength / 2));
+    m_pObjectArrow->placeAt(QPointF(
+        int(m_pFarArrow->x()) + 5, ground - m_dObjectHeight / lengthY() * uh - m_fArrowLength / 2));
 
-    const std::optional<double> top = pendrik::calcUpperEdgeHeight(
-        cameraHeight(), m_fViewAngle, nearDistance(), farDistance());
+    const std::optional<double> top =
+        pendrik::calcUpperEdgeHeight(cameraHeight(), m_fViewAngle, nearDistance(), farDistance());
     if (top)
         m_fViewTopPos = float(1 - *top / lengthY());
-    m_pViewTopArrow->placeAt(QPointF(m_pFarArrow->x() + 5,
-                                     m_nTop + uh * m_fViewTopPos - m_fArrowLength / 2));
+    m_pViewTopArrow->placeAt(
+        QPointF(m_pFarArrow->x() + 5, m_nTop + uh * m_fViewTopPos - m_fArrowLength / 2));
     redraw();
 }
 
@@ -354,6 +354,12 @@ void CVerticalSimulate::setParams(double viewAngle, int distance, int width)
     emitResults();
 }
 
+void CVerticalSimulate::clearViewAngle()
+{
+    m_pAngleText->setText(QStringLiteral("--"));
+    m_pAngleText->update();
+}
+
 void CVerticalSimulate::onArrowMoved(CUnidimensionalArrowNode *arrow)
 {
     // A drawing smaller than its margins has no fractions to take.
@@ -367,8 +373,9 @@ void CVerticalSimulate::onArrowMoved(CUnidimensionalArrowNode *arrow)
                 cameraHeight(), m_fViewAngle, nearDistance(), farDistance());
             if (top)
                 m_fViewTopPos = float(1 - *top / lengthY());
-            m_pViewTopArrow->placeAt(QPointF(
-                m_pViewTopArrow->x(), m_nTop + usableHeight() * m_fViewTopPos - m_fArrowLength / 2));
+            m_pViewTopArrow->placeAt(
+                QPointF(m_pViewTopArrow->x(),
+                        m_nTop + usableHeight() * m_fViewTopPos - m_fArrowLength / 2));
         } else if (arrow == m_pFarArrow) {
             m_fFarPos = float(horizontalFraction(arrow));
             const double x = m_pFarArrow->x() + m_fArrowLength / 2 - m_fArrowBreadth / 2;
@@ -427,8 +434,7 @@ void CVerticalSimulate::placeWidgets()
     m_pYLabel->move(10, 10);
     // The X length sits at the bottom right, moved left as far as its
     // label, box and unit need to stay inside the view.
-    const int xRowWidth =
-        m_pXLabel->width() + 5 + m_pSpinX->width() + 2 + m_pUnitXLabel->width();
+    const int xRowWidth = m_pXLabel->width() + 5 + m_pSpinX->width() + 2 + m_pUnitXLabel->width();
     m_pXLabel->move(qMin(w - m_nRight - 50, w - 5 - xRowWidth), h - m_pSpinX->height() / 2 - 20);
     m_pSpinX->move(m_pXLabel->x() + m_pXLabel->width() + 5, m_pXLabel->y());
     m_pUnitXLabel->move(m_pSpinX->x() + m_pSpinX->width() + 2, m_pSpinX->y());
@@ -569,8 +575,8 @@ void CVerticalSimulate::redraw()
         QPolygonF({cameraPoint, farTop, QPointF(farEnd, ground), nearGround}));
 
     const QColor textColour(96, 145, 165);
-    for (QGraphicsSimpleTextItem *text : {m_pNearText, m_pGapText, m_pFarText, m_pHeightText,
-                                          m_pViewTopText, m_pObjectText})
+    for (QGraphicsSimpleTextItem *text :
+         {m_pNearText, m_pGapText, m_pFarText, m_pHeightText, m_pViewTopText, m_pObjectText})
         text->setBrush(textColour);
     m_pView->viewport()->update();
 }

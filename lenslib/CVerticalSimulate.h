@@ -46,6 +46,8 @@ public:
     /// number is ignored.
     void setParams(double viewAngle, int distance, int width);
 
+    /// No lens to show: the angle reads "--" until the next setParams().
+    void clearViewAngle();
     /// Called by the handles after the user moved one of them.
     void onArrowMoved(CUnidimensionalArrowNode *arrow);
 

@@ -36,6 +36,7 @@ QString ClientConfigManager::keyName(int key)
 
 bool ClientConfigManager::load(const QString &path)
 {
+    m_damaged = false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qDebug() << "No file to read...";
@@ -44,10 +45,21 @@ bool ClientConfigManager::load(const QString &path)
 
     const QString configs = QStringLiteral("Configs");
     const QString value = QStringLiteral("Value");
+    const qsizetype before = m_configs.size();
+    bool rootSeen = false;
     QXmlStreamReader reader(&file);
     while (!reader.atEnd()) {
         reader.readNext();
-        if (!reader.isStartElement() || reader.name() == configs)
+        if (!reader.isStartElement())
+            continue;
+        if (!rootSeen) {
+            rootSeen = true;
+            if (reader.name() != configs) {
+                reader.raiseError(QStringLiteral("the root element is not Configs"));
+                break;
+            }
+        }
+        if (reader.name() == configs)
             continue;
         const QString name = reader.name().toString();
         auto *config = new ClientConfig(name);
@@ -73,8 +85,16 @@ bool ClientConfigManager::load(const QString &path)
             }
         }
     }
-    if (reader.hasError())
-        qDebug() << "Setup.xml read up to line" << reader.lineNumber() << reader.errorString();
+    // What was read before a fault would disagree with the host program,
+    // which takes nothing from a damaged file: drop it.
+    if (reader.hasError() || !rootSeen) {
+        qDebug() << "Setup.xml is damaged, line" << reader.lineNumber() << reader.errorString()
+                 << "; the defaults hold";
+        while (m_configs.size() > before)
+            delete m_configs.takeLast();
+        m_damaged = true;
+        return false;
+    }
     return true;
 }
 

@@ -27,9 +27,13 @@ public:
     /// (the list is not emptied, and look-ups find the first entry of a
     /// name, so the values of the first load stay in force). Only the four
     /// known settings get their "Value" text. False, with "No file to
-    /// read..." on the debug output, when the file cannot be opened; a file
-    /// that is not well-formed is read up to the fault and gives true.
+    /// read..." on the debug output, when the file cannot be opened. A file
+    /// that is not well-formed, or whose root element is not "Configs", is
+    /// damaged: it adds nothing, so the defaults hold, as they do in the
+    /// host program, and the result is false.
     bool load(const QString &path);
+    /// True when the last load() found the file damaged.
+    bool isDamaged() const { return m_damaged; }
 
     /// The first entry named after the key of @p key; null when there is
     /// none or the index is not a known key.
@@ -48,4 +52,5 @@ private:
     friend ClientConfigManager *pendrik::libraryInstance<ClientConfigManager>();
 
     QList<ClientConfig *> m_configs;
+    bool m_damaged = false;
 };

@@ -50,20 +50,38 @@ QString firstChildText(const QDomNode &node)
     return node.firstChild().nodeValue();
 }
 
-bool readDocument(const QString &path, QDomDocument *document)
+CatalogueProblem readDocument(const QString &path, const QString &rootTag, QDomDocument *document)
 {
     QFile file(path);
+    if (!file.exists()) {
+        qDebug() << "no catalogue" << path;
+        return CatalogueProblem::Missing;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "cannot open" << path;
-        return false;
+        return CatalogueProblem::Damaged;
     }
     QString error;
     int line = 0;
     if (!document->setContent(&file, &error, &line)) {
         qDebug() << "cannot parse" << path << "line" << line << error;
-        return false;
+        return CatalogueProblem::Damaged;
     }
-    return true;
+    // Another program's file would otherwise pass for a catalogue that
+    // holds nothing.
+    if (document->documentElement().tagName() != rootTag) {
+        qDebug() << "not a catalogue:" << path << "has the root element"
+                 << document->documentElement().tagName();
+        return CatalogueProblem::Damaged;
+    }
+    return CatalogueProblem::None;
+}
+
+bool reportProblem(CatalogueProblem found, CatalogueProblem *problem)
+{
+    if (problem)
+        *problem = found;
+    return found == CatalogueProblem::None;
 }
 
 LensInfo readLens(const QDomElement &entry)
@@ -144,42 +162,45 @@ QString cameraCataloguePath()
                                         : QStringLiteral("CameraLensInfo/Camera_Lens_en.xml"));
 }
 
-bool loadLensInfo(QList<LensInfo> *lenses)
+bool loadLensInfo(QList<LensInfo> *lenses, CatalogueProblem *problem)
 {
-    return loadLensInfoFile(lensCataloguePath(), lenses);
+    return loadLensInfoFile(lensCataloguePath(), lenses, problem);
 }
 
-bool loadCameraLensInfo(QList<CameraInfo> *cameras)
+bool loadCameraLensInfo(QList<CameraInfo> *cameras, CatalogueProblem *problem)
 {
-    return loadCameraLensInfoFile(cameraCataloguePath(), cameras);
+    return loadCameraLensInfoFile(cameraCataloguePath(), cameras, problem);
 }
 
-bool loadLensInfoFile(const QString &path, QList<LensInfo> *lenses)
+bool loadLensInfoFile(const QString &path, QList<LensInfo> *lenses, CatalogueProblem *problem)
 {
     if (!lenses)
         return false;
     QDomDocument document;
-    if (!readDocument(path, &document))
-        return false;
+    const CatalogueProblem found = readDocument(path, QStringLiteral("LensInfo"), &document);
+    if (found != CatalogueProblem::None)
+        return reportProblem(found, problem);
     const QDomElement root = document.documentElement();
     for (QDomElement entry = root.firstChildElement(QStringLiteral("LENS")); !entry.isNull();
          entry = entry.nextSiblingElement(QStringLiteral("LENS")))
         lenses->append(readLens(entry));
-    return true;
+    return reportProblem(CatalogueProblem::None, problem);
 }
 
-bool loadCameraLensInfoFile(const QString &path, QList<CameraInfo> *cameras)
+bool loadCameraLensInfoFile(const QString &path, QList<CameraInfo> *cameras,
+                            CatalogueProblem *problem)
 {
     if (!cameras)
         return false;
     QDomDocument document;
-    if (!readDocument(path, &document))
-        return false;
+    const CatalogueProblem found = readDocument(path, QStringLiteral("CameraLensInfo"), &document);
+    if (found != CatalogueProblem::None)
+        return reportProblem(found, problem);
     const QDomElement root = document.documentElement();
     for (QDomElement entry = root.firstChildElement(QStringLiteral("Camera")); !entry.isNull();
          entry = entry.nextSiblingElement(QStringLiteral("Camera")))
         cameras->append(readCamera(entry));
-    return true;
+    return reportProblem(CatalogueProblem::None, problem);
 }
 
 } // namespace pendrik

@@ -15,16 +15,30 @@ QString lensCataloguePath();
 /// setting is missing).
 QString cameraCataloguePath();
 
+/// Why a catalogue was not read.
+enum class CatalogueProblem {
+    None,
+    /// The file is not there.
+    Missing,
+    /// The file is there but cannot be opened, is not well-formed XML or has
+    /// another root element ("LensInfo" for the lens catalogue,
+    /// "CameraLensInfo" for the camera catalogue).
+    Damaged
+};
+
 /// Appends every lens of the lens catalogue to @p lenses (which is not
-/// cleared). False, with nothing appended, when the file cannot be read or
-/// is not well-formed XML; true otherwise, also when it holds no lens.
-bool loadLensInfo(QList<LensInfo> *lenses);
+/// cleared). False, with nothing appended, when the file is missing or
+/// damaged (@p problem, when given, says which); true otherwise, also when
+/// it holds no lens.
+bool loadLensInfo(QList<LensInfo> *lenses, CatalogueProblem *problem = nullptr);
 /// Appends every camera of the camera catalogue of the configured language
 /// to @p cameras, with the same results as loadLensInfo().
-bool loadCameraLensInfo(QList<CameraInfo> *cameras);
+bool loadCameraLensInfo(QList<CameraInfo> *cameras, CatalogueProblem *problem = nullptr);
 
 /// The readers behind the two loaders, over a given file.
-bool loadLensInfoFile(const QString &path, QList<LensInfo> *lenses);
-bool loadCameraLensInfoFile(const QString &path, QList<CameraInfo> *cameras);
+bool loadLensInfoFile(const QString &path, QList<LensInfo> *lenses,
+                      CatalogueProblem *problem = nullptr);
+bool loadCameraLensInfoFile(const QString &path, QList<CameraInfo> *cameras,
+                            CatalogueProblem *problem = nullptr);
 
 } // namespace pendrik

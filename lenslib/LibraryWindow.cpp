@@ -37,7 +37,8 @@ bool openLibraryWindow(QWidget *parent, QGridLayout *layout, bool showTitle)
     setUpLibrary();
 
     QPointer<CPendrikMainWnd> &window = windowHolder();
-    if (!window)
+    const bool created = !window;
+    if (created)
         window = new CPendrikMainWnd(parent);
 
     QPointer<QGridLayout> &lastLayout = layoutHolder();
@@ -52,6 +53,18 @@ bool openLibraryWindow(QWidget *parent, QGridLayout *layout, bool showTitle)
 
     window->showTitleBar(showTitle);
     window->show();
+    // The catalogues are read once per window; a missing or damaged one is
+    // named then, over the host's dialog once it shows. The host names its
+    // own settings file.
+    if (created) {
+        QMetaObject::invokeMethod(
+            window.data(),
+            [shown = window] {
+                if (shown)
+                    shown->tellDataProblems(false);
+            },
+            Qt::QueuedConnection);
+    }
     return true;
 }
 

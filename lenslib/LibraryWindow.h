@@ -18,8 +18,10 @@ CPendrikMainWnd *libraryWindow();
 
 /// Prepares the library (once per process), creates the window as a child
 /// of @p parent when there is none, puts it into @p layout at (0, 0) and
-/// shows it, with its title bar when @p showTitle. False, with nothing
-/// done, when a pointer is null or no widget application is running.
+/// shows it, with its title bar when @p showTitle. A window created by
+/// this call names a missing or damaged lens or camera catalogue in a
+/// message, from the event loop. False, with nothing done, when a pointer
+/// is null or no widget application is running.
 bool openLibraryWindow(QWidget *parent, QGridLayout *layout, bool showTitle);
 /// Hides the window's tab strip (whatever the flag says).
 void hideLibraryTab(bool hide);

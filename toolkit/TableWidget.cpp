@@ -5,7 +5,8 @@
 
 namespace KavrinGUIToolkit {
 
-CTableWidget::CTableWidget(QWidget *parent) : QTableView(parent), m_model(new QStandardItemModel(this))
+CTableWidget::CTableWidget(QWidget *parent)
+    : QTableView(parent), m_model(new QStandardItemModel(this))
 {
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);

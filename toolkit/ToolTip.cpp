@@ -16,7 +16,8 @@ namespace {
 class TipLabel : public QLabel
 {
 public:
-    TipLabel() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    TipLabel()
+        : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
     {
         setObjectName(QStringLiteral("CToolTip"));
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -29,8 +30,8 @@ public:
         QObject::connect(&m_hideTimer, &QTimer::timeout, this, [this] { hide(); });
         m_leaveTimer.setInterval(200);
         QObject::connect(&m_leaveTimer, &QTimer::timeout, this, [this] {
-            if (!m_area || !m_area->isVisible()
-                || !m_rect.contains(m_area->mapFromGlobal(QCursor::pos())))
+            if (!m_area || !m_area->isVisible() ||
+                !m_rect.contains(m_area->mapFromGlobal(QCursor::pos())))
                 hide();
         });
     }
@@ -98,7 +99,8 @@ TipLabel *tip()
     if (!holder && qobject_cast<QApplication *>(QCoreApplication::instance())) {
         holder = new TipLabel;
         // The tip has no parent; it goes with the application.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, holder.data(), &QObject::deleteLater);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, holder.data(),
+                         &QObject::deleteLater);
     }
     if (holder && fontSet())
         holder->setFont(tipFont());

@@ -12,7 +12,9 @@ CPushButton::CPushButton(const QString &text, QWidget *parent) : QPushButton(tex
     setCursor(Qt::PointingHandCursor);
 }
 
-CComboBox::CComboBox(QWidget *parent) : QComboBox(parent) {}
+CComboBox::CComboBox(QWidget *parent) : QComboBox(parent)
+{
+}
 
 void CComboBox::AddItem(const QString &text, const QString &toolTip, const QVariant &data)
 {
@@ -21,18 +23,32 @@ void CComboBox::AddItem(const QString &text, const QString &toolTip, const QVari
         setItemData(count() - 1, toolTip, Qt::ToolTipRole);
 }
 
-CLabel::CLabel(QWidget *parent) : QLabel(parent) {}
+CLabel::CLabel(QWidget *parent) : QLabel(parent)
+{
+}
 
-CLabel::CLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {}
+CLabel::CLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+}
 
-CSpinBox::CSpinBox(QWidget *parent) : QSpinBox(parent) {}
+CSpinBox::CSpinBox(QWidget *parent) : QSpinBox(parent)
+{
+}
 
-CLineEdit::CLineEdit(QWidget *parent) : QLineEdit(parent) {}
+CLineEdit::CLineEdit(QWidget *parent) : QLineEdit(parent)
+{
+}
 
-CCheckBox::CCheckBox(QWidget *parent) : QCheckBox(parent) {}
+CCheckBox::CCheckBox(QWidget *parent) : QCheckBox(parent)
+{
+}
 
-CCheckBox::CCheckBox(const QString &text, QWidget *parent) : QCheckBox(text, parent) {}
+CCheckBox::CCheckBox(const QString &text, QWidget *parent) : QCheckBox(text, parent)
+{
+}
 
-CTextEdit::CTextEdit(QWidget *parent) : QTextEdit(parent) {}
+CTextEdit::CTextEdit(QWidget *parent) : QTextEdit(parent)
+{
+}
 
 } // namespace KavrinGUIToolkit

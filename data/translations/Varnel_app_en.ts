@@ -68,6 +68,42 @@
         <source>The device catalogue %1 is missing or cannot be read. Install the program again and start it once more.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The disk that holds the task folder %1 is full, so no task could be saved. Free some space on it and start the program again.</source>
+        <translation>The disk that holds the task folder %1 is full, so no task could be saved. Free some space on it and start the program again.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged or is not a settings file of this program, so its settings are not used: the program and the lens calculator start in English with their default settings. The program leaves the file as it is. Mend it, or move it away, and start the program again.</source>
+        <translation>The settings file %1 is damaged or is not a settings file of this program, so its settings are not used: the program and the lens calculator start in English with their default settings. The program leaves the file as it is. Mend it, or move it away, and start the program again.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be opened for reading, so its settings are not used: the program and the lens calculator start in English with their default settings. Make the file readable, or move it away, and start the program again.</source>
+        <translation>The settings file %1 cannot be opened for reading, so its settings are not used: the program and the lens calculator start in English with their default settings. Make the file readable, or move it away, and start the program again.</translation>
+    </message>
+    <message>
+        <source>The parameter-code table %1 is damaged or is not a parameter-code table of this program, so it is not used: the device catalogue is searched with the codes built into the program. The program leaves the file as it is. Mend it or install the program again, then restart the program.</source>
+        <translation>The parameter-code table %1 is damaged or is not a parameter-code table of this program, so it is not used: the device catalogue is searched with the codes built into the program. The program leaves the file as it is. Mend it or install the program again, then restart the program.</translation>
+    </message>
+    <message>
+        <source>The parameter-code table %1 cannot be opened for reading, so it is not used: the device catalogue is searched with the codes built into the program. Make the file readable, then restart the program.</source>
+        <translation>The parameter-code table %1 cannot be opened for reading, so it is not used: the device catalogue is searched with the codes built into the program. Make the file readable, then restart the program.</translation>
+    </message>
+    <message>
+        <source>The filter configuration %1 is damaged or is not a filter configuration of this program, so it is not used: the parameter filter of the add-device dialog hides nothing and ticks nothing in advance. The program leaves the file as it is. Mend it, or move it away to have an empty one created, then restart the program.</source>
+        <translation>The filter configuration %1 is damaged or is not a filter configuration of this program, so it is not used: the parameter filter of the add-device dialog hides nothing and ticks nothing in advance. The program leaves the file as it is. Mend it, or move it away to have an empty one created, then restart the program.</translation>
+    </message>
+    <message>
+        <source>The filter configuration %1 cannot be opened for reading, so it is not used: the parameter filter of the add-device dialog hides nothing and ticks nothing in advance. Make the file readable, then restart the program.</source>
+        <translation>The filter configuration %1 cannot be opened for reading, so it is not used: the parameter filter of the add-device dialog hides nothing and ticks nothing in advance. Make the file readable, then restart the program.</translation>
+    </message>
+    <message>
+        <source>The task list %1 is damaged or is not a task list of this program, so no task can be shown. The program leaves the file as it is and starts with an empty task list, which it never saves over the file: no task can be added until the file is mended. Mend the file, or move it out of the Task folder to start a new task list, and start the program again.</source>
+        <translation>The task list %1 is damaged or is not a task list of this program, so no task can be shown. The program leaves the file as it is and starts with an empty task list, which it never saves over the file: no task can be added until the file is mended. Mend the file, or move it out of the Task folder to start a new task list, and start the program again.</translation>
+    </message>
+    <message>
+        <source>The task list %1 cannot be opened for reading, so no task can be shown. The program leaves the file as it is and starts with an empty task list: no task can be added until the file can be read. Give your user the right to read and write it, or move it out of the Task folder, and start the program again.</source>
+        <translation>The task list %1 cannot be opened for reading, so no task can be shown. The program leaves the file as it is and starts with an empty task list: no task can be added until the file can be read. Give your user the right to read and write it, or move it out of the Task folder, and start the program again.</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

@@ -68,6 +68,42 @@
         <source>The device catalogue %1 is missing or cannot be read. Install the program again and start it once more.</source>
         <translation>设备库 %1 缺失或无法读取。请重新安装程序，然后再次启动。</translation>
     </message>
+    <message>
+        <source>The disk that holds the task folder %1 is full, so no task could be saved. Free some space on it and start the program again.</source>
+        <translation>任务文件夹 %1 所在的磁盘已满，无法保存任何任务。请在该磁盘上腾出空间，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged or is not a settings file of this program, so its settings are not used: the program and the lens calculator start in English with their default settings. The program leaves the file as it is. Mend it, or move it away, and start the program again.</source>
+        <translation>设置文件 %1 已损坏或不是本程序的设置文件，因此不使用其中的设置：程序和镜头计算器以英文界面和默认设置启动。程序不会改动该文件。请修复该文件或将其移走，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be opened for reading, so its settings are not used: the program and the lens calculator start in English with their default settings. Make the file readable, or move it away, and start the program again.</source>
+        <translation>无法读取设置文件 %1，因此不使用其中的设置：程序和镜头计算器以英文界面和默认设置启动。请使该文件可读或将其移走，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The parameter-code table %1 is damaged or is not a parameter-code table of this program, so it is not used: the device catalogue is searched with the codes built into the program. The program leaves the file as it is. Mend it or install the program again, then restart the program.</source>
+        <translation>参数代码表 %1 已损坏或不是本程序的参数代码表，因此不使用该文件：设备库按程序内置的代码查询。程序不会改动该文件。请修复该文件或重新安装程序，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The parameter-code table %1 cannot be opened for reading, so it is not used: the device catalogue is searched with the codes built into the program. Make the file readable, then restart the program.</source>
+        <translation>无法读取参数代码表 %1，因此不使用该文件：设备库按程序内置的代码查询。请使该文件可读，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The filter configuration %1 is damaged or is not a filter configuration of this program, so it is not used: the parameter filter of the add-device dialog hides nothing and ticks nothing in advance. The program leaves the file as it is. Mend it, or move it away to have an empty one created, then restart the program.</source>
+        <translation>筛选配置 %1 已损坏或不是本程序的筛选配置，因此不使用该文件：添加设备对话框的参数筛选不隐藏任何参数，也不预先勾选任何参数。程序不会改动该文件。请修复该文件，或将其移走以便程序新建一个空的配置，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The filter configuration %1 cannot be opened for reading, so it is not used: the parameter filter of the add-device dialog hides nothing and ticks nothing in advance. Make the file readable, then restart the program.</source>
+        <translation>无法读取筛选配置 %1，因此不使用该文件：添加设备对话框的参数筛选不隐藏任何参数，也不预先勾选任何参数。请使该文件可读，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The task list %1 is damaged or is not a task list of this program, so no task can be shown. The program leaves the file as it is and starts with an empty task list, which it never saves over the file: no task can be added until the file is mended. Mend the file, or move it out of the Task folder to start a new task list, and start the program again.</source>
+        <translation>任务列表 %1 已损坏或不是本程序的任务列表，因此无法显示任何任务。程序不会改动该文件，以空的任务列表启动，并且绝不会用空列表覆盖该文件：修复该文件之前无法添加任务。请修复该文件，或将其移出 Task 文件夹以新建任务列表，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The task list %1 cannot be opened for reading, so no task can be shown. The program leaves the file as it is and starts with an empty task list: no task can be added until the file can be read. Give your user the right to read and write it, or move it out of the Task folder, and start the program again.</source>
+        <translation>无法读取任务列表 %1，因此无法显示任何任务。程序不会改动该文件，并以空的任务列表启动：该文件可以读取之前无法添加任务。请给当前用户读写该文件的权限，或将其移出 Task 文件夹，然后重新启动程序。</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

@@ -18,6 +18,10 @@ int main(int argc, char *argv[])
     window->show();
     window->showTitleBar(true);
     window->setFixedSize(1024, 768);
+    // Named over the window once it shows.
+    QMetaObject::invokeMethod(
+        window.get(), [shown = window.get()] { shown->tellDataProblems(true); },
+        Qt::QueuedConnection);
     const int result = app.exec();
     window.reset();
     return result;

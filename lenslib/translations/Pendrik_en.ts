@@ -83,6 +83,14 @@
         <source>Sure to close software</source>
         <translation>Are you sure you want to close the software?</translation>
     </message>
+    <message>
+        <source>The settings file %1 is damaged or is not a settings file of this program, so its settings are not used: the lens calculator starts in English with its default settings. The file is left as it is. Mend it, or move it away, and start the lens calculator again.</source>
+        <translation>The settings file %1 is damaged or is not a settings file of this program, so its settings are not used: the lens calculator starts in English with its default settings. The file is left as it is. Mend it, or move it away, and start the lens calculator again.</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warning</translation>
+    </message>
 </context>
 <context>
     <name>CPendrikMainWndClass</name>
@@ -176,6 +184,26 @@
     <message>
         <source>Horizontal</source>
         <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>The camera catalogue %1 is missing, so there is no camera to choose and nothing is calculated.</source>
+        <translation>The camera catalogue %1 is missing, so there is no camera to choose and nothing is calculated.</translation>
+    </message>
+    <message>
+        <source>The camera catalogue %1 is damaged or is not a camera catalogue, so there is no camera to choose and nothing is calculated.</source>
+        <translation>The camera catalogue %1 is damaged or is not a camera catalogue, so there is no camera to choose and nothing is calculated.</translation>
+    </message>
+    <message>
+        <source>The lens catalogue %1 is missing, so no lens can be recommended.</source>
+        <translation>The lens catalogue %1 is missing, so no lens can be recommended.</translation>
+    </message>
+    <message>
+        <source>The lens catalogue %1 is damaged or is not a lens catalogue, so no lens can be recommended.</source>
+        <translation>The lens catalogue %1 is damaged or is not a lens catalogue, so no lens can be recommended.</translation>
+    </message>
+    <message>
+        <source>Nothing is written to the catalogues. Install the program again, or put good copies of the catalogues in their place, and open the lens calculator again.</source>
+        <translation>Nothing is written to the catalogues. Install the program again, or put good copies of the catalogues in their place, and open the lens calculator again.</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,14 @@
         <source>Sure to close software</source>
         <translation>确定要关闭软件吗？</translation>
     </message>
+    <message>
+        <source>The settings file %1 is damaged or is not a settings file of this program, so its settings are not used: the lens calculator starts in English with its default settings. The file is left as it is. Mend it, or move it away, and start the lens calculator again.</source>
+        <translation>设置文件 %1 已损坏或不是本程序的设置文件，因此不使用其中的设置：镜头计算器以英文界面和默认设置启动。该文件保持不变。请修复该文件或将其移走，然后重新启动镜头计算器。</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
 </context>
 <context>
     <name>CPendrikMainWndClass</name>
@@ -176,6 +184,26 @@
     <message>
         <source>Horizontal</source>
         <translation>水平</translation>
+    </message>
+    <message>
+        <source>The camera catalogue %1 is missing, so there is no camera to choose and nothing is calculated.</source>
+        <translation>摄像机目录 %1 缺失，因此没有可选的摄像机，也不进行任何计算。</translation>
+    </message>
+    <message>
+        <source>The camera catalogue %1 is damaged or is not a camera catalogue, so there is no camera to choose and nothing is calculated.</source>
+        <translation>摄像机目录 %1 已损坏或不是摄像机目录，因此没有可选的摄像机，也不进行任何计算。</translation>
+    </message>
+    <message>
+        <source>The lens catalogue %1 is missing, so no lens can be recommended.</source>
+        <translation>镜头目录 %1 缺失，因此无法推荐镜头。</translation>
+    </message>
+    <message>
+        <source>The lens catalogue %1 is damaged or is not a lens catalogue, so no lens can be recommended.</source>
+        <translation>镜头目录 %1 已损坏或不是镜头目录，因此无法推荐镜头。</translation>
+    </message>
+    <message>
+        <source>Nothing is written to the catalogues. Install the program again, or put good copies of the catalogues in their place, and open the lens calculator again.</source>
+        <translation>目录文件不会被改动。请重新安装程序，或用完好的目录文件替换，然后重新打开镜头计算器。</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,10 @@
 #include <DlgAbout.h>
 
+#include "ProgramFolder.h"
 #include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include "ProgramFolder.h"
 
 #include <QtTest>
 

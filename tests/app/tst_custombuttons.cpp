@@ -1,8 +1,8 @@
 #include <PinButton.h>
 #include <TimeUnitButton.h>
 
-#include <QSignalSpy>
 #include "ProgramFolder.h"
+#include <QSignalSpy>
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 #include <CalculateManagerWidget.h>
 #include <ConfigPannel.h>
-#include <DlgAbout.h>
 #include <DeviceListWidget.h>
 #include <DeviceStreamWidget.h>
+#include <DlgAbout.h>
 #include <PinButton.h>
 #include <RecordPlanConfig.h>
 #include <SystemMenu.h>

@@ -279,6 +279,7 @@ private slots:
     void windowIsCentredOnThePrimaryScreen();
     void taskFolderProblem_data();
     void taskFolderProblem();
+    void fullDiskIsToldApartFromAnUnwritableFolder();
 
     void skinLoaderPassesOverOtherFiles_data();
     void skinLoaderPassesOverOtherFiles();
@@ -516,6 +517,32 @@ void TestStartup::taskFolderProblem()
     }
 }
 
+void TestStartup::fullDiskIsToldApartFromAnUnwritableFolder()
+{
+    // A program folder on a small file system of its own, with room for the
+    // task folder but not for a large task: the probe runs in a mount
+    // namespace of its own, so nothing outside it sees the mount.
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("program"));
+    QVERIFY(QDir().mkpath(folder));
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"),
+                {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                 QStringLiteral("mount -t tmpfs -o size=256k tmpfs \"$0\" || exit 77; "
+                                "exec \"$1\" --folder-probe \"$0\""),
+                 folder, QCoreApplication::applicationFilePath()});
+    if (!probe.waitForStarted())
+        QSKIP("no unshare on this machine");
+    QVERIFY(probe.waitForFinished(60000));
+    if (probe.exitCode() != 0)
+        QSKIP("no file system of its own can be mounted here");
+    const QString told = QString::fromLocal8Bit(probe.readAllStandardOutput());
+    QCOMPARE(told, QStringLiteral("The disk that holds the task folder %1 is full, so no task "
+                                  "could be saved. Free some space on it and start the program "
+                                  "again.")
+                       .arg(QDir::toNativeSeparators(folder + QStringLiteral("/Task"))));
+}
+
 void TestStartup::skinLoaderPassesOverOtherFiles_data()
 {
     QTest::addColumn<QString>("name");
@@ -676,6 +703,12 @@ void TestStartup::toolTipShowsTheWidgetsOwnText_data()
         << QStringLiteral("combo") << QStringLiteral("tip") << QString() << QStringLiteral("RAID5");
     QTest::newRow("a line edit keeps its tool tip")
         << QStringLiteral("edit") << QStringLiteral("tip") << QString() << QStringLiteral("tip");
+    QTest::newRow("an icon-only button shows its tool tip")
+        << QStringLiteral("icon button") << QStringLiteral("Add Device") << QString()
+        << QStringLiteral("Add Device");
+    QTest::newRow("a picture label shows its tool tip")
+        << QStringLiteral("picture") << QStringLiteral("Stream") << QString()
+        << QStringLiteral("Stream");
     QTest::newRow("a label without a tool tip shows none")
         << QStringLiteral("label") << QString() << QString() << QString();
     // The toolkit's glyph buttons set their own tips.
@@ -715,6 +748,16 @@ void TestStartup::toolTipShowsTheWidgetsOwnText()
         widget = box->GetBrowseBtn();
     } else if (kind == QLatin1String("label")) {
         widget = new QLabel(QStringLiteral("Lobby camera, east wall"), &host);
+    } else if (kind == QLatin1String("icon button")) {
+        auto *button = new QToolButton(&host);
+        button->setIcon(QIcon(QStringLiteral(":/kivui/complex/Images/System/Complex/addtask.png")));
+        widget = button;
+    } else if (kind == QLatin1String("picture")) {
+        auto *label = new QLabel(&host);
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::red);
+        label->setPixmap(pixmap);
+        widget = label;
     } else if (kind == QLatin1String("button")) {
         widget = new QPushButton(QStringLiteral("Calculate"), &host);
     } else if (kind == QLatin1String("combo")) {
@@ -761,6 +804,12 @@ int main(int argc, char *argv[])
         return runStartChild(argc, argv);
     if (argc >= 4 && qstrcmp(argv[1], "--hold-instance") == 0)
         return holdInstance(argv);
+    if (argc >= 3 && qstrcmp(argv[1], "--folder-probe") == 0) {
+        // What the start would say about the task folder of argv[2].
+        QTextStream(stdout) << kiv::ToolsApplication::taskFolderProblem(
+            QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     kiv::ToolsApplication app(QStringLiteral("VarnelTest"), argc, argv);
     TestStartup test;
     return QTest::qExec(&test, argc, argv);

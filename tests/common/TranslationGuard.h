@@ -56,8 +56,8 @@ inline QList<Message> scan(const QString &lupdate, const QStringList &sources)
 {
     QTemporaryDir dir;
     const QString scanned = dir.filePath(QStringLiteral("scan.ts"));
-    QStringList args{QStringLiteral("-silent"),    QStringLiteral("-locations"),
-                     QStringLiteral("none"),       QStringLiteral("-recursive"),
+    QStringList args{QStringLiteral("-silent"),     QStringLiteral("-locations"),
+                     QStringLiteral("none"),        QStringLiteral("-recursive"),
                      QStringLiteral("-extensions"), QStringLiteral("h,cpp")};
     args << sources << QStringLiteral("-ts") << scanned;
     QProcess process;
@@ -112,9 +112,8 @@ inline void verifyTranslated(const QList<Message> &found, const QStringList &chi
         else if (it->translation == m.source && !readsTheSameInBoth(m.source))
             unchanged << key(m);
     }
-    QVERIFY2(missing.isEmpty(),
-             qPrintable(QStringLiteral("No finished Chinese translation: ") +
-                        missing.join(QStringLiteral("; "))));
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("No finished Chinese translation: ") +
+                                           missing.join(QStringLiteral("; "))));
     QVERIFY2(unchanged.isEmpty(),
              qPrintable(QStringLiteral("Chinese translation is the English text: ") +
                         unchanged.join(QStringLiteral("; "))));

@@ -30,8 +30,8 @@ void TestClassNames::deviceClasses_data()
     QTest::newRow("DVR in Chinese") << QStringLiteral("硬盘录像机") << int(kiv::Dvr);
     QTest::newRow("dome in Chinese") << QStringLiteral("球机") << int(kiv::SpeedDome);
     QTest::newRow("a blank around it") << QStringLiteral(" DVR ") << int(kiv::Dvr);
-    QTest::newRow("another case is another text") << QStringLiteral("dvr")
-                                                   << int(kiv::UnknownDeviceClass);
+    QTest::newRow("another case is another text")
+        << QStringLiteral("dvr") << int(kiv::UnknownDeviceClass);
     QTest::newRow("empty") << QString() << int(kiv::UnknownDeviceClass);
 }
 

@@ -41,7 +41,8 @@ void TestFilterConfig::missingFileIsCreatedEmpty()
         QVERIFY(config.hideCodes(0, codes));
         QVERIFY(codes.isEmpty());
     }
-    const QByteArray bytes = ProgramFolder::readAll(folder.file(QStringLiteral("FilterConfig.xml")));
+    const QByteArray bytes =
+        ProgramFolder::readAll(folder.file(QStringLiteral("FilterConfig.xml")));
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"GB2312\"?>"));
     QVERIFY(bytes.contains("<FilterConfig/>"));
 }

@@ -565,8 +565,7 @@ void TestTaskDeviceFile::missingPositionsFailAndChangeNothing_data()
     QTest::newRow("stand of device 7")
         << Op([](TaskDeviceFile &f) { return f.setStand(7, QStringLiteral("S"), 1); });
     QTest::newRow("device 3 removed") << Op([](TaskDeviceFile &f) { return f.removeDevice(3); });
-    QTest::newRow("stream 2 removed")
-        << Op([](TaskDeviceFile &f) { return f.removeStream(0, 2); });
+    QTest::newRow("stream 2 removed") << Op([](TaskDeviceFile &f) { return f.removeStream(0, 2); });
     QTest::newRow("shield of device 6 removed")
         << Op([](TaskDeviceFile &f) { return f.removeShield(6); });
     QTest::newRow("device 9 read") << Op([](TaskDeviceFile &f) {

@@ -52,8 +52,7 @@ void TestLensArrowNode::constrainedMovesArePinnedAndClamped_data()
         << 0 << 10.0 << 100.0 << QPointF(250, 7) << QPointF(100, 50);
     QTest::newRow("along x, before the minimum")
         << 0 << 10.0 << 100.0 << QPointF(-5, 7) << QPointF(10, 50);
-    QTest::newRow("along y, x pinned")
-        << 1 << 10.0 << 100.0 << QPointF(3, 60) << QPointF(50, 60);
+    QTest::newRow("along y, x pinned") << 1 << 10.0 << 100.0 << QPointF(3, 60) << QPointF(50, 60);
     QTest::newRow("along y, past the maximum")
         << 2 << 10.0 << 100.0 << QPointF(3, 160) << QPointF(50, 100);
     QTest::newRow("a minimum above the maximum gives the maximum")
@@ -110,9 +109,8 @@ void TestLensArrowNode::hoverShowsTheHoverPicture_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("normal");
     QTest::addColumn<QString>("hover");
-    QTest::newRow("an up-down handle")
-        << 1 << QStringLiteral(":/images/Pendrik/arrow_up_down.png")
-        << QStringLiteral(":/images/Pendrik/arrow_up_downHover.png");
+    QTest::newRow("an up-down handle") << 1 << QStringLiteral(":/images/Pendrik/arrow_up_down.png")
+                                       << QStringLiteral(":/images/Pendrik/arrow_up_downHover.png");
     QTest::newRow("a left-right handle")
         << 2 << QStringLiteral(":/images/Pendrik/arrow_left_right.png")
         << QStringLiteral(":/images/Pendrik/arrow_left_rightHover.png");
@@ -130,12 +128,12 @@ void TestLensArrowNode::hoverShowsTheHoverPicture()
 
     QGraphicsSceneHoverEvent enter(QEvent::GraphicsSceneHoverEnter);
     scene.sendEvent(arrow, &enter);
-    QCOMPARE(arrow->pixmap().toImage(), QImage(hover).convertToFormat(
-                                            arrow->pixmap().toImage().format()));
+    QCOMPARE(arrow->pixmap().toImage(),
+             QImage(hover).convertToFormat(arrow->pixmap().toImage().format()));
     QGraphicsSceneHoverEvent leave(QEvent::GraphicsSceneHoverLeave);
     scene.sendEvent(arrow, &leave);
-    QCOMPARE(arrow->pixmap().toImage(), QImage(normal).convertToFormat(
-                                            arrow->pixmap().toImage().format()));
+    QCOMPARE(arrow->pixmap().toImage(),
+             QImage(normal).convertToFormat(arrow->pixmap().toImage().format()));
 }
 
 QTEST_MAIN(TestLensArrowNode)

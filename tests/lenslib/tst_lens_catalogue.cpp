@@ -144,6 +144,8 @@ void TestLensCatalogue::lensCatalogueThatCannotBeRead_data()
         << lenstest::fixture(QStringLiteral("no_such_catalogue.xml"));
     QTest::newRow("a truncated file gives false")
         << lenstest::fixture(QStringLiteral("lens_truncated.xml"));
+    QTest::newRow("a camera catalogue in its place gives false")
+        << lenstest::fixture(QStringLiteral("camera_entries.xml"));
 }
 
 void TestLensCatalogue::lensCatalogueThatCannotBeRead()
@@ -231,6 +233,8 @@ void TestLensCatalogue::cameraCatalogueThatCannotBeRead_data()
         << lenstest::fixture(QStringLiteral("no_such_catalogue.xml"));
     QTest::newRow("a truncated file gives false")
         << lenstest::fixture(QStringLiteral("camera_truncated.xml"));
+    QTest::newRow("a lens catalogue in its place gives false")
+        << lenstest::fixture(QStringLiteral("lens_order.xml"));
 }
 
 void TestLensCatalogue::cameraCatalogueThatCannotBeRead()
@@ -274,7 +278,7 @@ void TestLensCatalogue::cameraCatalogueFollowsTheLanguage()
                                  : lenstest::setupXml({{"Translator", translator.constData()}});
     QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("Setup.xml")), setup));
     QVERIFY(lenstest::reloadSettings(folder.file(QStringLiteral("Setup.xml"))));
-    const QByteArray entry = "<Cameras><Camera name=\"%1\"/></Cameras>";
+    const QByteArray entry = "<CameraLensInfo><Camera name=\"%1\"/></CameraLensInfo>";
     QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("CameraLensInfo/Camera_Lens.xml")),
                                 QByteArray(entry).replace("%1", "ZH-ONLY")));
     QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("CameraLensInfo/Camera_Lens_en.xml")),

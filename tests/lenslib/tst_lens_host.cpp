@@ -60,10 +60,7 @@ public:
         return window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
     }
     QTableView *table() const { return part<QTableView>("m_pCameraLen"); }
-    void chooseRow(int row) const
-    {
-        table()->setCurrentIndex(table()->model()->index(row, 0));
-    }
+    void chooseRow(int row) const { table()->setCurrentIndex(table()->model()->index(row, 0)); }
     QString rowText(int row) const { return table()->model()->index(row, 0).data().toString(); }
 
     QGridLayout *grid = nullptr;
@@ -117,7 +114,8 @@ void TestLensHost::init()
     QDir().mkpath(m_folder->file(QStringLiteral("CameraLensInfo")));
     for (const char *name : {"LensInfo.xml", "Camera_Lens_en.xml", "Camera_Lens.xml"}) {
         const QString file = QString::fromLatin1(name);
-        QVERIFY(QFile::copy(source + file, m_folder->file(QStringLiteral("CameraLensInfo/") + file)));
+        QVERIFY(
+            QFile::copy(source + file, m_folder->file(QStringLiteral("CameraLensInfo/") + file)));
     }
     QVERIFY(ProgramFolder::write(m_folder->file(QStringLiteral("Setup.xml")),
                                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>"
@@ -180,10 +178,10 @@ void TestLensHost::cameraModelSelectsAndLocks_data()
     QTest::addColumn<QString>("camera");
     QTest::newRow("KC-B21Z-IR holds KC-B21 and KC-B21Z: the longer wins")
         << QStringLiteral("KC-B21Z-IR") << true << QStringLiteral("KC-B21Z");
-    QTest::newRow("a model of the device list") << QStringLiteral("KC-D21") << true
-                                                << QStringLiteral("KC-D21");
-    QTest::newRow("an unknown model") << QStringLiteral("NO-SUCH-CAMERA") << false
-                                      << QStringLiteral("KC-B21");
+    QTest::newRow("a model of the device list")
+        << QStringLiteral("KC-D21") << true << QStringLiteral("KC-D21");
+    QTest::newRow("an unknown model")
+        << QStringLiteral("NO-SUCH-CAMERA") << false << QStringLiteral("KC-B21");
 }
 
 void TestLensHost::cameraModelSelectsAndLocks()

@@ -23,7 +23,7 @@ private slots:
     void firstLoadStaysInForce();
     void aSettingTwiceIsFoundFirst();
     void aMissingFileGivesNoSettings();
-    void aTruncatedFileIsReadUpToTheFault();
+    void aDamagedFileAddsNothing();
     void unknownKeyIndexesFindNothing_data();
     void unknownKeyIndexesFindNothing();
 
@@ -145,10 +145,20 @@ void TestLensSettings::aMissingFileGivesNoSettings()
     QVERIFY(!config()->getConfig(ClientConfigManager::TranslatorKey));
 }
 
-void TestLensSettings::aTruncatedFileIsReadUpToTheFault()
+void TestLensSettings::aDamagedFileAddsNothing()
 {
-    QVERIFY(config()->load(lenstest::fixture(QStringLiteral("setup_truncated.xml"))));
-    QCOMPARE(value(ClientConfigManager::TranslatorKey), QStringLiteral("1"));
+    // Read up to the fault it would say Chinese, while the host program
+    // takes nothing from it and speaks English.
+    QVERIFY(config()->load(lenstest::fixture(QStringLiteral("setup_full.xml"))));
+    const qsizetype loaded = config()->entries().size();
+    QVERIFY(!config()->load(lenstest::fixture(QStringLiteral("setup_truncated.xml"))));
+    QVERIFY(config()->isDamaged());
+    QCOMPARE(config()->entries().size(), loaded);
+
+    config()->clear();
+    QVERIFY(!config()->load(lenstest::fixture(QStringLiteral("setup_truncated.xml"))));
+    QVERIFY(config()->entries().isEmpty());
+    QVERIFY(!config()->getConfig(ClientConfigManager::TranslatorKey));
 }
 
 void TestLensSettings::unknownKeyIndexesFindNothing_data()

@@ -34,7 +34,9 @@ public:
     SideView()
     {
         QObject::connect(&view, &CVerticalSimulate::DistanceChanged, &view,
-                         [this](float n, float d) { log.append({QStringLiteral("D"), {n, d}}); });
+                         [this](float n, float d) {
+                             log.append({QStringLiteral("D"), {n, d}});
+                         });
         QObject::connect(&view, &CVerticalSimulate::ProPortionChanged, &view,
                          [this](float a, float b, float c, float d) {
                              log.append({QStringLiteral("P"), {a, b, c, d}});
@@ -172,8 +174,8 @@ void TestLensSideView::firstResizeShowsTheInitialScene()
     // The handles sit on their lines: the near edge at 0.3 of the width.
     CUnidimensionalArrowNode *nearArrow = arrowItem(&side.view, "m_pNearArrow");
     QVERIFY(samePlace(nearArrow->pos(), QPointF(40 + 150 - 18, kHeight - 40 - 7)));
-    QVERIFY(samePlace(arrowItem(&side.view, "m_pCameraArrow")->pos(),
-                      QPointF(40 - 7, 40 + 150 - 18)));
+    QVERIFY(
+        samePlace(arrowItem(&side.view, "m_pCameraArrow")->pos(), QPointF(40 - 7, 40 + 150 - 18)));
 }
 
 void TestLensSideView::resizeSendsOnlyTheDistances()
@@ -205,9 +207,9 @@ void TestLensSideView::newLensPutsTheEdgesAroundTheDistance()
              QStringLiteral("30\u00B0"));
 
     // The new X length lays out and reports first, then the new lens.
-    QCOMPARE(side.order(), (QStringList{QStringLiteral("D"), QStringLiteral("P"),
-                                        QStringLiteral("B"), QStringLiteral("D"),
-                                        QStringLiteral("P"), QStringLiteral("B")}));
+    QCOMPARE(side.order(),
+             (QStringList{QStringLiteral("D"), QStringLiteral("P"), QStringLiteral("B"),
+                          QStringLiteral("D"), QStringLiteral("P"), QStringLiteral("B")}));
     QCOMPARE(side.last(QStringLiteral("D")), (QList<float>{15.0f, 22.5f}));
     // Camera 5 m high, lower edge on the ground at 15 m (slope 1 in 3), upper
     // edge 30 degrees above it: 8.07 m high at 15 m, 9.60 m at 22.5 m; the
@@ -428,8 +430,9 @@ void TestLensSideView::warningIsReadableAndLetsTheHandlesBeDragged()
     // The whole text fits, wrapped, beside the legend instead of under it.
     QVERIFY(warning->wordWrap());
     QVERIFY2(warning->height() >= warning->heightForWidth(warning->width()),
-             qPrintable(QStringLiteral("%1 < %2").arg(warning->height()).arg(
-                 warning->heightForWidth(warning->width()))));
+             qPrintable(QStringLiteral("%1 < %2")
+                            .arg(warning->height())
+                            .arg(warning->heightForWidth(warning->width()))));
     QVERIFY(!warning->geometry().intersects(side.label("m_pLegendLabel")->geometry()));
 
     // The top of the view sits under the text; a press on its handle

@@ -3,8 +3,8 @@
 
 #include <CInstanceLock.h>
 #include <CKavrinApplication.h>
-#include <ToolTip.h>
 #include <TargetPath.h>
+#include <ToolTip.h>
 #include <WarningDlg.h>
 
 #include <QStyle>

@@ -69,8 +69,8 @@ void TestLensViewKeys::keysStayInTheView_data()
     QTest::addColumn<ViewFactory>("create");
     QTest::newRow("the side view")
         << ViewFactory([](QWidget *parent) { return new CVerticalSimulate(parent); });
-    QTest::newRow("the top view")
-        << ViewFactory([](QWidget *parent) { return new CHorizontalSimulate(parent); });
+    QTest::newRow("the top view") << ViewFactory(
+        [](QWidget *parent) { return new CHorizontalSimulate(parent); });
     QTest::newRow("the monitor view")
         << ViewFactory([](QWidget *parent) { return new CMonitorSimulate(parent); });
     QTest::newRow("the lens page")

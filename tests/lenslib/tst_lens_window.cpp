@@ -66,10 +66,7 @@ public:
             names << row.section(QLatin1Char(','), 0, 0);
         return names;
     }
-    void chooseRow(int row) const
-    {
-        table()->setCurrentIndex(table()->model()->index(row, 0));
-    }
+    void chooseRow(int row) const { table()->setCurrentIndex(table()->model()->index(row, 0)); }
 
     std::unique_ptr<CPendrikWindow> window;
 };
@@ -156,10 +153,9 @@ void TestLensWindow::startsWithTheFirstCameraComputed()
 
     // The zoom lens holds 7.2 mm; of the fixed lenses the two 8 mm ones are
     // nearest (0.8 mm), L3 (1.2 mm) is not.
-    QCOMPARE(lens.rows(),
-             (QStringList{QStringLiteral("L1, B1, f2.8-12mm/F1.4/1/3/CS Interface"),
-                          QStringLiteral("L2, B2, f8mm/F2.0/1/2.7/M12 Interface"),
-                          QStringLiteral("L4, B4, f8mm/F1.6/1/2/C Interface")}));
+    QCOMPARE(lens.rows(), (QStringList{QStringLiteral("L1, B1, f2.8-12mm/F1.4/1/3/CS Interface"),
+                                       QStringLiteral("L2, B2, f8mm/F2.0/1/2.7/M12 Interface"),
+                                       QStringLiteral("L4, B4, f8mm/F1.6/1/2/C Interface")}));
     QCOMPARE(lens.label("labelRecommendNum"), QStringLiteral("(3)"));
     QVERIFY(lens.find<QLabel>("label_9")->isHidden());
     QVERIFY(lens.number()->isHidden());
@@ -475,7 +471,8 @@ void TestLensWindow::missingCameraCatalogueComputesNothingAndWarnsOfNothing()
     LensWindow lens(m_programFolder.path(), QStringLiteral("window_lenses.xml"), QString());
     QCOMPARE(lens.cameras()->count(), 0);
     QCOMPARE(lens.window->focalLength(), 0.0f);
-    QCOMPARE(lens.focus()->text(), QStringLiteral("5.00"));
+    // The form's starting 5 mm is no figure of a camera.
+    QCOMPARE(lens.focus()->text(), QStringLiteral("--"));
     lens.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(lens.window.get()));
     lens.window->repaint();

@@ -44,7 +44,8 @@ CGenericDS CGenericDS::GetChild(int index) const
     if (index < 0)
         return CGenericDS();
     int i = 0;
-    for (QDomElement e = m_element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement(), ++i) {
+    for (QDomElement e = m_element.firstChildElement(); !e.isNull();
+         e = e.nextSiblingElement(), ++i) {
         if (i == index)
             return CGenericDS(m_document, e);
     }

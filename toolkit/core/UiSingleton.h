@@ -11,8 +11,7 @@ namespace KavrinGUIToolkit {
 /// Base of the program's process-wide objects. GetInstance() creates the one
 /// instance on first use: test, lock, test again, create. The instance lives
 /// until the process exits and is deleted then through the virtual destructor.
-template <typename T>
-class CUiSingleton
+template <typename T> class CUiSingleton
 {
 public:
     virtual ~CUiSingleton() = default;

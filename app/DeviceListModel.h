@@ -1,0 +1,102 @@
+#pragma once
+
+#include "SceneGroupMap.h"
+
+#include <TaskDeviceFile.h>
+
+#include <QStandardItemModel>
+#include <QStringList>
+
+namespace kiv {
+
+/// The rows of the device list: one per device entry of the current task, in
+/// file order, so a row number is also the entry's position in the task's
+/// device file. Eight columns: device type, remark, class name, count, main
+/// and sub stream bit rate, the configuration icons and the delete icon.
+/// Every accepted cell edit is written to the device file at once; a refused
+/// or failed one restores the cell.
+class DeviceListModel : public QStandardItemModel
+{
+    Q_OBJECT
+public:
+    enum Column {
+        DeviceTypeColumn = 0,
+        RemarkColumn = 1,
+        MainTypeColumn = 2,
+        CountColumn = 3,
+        MainStreamColumn = 4,
+        SubStreamColumn = 5,
+        ConfigColumn = 6,
+        DeleteColumn = 7,
+    };
+
+    /// Item data on column 0: the device class code (0 to 4). On column 6:
+    /// the selected state of the stream, record and accessory icons.
+    static constexpr int ClassCodeRole = Qt::UserRole + 1;
+    static constexpr int StreamIconStateRole = Qt::UserRole + 1;
+    static constexpr int RecordIconStateRole = Qt::UserRole + 2;
+    static constexpr int AccessoryIconStateRole = Qt::UserRole + 3;
+
+    /// The most devices a task holds, counts added up.
+    static constexpr int kMaxTaskDevices = 1024;
+
+    DeviceListModel();
+    ~DeviceListModel() override;
+    Q_DISABLE_COPY_MOVE(DeviceListModel)
+
+    void setTaskName(const QString &taskName);
+    QString taskName() const { return m_taskName; }
+
+    /// Rebuilds every row from the task's device file. False, with no rows
+    /// left, when the file cannot be read.
+    bool loadTask(const QString &taskName);
+    /// Removes all rows and appends one entry per scene and device type.
+    bool addDevices(const SceneGroupMap &scenes);
+    /// Stores the entry at the end of the device file, then shows it.
+    bool appendDevice(const DeviceInfo &info);
+    /// Removes entry @p row from the file, then its row.
+    bool removeDevice(int row);
+
+    /// The class name of a catalogue device type: "DVR" when the catalogue
+    /// lists it as a DVR, "IPC" as a network camera, else "Dome".
+    QString mainTypeOf(const QString &deviceType) const;
+    /// The class code of a stored class name in either language; 0 for any
+    /// other text.
+    int mainTypeCode(const QString &className) const;
+
+    void setIconState(const QModelIndex &index, int role, bool selected);
+    void resetAllIcons();
+
+    /// Why a cell may not take @p text; empty when it may. @p oldCount is the
+    /// count the row held before (for the task total).
+    QString validateCell(const QString &text, int column, int oldCount);
+
+signals:
+    /// An edited cell (remark, count or bit rate) was accepted and stored in
+    /// the device file.
+    void cellStored(int row, int column);
+
+public slots:
+    void onItemChanged(const QModelIndex &current, const QModelIndex &previous);
+    void onCurrentIndex(const QModelIndex &index);
+    void onItemTextChanged(QStandardItem *item);
+
+private:
+    void initHeader();
+    void loadDeviceLists();
+    void appendRowFor(const DeviceInfo &info, const QString &className);
+    bool writeDevice(const DeviceInfo &info);
+    bool writeCell(int row, int column, const QString &text);
+    bool exceedsTaskLimit(qint64 value, qint64 old);
+    void restore(QStandardItem *item);
+    void setIcon(QStandardItem *item, int role, bool selected);
+    void connectItemChanged(bool on);
+
+    QString m_classNames[5];
+    QStringList m_cameraTypes;
+    QStringList m_dvrTypes;
+    QString m_taskName;
+    QString m_currentText;
+};
+
+} // namespace kiv

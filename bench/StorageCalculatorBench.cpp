@@ -1,0 +1,93 @@
+// Times the storage calculator as the planner runs it on the 1024-device
+// task: from the Calculate click to the stored result, with the busy dialog
+// and the NVR count on its worker thread, against the baseline of parsing,
+// serialising and writing the task's device file. Not a test: it prints the
+// medians and always exits 0 once the task could be built.
+
+#include "BenchSupport.h"
+
+#include <ConfigureManager.h>
+#include <LanaguageManager.h>
+#include <StorageCalculatorWidget.h>
+#include <TaskDataBase.h>
+#include <TaskListFile.h>
+#include <WarningDlg.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr double kGoal = 3.0;
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    qInstallMessageHandler(bench::dropDebugLines);
+
+    bench::ProgramFolder folder;
+    if (!folder.isValid()) {
+        bench::out() << "cannot create a temporary program folder" << Qt::endl;
+        return 1;
+    }
+    kiv::ConfigureManager::GetInstance()->load(
+        KavrinGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
+    kiv::LanaguageManager::GetInstance();
+
+    QStringList cameras;
+    QStringList dvrs;
+    kiv::TaskDataBase::GetInstance()->getDeviceList(0, cameras);
+    kiv::TaskDataBase::GetInstance()->getDeviceList(1, dvrs);
+    {
+        TaskListFile list;
+        TaskInfo task;
+        task.name = bench::taskName();
+        list.addTask(task);
+    }
+    if (!bench::buildTask(cameras, dvrs)) {
+        bench::out() << "cannot build the benchmark task" << Qt::endl;
+        return 1;
+    }
+    // Any message would wait for an answer; none is expected.
+    int messages = 0;
+    KavrinGUIToolkit::CWarningDlg::SetResponder(
+        [&messages](const KavrinGUIToolkit::CWarningDlg::Shown &shown) {
+            ++messages;
+            bench::out() << "message: " << shown.text << Qt::endl;
+            return 1;
+        });
+
+    kiv::StorageCalculatorWidget widget;
+    widget.show();
+    widget.setTaskName(bench::taskName());
+    auto *model = widget.findChild<QComboBox *>(QStringLiteral("combDeviceType"));
+    auto *time = widget.findChild<QLineEdit *>(QStringLiteral("edtTime"));
+    auto *calculate = widget.findChild<QPushButton *>(QStringLiteral("btnCalculate"));
+    model->setCurrentText(QStringLiteral("KN-32"));
+    time->setText(QStringLiteral("30"));
+
+    const QString deviceFile = TaskDeviceFile::filePath(bench::taskName());
+    bench::out() << "task: " << bench::kDevices << " devices, "
+                 << QFileInfo(deviceFile).size() / 1024 << " KiB; NVR model "
+                 << model->currentText() << "; median of " << bench::kRuns << " runs" << Qt::endl;
+
+    const bench::Pair pair =
+        bench::alternating([calculate] { calculate->click(); }, bench::parseSerialiseWrite);
+    bench::print(QStringLiteral("storage: Calculate click to stored result"), pair, kGoal,
+                 QStringLiteral("parse+serialise+write"));
+
+    StorageResult stored;
+    {
+        TaskListFile list;
+        list.storageResult(bench::taskName(), stored);
+    }
+    bench::out() << "stored: enable " << stored.storageEnable << ", " << stored.devNumber
+                 << " NVRs, " << stored.totalCap << ", " << stored.hddNumber << " disks; "
+                 << messages << " messages" << Qt::endl;
+    KavrinGUIToolkit::CWarningDlg::SetResponder({});
+    return 0;
+}

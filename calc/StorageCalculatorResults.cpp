@@ -1,0 +1,250 @@
+// The Calculate button of the storage calculator and its stored result.
+
+#include "StorageCalculatorWidget.h"
+
+#include <CalNVRThread.h>
+#include <ChaseDialog.h>
+#include <TaskDevices.h>
+#include <TaskListFile.h>
+#include <Validators.h>
+#include <WarningDlg.h>
+
+#include <QDebug>
+#include <QStandardItemModel>
+
+namespace kiv {
+
+namespace {
+
+const QString kBusyAnimation =
+    QStringLiteral(":/Torvel/Dialog/Images/Public/Control/Dialog/Loading.gif");
+
+// The storage servers' untranslated names, for a result stored in the other
+// language.
+int storageServerIndexOf(const QString &stored)
+{
+    // A table of the storage servers alone: their rows are 0 and 1.
+    const NvrCalculator servers{QList<NvrModel>()};
+    NvrModel row;
+    return servers.findModelByName(stored, row) ? row.id : -1;
+}
+
+} // namespace
+
+QStandardItem *StorageCalculatorWidget::cell(int column) const
+{
+    return m_resultModel->item(0, column);
+}
+
+void StorageCalculatorWidget::clearResult()
+{
+    for (int column = 0; column < 3; ++column) {
+        QStandardItem *item = cell(column);
+        if (!item)
+            continue;
+        item->setText(QString());
+        // No figure of an earlier run may be stored with a later one.
+        item->setData(QVariant(), Qt::UserRole);
+        item->setData(QVariant(), Qt::UserRole + 1);
+    }
+}
+
+StorageInputs StorageCalculatorWidget::inputs() const
+{
+    // A hidden count is 0 whatever it holds.
+    const auto count = [](const QLineEdit *edit) {
+        return edit->isHidden() ? 0 : edit->text().toInt(nullptr, 10);
+    };
+    StorageInputs in;
+    const int classIndex = m_ui.combStorageDeviceClass->currentIndex();
+    in.storageClass = classIndex >= NvrStorage && classIndex <= StorageServer
+                          ? StorageClass(classIndex)
+                          : UnknownStorageClass;
+    in.model = m_ui.combDeviceType->currentText();
+    in.bays = m_ui.edtDiskPos->text().toInt(nullptr, 10);
+    in.diskSizeGb = m_ui.combHDDCapcity->currentData().toInt();
+    in.recordTime = m_ui.edtTime->text().toInt(nullptr, 10);
+    in.timeUnit = m_ui.btnRecordTime->currentButton();
+    in.hddType = m_ui.combHDDType->currentIndex() == RaidHdd ? RaidHdd : CommonHdd;
+    in.raidType = m_ui.combRaidType->currentText();
+    in.raidGroups = count(m_ui.edtRaidGroup);
+    in.hotSpares = count(m_ui.edtHotspare);
+    in.raid1Count = count(m_ui.edtRaid1Count);
+    in.raid5Count = count(m_ui.edtRaid5Count);
+    return in;
+}
+
+void StorageCalculatorWidget::onCalculate()
+{
+    if (m_taskName.isEmpty()) {
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
+            tr("Info"), tr("Choose a task first: the storage is calculated for the current task."),
+            this);
+        return;
+    }
+    if (!m_timeValidator->IsAcceptable(m_ui.edtTime->text())) {
+        showTip(m_ui.edtTime, tr("The time is invalid"));
+        return;
+    }
+    if (m_ui.edtRaidGroup->text().toInt(nullptr, 10) > 2 &&
+        m_ui.edtHotspare->text().toInt(nullptr, 10) < 2) {
+        showTip(m_ui.edtHotspare, tr("At least two hot spare disks should be set if three or "
+                                     "more RAID groups are configured."));
+        return;
+    }
+
+    clearResult();
+    QVector<TaskDeviceEntry> devices;
+    QString why;
+    if (!readTaskDevices(m_taskName, devices, &why)) {
+        qDebug() << "storage calculation:" << m_taskName << why;
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
+            tr("Error"), tr("The devices of this task cannot be read."), this);
+        saveResult(false);
+        return;
+    }
+
+    const StorageFigures figures = calculateStorage(
+        devices, inputs(), [this](const QString &model, const std::vector<IpcTypeCount> &cameras) {
+            return countNvrs(model, cameras);
+        });
+    showFigures(figures);
+    if (!figures.ok())
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Error"), failureText(figures.failure),
+                                                       this);
+    saveResult(figures.ok());
+}
+
+int StorageCalculatorWidget::countNvrs(const QString &model,
+                                       const std::vector<IpcTypeCount> &cameras)
+{
+    KavrinGUIToolkit::CChaseDialog dialog(this, kBusyAnimation, tr("Calculation..."), false);
+    CalNVRThread thread(this);
+    thread.setParam(model, cameras);
+    connect(&thread, &CalNVRThread::CalSuc, &dialog,
+            &KavrinGUIToolkit::CChaseDialog::OnImmediatelyStopChase);
+    // A run that ends without its signal still ends the wait.
+    connect(&thread, &QThread::finished, &dialog,
+            &KavrinGUIToolkit::CChaseDialog::OnImmediatelyStopChase);
+    thread.start(QThread::InheritPriority);
+    if (!thread.isRunning() && !thread.isFinished()) {
+        // No thread could be made: count here, without the dialog.
+        qDebug() << "storage calculation: no worker thread, counting on the GUI thread";
+        NvrCalculator calculator;
+        return calculator.calculate(model, cameras);
+    }
+    dialog.exec();
+    thread.wait();
+    return thread.result();
+}
+
+void StorageCalculatorWidget::showFigures(const StorageFigures &figures)
+{
+    if (figures.devices >= 0)
+        cell(DeviceCountColumn)->setText(QString::number(figures.devices));
+    if (!figures.capacityText.isEmpty()) {
+        cell(CapacityColumn)->setText(figures.capacityText);
+        cell(CapacityColumn)->setData(figures.totalTb, Qt::UserRole);
+    }
+    if (figures.disks >= 0)
+        cell(DiskCountColumn)->setText(QString::number(figures.disks));
+    if (figures.dataDisks >= 0)
+        cell(DiskCountColumn)->setData(QString::number(figures.dataDisks), Qt::UserRole + 1);
+}
+
+QString StorageCalculatorWidget::failureText(StorageFailure failure) const
+{
+    switch (failure) {
+    case StorageFailure::TooManyCameras:
+        return tr("The sum of IPC number can not be bigger than 1000000");
+    case StorageFailure::UnsupportedBitRate:
+        return tr("The Bit Rate of IPC Typeis bigger than NVR Bandwidth");
+    case StorageFailure::UnknownModel:
+        return tr("No this type");
+    case StorageFailure::RaidLayout:
+        return tr("The configured parameters of RAID Number and Hot Spare are not supported by "
+                  "the NVR/CVR. Please edit them.");
+    case StorageFailure::NoBays:
+        return tr("The number of HDD bays of this model is not known, so the devices it needs "
+                  "cannot be counted.");
+    case StorageFailure::Uncomputable:
+    case StorageFailure::None:
+        break;
+    }
+    return tr("The storage of this task is too large to be calculated. Check the bit rates and "
+              "stream counts of its streams.");
+}
+
+void StorageCalculatorWidget::saveResult(bool enabled)
+{
+    StorageResult r;
+    r.taskName = m_taskName;
+    r.storageEnable = enabled ? 1 : 0;
+    r.mainType = m_ui.combStorageDeviceClass->currentText();
+    r.devType = m_ui.combDeviceType->currentText();
+    r.hddBay = m_ui.edtDiskPos->text().toInt(nullptr, 10);
+    r.hddCap = m_ui.combHDDCapcity->currentText();
+    r.timeType = m_ui.btnRecordTime->currentButton();
+    r.recordTime = m_ui.edtTime->text().toInt(nullptr, 10);
+    r.hddModel = m_ui.combHDDType->currentText();
+    r.raidType = m_ui.combRaidType->currentText();
+    r.raid1Number = m_ui.edtRaid1Count->text().toInt(nullptr, 10);
+    r.raid5Number = m_ui.edtRaid5Count->text().toInt(nullptr, 10);
+    r.raidNumber = m_ui.edtRaidGroup->text().toInt(nullptr, 10);
+    r.hotSpare = m_ui.edtHotspare->text().toInt(nullptr, 10);
+    r.devNumber = cell(DeviceCountColumn)->text().toInt(nullptr, 10);
+    r.totalCap = cell(CapacityColumn)->text();
+    r.hddNumber = cell(DiskCountColumn)->text().toInt(nullptr, 10);
+    r.commonHddNumber = cell(DiskCountColumn)->data(Qt::UserRole + 1).toString().toInt(nullptr, 10);
+
+    TaskListFile file;
+    if (!file.setStorageResult(r) || !file.close()) {
+        qDebug() << "qeb addStorageResult error" << file.lastError();
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
+            tr("Warn"), tr("The result could not be stored in the task list."), this);
+    }
+}
+
+void StorageCalculatorWidget::loadResult()
+{
+    StorageResult r;
+    {
+        TaskListFile file;
+        if (!file.storageResult(m_taskName, r) || r.storageEnable != 1) {
+            resetRaidCounts();
+            m_ui.edtTime->setText(QStringLiteral("1"));
+            clearResult();
+            return;
+        }
+    }
+
+    // 1: the class, in whichever language it was stored.
+    const StorageClass storedClass = storageClassOf(r.mainType);
+    const int classIndex = storedClass < m_ui.combStorageDeviceClass->count()
+                               ? int(storedClass)
+                               : m_ui.combStorageDeviceClass->findText(r.mainType);
+    m_ui.combStorageDeviceClass->setCurrentIndex(classIndex);
+    // 2: the model; a storage server by its name in either language.
+    int modelIndex = m_ui.combDeviceType->findText(r.devType);
+    if (modelIndex < 0 && classIndex == StorageServer)
+        modelIndex = storageServerIndexOf(r.devType);
+    m_ui.combDeviceType->setCurrentIndex(modelIndex);
+    // 3 to 5: disk size, disk type, RAID type.
+    m_ui.combHDDCapcity->setCurrentIndex(m_ui.combHDDCapcity->findText(r.hddCap));
+    m_ui.combHDDType->setCurrentIndex(int(hddTypeOf(r.hddModel)));
+    m_ui.combRaidType->setCurrentIndex(m_ui.combRaidType->findText(r.raidType));
+    // 6: the unit resets the time, so the time follows it.
+    m_ui.btnRecordTime->setCurrentButton(r.timeType >= 0 && r.timeType <= 2 ? r.timeType : 0);
+    m_ui.edtTime->setText(QString::number(r.recordTime));
+    // 7, 8: the counts and the figures.
+    m_ui.edtRaid1Count->setText(QString::number(r.raid1Number));
+    m_ui.edtRaid5Count->setText(QString::number(r.raid5Number));
+    m_ui.edtRaidGroup->setText(QString::number(r.raidNumber));
+    m_ui.edtHotspare->setText(QString::number(r.hotSpare));
+    clearResult();
+    cell(DeviceCountColumn)->setText(QString::number(r.devNumber));
+    cell(CapacityColumn)->setText(r.totalCap);
+    cell(DiskCountColumn)->setText(QString::number(r.hddNumber));
+}
+
+} // namespace kiv

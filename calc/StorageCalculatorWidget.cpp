@@ -1,0 +1,329 @@
+#include "StorageCalculatorWidget.h"
+
+#include <LanaguageManager.h>
+#include <NvrCalculator.h>
+#include <TaskDataBase.h>
+#include <ToolTip.h>
+#include <Validators.h>
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QStandardItemModel>
+
+namespace kiv {
+
+namespace {
+
+// The fixed storage-server models. The rows and their untranslated names are
+// core's (NvrCalculator); these markers give the names their translations
+// in this class's context.
+const char *const kStorageServerNames[] = {
+    QT_TRANSLATE_NOOP("kiv::StorageCalculatorWidget", "Torvel Stroage Server"),
+    QT_TRANSLATE_NOOP("kiv::StorageCalculatorWidget", "Delvar Stroage Server"),
+};
+static_assert(sizeof(kStorageServerNames) / sizeof(kStorageServerNames[0]) ==
+                  NvrCalculator::StorageServerCount,
+              "one name per storage server");
+
+const QString kHotSpareType = QStringLiteral("HOT-Spare");
+
+struct DiskSize
+{
+    const char *text;
+    int gigabytes;
+};
+const DiskSize kDiskSizes[] = {
+    {"500G", 500}, {"1T", 1000}, {"2T", 2000}, {"3T", 3000}, {"4T", 4000},
+};
+
+QStringList withoutRepeats(const QStringList &list)
+{
+    QStringList out;
+    for (const QString &text : list) {
+        if (!out.contains(text))
+            out.append(text);
+    }
+    return out;
+}
+
+} // namespace
+
+StorageCalculatorWidget::StorageCalculatorWidget(QWidget *parent) : QWidget(parent)
+{
+    m_ui.setupUi(this);
+    init();
+}
+
+StorageCalculatorWidget::~StorageCalculatorWidget() = default;
+
+void StorageCalculatorWidget::init()
+{
+    const bool chinese = LanaguageManager::GetInstance()->language() == 1;
+    // 1, 2: the class and disk-type lists.
+    m_ui.combStorageDeviceClass->AddItem(tr("NVR"), tr("NVR"), 0);
+    m_ui.combStorageDeviceClass->AddItem(tr("CVR"), tr("CVR"), 1);
+    if (chinese)
+        m_ui.combStorageDeviceClass->AddItem(tr("Storage Server"), tr("Storage Server"), 1);
+    m_ui.combStorageDeviceClass->setCurrentIndex(0);
+    m_ui.combHDDType->AddItem(tr("Common"), tr("Common"), 0);
+    m_ui.combHDDType->AddItem(tr("raid"), tr("raid"), 1);
+    m_ui.combHDDType->setCurrentIndex(0);
+
+    // 4: the result row.
+    m_resultModel = new QStandardItemModel(this);
+    m_ui.tableResult->setModel(m_resultModel);
+    m_resultModel->setColumnCount(3);
+    const QString headers[3] = {tr("Device Count"), tr("Disk Capacity"), tr("Disk Count")};
+    for (int column = 0; column < 3; ++column) {
+        m_resultModel->setHeaderData(column, Qt::Horizontal,
+                                     int(Qt::AlignHCenter | Qt::AlignVCenter),
+                                     Qt::TextAlignmentRole);
+        m_resultModel->setHeaderData(column, Qt::Horizontal, headers[column]);
+    }
+    QHeaderView *header = m_ui.tableResult->horizontalHeader();
+    for (int column = 0; column < 3; ++column) {
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, 260);
+    }
+    m_ui.tableResult->verticalHeader()->hide();
+    m_ui.tableResult->verticalHeader()->setDefaultSectionSize(50);
+    m_ui.tableResult->setSelectionMode(QAbstractItemView::NoSelection);
+    m_ui.tableResult->setStyleSheet(
+        QStringLiteral("QTreeView::item{height:50px; color:rgb(105, 157, 206)}"
+                       "QTreeView::item:hover,QTreeView::branch:hover{border-image:none;}"
+                       "QTableView::item{color:rgb(105, 157, 206)}"));
+
+    // 5 to 8: models, disk sizes, counts, RAID rows.
+    fillDeviceTypes();
+    for (const DiskSize &size : kDiskSizes) {
+        const QString text = QLatin1String(size.text);
+        m_ui.combHDDCapcity->AddItem(text, text, size.gigabytes);
+    }
+    m_ui.combHDDCapcity->setCurrentIndex(0);
+    showRaidControls(false);
+
+    // 9: the dependent controls.
+    setSelectorsConnected(true, true);
+    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &StorageCalculatorWidget::onCalculate);
+    connect(m_ui.btnRecordTime, &kivui::TimeUnitButton::signalCurrentButtonChanged, this,
+            &StorageCalculatorWidget::slotChangedTime);
+
+    // 10, 11: validators and first texts.
+    m_ui.edtDiskPos->setReadOnly(true);
+    m_timeValidator = new KavrinGUIToolkit::CIntValidator(0, 365, this);
+    m_ui.edtTime->setValidator(m_timeValidator);
+    for (QLineEdit *edit :
+         {m_ui.edtRaid5Count, m_ui.edtRaid1Count, m_ui.edtRaidGroup, m_ui.edtHotspare})
+        edit->setValidator(new KavrinGUIToolkit::CIntValidator(0, 64, this));
+    resetRaidCounts();
+    m_ui.edtTime->setText(QStringLiteral("1"));
+
+    // 12: the result cells.
+    QFont font(QStringLiteral("Arial"), 14);
+    font.setWeight(QFont::Normal);
+    for (int column = 0; column < 3; ++column) {
+        auto *item = new QStandardItem;
+        item->setEditable(false);
+        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        item->setFont(font);
+        m_resultModel->setItem(0, column, item);
+    }
+
+    // 13: the hot-spare hint follows what the planner types; a stored result
+    // put back group count first must not raise it.
+    connect(m_ui.edtRaidGroup, &QLineEdit::textEdited, this,
+            &StorageCalculatorWidget::slotRaidGroupChanged);
+}
+
+void StorageCalculatorWidget::setSelectorsConnected(bool connected, bool raidToo)
+{
+    if (connected) {
+        if (raidToo)
+            connect(m_ui.combRaidType, &QComboBox::currentTextChanged, this,
+                    &StorageCalculatorWidget::slotRaidTypeChanged, Qt::UniqueConnection);
+        connect(m_ui.combStorageDeviceClass, &QComboBox::currentIndexChanged, this,
+                &StorageCalculatorWidget::slotDeviceClassChanged, Qt::UniqueConnection);
+        connect(m_ui.combDeviceType, &QComboBox::currentTextChanged, this,
+                &StorageCalculatorWidget::slotDeviceTypeChanged, Qt::UniqueConnection);
+        connect(m_ui.combHDDType, &QComboBox::currentIndexChanged, this,
+                &StorageCalculatorWidget::slotHDDTypeChanged, Qt::UniqueConnection);
+        return;
+    }
+    disconnect(m_ui.combStorageDeviceClass, &QComboBox::currentIndexChanged, this,
+               &StorageCalculatorWidget::slotDeviceClassChanged);
+    disconnect(m_ui.combDeviceType, &QComboBox::currentTextChanged, this,
+               &StorageCalculatorWidget::slotDeviceTypeChanged);
+    disconnect(m_ui.combHDDType, &QComboBox::currentIndexChanged, this,
+               &StorageCalculatorWidget::slotHDDTypeChanged);
+    if (raidToo)
+        disconnect(m_ui.combRaidType, &QComboBox::currentTextChanged, this,
+                   &StorageCalculatorWidget::slotRaidTypeChanged);
+}
+
+int StorageCalculatorWidget::catalogueClass() const
+{
+    // A storage server is looked up as a CVR, which finds nothing for its
+    // fixed names.
+    return m_ui.combStorageDeviceClass->currentIndex() == NvrStorage ? Nvr : Cvr;
+}
+
+bool StorageCalculatorWidget::raidMode() const
+{
+    return m_ui.combHDDType->currentIndex() == RaidHdd &&
+           m_ui.combStorageDeviceClass->currentIndex() != StorageServer;
+}
+
+void StorageCalculatorWidget::fillDeviceTypes()
+{
+    setSelectorsConnected(false, true);
+    m_ui.combDeviceType->clear();
+    const int classIndex = m_ui.combStorageDeviceClass->currentIndex();
+    if (classIndex == NvrStorage || classIndex == CvrStorage) {
+        const int deviceClass = catalogueClass();
+        QStringList models;
+        TaskDataBase::GetInstance()->getDeviceList(deviceClass, models);
+        // The NVR list joins two type codes: a model with both stands in it
+        // twice.
+        models = withoutRepeats(models);
+        if (!models.isEmpty()) {
+            for (const QString &model : models)
+                m_ui.combDeviceType->AddItem(model, model);
+            m_ui.combDeviceType->setCurrentIndex(0);
+            fillRaidTypes(deviceClass, models.first());
+            m_ui.combHDDType->setEnabled(true);
+            m_ui.labDiskPos->show();
+            m_ui.edtDiskPos->show();
+            updateHddBay(deviceClass, models.first());
+        }
+    } else if (classIndex == StorageServer) {
+        for (const char *name : kStorageServerNames) {
+            const QString text = tr(name);
+            m_ui.combDeviceType->AddItem(text, text);
+        }
+        m_ui.combDeviceType->setCurrentIndex(0);
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 m_ui.labDiskPos, m_ui.edtDiskPos, m_ui.labelRaidType, m_ui.combRaidType,
+                 m_ui.labRaid1Count, m_ui.edtRaid1Count, m_ui.labRaid5Count, m_ui.edtRaid5Count,
+                 m_ui.labRaidGroup, m_ui.edtRaidGroup, m_ui.labHotspare, m_ui.edtHotspare})
+            w->hide();
+        // Hidden counts are 0: none of them may hold back a calculation.
+        resetRaidCounts();
+        m_ui.combHDDType->setCurrentIndex(CommonHdd);
+        m_ui.combHDDType->setEnabled(false);
+    }
+    setSelectorsConnected(true, true);
+}
+
+void StorageCalculatorWidget::fillRaidTypes(int deviceClass, const QString &model)
+{
+    QStringList types;
+    TaskDataBase::GetInstance()->getRAIDType(deviceClass, model, types);
+    // Hot spares are configured as a count, not chosen as a RAID type.
+    types = withoutRepeats(types);
+    types.removeAll(kHotSpareType);
+    m_ui.combRaidType->clear();
+    if (types.isEmpty()) {
+        m_ui.combRaidType->setEnabled(false);
+        return;
+    }
+    m_ui.combRaidType->setEnabled(true);
+    for (const QString &type : types)
+        m_ui.combRaidType->AddItem(type, type);
+    m_ui.combRaidType->setCurrentIndex(0);
+}
+
+void StorageCalculatorWidget::updateHddBay(int deviceClass, const QString &model)
+{
+    int bays = 0;
+    TaskDataBase::GetInstance()->getHDDBayNumber(deviceClass, model, bays);
+    m_ui.edtDiskPos->setText(QString::number(bays));
+}
+
+void StorageCalculatorWidget::resetRaidCounts()
+{
+    for (QLineEdit *edit :
+         {m_ui.edtHotspare, m_ui.edtRaid5Count, m_ui.edtRaid1Count, m_ui.edtRaidGroup})
+        edit->setText(QStringLiteral("0"));
+}
+
+void StorageCalculatorWidget::slotDeviceClassChanged(int)
+{
+    fillDeviceTypes();
+}
+
+void StorageCalculatorWidget::slotDeviceTypeChanged(const QString &model)
+{
+    resetRaidCounts();
+    setSelectorsConnected(false, false);
+    // The RAID-type slot stays connected: refilling the list runs it.
+    fillRaidTypes(catalogueClass(), model);
+    updateHddBay(catalogueClass(), model);
+    setSelectorsConnected(true, false);
+}
+
+void StorageCalculatorWidget::slotHDDTypeChanged(int index)
+{
+    resetRaidCounts();
+    setSelectorsConnected(false, false);
+    m_ui.combRaidType->clear();
+    showRaidControls(index == RaidHdd);
+    slotDeviceTypeChanged(m_ui.combDeviceType->currentText());
+    setSelectorsConnected(true, false);
+}
+
+void StorageCalculatorWidget::showRaidControls(bool show)
+{
+    m_ui.labelRaidType->setVisible(show);
+    m_ui.combRaidType->setVisible(show);
+    m_ui.labRaidGroup->setVisible(show);
+    m_ui.edtRaidGroup->setVisible(show);
+    m_ui.labHotspare->setVisible(show);
+    m_ui.edtHotspare->setVisible(show);
+    // RAID1 and RAID5 counts belong to RAID10 and RAID50 alone; the RAID-type
+    // slot shows them.
+    slotRaidTypeChanged(show ? m_ui.combRaidType->currentText() : QString());
+    resetRaidCounts();
+    m_ui.edtTime->setText(QStringLiteral("1"));
+}
+
+void StorageCalculatorWidget::slotRaidTypeChanged(const QString &raidType)
+{
+    const bool raid = raidMode();
+    const int code = raidCodeOf(raidType);
+    const bool raid10 = raid && code == DiskCalculator::Raid10;
+    const bool raid50 = raid && code == DiskCalculator::Raid50;
+    m_ui.labRaid1Count->setVisible(raid10);
+    m_ui.edtRaid1Count->setVisible(raid10);
+    m_ui.labRaid5Count->setVisible(raid50);
+    m_ui.edtRaid5Count->setVisible(raid50);
+    // A hidden count is read as 0; it shows 0 too.
+    if (!raid10)
+        m_ui.edtRaid1Count->setText(QStringLiteral("0"));
+    if (!raid50)
+        m_ui.edtRaid5Count->setText(QStringLiteral("0"));
+}
+
+void StorageCalculatorWidget::slotChangedTime()
+{
+    const int unit = m_ui.btnRecordTime->currentButton();
+    if (unit == m_lastTimeUnit)
+        return;
+    m_ui.edtTime->setText(QStringLiteral("1"));
+    m_lastTimeUnit = unit;
+    const int limits[3] = {365, 52, 12};
+    m_timeValidator->setRange(0, limits[unit >= 0 && unit < 3 ? unit : 0]);
+}
+
+void StorageCalculatorWidget::slotRaidGroupChanged(const QString &text)
+{
+    if (text.toInt(nullptr, 10) > 2 && m_ui.edtHotspare->text().toInt(nullptr, 10) < 2)
+        showTip(m_ui.edtHotspare, tr("At least two hot spare disks should be set if three or "
+                                     "more RAID groups are configured."));
+}
+
+void StorageCalculatorWidget::showTip(QWidget *field, const QString &text)
+{
+    KavrinGUIToolkit::CToolTip::ShowText(field->mapToGlobal(QPoint(0, 0)), text, nullptr);
+}
+
+} // namespace kiv

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Ui_StreamServerCalulatorWidgetUI.h"
+
+#include <QWidget>
+
+namespace KavrinGUIToolkit {
+class CIntValidator;
+}
+
+namespace kiv {
+
+/// The "Stream Server" tab of the calculator pane (Chinese interface):
+/// Calculate counts the stream-media servers that relay the current task's
+/// streams, shows the number in a field the planner may type over, and
+/// stores it as the task's stream-server result.
+class StreamServerCalulatorWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit StreamServerCalulatorWidget(QWidget *parent = nullptr);
+    ~StreamServerCalulatorWidget() override;
+    Q_DISABLE_COPY_MOVE(StreamServerCalulatorWidget)
+
+    void setTaskName(const QString &name) { m_taskName = name; }
+    QString taskName() const { return m_taskName; }
+
+    /// Shows the task's stored number (blank when it has none enabled).
+    void loadResult();
+    /// Blanks the field; touches no file.
+    void clearResult();
+
+private slots:
+    void calStreamServer();
+    void slotServerCountChanged(const QString &text);
+
+private:
+    void showNumber(const QString &text);
+    /// Stores the field's number with @p enabled as the result's flag; tells
+    /// the planner when the task list cannot be written.
+    void saveResult(bool enabled);
+
+    Ui_StreamServerCalulatorWidgetUI m_ui;
+    KavrinGUIToolkit::CIntValidator *m_validator = nullptr;
+    QString m_taskName;
+};
+
+} // namespace kiv

@@ -1,0 +1,408 @@
+#include <ConfigPannel.h>
+#include <DeviceListModel.h>
+#include <DeviceListWidget.h>
+#include <DeviceStreamWidget.h>
+#include <PinButton.h>
+#include <RecordPlanConfig.h>
+#include <TaskManageModel.h>
+#include <TaskManagerWidget.h>
+#include <Varnel.h>
+
+#include "AppCatalogue.h"
+#include "ProgramFolder.h"
+
+#include <ItemDataRole.h>
+#include <PixmapDelegate.h>
+#include <TaskDeviceFile.h>
+#include <TaskListFile.h>
+#include <TreeView.h>
+#include <WarningDlg.h>
+
+#include <QCursor>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using KavrinGUIToolkit::CWarningDlg;
+using kiv::DeviceListModel;
+using kiv::DeviceListWidget;
+
+namespace {
+
+const QString kTask = QStringLiteral("Lobby");
+
+void writeTask(const QString &name, const QStringList &types)
+{
+    {
+        TaskListFile list;
+        TaskInfo task;
+        task.name = name;
+        QVERIFY(list.addTask(task));
+        QVERIFY(list.close());
+    }
+    TaskDeviceFile file(name);
+    for (const QString &type : types) {
+        DeviceInfo d;
+        d.deviceType = type;
+        d.mainType =
+            type.startsWith(QLatin1String("DVR")) ? QStringLiteral("DVR") : QStringLiteral("IPC");
+        d.count = 1;
+        d.mainStream = 2048;
+        d.subStream = 512;
+        QVERIFY(file.addDevice(d));
+    }
+    QVERIFY(file.close());
+}
+
+QStringList shownMessages()
+{
+    QStringList out;
+    for (const CWarningDlg::Shown &m : CWarningDlg::History())
+        out << m.title + QLatin1Char('|') + m.text;
+    return out;
+}
+
+// Clicks the icon of @p role in a cell of the device list, with the cursor
+// put where the click lands (the pane places panels by it).
+void clickIcon(DeviceListWidget *list, int row, int column, int role)
+{
+    KavrinGUIToolkit::CTreeView *view = list->view();
+    const QModelIndex index = list->model()->index(row, column);
+    view->scrollTo(index);
+    auto *delegate = qobject_cast<KavrinGUIToolkit::CPixmapDelegate *>(view->itemDelegate());
+    QVERIFY(delegate);
+    QPoint at;
+    for (const auto &slot : delegate->IconSlots(view->visualRect(index), index)) {
+        if (slot.role == role)
+            at = slot.rect.center();
+    }
+    QVERIFY2(!at.isNull(), "no such icon");
+    QCursor::setPos(view->viewport()->mapToGlobal(at));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+int iconState(DeviceListWidget *list, int row, int stateRole)
+{
+    return list->model()->index(row, DeviceListModel::ConfigColumn).data(stateRole).toInt();
+}
+
+} // namespace
+
+class TestDeviceListPane : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void buttonsFollowTheTask();
+    void damagedDeviceFileIsNamedAndListedEmpty();
+    void deletionAsksAndAnnounces_data();
+    void deletionAsksAndAnnounces();
+    void countAndBitRateEditsReachTheCalculators();
+    void solutionDevicesAreListed();
+    void iconOpensItsPanelAndASecondClickClosesIt();
+    void onePanelAtATime();
+    void dvrRowsHaveNoAccessoryIcon();
+    void pinMovesTheOpenPanel();
+    void scrollingClosesThePanelAndClearsTheIcons();
+    void choosingATaskClosesThePanel();
+    void rowUnderCursor_data();
+    void rowUnderCursor();
+
+private:
+    std::unique_ptr<AppCatalogue> m_catalogue;
+    std::unique_ptr<ProgramFolder> m_folder;
+    int m_answer = 1;
+};
+
+void TestDeviceListPane::initTestCase()
+{
+    m_catalogue = std::make_unique<AppCatalogue>();
+}
+
+void TestDeviceListPane::init()
+{
+    m_folder = std::make_unique<ProgramFolder>();
+    m_answer = 1;
+    CWarningDlg::ClearHistory();
+    CWarningDlg::SetResponder([this](const CWarningDlg::Shown &) { return m_answer; });
+}
+
+void TestDeviceListPane::cleanup()
+{
+    CWarningDlg::SetResponder({});
+    CWarningDlg::ClearHistory();
+    m_folder.reset();
+}
+
+void TestDeviceListPane::buttonsFollowTheTask()
+{
+    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("DVR-A")});
+    DeviceListWidget list;
+    auto *add = list.findChild<QPushButton *>(QStringLiteral("btnAddDevice"));
+    auto *report = list.findChild<QPushButton *>(QStringLiteral("btnOutput"));
+    QVERIFY(add->isEnabled() && report->isEnabled());
+    list.slotNoTask();
+    QVERIFY(!add->isEnabled() && !report->isEnabled());
+    QCOMPARE(list.taskName(), QString());
+    list.clickCurrentTask(kTask);
+    QVERIFY(add->isEnabled() && report->isEnabled());
+    QCOMPARE(list.taskName(), kTask);
+    QCOMPARE(list.model()->rowCount(), 2);
+    list.slotNoTask();
+    QCOMPARE(list.model()->rowCount(), 0);
+}
+
+void TestDeviceListPane::damagedDeviceFileIsNamedAndListedEmpty()
+{
+    writeTask(kTask, {QStringLiteral("CAM-A")});
+    writeTask(QStringLiteral("Yard"), {});
+    const QString path = TaskDeviceFile::filePath(QStringLiteral("Yard"));
+    const QByteArray cut = "<?xml version=\"1.0\"?><DeviceInfoList><Dev";
+    QVERIFY(ProgramFolder::write(path, cut));
+    DeviceListWidget list;
+    list.clickCurrentTask(kTask);
+    QCOMPARE(list.model()->rowCount(), 1);
+    list.clickCurrentTask(QStringLiteral("Yard"));
+    QCOMPARE(list.model()->rowCount(), 0);
+    QCOMPARE(CWarningDlg::History().size(), 1);
+    QCOMPARE(CWarningDlg::History().at(0).title, QStringLiteral("Warn"));
+    QVERIFY(CWarningDlg::History().at(0).text.contains(QStringLiteral("\"Yard\"")));
+    QVERIFY(CWarningDlg::History().at(0).text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(ProgramFolder::readAll(path), cut);
+}
+
+void TestDeviceListPane::deletionAsksAndAnnounces_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("entryGone"); // the entry vanished from the file meanwhile
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("announced");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("declined: nothing changes")
+        << 0 << false << 2 << 0 << QStringList{QStringLiteral("Hint|Delete it?")};
+    QTest::newRow("confirmed: the device goes")
+        << 1 << false << 1 << 1 << QStringList{QStringLiteral("Hint|Delete it?")};
+    QTest::newRow("a failed removal is told and announces nothing")
+        << 1 << true << 2 << 0
+        << QStringList{QStringLiteral("Hint|Delete it?"), QStringLiteral("Warn|Failed.")};
+}
+
+void TestDeviceListPane::deletionAsksAndAnnounces()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, entryGone);
+    QFETCH(int, rows);
+    QFETCH(int, announced);
+    QFETCH(QStringList, messages);
+    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
+    DeviceListWidget list;
+    list.resize(900, 500);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.clickCurrentTask(kTask);
+    if (entryGone) {
+        TaskDeviceFile file(kTask);
+        QVERIFY(file.removeDevice(1));
+        QVERIFY(file.removeDevice(0));
+    }
+    QSignalSpy changed(&list, &DeviceListWidget::signalChanngedReslut);
+    m_answer = answer;
+    clickIcon(&list, 1, DeviceListModel::DeleteColumn, KavrinGUIToolkit::SecondIconRole);
+    QCOMPARE(shownMessages(), messages);
+    QCOMPARE(list.model()->rowCount(), rows);
+    QCOMPARE(changed.count(), announced);
+    if (!entryGone) {
+        TaskDeviceFile file(kTask);
+        int n = 0;
+        file.deviceCount(n);
+        QCOMPARE(n, rows);
+    }
+}
+
+void TestDeviceListPane::countAndBitRateEditsReachTheCalculators()
+{
+    writeTask(kTask, {QStringLiteral("CAM-A")});
+    DeviceListWidget list;
+    list.clickCurrentTask(kTask);
+    QSignalSpy changed(&list, &DeviceListWidget::signalChanngedReslut);
+    DeviceListModel *model = list.model();
+    model->item(0, DeviceListModel::RemarkColumn)->setText(QStringLiteral("gate"));
+    QCOMPARE(changed.count(), 0);
+    model->item(0, DeviceListModel::CountColumn)->setText(QStringLiteral("3"));
+    QCOMPARE(changed.count(), 1);
+    model->item(0, DeviceListModel::MainStreamColumn)->setText(QStringLiteral("4096"));
+    model->item(0, DeviceListModel::SubStreamColumn)->setText(QStringLiteral("1024"));
+    QCOMPARE(changed.count(), 3);
+    model->item(0, DeviceListModel::SubStreamColumn)->setText(QStringLiteral("5"));
+    QCOMPARE(changed.count(), 3);
+}
+
+void TestDeviceListPane::solutionDevicesAreListed()
+{
+    writeTask(kTask, {});
+    DeviceListWidget list;
+    list.clickCurrentTask(kTask);
+    QSignalSpy changed(&list, &DeviceListWidget::signalChanngedReslut);
+    SceneGroupMap scenes;
+    scenes[QStringLiteral("Gate")][QStringLiteral("CAM-A")] = 4;
+    scenes[QStringLiteral("Gate")][QStringLiteral("DOME-A")] = 1;
+    list.slotAddDevice(scenes);
+    QCOMPARE(list.model()->rowCount(), 2);
+    QCOMPARE(list.model()->index(1, 2).data().toString(), QStringLiteral("Dome"));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(shownMessages(), QStringList());
+}
+
+void TestDeviceListPane::iconOpensItsPanelAndASecondClickClosesIt()
+{
+    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    DeviceListWidget *list = w.deviceList();
+    QCOMPARE(list->model()->rowCount(), 2);
+
+    clickIcon(list, 1, DeviceListModel::ConfigColumn, KavrinGUIToolkit::FirstIconRole);
+    QVERIFY(w.streamPanel()->isVisible());
+    QCOMPARE(iconState(list, 1, DeviceListModel::StreamIconStateRole), 1);
+    // Beside the row: at the right of the task pane, below the clicked row.
+    const QRect row = list->view()->visualRect(list->model()->index(1, 0));
+    const int rowBottom = list->view()->viewport()->mapTo(&w, row.bottomLeft()).y();
+    QCOMPARE(w.streamPanel()->x(), w.width() - list->width() + 10);
+    QVERIFY(w.streamPanel()->y() >= rowBottom - 4);
+    QVERIFY(w.streamPanel()->y() <= rowBottom + list->rowHeight());
+
+    clickIcon(list, 1, DeviceListModel::ConfigColumn, KavrinGUIToolkit::FirstIconRole);
+    QVERIFY(!w.streamPanel()->isVisible());
+    QCOMPARE(iconState(list, 1, DeviceListModel::StreamIconStateRole), 0);
+}
+
+void TestDeviceListPane::onePanelAtATime()
+{
+    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    DeviceListWidget *list = w.deviceList();
+
+    clickIcon(list, 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::SecondIconRole);
+    QVERIFY(w.recordPlanPanel()->isVisible());
+    QCOMPARE(w.recordPlanPanel()->deviceIndex(), 0);
+    clickIcon(list, 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::ThirdIconRole);
+    QVERIFY(w.accessoryPanel()->isVisible());
+    QVERIFY(!w.recordPlanPanel()->isVisible());
+    QCOMPARE(iconState(list, 0, DeviceListModel::AccessoryIconStateRole), 1);
+    QCOMPARE(iconState(list, 0, DeviceListModel::RecordIconStateRole), 0);
+    // The same icon on another row: the panel moves to that row.
+    clickIcon(list, 1, DeviceListModel::ConfigColumn, KavrinGUIToolkit::SecondIconRole);
+    QVERIFY(w.recordPlanPanel()->isVisible());
+    QVERIFY(!w.accessoryPanel()->isVisible());
+    QCOMPARE(w.recordPlanPanel()->deviceIndex(), 1);
+    QCOMPARE(iconState(list, 0, DeviceListModel::AccessoryIconStateRole), 0);
+    QCOMPARE(iconState(list, 1, DeviceListModel::RecordIconStateRole), 1);
+    // A plain click on another row closes it.
+    const QRect other = list->view()->visualRect(list->model()->index(0, 0));
+    QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, Qt::NoModifier, other.center());
+    QVERIFY(!w.recordPlanPanel()->isVisible());
+    QCOMPARE(iconState(list, 1, DeviceListModel::RecordIconStateRole), 0);
+}
+
+void TestDeviceListPane::dvrRowsHaveNoAccessoryIcon()
+{
+    writeTask(kTask, {QStringLiteral("DVR-A")});
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QModelIndex config = w.deviceList()->model()->index(0, DeviceListModel::ConfigColumn);
+    QVERIFY(!config.data(KavrinGUIToolkit::ThirdIconRole).isValid());
+    clickIcon(w.deviceList(), 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::FirstIconRole);
+    QVERIFY(w.streamPanel()->isVisible());
+}
+
+void TestDeviceListPane::pinMovesTheOpenPanel()
+{
+    writeTask(kTask, {QStringLiteral("CAM-A")});
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    DeviceListWidget *list = w.deviceList();
+    clickIcon(list, 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::ThirdIconRole);
+    const int y = w.accessoryPanel()->y();
+    QTest::mouseClick(w.pinButton(), Qt::LeftButton);
+    QTRY_VERIFY(!w.taskPane()->isVisible());
+    QVERIFY(list->taskPaneHidden());
+    QCOMPARE(w.accessoryPanel()->pos(), QPoint(30, y));
+    QTest::mouseClick(w.pinButton(), Qt::LeftButton);
+    QTRY_VERIFY(w.taskPane()->isVisible());
+    QCOMPARE(w.accessoryPanel()->x(), w.width() - list->width() + 10);
+
+    clickIcon(list, 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::SecondIconRole);
+    QTest::mouseClick(w.pinButton(), Qt::LeftButton);
+    QTRY_VERIFY(!w.taskPane()->isVisible());
+    QCOMPARE(w.recordPlanPanel()->x(), 35);
+}
+
+void TestDeviceListPane::scrollingClosesThePanelAndClearsTheIcons()
+{
+    QStringList many;
+    for (int i = 0; i < 60; ++i)
+        many << QStringLiteral("CAM-A");
+    writeTask(kTask, many);
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    DeviceListWidget *list = w.deviceList();
+    clickIcon(list, 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::FirstIconRole);
+    QVERIFY(w.streamPanel()->isVisible());
+    list->view()->verticalScrollBar()->setValue(5);
+    QVERIFY(!w.streamPanel()->isVisible());
+    QCOMPARE(iconState(list, 0, DeviceListModel::StreamIconStateRole), 0);
+    QCOMPARE(list->currentRow(), -1);
+}
+
+void TestDeviceListPane::choosingATaskClosesThePanel()
+{
+    writeTask(kTask, {QStringLiteral("CAM-A")});
+    writeTask(QStringLiteral("Yard"), {QStringLiteral("CAM-B"), QStringLiteral("CAM-B")});
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    clickIcon(w.deviceList(), 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::SecondIconRole);
+    QVERIFY(w.recordPlanPanel()->isVisible());
+    w.taskPane()->clickTask(w.taskPane()->model()->index(1, 0));
+    QVERIFY(!w.recordPlanPanel()->isVisible());
+    QCOMPARE(w.deviceList()->taskName(), QStringLiteral("Yard"));
+    QCOMPARE(w.deviceList()->model()->rowCount(), 2);
+}
+
+void TestDeviceListPane::rowUnderCursor_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("expected"); // in rows of rowHeight, -1: the row height itself
+    QTest::newRow("above the first row counts as the first") << 10 << 0;
+    QTest::newRow("the first row") << 77 << 0;
+    QTest::newRow("the third row") << -3 << 2;
+}
+
+void TestDeviceListPane::rowUnderCursor()
+{
+    QFETCH(int, y);
+    QFETCH(int, expected);
+    DeviceListWidget list;
+    const int h = list.rowHeight();
+    QVERIFY(h > 0);
+    // Negative: that many pixels into the row (76 + row x height + |y|).
+    const int at = y >= 0 ? y : 76 + expected * h - y;
+    QCOMPARE(list.rowUnderCursor(list.mapToGlobal(QPoint(5, at))), expected);
+}
+
+QTEST_MAIN(TestDeviceListPane)
+#include "tst_devicelistpane.moc"
