@@ -1,9 +1,9 @@
 #pragma once
 
 // What the tests of the device-picking dialogs share: a program folder with
-// the demo catalogue (or a fixture catalogue) in the language chosen, and
-// the closing of the modal dialogs they open.
+// the demo catalogue in the language chosen.
 
+#include "ModalDriver.h"
 #include "ProgramFolder.h"
 
 #include <ConfigureManager.h>
@@ -11,14 +11,9 @@
 #include <TargetPath.h>
 #include <TaskDataBase.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QPointer>
-#include <QTimer>
 #include <QtTest>
-
-#include <functional>
 
 namespace picking {
 
@@ -54,34 +49,6 @@ inline void useDemoFolder(const ProgramFolder &folder, int language)
         KavrinGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml"))));
     QCOMPARE(kiv::LanaguageManager::GetInstance()->language(), language);
     QVERIFY(kiv::TaskDataBase::GetInstance()->isOpen());
-}
-
-/// Waits (through the event loop) for the next modal dialog of type @p T,
-/// hands it to @p inspect and closes it. @p shown counts the dialogs seen.
-/// The watch ends by itself after ten seconds; a test that expects no
-/// dialog deletes the returned timer.
-template <typename T>
-QPointer<QTimer> closeModalWhenShown(int *shown, std::function<void(T *)> inspect = {})
-{
-    auto *timer = new QTimer;
-    timer->setInterval(5);
-    int *tries = new int(0);
-    QObject::connect(timer, &QObject::destroyed, [tries] { delete tries; });
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, shown, inspect] {
-        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dialog && ++*tries < 2000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (!dialog)
-            return;
-        ++*shown;
-        if (inspect)
-            inspect(dialog);
-        dialog->close();
-    });
-    timer->start();
-    return timer;
 }
 
 /// True when the text holds a Chinese character.

@@ -756,12 +756,13 @@ void TestAddDeviceWidget::doubleClickShowsTheSheetOfTheTabsClass()
     int shown = 0;
     QString firstLine;
     int rows = 0;
-    picking::closeModalWhenShown<kiv::DeviceParamWidget>(
-        &shown, [&](kiv::DeviceParamWidget *sheet) {
-            auto *edit = sheet->findChild<QTextEdit *>(QStringLiteral("textEdit"));
-            firstLine = edit->document()->firstBlock().text();
-            rows = edit->document()->blockCount();
-        });
+    whenModal<kiv::DeviceParamWidget>(&dialog, [&](kiv::DeviceParamWidget *sheet) {
+        ++shown;
+        auto *edit = sheet->findChild<QTextEdit *>(QStringLiteral("textEdit"));
+        firstLine = edit->document()->firstBlock().text();
+        rows = edit->document()->blockCount();
+        sheet->close();
+    });
     // A double click is a click, then the double-click event.
     const QPoint at = view->visualRect(index).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);

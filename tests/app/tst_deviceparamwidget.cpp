@@ -256,14 +256,15 @@ void TestDeviceParamWidget::aTypeTheCatalogueLacksShowsNoSheet()
 
 void TestDeviceParamWidget::showModalRunsTheFilledSheet()
 {
+    QObject context;
     int shown = 0;
     QString firstLine;
-    picking::closeModalWhenShown<kiv::DeviceParamWidget>(
-        &shown, [&firstLine](kiv::DeviceParamWidget *sheet) {
-            auto *edit =
-                sheet->findChild<KavrinGUIToolkit::CTextEdit *>(QStringLiteral("textEdit"));
-            firstLine = edit->document()->firstBlock().text();
-        });
+    whenModal<kiv::DeviceParamWidget>(&context, [&](kiv::DeviceParamWidget *sheet) {
+        ++shown;
+        auto *edit = sheet->findChild<KavrinGUIToolkit::CTextEdit *>(QStringLiteral("textEdit"));
+        firstLine = edit->document()->firstBlock().text();
+        sheet->close();
+    });
     QVERIFY(kiv::DeviceParamWidget::showModal(2, QStringLiteral("KS-P430")));
     QCOMPARE(shown, 1);
     QCOMPARE(firstLine, QStringLiteral("Device Type: KS-P430"));

@@ -468,13 +468,14 @@ void TestImportSolutionWidget::doubleClickOnATypeShowsItsSheet()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     int shown = 0;
     QString firstLine;
-    picking::closeModalWhenShown<kiv::DeviceParamWidget>(
-        &shown, [&firstLine](kiv::DeviceParamWidget *sheet) {
-            firstLine = sheet->findChild<QTextEdit *>(QStringLiteral("textEdit"))
-                            ->document()
-                            ->firstBlock()
-                            .text();
-        });
+    whenModal<kiv::DeviceParamWidget>(&dialog, [&](kiv::DeviceParamWidget *sheet) {
+        ++shown;
+        firstLine = sheet->findChild<QTextEdit *>(QStringLiteral("textEdit"))
+                        ->document()
+                        ->firstBlock()
+                        .text();
+        sheet->close();
+    });
     QTreeView *view = devices(dialog);
     doubleClick(view, view->model()->index(1, 0));
     QTRY_COMPARE(shown, 1);
@@ -487,12 +488,14 @@ void TestImportSolutionWidget::doubleClickOnACountShowsNoSheet()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     int shown = 0;
-    QPointer<QTimer> watch = picking::closeModalWhenShown<kiv::DeviceParamWidget>(&shown);
+    whenModal<kiv::DeviceParamWidget>(&dialog, [&shown](kiv::DeviceParamWidget *sheet) {
+        ++shown;
+        sheet->close();
+    });
     QTreeView *view = devices(dialog);
     doubleClick(view, view->model()->index(1, 1));
-    QCoreApplication::processEvents();
+    // A sheet would have been run inside the double click.
     QCOMPARE(shown, 0);
-    delete watch.data();
 }
 
 void TestImportSolutionWidget::aTypeWithoutIndustriesFinishesEmpty()
