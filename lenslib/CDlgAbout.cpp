@@ -72,7 +72,10 @@ void CDlgAbout::setUpForm(QWidget *form)
     grid4->addItem(new QSpacerItem(20, 17, QSizePolicy::Minimum, QSizePolicy::Expanding), 0, 2);
     m_okBtn = new KavrinGUIToolkit::CPushButton(form);
     m_okBtn->setObjectName(QStringLiteral("m_pOkBtn"));
-    grid4->addWidget(m_okBtn, 1, 2);
+    // A button of its own size at the right, not one stretched over the
+    // room that the captions leave.
+    m_okBtn->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    grid4->addWidget(m_okBtn, 1, 2, Qt::AlignRight | Qt::AlignBottom);
 
     grid5->addLayout(grid4, 1, 0);
     grid5->addItem(new QSpacerItem(20, 88, QSizePolicy::Minimum, QSizePolicy::Expanding), 2, 0);

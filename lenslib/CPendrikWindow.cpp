@@ -336,6 +336,10 @@ bool CPendrikWindow::setIPCType(const QString &model)
     m_label9->show();
     m_pEdtLensNumber->show();
     m_pEdtLensNumber->setText(QStringLiteral("1"));
+    // Whatever the model, the row chosen for the device before must not be
+    // handed back for this one; an unknown model leaves no choice at all.
+    m_pCameraLen->clearSelection();
+    m_pCameraLen->setCurrentIndex(QModelIndex());
 
     const QMap<QString, int> map = buildModelIndexMap();
     QString bestKey;
@@ -351,8 +355,8 @@ bool CPendrikWindow::setIPCType(const QString &model)
     if (best < 0)
         return false;
 
-    // Selected afresh even when it is the camera shown already: the row
-    // chosen for the device before must not be handed back for this one.
+    // Selected afresh even when it is the camera shown already; refilling
+    // the recommendation leaves no row current.
     if (m_comboIPCType->currentIndex() == best)
         ChangeIPCType(best);
     else

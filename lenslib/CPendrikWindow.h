@@ -41,7 +41,8 @@ public:
     /// an entry naming several models ("A/B") matches by each of them. The
     /// camera is selected afresh, and the recommendation row cleared, also
     /// when it is the one already shown. False when no name is contained;
-    /// the camera box then stays as it was.
+    /// the camera box then stays as it was, but no recommendation row is
+    /// left current, so no lens of an earlier camera is handed back.
     bool setIPCType(const QString &model);
     /// The text of the current recommendation row; empty when none is
     /// current.

@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QSpacerItem>
 #include <QVBoxLayout>
@@ -18,6 +19,8 @@
 namespace {
 
 const char kTitleColour[] = "color: rgb(88, 166, 220);";
+// Whole rows the recommendation table always has room for.
+constexpr int kRecommendedRowsShown = 4;
 const char kFocusEditStyle[] =
     "QDoubleSpinBox{border-image:url(:/Torvel/LineEdit/Images/Public/Control/LineEdit/"
     "SearchEdit.png) 4 4 4 4; border-width:3px;}"
@@ -69,7 +72,10 @@ QLabel *newCaption(QWidget *parent, const char *name)
 
 QString captionText(const QString &word)
 {
-    return QStringLiteral("<span style=\"font-size:10pt; font-weight:600; color:#6e95a5;\">%1"
+    // Bold, not semi-bold: a font without a semi-bold face (the Chinese
+    // ones) would show 600 as regular, while 700 is drawn bold by every
+    // font, synthesised where it has no bold face.
+    return QStringLiteral("<span style=\"font-size:10pt; font-weight:700; color:#6e95a5;\">%1"
                           "</span>")
         .arg(word.toHtmlEscaped());
 }
@@ -117,7 +123,7 @@ void CPendrikWindow::setUpForm()
     blocks->addWidget(m_labelParameters);
     auto *paramGrid = new QGridLayout;
     paramGrid->setObjectName(QStringLiteral("gridParameters"));
-    paramGrid->setVerticalSpacing(13);
+    paramGrid->setVerticalSpacing(8);
     paramGrid->setContentsMargins(0, 0, 70, 0);
     paramGrid->setColumnStretch(0, 4);
     paramGrid->setColumnStretch(1, 4);
@@ -199,6 +205,13 @@ void CPendrikWindow::setUpForm()
     recommendGrid->addLayout(recommendRow, 0, 0);
     m_pCameraLen = new KavrinGUIToolkit::CTableWidget(group);
     m_pCameraLen->setObjectName(QStringLiteral("m_pCameraLen"));
+    // Rows of one text line, and room for four of them, so that a third or
+    // fourth lens is not cut in half.
+    const int rowHeight = m_pCameraLen->fontMetrics().height() + 8;
+    m_pCameraLen->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_pCameraLen->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_pCameraLen->setMinimumHeight(kRecommendedRowsShown * rowHeight +
+                                   2 * m_pCameraLen->frameWidth());
     recommendGrid->addWidget(m_pCameraLen, 1, 0);
     recommendGrid->setRowStretch(1, 1);
     blocks->addLayout(recommendGrid, 1);

@@ -15,26 +15,43 @@
 
 namespace {
 
-const char kMinimiseStyle[] =
-    "QPushButton{border:none;margin:0;border-image:url(:/images/title/mini.png);}"
-    "QPushButton:hover{border:none;margin:0;border-image:url(:/images/title/mini_hover.png);}";
-const char kCloseStyle[] =
-    "QPushButton{border:none;margin:0;border-image:url(:/images/title/close.png);}"
-    "QPushButton:hover{border:none;margin:0;border-image:url(:/images/title/close_hover.png);}";
-const char kFullScreenAtStartStyle[] =
-    "QPushButton{border:none;margin:0;border-image:url(:/images/title/back.png);}"
-    "QPushButton:hover{border:none;margin:0;border-image:url(:/images/title/back_hover.png);}";
-const char kNormalAtStartStyle[] =
-    "QPushButton{border:none;margin:0;border-image:url(:/images/title/full-screen.png);}"
-    "QPushButton:hover{border:none;margin:0;border-image:url(:/images/title/"
-    "full-screen_hover.png);}";
-const char kMaximisedStyle[] =
-    "QPushButton{border:none;margin:0;border-image:url(:/images/title/back.png);}"
-    "QPushButton:hover{border:none;margin:0;border-image:url(:/images/title/back_hover.png); }";
-const char kRestoredStyle[] =
-    "QPushButton{border:none;margin:0;border-image:url(:/images/title/full-screen.png);}"
-    "QPushButton:hover{border:none;margin:0;border-image:url(:/images/title/"
-    "full-screen_hover.png); }";
+// The pictures are glyphs on a transparent ground: each rule clears the
+// face and padding that the application's button style would otherwise
+// paint under them, a pale square on the dark bar.
+QString pictureButtonStyle(const char *picture, const char *hoverPicture = nullptr)
+{
+    const QString plain = QStringLiteral("border:none;margin:0;padding:0;background:transparent;");
+    QString style =
+        QStringLiteral("QPushButton{%1border-image:url(%2);}").arg(plain, QLatin1String(picture));
+    if (hoverPicture) {
+        style += QStringLiteral("QPushButton:hover{%1border-image:url(%2);}")
+                     .arg(plain, QLatin1String(hoverPicture));
+    }
+    return style;
+}
+
+QString minimiseStyle()
+{
+    return pictureButtonStyle(":/images/title/mini.png", ":/images/title/mini_hover.png");
+}
+
+QString closeStyle()
+{
+    return pictureButtonStyle(":/images/title/close.png", ":/images/title/close_hover.png");
+}
+
+// Shows "restore": the window is full screen or maximised.
+QString restoreStyle()
+{
+    return pictureButtonStyle(":/images/title/back.png", ":/images/title/back_hover.png");
+}
+
+// Shows "maximise".
+QString maximiseStyle()
+{
+    return pictureButtonStyle(":/images/title/full-screen.png",
+                              ":/images/title/full-screen_hover.png");
+}
 
 } // namespace
 
@@ -53,8 +70,7 @@ CWindowTitle::CWindowTitle(QWidget *window) : QWidget(window), m_window(window)
     m_iconBtn = new KavrinGUIToolkit::CPushButton(this);
     m_iconBtn->setObjectName(QStringLiteral("pBtnTitleIcon"));
     m_iconBtn->setFixedSize(32, 32);
-    m_iconBtn->setStyleSheet(
-        QStringLiteral("QPushButton{border-image:url(:/images/Pendrik/Cameralens.png);}"));
+    m_iconBtn->setStyleSheet(pictureButtonStyle(":/images/Pendrik/Cameralens.png"));
     m_iconBtn->setFocusPolicy(Qt::NoFocus);
     m_leftSpacer = new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum);
     m_leftLayout->addWidget(m_iconBtn);
@@ -89,11 +105,10 @@ CWindowTitle::CWindowTitle(QWidget *window) : QWidget(window), m_window(window)
     connect(m_closeBtn, &QPushButton::clicked, this, &CWindowTitle::OnCloseWindow);
     connect(m_minBtn, &QPushButton::clicked, this, &CWindowTitle::showSmall);
 
-    m_minBtn->setStyleSheet(QString::fromLatin1(kMinimiseStyle));
-    m_closeBtn->setStyleSheet(QString::fromLatin1(kCloseStyle));
+    m_minBtn->setStyleSheet(minimiseStyle());
+    m_closeBtn->setStyleSheet(closeStyle());
     const bool fullScreen = m_window && m_window->isFullScreen();
-    m_maxBtn->setStyleSheet(
-        QString::fromLatin1(fullScreen ? kFullScreenAtStartStyle : kNormalAtStartStyle));
+    m_maxBtn->setStyleSheet(fullScreen ? restoreStyle() : maximiseStyle());
 
     setAutoFillBackground(true);
     updateBackground();
@@ -160,7 +175,7 @@ void CWindowTitle::ChangSizeToFull()
     // or on the left, where the window would otherwise start beneath it.
     m_window->move(available.topLeft());
     m_maximised = true;
-    m_maxBtn->setStyleSheet(QString::fromLatin1(kMaximisedStyle));
+    m_maxBtn->setStyleSheet(restoreStyle());
 }
 
 void CWindowTitle::ChaneMaxSizeOrRestore()
@@ -176,7 +191,7 @@ void CWindowTitle::ChaneMaxSizeOrRestore()
         m_window->setFixedHeight(768);
         m_window->move(available.left() + available.width() / 2 - 512,
                        available.top() + available.height() / 2 - 384);
-        m_maxBtn->setStyleSheet(QString::fromLatin1(kRestoredStyle));
+        m_maxBtn->setStyleSheet(maximiseStyle());
         m_maximised = false;
         return;
     }

@@ -23,7 +23,8 @@ PENDRIK_API void KIV_SMC_SetDialogFrom();
 PENDRIK_API void KIV_SMC_HideTab(bool hide);
 /// Selects and locks the camera whose model name is the longest one
 /// contained in @p model, afresh on every call, so a lens chosen for an
-/// earlier device is never handed back; false when none is.
+/// earlier device is never handed back; false when none is, and then no
+/// lens is chosen until the planner chooses one.
 PENDRIK_API bool KIV_SMC_SetIPCType(const QString &model);
 /// The chosen lens and count; both are left untouched when no lens is chosen.
 PENDRIK_API void KIV_SMC_GetLens(QString *lens, int *count);

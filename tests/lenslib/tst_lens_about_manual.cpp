@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTranslator>
@@ -39,6 +40,7 @@ private slots:
     void buildNumberIsTheBuildDate();
     void aboutShowsNameVersionAndBuild();
     void aboutOkCloses();
+    void aboutUnderTheSkinsKeepsTitleAndButtonReadable();
     void aboutInChinese();
 
     void manualChoice_data();
@@ -131,6 +133,44 @@ void TestLensAboutManual::aboutOkCloses()
     QTRY_COMPARE(finished.size(), 1);
     QCOMPARE(finished.first().first().toInt(), int(QDialog::Accepted));
     QVERIFY(!about.isVisible());
+}
+
+void TestLensAboutManual::aboutUnderTheSkinsKeepsTitleAndButtonReadable()
+{
+    // The host program's dialog skin first, the lens library's after it, as
+    // a host that embeds the calculator has them.
+    QString sheet;
+    for (const char *file :
+         {"/toolkit/skin/qss/KavrinGUIToolkit/Dialogs.qss",
+          "/toolkit/skin/qss/KavrinGUIToolkit/Controls.qss", "/lenslib/skin/BlackRedSkin.qss"}) {
+        QFile qss(QStringLiteral(VARNEL_SOURCE_DIR) + QLatin1String(file));
+        QVERIFY2(qss.open(QIODevice::ReadOnly), file);
+        sheet += QString::fromUtf8(qss.readAll()) + QLatin1Char('\n');
+    }
+    qApp->setStyleSheet(sheet);
+    CDlgAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const auto textGrey = [](const QWidget *w) {
+        return qGray(w->palette().color(w->foregroundRole()).rgb());
+    };
+    const auto *title = about.findChild<QLabel *>(QStringLiteral("CBaseDialogTitleText"));
+    const auto *name = about.findChild<QLabel *>(QStringLiteral("label_3"));
+    const auto *ok = about.findChild<QPushButton *>(QStringLiteral("m_pOkBtn"));
+    const int titleGrey = textGrey(title);
+    const int nameGrey = textGrey(name);
+    const QSize okSize = ok->size();
+    const QSize okHint = ok->sizeHint();
+    const int okRight = ok->mapTo(&about, QPoint(ok->width(), 0)).x();
+    qApp->setStyleSheet(QString());
+
+    // Light text on the dark-red title bar, dark text on the light pane.
+    QVERIFY2(titleGrey > 200, qPrintable(QString::number(titleGrey)));
+    QVERIFY2(nameGrey < 100, qPrintable(QString::number(nameGrey)));
+    // The OK button keeps its own width, at the right of the dialog.
+    QCOMPARE(okSize.width(), okHint.width());
+    QVERIFY(okSize.width() < about.width() / 4);
+    QVERIFY(okRight > about.width() - 40);
 }
 
 void TestLensAboutManual::aboutInChinese()

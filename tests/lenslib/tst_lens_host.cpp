@@ -91,6 +91,7 @@ private slots:
     void cameraModelSelectsAndLocks();
     void chosenLensIsHandedBack();
     void nextDeviceStartsWithoutAChoice();
+    void unknownModelAfterAChoiceHandsBackNoLens();
     void destroyedHostGivesWayToANewWindow();
     void nullPointersAreRefused();
     void keysInsideTheCalculatorDoNotCloseTheHost();
@@ -238,6 +239,30 @@ void TestLensHost::nextDeviceStartsWithoutAChoice()
     KIV_SMC_GetLens(&again, &againCount);
     QCOMPARE(again, QStringLiteral("prepared"));
     QCOMPARE(againCount, 9);
+}
+
+void TestLensHost::unknownModelAfterAChoiceHandsBackNoLens()
+{
+    // A camera the catalogue knows, with a lens chosen for it ...
+    HostDialog host;
+    QVERIFY(host.openPendrik(QStringLiteral("KC-B21")));
+    host.chooseRow(0);
+    QString lens;
+    int count = 0;
+    KIV_SMC_GetLens(&lens, &count);
+    QVERIFY(!lens.isEmpty());
+
+    // ... then a device whose model it does not know: nothing is chosen
+    // for that one, so nothing is handed back.
+    QVERIFY(!host.openPendrik(QStringLiteral("NO-SUCH-CAMERA")));
+    QString again = QStringLiteral("prepared");
+    int againCount = 9;
+    KIV_SMC_GetLens(&again, &againCount);
+    QCOMPARE(again, QStringLiteral("prepared"));
+    QCOMPARE(againCount, 9);
+    QVERIFY(!host.table()->currentIndex().isValid());
+    // The camera box keeps the camera shown before.
+    QCOMPARE(host.part<QComboBox>("comboIPCType")->currentText(), QStringLiteral("KC-B21"));
 }
 
 void TestLensHost::destroyedHostGivesWayToANewWindow()

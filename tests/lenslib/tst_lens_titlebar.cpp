@@ -2,6 +2,7 @@
 #include "TitleBarHost.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QtTest>
 
@@ -15,6 +16,7 @@ private slots:
     void cleanup();
     void barHoldsIconNameAndButtons();
     void buttonsShowTheirPictures();
+    void buttonsAreGlyphsOnTheDarkBar();
     void backgroundFillsTheBar();
     void maximiseAndRestore_data();
     void maximiseAndRestore();
@@ -84,6 +86,28 @@ void TestLensTitleBar::buttonsShowTheirPictures()
     QVERIFY(names(host.maxButton(), "full-screen"));
     QVERIFY(names(host.maxButton(), "full-screen_hover"));
     QVERIFY(!names(host.maxButton(), "back"));
+}
+
+void TestLensTitleBar::buttonsAreGlyphsOnTheDarkBar()
+{
+    // The skin's button face (light, padded) applies to every toolkit
+    // button of the process, the title bar's included.
+    QFile controls(
+        QStringLiteral(VARNEL_SOURCE_DIR "/toolkit/skin/qss/KavrinGUIToolkit/Controls.qss"));
+    QVERIFY(controls.open(QIODevice::ReadOnly));
+    qApp->setStyleSheet(QString::fromUtf8(controls.readAll()));
+    TitleBarHost host;
+    QVERIFY(QTest::qWaitForWindowExposed(&host.window()));
+    const QImage shot = host.title()->grab().toImage();
+    qApp->setStyleSheet(QString());
+    // The corners of each picture are transparent: the dark bar shows
+    // there, not a pale square.
+    for (const char *name :
+         {"pBtnTitleIcon", "pBtnTitleMinimize", "pBtnTitleMaxRestore", "pBtnTitleClose"}) {
+        const QPushButton *button = host.button(name);
+        const QPoint corner = button->mapTo(host.title(), QPoint(1, 1));
+        QVERIFY2(qGray(shot.pixel(corner)) < 100, name);
+    }
 }
 
 void TestLensTitleBar::backgroundFillsTheBar()

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <cmath>
@@ -89,6 +91,7 @@ private slots:
     void cleanup();
 
     void startsWithTheFirstCameraComputed();
+    void viewCaptionsAreBold();
     void recommendationsForATypedFocalLength_data();
     void recommendationsForATypedFocalLength();
     void zoomLensToleranceAtItsShortEnd_data();
@@ -128,6 +131,20 @@ void TestLensWindow::cleanup()
 {
     KavrinGUIToolkit::CToolTip::HideTipImmediately();
     m_programFolder.stop();
+}
+
+void TestLensWindow::viewCaptionsAreBold()
+{
+    // A weight below bold is drawn regular by fonts without a semi-bold
+    // face, the Chinese ones among them; bold is drawn by every font.
+    LensWindow lens(m_programFolder.path());
+    for (const char *name : {"labelVertical", "labelLensSimulation", "labelHorizontal"}) {
+        QTextDocument caption;
+        caption.setHtml(lens.label(name));
+        QTextCursor cursor(&caption);
+        cursor.movePosition(QTextCursor::NextCharacter);
+        QVERIFY2(cursor.charFormat().fontWeight() >= QFont::Bold, name);
+    }
 }
 
 void TestLensWindow::startsWithTheFirstCameraComputed()

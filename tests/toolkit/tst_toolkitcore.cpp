@@ -12,6 +12,9 @@
 #include <QtTest>
 
 #include <atomic>
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace KavrinGUIToolkit;
 
@@ -77,6 +80,7 @@ private slots:
     void charactersXmlForbidsAreSavedAsReplacement_data();
     void charactersXmlForbidsAreSavedAsReplacement();
     void bytesThatWouldNotReadBackAreNotSaved();
+    void shortWriteKeepsTheOldFile();
     void readAllJoinsFilesInOrder();
     void convertToUnicode();
 };
@@ -297,6 +301,34 @@ void TestToolkitCore::bytesThatWouldNotReadBackAreNotSaved()
     doc.documentElement().appendChild(doc.createElement(QStringLiteral("two words")));
     QString error;
     QVERIFY(!SaveDomDocument(doc, path, &error));
+    QVERIFY(!error.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+}
+
+void TestToolkitCore::shortWriteKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.xml"));
+    const QByteArray old = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<R/>\n";
+    QVERIFY(writeFile(path, old));
+    const QDomDocument doc =
+        documentWithText(QString(4000, QLatin1Char('x')), QStringLiteral("GB2312"));
+
+    // Files of the process cannot grow past 100 bytes: the write stops
+    // short, as on a full disk, without an error from the file engine.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit limited = before;
+    limited.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    QString error;
+    const bool saved = SaveDomDocument(doc, path, &error);
+    setrlimit(RLIMIT_FSIZE, &before);
+
+    QVERIFY(!saved);
     QVERIFY(!error.isEmpty());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -241,9 +241,16 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
+    // A short write (a full disk, a file size limit) is not an error to
+    // Qt's file engine: the buffered bytes are flushed, and their size on
+    // disk tells whether all of them got there, before the old file is
+    // replaced.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
+        if (error) {
+            *error = file.error() != QFileDevice::NoError
+                         ? file.errorString()
+                         : QStringLiteral("only part of the file could be written");
+        }
         file.cancelWriting();
         return false;
     }

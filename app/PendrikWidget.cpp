@@ -1,0 +1,56 @@
+#include "PendrikWidget.h"
+
+#include <PendrikExports.h>
+#include <WarningDlg.h>
+
+#include <QPushButton>
+
+namespace kiv {
+
+namespace {
+
+constexpr int kLensCountMax = 1000;
+
+} // namespace
+
+PendrikWidget::PendrikWidget(QWidget *parent) : KavrinGUIToolkit::CBaseDialogWithBottom(parent)
+{
+    m_form.setupUi(GetSetUpUiWidget());
+    setFixedSize(1024, 768);
+    SetTitle(tr("Select Lens"));
+    KavrinGUIToolkit::CBaseDialogWithBottom::ReConnect(GetConfirmBtn(), "clicked()", this,
+                                                       "onConfirm()", Qt::AutoConnection);
+}
+
+PendrikWidget::~PendrikWidget() = default;
+
+bool PendrikWidget::openPendrik(const QString &model)
+{
+    m_cameraModel = model;
+    if (!KIV_SMC_OpenDialog(this, m_form.gridLayout, false))
+        return false;
+    KIV_SMC_SetDialogFrom();
+    KIV_SMC_HideTab(true);
+    return KIV_SMC_SetIPCType(model);
+}
+
+void PendrikWidget::onConfirm()
+{
+    // The library writes only when a lens is chosen; what it hands back is
+    // checked before it replaces the last accepted choice. The device keeps
+    // the model, the text before the first comma, so that must not be blank.
+    QString lens;
+    int count = 0;
+    KIV_SMC_GetLens(&lens, &count);
+    const bool named = !lens.section(QLatin1Char(','), 0, 0).trimmed().isEmpty();
+    if (!named || count < 1 || count > kLensCountMax) {
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Please select Lens"),
+                                                       nullptr);
+        return;
+    }
+    m_lens = lens;
+    m_lensCount = count;
+    accept();
+}
+
+} // namespace kiv
