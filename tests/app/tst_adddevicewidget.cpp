@@ -568,6 +568,9 @@ void TestAddDeviceWidget::confirmChecks_data()
     QTest::newRow("custom main bit rate 16385 is refused")
         << type << QStringLiteral("1") << QStringLiteral("16385") << none << 0 << bitRate
         << QStringLiteral("edtMainStream");
+    QTest::newRow("a custom bit rate too long for a number is refused, not taken as 0")
+        << type << QStringLiteral("1") << QStringLiteral("99999999999999999999") << none << 0
+        << bitRate << QStringLiteral("edtMainStream");
     QTest::newRow("an empty custom field counts as 0")
         << type << QStringLiteral("1") << QStringLiteral("") << none << 0 << none << none;
     QTest::newRow("custom sub bit rate 1 is refused at its own field")
