@@ -1,11 +1,14 @@
 #include "DeviceListWidget.h"
 
+#include "AddDeviceWidget.h"
 #include "ConfigPannel.h"
 #include "DeviceListModel.h"
+#include "DeviceParamWidget.h"
 #include "DeviceStreamWidget.h"
 #include "RecordPlanConfig.h"
 
 #include <LanaguageManager.h>
+#include <ReportWidget.h>
 #include <TableDelegate.h>
 #include <TaskDeviceFile.h>
 #include <TreeView.h>
@@ -204,12 +207,23 @@ void DeviceListWidget::closePanels()
 
 void DeviceListWidget::report()
 {
-    // The report window is not built yet.
+    ReportWidget report(m_labelTaskName->text(), this);
+    report.exec();
 }
 
 void DeviceListWidget::addDevice()
 {
-    // The add-device dialog is not built yet.
+    AddDeviceWidget dialog(taskName(), this);
+    if (dialog.exec() != 1)
+        return;
+    DeviceInfo info;
+    dialog.getDeviceInfo(info);
+    // Nothing changed for the calculators when the entry could not be stored.
+    if (!m_model->appendDevice(info)) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Adding failed."));
+        return;
+    }
+    emit signalChanngedReslut();
 }
 
 void DeviceListWidget::onCellStored(int row, int column)
@@ -404,7 +418,10 @@ void DeviceListWidget::slotDoubleClickedDevice(const QModelIndex &index)
 {
     if (!index.isValid() || index.column() != DeviceListModel::DeviceTypeColumn)
         return;
-    // The parameter sheet is not built yet.
+    const QString deviceType = index.data().toString();
+    const QString className =
+        m_model->index(index.row(), DeviceListModel::MainTypeColumn).data().toString();
+    DeviceParamWidget::showModal(m_model->mainTypeCode(className), deviceType);
 }
 
 } // namespace kiv

@@ -1,5 +1,7 @@
 #include "NewTaskWidget.h"
 
+#include "ImportSolutionWidget.h"
+
 #include <TaskDataBase.h>
 #include <TaskName.h>
 #include <ToolTip.h>
@@ -236,11 +238,33 @@ void NewTaskWidget::next()
     QString name;
     if (!checkName(name))
         return;
-    // The industry solution's scenes and devices are chosen in the import
-    // dialog; until the planner has chosen any, the task starts empty.
-    m_sceneGroupMap.clear();
-    fillTaskInfo(name);
-    accept();
+    // The import dialog is the second step of the same request; hiding this
+    // dialog ends the run of exec() it is in (exec() runs it again after
+    // Previous).
+    hide();
+    ImportSolutionWidget import(m_combTaskType->currentText(), nullptr);
+    if (import.exec() == 1) {
+        m_sceneGroupMap.clear();
+        import.getSceneGroupMap(m_sceneGroupMap);
+        fillTaskInfo(name);
+        accept();
+        return;
+    }
+    if (import.isPrevious()) {
+        m_backFromImport = true;
+        return;
+    }
+    reject();
+}
+
+int NewTaskWidget::exec()
+{
+    int result = 0;
+    do {
+        m_backFromImport = false;
+        result = CBaseDialogWithBottom::exec();
+    } while (m_backFromImport);
+    return result;
 }
 
 void NewTaskWidget::save()

@@ -35,6 +35,9 @@ public:
     void getSceneGroupMap(SceneGroupMap &map) const;
     /// Edit mode: shows @p info with type and video standard locked.
     void setTaskInfo(const TaskInfo &info);
+    /// Runs the dialog; Previous in the import dialog shows it again, with
+    /// its fields as they were.
+    int exec() override;
 
     /// The refusal for @p name (trimmed by the caller) as the tip shows it,
     /// or an empty text when a task may take the name. @p previousName is
@@ -67,6 +70,8 @@ private:
     bool m_editing = false;
     TaskInfo m_original;
     SceneGroupMap m_sceneGroupMap;
+    /// Set when the import dialog was left with Previous.
+    bool m_backFromImport = false;
 
     QLabel *m_labelTaskName = nullptr;
     KavrinGUIToolkit::CLineEdit *m_editTaskName = nullptr;

@@ -59,7 +59,11 @@ TaskDeviceFile::TaskDeviceFile(const QString &taskName) : m_path(filePath(taskNa
 
 TaskDeviceFile::~TaskDeviceFile()
 {
-    close();
+    // After a save that failed and was reported, the changes are dropped: a
+    // later save from here would store what the caller was told is not
+    // stored.
+    if (!m_saveFailed)
+        close();
 }
 
 QString TaskDeviceFile::filePath(const QString &taskName)
@@ -95,10 +99,12 @@ bool TaskDeviceFile::close()
         return true;
     }
     if (!m_root.save(m_path, &m_lastError)) {
+        m_saveFailed = true;
         qDebug() << "cannot write" << m_path << ":" << m_lastError;
         return false;
     }
     m_lastError.clear();
+    m_saveFailed = false;
     m_open = false;
     m_dirty = false;
     return true;

@@ -53,7 +53,8 @@ public:
     bool open();
     /// Writes the document back when something was changed through this
     /// object. True (and closed) on success; false, still open, when the
-    /// write failed; lastError() then says why.
+    /// write failed; lastError() then says why, and unless a later close()
+    /// succeeds the destructor drops the changes instead of saving them.
     bool close();
     bool isOpen() const { return m_open; }
     /// Why the last close() could not write the file, or why the last
@@ -141,6 +142,7 @@ private:
     QString m_lastError;
     XmlFileProblem m_problem = XmlFileProblem::None;
     bool m_dirty = false;
+    bool m_saveFailed = false;
     // Last device looked up: callers walk the devices in order, so the next
     // look-up starts from here instead of from the first device.
     mutable int m_cachedIndex = -1;

@@ -86,7 +86,11 @@ TaskListFile::TaskListFile() : m_path(filePath())
 
 TaskListFile::~TaskListFile()
 {
-    close();
+    // After a save that failed and was reported, the changes are dropped: a
+    // later save from here would store what the caller was told is not
+    // stored.
+    if (!m_saveFailed)
+        close();
 }
 
 QString TaskListFile::filePath()
@@ -116,10 +120,12 @@ bool TaskListFile::close()
         return true;
     }
     if (!m_root.save(m_path, &m_lastError)) {
+        m_saveFailed = true;
         qDebug() << "cannot write" << m_path << ":" << m_lastError;
         return false;
     }
     m_lastError.clear();
+    m_saveFailed = false;
     m_open = false;
     m_dirty = false;
     return true;

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins
   libqt6sql6-sqlite libqt6svg6 libgl-dev
-  libxlsxwriter-dev sqlite3
+  libxlsxwriter-dev sqlite3 python3-openpyxl
   fonts-wqy-microhei poppler-utils xvfb imagemagick
 )
 

@@ -86,6 +86,7 @@ private slots:
     void unparsableFileIsLeftByteIdentical();
     void missingTaskFolderLeavesObjectClosed();
     void failedWriteIsReportedByClose();
+    void changesReportedAsNotSavedAreNotSavedLater();
     void chineseTextsRoundTrip();
     void devicesReadInAnyOrder();
     void readOnlyObjectDoesNotUndoAnotherSave();
@@ -770,6 +771,21 @@ void TestTaskDeviceFile::failedWriteIsReportedByClose()
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Task")));
     QVERIFY(f.close());
     QVERIFY(!f.isOpen());
+}
+
+void TestTaskDeviceFile::changesReportedAsNotSavedAreNotSavedLater()
+{
+    ProgramFolder folder;
+    {
+        TaskDeviceFile f(QStringLiteral("T"));
+        QVERIFY(f.addDevice(makeDevice(QStringLiteral("A"), 1)));
+        QVERIFY(QDir(folder.file(QStringLiteral("Task"))).removeRecursively());
+        QVERIFY(!f.close());
+        // The planner was told the change failed; the folder comes back
+        // before the object goes, and its destructor must not store it.
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Task")));
+    }
+    QVERIFY(!QFile::exists(devicePath(folder, QStringLiteral("T"))));
 }
 
 void TestTaskDeviceFile::chineseTextsRoundTrip()

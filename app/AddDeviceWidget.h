@@ -1,0 +1,97 @@
+#pragma once
+
+#include "Ui_AddDeviceWidgetUI.h"
+
+#include <BaseDialogWithBottom.h>
+#include <TaskDeviceFile.h>
+
+#include <QMetaObject>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <memory>
+
+class QModelIndex;
+class QSortFilterProxyModel;
+class QStandardItem;
+class QStandardItemModel;
+
+namespace kiv {
+
+class ParamModel;
+
+/// The "Add Device" dialog of the device list. The planner narrows the
+/// catalogue's models of one device class down by ticking parameter values
+/// in the class's filter tree and by a keyword, chooses one, and gives its
+/// remark, count and (cameras and speed domes) main and sub stream bit
+/// rates. A confirmed dialog holds the new device entry (getDeviceInfo());
+/// the caller appends it to the task.
+class AddDeviceWidget : public KavrinGUIToolkit::CBaseDialogWithBottom
+{
+    Q_OBJECT
+public:
+    /// Tabs of the dialog and the device class each filters.
+    enum Tab { IpcTab = 0, DomeTab = 1, DvrTab = 2 };
+    /// The most groups with ticks that take part in one filter run, the
+    /// class list included.
+    static constexpr int kWorkingLists = 250;
+
+    AddDeviceWidget(const QString &taskName, QWidget *parent = nullptr);
+    ~AddDeviceWidget() override;
+    Q_DISABLE_COPY_MOVE(AddDeviceWidget)
+
+    /// The entry of a confirmed dialog.
+    void getDeviceInfo(DeviceInfo &info) const;
+
+    /// The device class a tab filters: network cameras, speed domes, DVRs.
+    static int deviceClassOfTab(int tab);
+    /// The filter tree of a tab.
+    ParamModel *paramModelOfTab(int tab) const;
+
+public slots:
+    /// Runs the device filter over the current tab's ticks after a tick in
+    /// one of the trees changed.
+    void onFilterDevice(QStandardItem *item);
+    void keywordChanged(const QString &keyword);
+    void selectDeviceType(const QModelIndex &index);
+    void mainStreamChanged(const QString &text);
+    void subStreamChanged(const QString &text);
+    void thirdStreamChanged(const QString &text);
+    void paramTabChanged(int tab);
+    void onReset();
+    void onConfirm();
+    void doubleClickedDevice(const QModelIndex &index);
+    /// Toggles the tick of an enabled mode or value item of the current
+    /// tab's tree and filters again.
+    void clickFilter(const QModelIndex &index);
+
+private:
+    void init();
+    /// Lists the class's models afresh (DVRs without the NVRs among them).
+    void refreshDeviceTypes(int deviceClass);
+    /// True when the count would take the task over 1024 devices.
+    bool checkTaskDeviceCount(int count);
+    void connectTrees();
+    void disconnectTrees();
+    /// Replaces the rows from row 0 on with @p types.
+    void writeDeviceTypes(const QStringList &types);
+    /// Untick the tree of @p tab and list its class afresh: reset and tab
+    /// change.
+    void restartTab(int tab);
+    void showHint(QWidget *field, const QString &text);
+
+    Ui_AddDeviceWidgetUI m_form;
+    std::unique_ptr<ParamModel> m_ipcParamModel;
+    std::unique_ptr<ParamModel> m_domeParamModel;
+    std::unique_ptr<ParamModel> m_dvrParamModel;
+    std::unique_ptr<QStandardItemModel> m_deviceTypeModel;
+    std::unique_ptr<QSortFilterProxyModel> m_proxyModel;
+    DeviceInfo m_deviceInfo;
+    QString m_classNames[3];
+    std::array<QVector<QString>, kWorkingLists> m_filterGroups;
+    QString m_taskName;
+    std::array<QMetaObject::Connection, 3> m_treeConnections;
+};
+
+} // namespace kiv

@@ -1,0 +1,213 @@
+#include "ImportSolutionWidget.h"
+
+#include "DeviceModel.h"
+#include "DeviceParamWidget.h"
+#include "SceneModel.h"
+
+#include <TableDelegate.h>
+#include <TaskDataBase.h>
+#include <ToolTip.h>
+
+namespace kiv {
+
+namespace {
+
+constexpr int kMaxDevices = 1024;
+
+} // namespace
+
+ImportSolutionWidget::ImportSolutionWidget(const QString &solutionType, QWidget *parent)
+    : KavrinGUIToolkit::CBaseDialog(parent), m_solutionType(solutionType)
+{
+    m_form.setupUi(GetSetUpUiWidget());
+    m_sceneModel = std::make_unique<SceneModel>();
+    m_deviceModel = std::make_unique<DeviceModel>();
+
+    TaskDataBase *catalogue = TaskDataBase::GetInstance();
+    (void)catalogue->getDeviceList(0, m_cameraTypes);
+    (void)catalogue->getDeviceList(1, m_dvrTypes);
+    (void)catalogue->getDeviceList(2, m_domeTypes);
+    init();
+}
+
+ImportSolutionWidget::~ImportSolutionWidget() = default;
+
+void ImportSolutionWidget::init()
+{
+    SetCloseBtnVisible(true);
+    setFixedSize(600, 450);
+    SetTitle(tr("New Task"));
+    m_form.treeScene->setItemDelegate(new KavrinGUIToolkit::CTableDelegate(m_form.treeScene));
+    m_form.treeDeviceType->setItemDelegate(
+        new KavrinGUIToolkit::CTableDelegate(m_form.treeDeviceType));
+    m_form.treeScene->setModel(m_sceneModel.get());
+    m_form.treeDeviceType->setModel(m_deviceModel.get());
+    loadSolution();
+    setDeviceColumnWidths();
+
+    connect(m_form.btnPrevious, &QPushButton::clicked, this, &ImportSolutionWidget::previousStep);
+    connect(m_form.btnFinish, &QPushButton::clicked, this, &ImportSolutionWidget::saveTask);
+    connect(m_form.btnCancel, &QPushButton::clicked, this, &ImportSolutionWidget::cancelSolution);
+    // Qt 6 has no currentIndexChanged(QString): the text signal carries the
+    // industry's name.
+    connect(m_form.combIndustry, &QComboBox::currentTextChanged, this,
+            &ImportSolutionWidget::industryChanged);
+    connect(m_form.treeScene,
+            qOverload<const QModelIndex &>(&KavrinGUIToolkit::CTreeView::SignalClicked), this,
+            &ImportSolutionWidget::clickScene);
+    if (!m_countConnection)
+        m_countConnection = connect(m_deviceModel.get(), &QStandardItemModel::itemChanged, this,
+                                    &ImportSolutionWidget::slotDeviceNumChanged);
+    connect(m_form.treeDeviceType, &QTreeView::doubleClicked, this,
+            &ImportSolutionWidget::slotDoubleClickedDevice);
+    if (!m_clickConnection)
+        m_clickConnection = connect(m_form.treeDeviceType, &QTreeView::clicked, m_deviceModel.get(),
+                                    &DeviceModel::onCurrentIndex);
+}
+
+void ImportSolutionWidget::setDeviceColumnWidths()
+{
+    m_form.treeDeviceType->setColumnWidth(0, 300);
+    m_form.treeDeviceType->setColumnWidth(1, 30);
+}
+
+void ImportSolutionWidget::loadSolution()
+{
+    TaskDataBase *catalogue = TaskDataBase::GetInstance();
+    QStringList industries;
+    if (catalogue->getAllIndustry(m_solutionType, industries))
+        m_form.combIndustry->addItems(industries);
+    if (!industries.isEmpty()) {
+        QStringList scenes;
+        if (catalogue->getScene(industries.first(), scenes))
+            m_sceneModel->setScenes(scenes);
+    }
+    for (const QString &industry : std::as_const(industries)) {
+        QStringList scenes;
+        (void)catalogue->getScene(industry, scenes);
+        SceneGroupMap &sceneMap = m_solutions[industry];
+        for (const QString &scene : std::as_const(scenes)) {
+            QMap<QString, int> devices;
+            (void)catalogue->getDevice(industry, scene, m_solutionType, devices);
+            sceneMap.insert(scene, devices);
+        }
+    }
+    showFirstScene();
+}
+
+void ImportSolutionWidget::showFirstScene()
+{
+    if (m_sceneModel->rowCount() == 0)
+        return;
+    const QModelIndex first = m_sceneModel->index(0, 0);
+    m_form.treeScene->setCurrentIndex(first);
+    clickScene(first);
+}
+
+void ImportSolutionWidget::getSceneGroupMap(SceneGroupMap &map) const
+{
+    const SceneGroupMap scenes = m_solutions.value(m_form.combIndustry->currentText());
+    for (int row = 0; row < m_sceneModel->rowCount(); ++row) {
+        if (!m_sceneModel->isChecked(row))
+            continue;
+        const QString scene = m_sceneModel->sceneName(row);
+        map.insert(scene, scenes.value(scene));
+    }
+}
+
+int ImportSolutionWidget::deviceKind(const QString &deviceType) const
+{
+    if (m_dvrTypes.contains(deviceType))
+        return 1;
+    if (m_cameraTypes.contains(deviceType))
+        return 0;
+    if (m_domeTypes.contains(deviceType))
+        return 2;
+    return 0;
+}
+
+void ImportSolutionWidget::previousStep()
+{
+    m_previous = true;
+    close();
+}
+
+void ImportSolutionWidget::cancelSolution()
+{
+    close();
+}
+
+void ImportSolutionWidget::saveTask()
+{
+    const SceneGroupMap scenes = m_solutions.value(m_form.combIndustry->currentText());
+    qint64 total = 0;
+    for (int row = 0; row < m_sceneModel->rowCount(); ++row) {
+        if (!m_sceneModel->isChecked(row))
+            continue;
+        const QMap<QString, int> devices = scenes.value(m_sceneModel->sceneName(row));
+        for (const int count : devices)
+            total += count;
+    }
+    if (total <= kMaxDevices) {
+        accept();
+        return;
+    }
+    KavrinGUIToolkit::CToolTip::ShowText(m_form.combIndustry->mapToGlobal(QPoint(0, 0)),
+                                         tr("The device number of task ranges[1~1024]"), nullptr);
+}
+
+void ImportSolutionWidget::industryChanged(const QString &industry)
+{
+    m_sceneModel->setScenes(m_solutions.value(industry).keys());
+    m_deviceModel->reset();
+    m_shownIndustry.clear();
+    m_shownScene.clear();
+    showFirstScene();
+}
+
+void ImportSolutionWidget::clickScene(const QModelIndex &index)
+{
+    if (m_countConnection)
+        disconnect(m_countConnection);
+    m_countConnection = QMetaObject::Connection();
+    if (m_clickConnection)
+        disconnect(m_clickConnection);
+    m_clickConnection = QMetaObject::Connection();
+
+    m_shownIndustry = m_form.combIndustry->currentText();
+    m_shownScene = m_sceneModel->sceneName(index.row());
+    m_deviceModel->setDevices(m_solutions.value(m_shownIndustry).value(m_shownScene));
+    setDeviceColumnWidths();
+
+    m_clickConnection = connect(m_form.treeDeviceType, &QTreeView::clicked, m_deviceModel.get(),
+                                &DeviceModel::onCurrentIndex);
+    m_countConnection = connect(m_deviceModel.get(), &QStandardItemModel::itemChanged, this,
+                                &ImportSolutionWidget::slotDeviceNumChanged);
+}
+
+void ImportSolutionWidget::saveDevice()
+{
+}
+
+void ImportSolutionWidget::slotDeviceNumChanged(QStandardItem *item)
+{
+    if (!item || item->column() != 1 || m_shownScene.isEmpty())
+        return;
+    const QStandardItem *type = m_deviceModel->item(item->row(), 0);
+    if (!type)
+        return;
+    // The count belongs to the scene whose devices the table shows, which
+    // need not be the scene list's current row after keyboard navigation.
+    const int count = item->text().toInt(nullptr, 10);
+    m_solutions[m_shownIndustry][m_shownScene][type->text()] = count;
+}
+
+void ImportSolutionWidget::slotDoubleClickedDevice(const QModelIndex &index)
+{
+    if (!index.isValid() || index.column() == 1)
+        return;
+    const QString type = m_deviceModel->index(index.row(), 0).data().toString();
+    DeviceParamWidget::showModal(deviceKind(type), type);
+}
+
+} // namespace kiv

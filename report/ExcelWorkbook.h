@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryFile>
+#include <QVariant>
+#include <QVector>
+
+struct lxw_workbook;
+struct lxw_worksheet;
+struct lxw_format;
+
+namespace kiv {
+
+/// An Excel workbook written the way rows go into a database table: open the
+/// file, create the table (one sheet whose first row names the columns),
+/// prepare an insert that maps placeholders to columns, then bind and
+/// execute once per row, and close.
+///
+/// Nothing reaches the target before close(): the workbook is assembled in
+/// a temporary file and put in place of the target in one step, so a failed
+/// export leaves an old file as it was. Destroying a workbook that was not
+/// closed discards it.
+class ExcelWorkbook
+{
+public:
+    /// One column: its name (the header cell) and its width in characters.
+    struct Column
+    {
+        QString name;
+        double width = 0;
+    };
+
+    ExcelWorkbook();
+    ~ExcelWorkbook();
+    ExcelWorkbook(const ExcelWorkbook &) = delete;
+    ExcelWorkbook &operator=(const ExcelWorkbook &) = delete;
+
+    /// Starts a workbook that close() writes to @p path.
+    bool open(const QString &path);
+    bool isOpen() const { return m_book != nullptr; }
+
+    /// Adds the sheet @p name (made a valid sheet name, sheetNameFor()) with
+    /// the column names as its first row. One table per workbook.
+    bool createTable(const QString &name, const QVector<Column> &columns);
+    /// Names the placeholder of each column, in column order, for the rows
+    /// that follow.
+    bool prepareInsert(const QStringList &placeholders);
+    /// Sets the value of a placeholder for the next exec(). A number goes in
+    /// as a number, any other value as text; a text holding line breaks is
+    /// wrapped in its cell.
+    bool bindValue(const QString &placeholder, const QVariant &value);
+    /// Writes one row from the bound values and forgets them: a placeholder
+    /// left unbound leaves its cell empty.
+    bool exec();
+    /// Writes the workbook and puts it in place of the target. False when
+    /// anything failed; the target is then untouched.
+    bool close();
+
+    QString lastError() const { return m_lastError; }
+    /// The sheet's name as the workbook holds it.
+    QString sheetName() const { return m_sheetName; }
+    /// Rows written so far, the column names' row included.
+    int rowCount() const { return m_row; }
+
+    /// @p name made a valid sheet name: at most 31 characters, none of
+    /// [ ] : * ? / and backslash (each replaced by "_"), not starting or
+    /// ending with an apostrophe, not the name Excel reserves ("History"),
+    /// never empty ("Sheet1").
+    static QString sheetNameFor(const QString &name);
+
+private:
+    bool fail(const QString &what);
+    void discard();
+
+    lxw_workbook *m_book = nullptr;
+    lxw_worksheet *m_sheet = nullptr;
+    lxw_format *m_headerFormat = nullptr;
+    lxw_format *m_cellFormat = nullptr;
+    lxw_format *m_wrapFormat = nullptr;
+    QTemporaryFile m_temporary;
+    QString m_target;
+    QString m_sheetName;
+    int m_columns = 0;
+    QStringList m_placeholders;
+    QVector<QVariant> m_bound;
+    int m_row = 0;
+    QString m_lastError;
+};
+
+} // namespace kiv

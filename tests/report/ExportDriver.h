@@ -1,0 +1,59 @@
+#pragma once
+
+// Driving the report window's exports as a planner would: the path dialog
+// is answered by a queued call once it runs, message boxes by the toolkit's
+// responder, which keeps what they said.
+
+#include <PathWidget.h>
+#include <WarningDlg.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+namespace exportdriver {
+
+/// Answers the next path dialog: fills in @p folder and @p name and
+/// confirms (or cancels). A dialog that refuses the input is cancelled, so
+/// a test never hangs on it. @p offered gets the name the dialog proposed.
+inline void answerPathDialog(const QString &folder, const QString &name, bool confirm = true,
+                             QString *offered = nullptr)
+{
+    QTimer::singleShot(0, qApp, [=] {
+        auto *dialog = qobject_cast<kiv::PathWidget *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            qWarning("no path dialog is open");
+            return;
+        }
+        if (offered)
+            *offered = dialog->form().edtName->text();
+        dialog->form().edtName->setText(name);
+        dialog->form().comboBox->setEditText(folder);
+        if (confirm)
+            dialog->GetConfirmBtn()->click();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+/// Answers every question with @p answer (1 confirms) and every message
+/// with 1.
+inline void answerQuestions(int answer)
+{
+    KavrinGUIToolkit::CWarningDlg::ClearHistory();
+    KavrinGUIToolkit::CWarningDlg::SetResponder(
+        [answer](const KavrinGUIToolkit::CWarningDlg::Shown &shown) {
+            return shown.question ? answer : 1;
+        });
+}
+
+/// Every message shown, as "title|text".
+inline QStringList messages()
+{
+    QStringList out;
+    for (const auto &m : KavrinGUIToolkit::CWarningDlg::History())
+        out << m.title + QLatin1Char('|') + m.text;
+    return out;
+}
+
+} // namespace exportdriver

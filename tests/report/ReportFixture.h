@@ -1,0 +1,253 @@
+#pragma once
+
+// What the report tests share: tasks written straight into the task files
+// of a temporary program folder, the interface language, and readers for
+// the PDF and workbook files an export writes.
+
+#include <ConfigureManager.h>
+#include <LanaguageManager.h>
+#include <TargetPath.h>
+#include <TaskDeviceFile.h>
+#include <TaskListFile.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+
+namespace reportfixture {
+
+using Accessory = std::optional<QPair<QString, int>>;
+
+/// One device entry with the accessories it has.
+struct Device
+{
+    QString type;
+    int count = 1;
+    QString mainType = QStringLiteral("IPC");
+    Accessory lens = std::nullopt;
+    Accessory stand = std::nullopt;
+    Accessory shield = std::nullopt;
+};
+
+inline void addTask(const QString &name)
+{
+    TaskListFile file;
+    TaskInfo task;
+    task.name = name;
+    QVERIFY(file.addTask(task));
+    QVERIFY(file.close());
+}
+
+inline void writeDevices(const QString &task, const QVector<Device> &devices)
+{
+    TaskDeviceFile file(task);
+    QVERIFY(file.isOpen());
+    for (const Device &d : devices) {
+        DeviceInfo info;
+        info.deviceType = d.type;
+        info.mainType = d.mainType;
+        info.count = d.count;
+        info.mainStream = 4096;
+        info.subStream = 512;
+        QVERIFY(file.addDevice(info));
+        int index = 0;
+        QVERIFY(file.deviceCount(index));
+        --index;
+        if (d.lens)
+            QVERIFY(file.setLens(index, d.lens->first, d.lens->second));
+        if (d.stand)
+            QVERIFY(file.setStand(index, d.stand->first, d.stand->second));
+        if (d.shield)
+            QVERIFY(file.setShield(index, d.shield->first, d.shield->second));
+    }
+    QVERIFY(file.close());
+}
+
+inline StorageResult storageResult(const QString &task, const QString &hddModel)
+{
+    StorageResult r;
+    r.taskName = task;
+    r.storageEnable = 1;
+    r.mainType = QStringLiteral("NVR");
+    r.devType = QStringLiteral("KN-7716");
+    r.devNumber = 2;
+    r.hddBay = 16;
+    r.hddCap = QStringLiteral("4T");
+    r.hddModel = hddModel;
+    r.raidType = QStringLiteral("RAID5");
+    r.raidNumber = 3;
+    r.hddNumber = 30;
+    r.totalCap = QStringLiteral("101.5");
+    return r;
+}
+
+inline BandWidthResult bandWidthResult(const QString &task)
+{
+    BandWidthResult r;
+    r.taskName = task;
+    r.bandWidthEnable = 1;
+    r.preView = QStringLiteral("12.5Mbps");
+    r.record = QStringLiteral("58.6Mbps");
+    r.transmission = QStringLiteral("6.3Mbps");
+    r.total = QStringLiteral("77.4Mbps");
+    return r;
+}
+
+inline StreamServerResult streamServerResult(const QString &task)
+{
+    StreamServerResult r;
+    r.taskName = task;
+    r.streamServerEnable = 1;
+    r.streamServer = QStringLiteral("KS-2000");
+    r.streamServerNumber = 3;
+    return r;
+}
+
+inline ClientResult clientResult(const QString &task)
+{
+    ClientResult r;
+    r.taskName = task;
+    r.clientEnable = 1;
+    r.client = QStringLiteral("Video Wall Client");
+    r.clientNumber = 4;
+    return r;
+}
+
+/// A planner's task: cameras with streams, record plans and accessories, a
+/// recorder, and all four results stored.
+inline const QString &plannerTask()
+{
+    static const QString name = QStringLiteral("Harbour Gate");
+    return name;
+}
+
+inline void writePlannerTask()
+{
+    const QString task = plannerTask();
+    addTask(task);
+    writeDevices(task, {{QStringLiteral("KC-2120-IR"), 12, QStringLiteral("IPC"),
+                         QPair<QString, int>{QStringLiteral("4mm Fixed"), 12},
+                         QPair<QString, int>{QStringLiteral("Wall Bracket W2"), 12},
+                         QPair<QString, int>{QStringLiteral("Outdoor Housing H1"), 12}},
+                        {QStringLiteral("KD-5230-PTZ"), 2, QStringLiteral("Dome"), std::nullopt,
+                         QPair<QString, int>{QStringLiteral("Pole Mount P3"), 2}, std::nullopt},
+                        {QStringLiteral("KC-1080-B"), 6, QStringLiteral("IPC"),
+                         QPair<QString, int>{QStringLiteral("2.8-12mm Vari-focal"), 6},
+                         std::nullopt, QPair<QString, int>{QStringLiteral("Sun Shield S1"), 6}},
+                        {QStringLiteral("KN-7716"), 1, QStringLiteral("NVR")}});
+    {
+        TaskDeviceFile file(task);
+        for (int dev = 0; dev < 3; ++dev) {
+            DevStream stream;
+            stream.useCode = QStringLiteral("111");
+            stream.streamCount = 1;
+            stream.resolution = QStringLiteral("1920x1080");
+            stream.frameRate = QStringLiteral("25");
+            stream.bitRate = 4096;
+            QVERIFY(file.addStream(stream, dev));
+        }
+        QVERIFY(file.setRecordPlan(QStringLiteral("000000111111111111222222"), 0));
+        QVERIFY(file.setEventFren(0, QStringLiteral("40")));
+        QVERIFY(file.close());
+    }
+    TaskListFile list;
+    QVERIFY(list.setStorageResult(storageResult(task, QStringLiteral("raid"))));
+    QVERIFY(list.setBandWidthResult(bandWidthResult(task)));
+    QVERIFY(list.setStreamServerResult(streamServerResult(task)));
+    QVERIFY(list.setClientResult(clientResult(task)));
+    QVERIFY(list.close());
+}
+
+/// Fixes the interface language of the test process (0 English, 1 Chinese)
+/// with the program's built catalogues; call once, before any window.
+inline void useLanguage(int language)
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.path() + QLatin1Char('/');
+    QFile setup(path + QStringLiteral("Setup.xml"));
+    QVERIFY(setup.open(QIODevice::WriteOnly));
+    setup.write(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs><Translator>"
+                               "<Value>%1</Value></Translator></Configs>\n")
+                    .arg(language)
+                    .toUtf8());
+    setup.close();
+    QVERIFY(QDir(path).mkpath(QStringLiteral("translations")));
+    const QDir shipped(QStringLiteral(VARNEL_PROGRAM_DIR "/translations"));
+    for (const QString &qm : shipped.entryList({QStringLiteral("*.qm")}, QDir::Files))
+        QVERIFY(QFile::copy(shipped.filePath(qm), path + QStringLiteral("translations/") + qm));
+    KavrinGUIToolkit::SetTargetPath(path);
+    QVERIFY(kiv::ConfigureManager::GetInstance()->load(path + QStringLiteral("Setup.xml")));
+    QCOMPARE(kiv::LanaguageManager::GetInstance()->language(), language);
+    KavrinGUIToolkit::SetTargetPath(QString());
+}
+
+inline QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+/// UTF-8 literals as a list of texts.
+inline QStringList texts(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *s : list)
+        out << QString::fromUtf8(s);
+    return out;
+}
+
+/// The cells of one row as read back: a text as it is, a number as "#"
+/// and its value, an empty cell as "".
+inline QStringList cells(const QJsonValue &row)
+{
+    QStringList out;
+    for (const QJsonValue &cell : row.toArray()) {
+        if (cell.isDouble())
+            out << QLatin1Char('#') + QString::number(cell.toDouble());
+        else
+            out << cell.toString();
+    }
+    return out;
+}
+
+/// The text of a PDF file as pdftotext reads it.
+inline QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+/// A workbook read back with a spreadsheet reader: its zip entries, sheet
+/// names, the first sheet's rows (cell values, null for empty cells) and
+/// which cells wrap their text.
+inline QJsonObject readWorkbook(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral(VARNEL_PYTHON),
+                  {QStringLiteral(VARNEL_SOURCE_DIR "/tests/report/read_workbook.py"), path});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        qWarning() << "reading" << path << "failed:" << process.readAllStandardError();
+        return {};
+    }
+    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+}
+
+} // namespace reportfixture
