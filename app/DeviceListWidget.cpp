@@ -141,6 +141,41 @@ void DeviceListWidget::setSidePanels(RecordPlanConfig *recordPlan, DeviceStreamW
     m_recordPlan = recordPlan;
     m_streams = streams;
     m_accessories = accessories;
+    // A panel may also go away by itself (Escape): its icon then follows.
+    for (QWidget *panel : {static_cast<QWidget *>(recordPlan), static_cast<QWidget *>(streams),
+                           static_cast<QWidget *>(accessories)}) {
+        if (panel)
+            panel->installEventFilter(this);
+    }
+}
+
+bool DeviceListWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide &&
+        (watched == m_recordPlan || watched == m_streams || watched == m_accessories)) {
+        const bool anyOpen = (m_recordPlan && m_recordPlan->isVisible()) ||
+                             (m_streams && m_streams->isVisible()) ||
+                             (m_accessories && m_accessories->isVisible());
+        if (!anyOpen)
+            m_model->resetAllIcons();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DeviceListWidget::showOpenPanelIcon(const QModelIndex &config)
+{
+    // The icon of the open panel is selected, the others not: whether a
+    // click opened, closed or (a failed save) kept a panel.
+    const std::pair<int, QWidget *> icons[] = {
+        {KavrinGUIToolkit::FirstIconRole, m_streams},
+        {KavrinGUIToolkit::SecondIconRole, m_recordPlan},
+        {KavrinGUIToolkit::ThirdIconRole, m_accessories}};
+    for (const auto &[role, panel] : icons)
+        m_model->setIconState(config, role, false);
+    for (const auto &[role, panel] : icons) {
+        if (panel && panel->isVisible())
+            m_model->setIconState(config, role, true);
+    }
 }
 
 QString DeviceListWidget::taskName() const
@@ -263,24 +298,16 @@ void DeviceListWidget::clickDevice(const QModelIndex &index, KavrinGUIToolkit::C
             closePanel(AccessoryPanel);
             closePanel(RecordPlanPanel);
             togglePanel(StreamPanel);
-            m_model->setIconState(config, KavrinGUIToolkit::ThirdIconRole, false);
-            m_model->setIconState(config, KavrinGUIToolkit::SecondIconRole, false);
-            m_model->setIconState(config, KavrinGUIToolkit::FirstIconRole, true);
         } else if (role == KavrinGUIToolkit::SecondIconRole) {
             closePanel(AccessoryPanel);
             closePanel(StreamPanel);
             togglePanel(RecordPlanPanel);
-            m_model->setIconState(config, KavrinGUIToolkit::ThirdIconRole, false);
-            m_model->setIconState(config, KavrinGUIToolkit::SecondIconRole, true);
-            m_model->setIconState(config, KavrinGUIToolkit::FirstIconRole, false);
         } else if (role == KavrinGUIToolkit::ThirdIconRole) {
             closePanel(RecordPlanPanel);
             closePanel(StreamPanel);
             togglePanel(AccessoryPanel);
-            m_model->setIconState(config, KavrinGUIToolkit::ThirdIconRole, true);
-            m_model->setIconState(config, KavrinGUIToolkit::SecondIconRole, false);
-            m_model->setIconState(config, KavrinGUIToolkit::FirstIconRole, false);
         }
+        showOpenPanelIcon(config);
     }
     if (column != DeviceListModel::DeleteColumn) {
         m_currentRow = index.row();

@@ -57,6 +57,9 @@ public:
 signals:
     void signalChanngedReslut();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 public slots:
     void clickCurrentTask(const QString &name);
     void slotAddDevice(const SceneGroupMap &scenes);
@@ -86,6 +89,7 @@ private:
     QWidget *panelWidget(Panel panel) const;
     void placePanel(QWidget *panel, bool bounded);
     void onCellStored(int row, int column);
+    void showOpenPanelIcon(const QModelIndex &config);
 
     QFrame *m_frameTitle = nullptr;
     QLabel *m_labelTaskName = nullptr;

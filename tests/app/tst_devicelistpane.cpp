@@ -109,6 +109,7 @@ private slots:
     void solutionDevicesAreListed();
     void iconOpensItsPanelAndASecondClickClosesIt();
     void onePanelAtATime();
+    void escapeClosesThePanelAndClearsItsIcon();
     void dvrRowsHaveNoAccessoryIcon();
     void pinMovesTheOpenPanel();
     void scrollingClosesThePanelAndClearsTheIcons();
@@ -313,6 +314,25 @@ void TestDeviceListPane::onePanelAtATime()
     QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, Qt::NoModifier, other.center());
     QVERIFY(!w.recordPlanPanel()->isVisible());
     QCOMPARE(iconState(list, 1, DeviceListModel::RecordIconStateRole), 0);
+}
+
+void TestDeviceListPane::escapeClosesThePanelAndClearsItsIcon()
+{
+    writeTask(kTask, {QStringLiteral("CAM-A")});
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    DeviceListWidget *list = w.deviceList();
+    clickIcon(list, 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::SecondIconRole);
+    QVERIFY(w.recordPlanPanel()->isVisible());
+    QCOMPARE(iconState(list, 0, DeviceListModel::RecordIconStateRole), 1);
+    QTest::keyClick(w.recordPlanPanel(), Qt::Key_Escape);
+    QVERIFY(!w.recordPlanPanel()->isVisible());
+    QCOMPARE(iconState(list, 0, DeviceListModel::RecordIconStateRole), 0);
+    // The icon opens it again at once, not on a second click.
+    clickIcon(list, 0, DeviceListModel::ConfigColumn, KavrinGUIToolkit::SecondIconRole);
+    QVERIFY(w.recordPlanPanel()->isVisible());
+    QCOMPARE(iconState(list, 0, DeviceListModel::RecordIconStateRole), 1);
 }
 
 void TestDeviceListPane::dvrRowsHaveNoAccessoryIcon()
