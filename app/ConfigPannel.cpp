@@ -276,16 +276,31 @@ void ConfigPannel::chooseShield(bool edit, const QString &storedType, int stored
     storeAccessory(Accessory::Shield, type, count);
 }
 
-void ConfigPannel::slotEditLens()
+void ConfigPannel::editAccessory(Accessory which)
 {
     QString type;
     int count = 0;
-    if (!readAccessory(Accessory::Lens, type, count)) {
+    if (!readAccessory(which, type, count)) {
         CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
-        loadTile(Accessory::Lens);
+        loadTile(which);
         return;
     }
-    chooseLens(true, type, count);
+    switch (which) {
+    case Accessory::Lens:
+        chooseLens(true, type, count);
+        break;
+    case Accessory::Stand:
+        chooseStand(true, type, count);
+        break;
+    case Accessory::Shield:
+        chooseShield(true, type, count);
+        break;
+    }
+}
+
+void ConfigPannel::slotEditLens()
+{
+    editAccessory(Accessory::Lens);
 }
 
 void ConfigPannel::slotAddLens()
@@ -300,14 +315,7 @@ void ConfigPannel::slotDelLens()
 
 void ConfigPannel::slotEditStand()
 {
-    QString type;
-    int count = 0;
-    if (!readAccessory(Accessory::Stand, type, count)) {
-        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
-        loadTile(Accessory::Stand);
-        return;
-    }
-    chooseStand(true, type, count);
+    editAccessory(Accessory::Stand);
 }
 
 void ConfigPannel::slotAddStand()
@@ -322,14 +330,7 @@ void ConfigPannel::slotDelStand()
 
 void ConfigPannel::slotEditShield()
 {
-    QString type;
-    int count = 0;
-    if (!readAccessory(Accessory::Shield, type, count)) {
-        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
-        loadTile(Accessory::Shield);
-        return;
-    }
-    chooseShield(true, type, count);
+    editAccessory(Accessory::Shield);
 }
 
 void ConfigPannel::slotAddShield()

@@ -73,6 +73,7 @@ private:
     /// "Failed" when the file refused the change (no such device, file
     /// unreadable), the reason when the change could not be saved.
     void tellFailure(bool changed, bool saved, const QString &reason) const;
+    void editAccessory(Accessory which);
     void chooseLens(bool edit, const QString &storedType, int storedCount);
     void chooseStand(bool edit, const QString &storedType, int storedCount);
     void chooseShield(bool edit, const QString &storedType, int storedCount);
