@@ -5,7 +5,11 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace kiv {
 
@@ -74,12 +78,14 @@ bool ExcelWorkbook::open(const QString &path)
     m_placeholders.clear();
     m_bound.clear();
     // The library writes the whole file when the workbook is closed; it
-    // goes to a temporary file first and replaces the target only then.
-    m_temporary.setFileTemplate(QDir::tempPath() + QStringLiteral("/varnel-XXXXXX.xlsx"));
-    if (!m_temporary.open())
-        return fail(QStringLiteral("no temporary file: ") + m_temporary.errorString());
-    m_temporary.close();
-    m_book = workbook_new(QFile::encodeName(m_temporary.fileName()).constData());
+    // goes to a temporary file in the target's folder first, which replaces
+    // the target only then, in one rename.
+    m_temporary = std::make_unique<QTemporaryFile>(QFileInfo(path).absolutePath() +
+                                                   QStringLiteral("/.varnel-XXXXXX.xlsx"));
+    if (!m_temporary->open())
+        return fail(QStringLiteral("no temporary file: ") + m_temporary->errorString());
+    m_temporary->close();
+    m_book = workbook_new(QFile::encodeName(m_temporary->fileName()).constData());
     if (!m_book)
         return fail(QStringLiteral("cannot start the workbook"));
     return true;
@@ -196,23 +202,17 @@ bool ExcelWorkbook::close()
     if (error != LXW_NO_ERROR)
         return fail(QString::fromUtf8(lxw_strerror(error)));
 
-    QFile written(m_temporary.fileName());
-    if (!written.open(QIODevice::ReadOnly))
-        return fail(written.errorString());
-    const QByteArray bytes = written.readAll();
-    written.close();
-    if (bytes.isEmpty())
+    const QString written = m_temporary->fileName();
+    if (QFileInfo(written).size() <= 0)
         return fail(QStringLiteral("the workbook came out empty"));
-
-    QSaveFile target(m_target);
-    if (!target.open(QIODevice::WriteOnly))
-        return fail(target.errorString());
-    if (target.write(bytes) != bytes.size()) {
-        target.cancelWriting();
-        return fail(target.errorString());
-    }
-    if (!target.commit())
-        return fail(target.errorString());
+    // The library has written and closed the whole file; only now does it
+    // take the target's name, so an old workbook is replaced by a complete
+    // new one or not at all.
+    if (::rename(QFile::encodeName(written).constData(), QFile::encodeName(m_target).constData()) !=
+        0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    m_temporary->setAutoRemove(false);
+    m_temporary.reset();
     return true;
 }
 

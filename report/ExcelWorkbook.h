@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryFile>
+
+#include <memory>
 #include <QVariant>
 #include <QVector>
 
@@ -78,7 +80,9 @@ private:
     lxw_format *m_headerFormat = nullptr;
     lxw_format *m_cellFormat = nullptr;
     lxw_format *m_wrapFormat = nullptr;
-    QTemporaryFile m_temporary;
+    // The file the library writes, beside the target so that it can take
+    // the target's place in one rename.
+    std::unique_ptr<QTemporaryFile> m_temporary;
     QString m_target;
     QString m_sheetName;
     int m_columns = 0;
