@@ -73,8 +73,6 @@ QStandardItem *textItem(const QString &text, bool editable, int maxLength = 0)
 
 DeviceListModel::DeviceListModel() : QStandardItemModel(0, 8)
 {
-    m_classNames[0] = tr("IPC");
-    m_classNames[1] = tr("DVR");
     initHeader();
     loadDeviceLists();
 }

@@ -92,7 +92,6 @@ private:
     void setIcon(QStandardItem *item, int role, bool selected);
     void connectItemChanged(bool on);
 
-    QString m_classNames[5];
     QStringList m_cameraTypes;
     QStringList m_dvrTypes;
     QString m_taskName;

@@ -5,6 +5,7 @@
 // file), and timing that alternates a figure's runs with its baseline's, so
 // that a busy machine slows both alike.
 
+#include "ConfigureManager.h"
 #include "TaskDeviceFile.h"
 
 #include <TargetPath.h>
@@ -39,7 +40,8 @@ inline QTextStream &out()
 }
 
 /// A temporary program folder with a Task/ folder, the demo catalogue and
-/// the configuration files of the built program folder copied in.
+/// the configuration files of the built program folder copied in, its
+/// settings loaded as the program's start-up loads them.
 class ProgramFolder
 {
 public:
@@ -54,6 +56,7 @@ public:
             if (!QFile::copy(from, target + QLatin1String(name)))
                 out() << "missing " << from << Qt::endl;
         }
+        kiv::ConfigureManager::GetInstance()->load(target + QStringLiteral("Setup.xml"));
     }
     ~ProgramFolder() { KavrinGUIToolkit::SetTargetPath(QString()); }
     bool isValid() const { return m_ok; }

@@ -6,7 +6,6 @@
 
 #include "BenchSupport.h"
 
-#include <ConfigureManager.h>
 #include <DeviceListModel.h>
 #include <DeviceListWidget.h>
 #include <LanaguageManager.h>
@@ -30,8 +29,6 @@ int main(int argc, char *argv[])
         bench::out() << "cannot create a temporary program folder" << Qt::endl;
         return 1;
     }
-    kiv::ConfigureManager::GetInstance()->load(KavrinGUIToolkit::GetTargetPath() +
-                                               QStringLiteral("Setup.xml"));
     kiv::LanaguageManager::GetInstance();
     kiv::TaskDataBase::GetInstance();
     if (!bench::buildTask({QStringLiteral("KC-B41"), QStringLiteral("KC-D21")},

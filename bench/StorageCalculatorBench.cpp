@@ -6,7 +6,6 @@
 
 #include "BenchSupport.h"
 
-#include <ConfigureManager.h>
 #include <LanaguageManager.h>
 #include <StorageCalculatorWidget.h>
 #include <TaskDataBase.h>
@@ -34,8 +33,6 @@ int main(int argc, char *argv[])
         bench::out() << "cannot create a temporary program folder" << Qt::endl;
         return 1;
     }
-    kiv::ConfigureManager::GetInstance()->load(
-        KavrinGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
     kiv::LanaguageManager::GetInstance();
 
     QStringList cameras;

@@ -6,7 +6,6 @@
 
 #include "BenchSupport.h"
 
-#include <ConfigureManager.h>
 #include <DeviceStreamModel.h>
 #include <DeviceStreamWidget.h>
 #include <TaskDataBase.h>
@@ -34,8 +33,6 @@ int main(int argc, char *argv[])
         bench::out() << "cannot create a temporary program folder" << Qt::endl;
         return 1;
     }
-    kiv::ConfigureManager::GetInstance()->load(
-        KavrinGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
     if (!kiv::TaskDataBase::GetInstance()->isOpen()) {
         bench::out() << "the demo catalogue does not open" << Qt::endl;
         return 1;

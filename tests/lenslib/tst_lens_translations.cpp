@@ -37,40 +37,9 @@ void TestLensTranslations::cleanup()
 
 namespace {
 
-struct Message
-{
-    QString context;
-    QString source;
-    QString translation;
-    QString type;
-};
-
-QList<Message> readTs(const QString &path)
-{
-    QList<Message> messages;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return messages;
-    QDomDocument doc;
-    if (!doc.setContent(&file))
-        return messages;
-    for (QDomElement ctx = doc.documentElement().firstChildElement(QStringLiteral("context"));
-         !ctx.isNull(); ctx = ctx.nextSiblingElement(QStringLiteral("context"))) {
-        const QString name = ctx.firstChildElement(QStringLiteral("name")).text();
-        for (QDomElement m = ctx.firstChildElement(QStringLiteral("message")); !m.isNull();
-             m = m.nextSiblingElement(QStringLiteral("message"))) {
-            const QDomElement t = m.firstChildElement(QStringLiteral("translation"));
-            messages.append({name, m.firstChildElement(QStringLiteral("source")).text(), t.text(),
-                             t.attribute(QStringLiteral("type"))});
-        }
-    }
-    return messages;
-}
-
-QString key(const Message &m)
-{
-    return m.context + QStringLiteral("|") + m.source;
-}
+using translationguard::key;
+using translationguard::Message;
+using translationguard::readTs;
 
 const QString kSources = QStringLiteral(VARNEL_SOURCE_DIR "/lenslib/translations/");
 
