@@ -2,18 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>DeviceListWidgetUI</name>
+    <name>ImportSolutionWidgetUI</name>
     <message>
-        <source>Add Device</source>
-        <translation>Add Device</translation>
+        <source>Industry:</source>
+        <translation>Industry:</translation>
     </message>
     <message>
-        <source>Report</source>
-        <translation>Report</translation>
+        <source>Look at device parameters by double clicked device type.</source>
+        <translation>Look at device parameters by double clicked device type.</translation>
     </message>
     <message>
-        <source>DeviceListWidget</source>
-        <translation>DeviceListWidget</translation>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -61,109 +69,33 @@ industries or scenes.</translation>
     </message>
 </context>
 <context>
-    <name>kiv::DeviceListModel</name>
-    <message>
-        <source>IPC</source>
-        <translation>IPC</translation>
-    </message>
-    <message>
-        <source>DVR</source>
-        <translation>DVR</translation>
-    </message>
+    <name>kiv::DeviceModel</name>
     <message>
         <source>Device Type</source>
         <translation>Device Type</translation>
-    </message>
-    <message>
-        <source>Remark</source>
-        <translation>Remark</translation>
-    </message>
-    <message>
-        <source>Main Type</source>
-        <translation>Main Type</translation>
     </message>
     <message>
         <source>Device Count</source>
         <translation>Device Count</translation>
     </message>
     <message>
-        <source>Main Stream(kbps)</source>
-        <translation>Main Stream(kbps)</translation>
+        <source>Warn</source>
+        <translation>Warn</translation>
     </message>
     <message>
-        <source>Sub-Stream(kbps)</source>
-        <translation>Sub-Stream(kbps)</translation>
+        <source>Device Count Ranges [0~1024]</source>
+        <translation>Device Count Ranges [0~1024]</translation>
     </message>
+</context>
+<context>
+    <name>kiv::ImportSolutionWidget</name>
     <message>
-        <source>Config</source>
-        <translation>Config</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Dome</source>
-        <translation>Dome</translation>
-    </message>
-    <message>
-        <source>Stream</source>
-        <translation>Stream</translation>
-    </message>
-    <message>
-        <source>Record Schedule</source>
-        <translation>Record Schedule</translation>
-    </message>
-    <message>
-        <source>Ingredient</source>
-        <translation>Ingredient</translation>
-    </message>
-    <message>
-        <source>Device Count Ranges [1~1024]</source>
-        <translation>Device Count Ranges [1~1024]</translation>
+        <source>New Task</source>
+        <translation>New Task</translation>
     </message>
     <message>
         <source>The device number of task ranges[1~1024]</source>
         <translation>The device number of task ranges[1~1024]</translation>
-    </message>
-    <message>
-        <source>The Bit rate is not valid(range 0 or 32k-16384k)</source>
-        <translation>The Bit rate is not valid(range 0 or 32k-16384k)</translation>
-    </message>
-    <message>
-        <source>Warn</source>
-        <translation>Warn</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Failed</translation>
-    </message>
-</context>
-<context>
-    <name>kiv::DeviceListWidget</name>
-    <message>
-        <source>Warn</source>
-        <translation>Warn</translation>
-    </message>
-    <message>
-        <source>The devices of the task &quot;%1&quot; cannot be read from its file %2. The file is left as it is: mend it or move it away, then choose the task again.</source>
-        <translation>The devices of the task &quot;%1&quot; cannot be read from its file %2. The file is left as it is: mend it or move it away, then choose the task again.</translation>
-    </message>
-    <message>
-        <source>Adding failed.</source>
-        <translation>Adding failed.</translation>
-    </message>
-    <message>
-        <source>Failed.</source>
-        <translation>Failed.</translation>
-    </message>
-    <message>
-        <source>Hint</source>
-        <translation>Hint</translation>
-    </message>
-    <message>
-        <source>Delete it?</source>
-        <translation>Delete it?</translation>
     </message>
 </context>
 <context>
@@ -199,6 +131,13 @@ industries or scenes.</translation>
     <message>
         <source>Reserved task name can not be added.</source>
         <translation>Reserved task name can not be added.</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::SceneModel</name>
+    <message>
+        <source>Scene</source>
+        <translation>Scene</translation>
     </message>
 </context>
 <context>
