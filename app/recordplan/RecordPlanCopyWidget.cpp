@@ -1,6 +1,7 @@
 #include "RecordPlanCopyWidget.h"
 
 #include "RecordPlanCopyModel.h"
+#include "ui_RecordPlanCopyWidget.h"
 
 #include <TaskDeviceFile.h>
 #include <WarningDlg.h>
@@ -11,10 +12,11 @@ namespace kiv {
 
 RecordPlanCopyWidget::RecordPlanCopyWidget(const QString &taskName, int sourceIndex,
                                            QWidget *parent)
-    : KavrinGUIToolkit::CBaseDialogWithBottom(parent), m_taskName(taskName),
+    : KavrinGUIToolkit::CBaseDialogWithBottom(parent),
+      m_form(std::make_unique<Ui::RecordPlanCopyWidget>()), m_taskName(taskName),
       m_sourceIndex(sourceIndex)
 {
-    m_form.setupUi(GetSetUpUiWidget());
+    m_form->setupUi(GetSetUpUiWidget());
     m_model = new RecordPlanCopyModel;
     init();
 }
@@ -22,7 +24,7 @@ RecordPlanCopyWidget::RecordPlanCopyWidget(const QString &taskName, int sourceIn
 RecordPlanCopyWidget::~RecordPlanCopyWidget()
 {
     // The model has no parent; the view lets go of it first.
-    m_form.treeView->setModel(nullptr);
+    m_form->treeView->setModel(nullptr);
     delete m_model;
 }
 
@@ -32,12 +34,12 @@ void RecordPlanCopyWidget::init()
     SetCloseBtnVisible(true);
     // The frame's title bar names the dialog, as the content area does.
     SetTitle(GetSetUpUiWidget()->windowTitle());
-    m_form.treeView->setRootIsDecorated(false);
-    m_form.treeView->setModel(m_model);
+    m_form->treeView->setRootIsDecorated(false);
+    m_form->treeView->setModel(m_model);
     m_loaded = m_model->loadDevices(m_taskName, m_sourceIndex);
-    m_form.treeView->setColumnWidth(0, 40);
-    m_form.treeView->setColumnWidth(1, 60);
-    m_form.treeView->setColumnWidth(2, 170);
+    m_form->treeView->setColumnWidth(0, 40);
+    m_form->treeView->setColumnWidth(1, 60);
+    m_form->treeView->setColumnWidth(2, 170);
     ReConnect(GetConfirmBtn(), &QPushButton::clicked, this, &RecordPlanCopyWidget::onConfirm);
 }
 

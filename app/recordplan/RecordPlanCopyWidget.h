@@ -1,10 +1,14 @@
 #pragma once
 
-#include "Ui_RecordPlanCopyWidget.h"
-
 #include <BaseDialogWithBottom.h>
 
 #include <QVector>
+
+#include <memory>
+
+namespace Ui {
+class RecordPlanCopyWidget;
+}
 
 namespace kiv {
 
@@ -32,7 +36,7 @@ private:
     void init();
     void tell(const QString &title, const QString &text);
 
-    Ui_RecordPlanCopyWidget m_form;
+    const std::unique_ptr<Ui::RecordPlanCopyWidget> m_form;
     RecordPlanCopyModel *m_model = nullptr;
     QString m_taskName;
     int m_sourceIndex = -1;
