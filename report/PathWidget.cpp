@@ -1,5 +1,7 @@
 #include "PathWidget.h"
 
+#include "ui_PathWidget.h"
+
 #include <ToolTip.h>
 
 #include <QDir>
@@ -44,15 +46,15 @@ void showHint(QWidget *field, const QString &text)
 } // namespace
 
 PathWidget::PathWidget(const QString &fileName, QWidget *parent)
-    : KavrinGUIToolkit::CBaseDialogWithBottom(parent)
+    : KavrinGUIToolkit::CBaseDialogWithBottom(parent), m_form(std::make_unique<Ui::PathWidget>())
 {
-    m_form.setupUi(GetSetUpUiWidget());
+    m_form->setupUi(GetSetUpUiWidget());
     ReConnect(GetConfirmBtn(), &QPushButton::clicked, this, &PathWidget::onConfirm);
     setFixedSize(320, 240);
     SetTitle(tr("Save"));
-    m_form.comboBox->SetFileMode(QFileDialog::Directory);
-    m_form.comboBox->AddItem(rememberedFolder(), QString(), QVariant());
-    m_form.edtName->setText(fileName);
+    m_form->comboBox->SetFileMode(QFileDialog::Directory);
+    m_form->comboBox->AddItem(rememberedFolder(), QString(), QVariant());
+    m_form->edtName->setText(fileName);
 }
 
 PathWidget::~PathWidget() = default;
@@ -72,7 +74,7 @@ void PathWidget::resetRememberedFolder()
 
 QString PathWidget::fileName() const
 {
-    return m_form.edtName->text().trimmed();
+    return m_form->edtName->text().trimmed();
 }
 
 QString PathWidget::folder() const
@@ -92,25 +94,25 @@ void PathWidget::onConfirm()
 {
     const QString name = fileName();
     if (name.isEmpty()) {
-        showHint(m_form.edtName, tr("The name is invalid"));
+        showHint(m_form->edtName, tr("The name is invalid"));
         return;
     }
     static const QString illegal = QStringLiteral("\\/:*?\"<>|");
     for (const QChar c : name) {
         if (illegal.contains(c)) {
-            showHint(m_form.edtName, tr("The name contains illegal character"));
+            showHint(m_form->edtName, tr("The name contains illegal character"));
             return;
         }
     }
 
-    const QString shown = m_form.comboBox->currentText().trimmed();
+    const QString shown = m_form->comboBox->currentText().trimmed();
     const QFileInfo info(shown);
     if (shown.isEmpty() || !info.isDir()) {
-        showHint(m_form.comboBox, tr("The folder does not exist"));
+        showHint(m_form->comboBox, tr("The folder does not exist"));
         return;
     }
     if (!canWriteInto(info.absoluteFilePath())) {
-        showHint(m_form.comboBox, tr("The folder cannot be written to"));
+        showHint(m_form->comboBox, tr("The folder cannot be written to"));
         return;
     }
     storedFolder() = KavrinGUIToolkit::CPathComboBox::FolderText(info.absoluteFilePath());

@@ -1,5 +1,7 @@
 #include "ReportWidget.h"
 
+#include "ui_ReportWidget.h"
+
 #include <LanaguageManager.h>
 #include <TaskDeviceFile.h>
 
@@ -39,15 +41,16 @@ QTextTableCellFormat cellFormat(const QColor &background)
 } // namespace
 
 ReportWidget::ReportWidget(const QString &taskName, QWidget *parent)
-    : KavrinGUIToolkit::CBaseDialog(parent), m_taskName(taskName)
+    : KavrinGUIToolkit::CBaseDialog(parent), m_form(std::make_unique<Ui::ReportWidget>()),
+      m_taskName(taskName)
 {
-    m_form.setupUi(GetSetUpUiWidget());
+    m_form->setupUi(GetSetUpUiWidget());
     m_language = LanaguageManager::GetInstance()->language();
     buildReport();
-    connect(m_form.btnSavePdf, &QPushButton::clicked, this, &ReportWidget::onSavePdf);
-    connect(m_form.btnSaveExcel, &QPushButton::clicked, this, &ReportWidget::onSaveExcel);
-    connect(m_form.btnPrint, &QPushButton::clicked, this, &ReportWidget::onPrint);
-    connect(m_form.btnClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_form->btnSavePdf, &QPushButton::clicked, this, &ReportWidget::onSavePdf);
+    connect(m_form->btnSaveExcel, &QPushButton::clicked, this, &ReportWidget::onSaveExcel);
+    connect(m_form->btnPrint, &QPushButton::clicked, this, &ReportWidget::onPrint);
+    connect(m_form->btnClose, &QPushButton::clicked, this, &QDialog::close);
     SetCloseBtnVisible(true);
 }
 
@@ -67,12 +70,12 @@ void ReportWidget::buildReport()
     // report is laid out once, at the width it is shown at: laying out a
     // device table of a thousand devices takes longer than building it.
     // A scroll bar that comes and goes would change that width once more.
-    m_form.textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_form->textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     if (QLayout *outer = layout())
         outer->activate();
     if (QLayout *form = GetSetUpUiWidget()->layout())
         form->activate();
-    m_document = m_form.textEdit->document();
+    m_document = m_form->textEdit->document();
     // Nothing of a read-only report is ever undone.
     m_document->setUndoRedoEnabled(false);
     if (readDevices() && !m_devices.isEmpty()) {
@@ -88,8 +91,8 @@ void ReportWidget::buildReport()
     }
     // Read-only also when empty, and open at the top, where the title block
     // and the task's name are.
-    m_form.textEdit->setReadOnly(true);
-    m_form.textEdit->moveCursor(QTextCursor::Start);
+    m_form->textEdit->setReadOnly(true);
+    m_form->textEdit->moveCursor(QTextCursor::Start);
 }
 
 bool ReportWidget::readDevices()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Ui_ReportWidget.h"
-
 #include <BaseDialog.h>
 #include <TaskListFile.h>
 
@@ -9,9 +7,14 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
 class QPrinter;
 class QTextDocument;
+
+namespace Ui {
+class ReportWidget;
+}
 
 namespace kiv {
 
@@ -25,12 +28,11 @@ class ReportWidget : public KavrinGUIToolkit::CBaseDialog
 {
     Q_OBJECT
 public:
-    ReportWidget(const QString &taskName, QWidget *parent = nullptr);
+    explicit ReportWidget(const QString &taskName, QWidget *parent = nullptr);
     ~ReportWidget() override;
     Q_DISABLE_COPY_MOVE(ReportWidget)
 
     QString taskName() const { return m_taskName; }
-    const Ui_ReportWidget &form() const { return m_form; }
     /// The report as the window shows it.
     QTextDocument *document() const;
 
@@ -108,7 +110,7 @@ private:
     /// the planner stopped. @p path gets the target with @p extension.
     bool chooseTarget(const QString &extension, QString &path, QString &fileName);
 
-    Ui_ReportWidget m_form;
+    const std::unique_ptr<Ui::ReportWidget> m_form;
     QString m_taskName;
     QTextDocument *m_document = nullptr;
     QVector<DeviceRow> m_devices;

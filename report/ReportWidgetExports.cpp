@@ -1,6 +1,7 @@
 // Saving the report as a PDF file or an Excel workbook, and printing it.
 #include "ExcelWorkbook.h"
 #include "ReportWidget.h"
+#include "ui_ReportWidget.h"
 
 #include <PathWidget.h>
 #include <WarningDlg.h>
@@ -173,14 +174,14 @@ void ReportWidget::onPrint()
     if (printResponder()) {
         answer = printResponder()(printer);
     } else {
-        QPrintDialog dialog(&printer, m_form.textEdit);
+        QPrintDialog dialog(&printer, m_form->textEdit);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
         answer = dialog.exec();
     }
     if (answer != QDialog::Accepted)
         return;
-    m_form.textEdit->print(&printer);
+    m_form->textEdit->print(&printer);
     if (printer.printerState() == QPrinter::Error) {
         CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Printing failed."));
         return;

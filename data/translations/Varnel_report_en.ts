@@ -11,6 +11,10 @@
         <source>Please select file path:</source>
         <translation>Please select file path:</translation>
     </message>
+    <message>
+        <source>PathWidget</source>
+        <translation>Save</translation>
+    </message>
 </context>
 <context>
     <name>ReportWidget</name>

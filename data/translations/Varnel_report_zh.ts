@@ -11,6 +11,10 @@
         <source>Please select file path:</source>
         <translation>请选择文件路径：</translation>
     </message>
+    <message>
+        <source>PathWidget</source>
+        <translation>保存</translation>
+    </message>
 </context>
 <context>
     <name>ReportWidget</name>

@@ -4,10 +4,14 @@
 // is answered by a queued call once it runs, message boxes by the toolkit's
 // responder, which keeps what they said.
 
+#include "FormWidgets.h"
+
+#include <PathComboBox.h>
 #include <PathWidget.h>
 #include <WarningDlg.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -25,10 +29,11 @@ inline void answerPathDialog(const QString &folder, const QString &name, bool co
             qWarning("no path dialog is open");
             return;
         }
+        auto *edit = formWidget<QLineEdit>(*dialog, "edtName");
         if (offered)
-            *offered = dialog->form().edtName->text();
-        dialog->form().edtName->setText(name);
-        dialog->form().comboBox->setEditText(folder);
+            *offered = edit->text();
+        edit->setText(name);
+        formWidget<KavrinGUIToolkit::CPathComboBox>(*dialog, "comboBox")->setEditText(folder);
         if (confirm)
             dialog->GetConfirmBtn()->click();
         if (dialog->isVisible())

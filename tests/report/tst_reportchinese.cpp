@@ -111,7 +111,7 @@ void TestReportChinese::pdfShowsTheChineseReport()
     kiv::ReportWidget report(plannerTask());
     report.show();
     answerPathDialog(m_out->path(), plannerTask());
-    report.form().btnSavePdf->click();
+    formWidget<QPushButton>(report, "btnSavePdf")->click();
     QCOMPARE(messages(), texts({"提示|保存成功。"}));
 
     const QString text = pdfText(m_out->path() + QStringLiteral("/Harbour Gate.pdf"));
@@ -127,7 +127,7 @@ void TestReportChinese::workbookEndsWithTheConfigurationRows()
     kiv::ReportWidget report(plannerTask());
     report.show();
     answerPathDialog(m_out->path(), QString::fromUtf8("港口东门"));
-    report.form().btnSaveExcel->click();
+    formWidget<QPushButton>(report, "btnSaveExcel")->click();
     QCOMPARE(messages(), texts({"提示|保存成功。"}));
 
     const QJsonObject book = readWorkbook(m_out->path() + QString::fromUtf8("/港口东门.xlsx"));

@@ -61,7 +61,7 @@ private:
     }
     static QPushButton *button(kiv::ReportWidget &report, const QString &name)
     {
-        return report.findChild<QPushButton *>(name);
+        return formWidget<QPushButton>(report, qPrintable(name));
     }
 
     std::unique_ptr<ProgramFolder> m_folder;
@@ -97,7 +97,7 @@ void TestReportExports::pdfHoldsTheReport()
     report.show();
     QString offered;
     answerPathDialog(m_out->path(), plannerTask(), true, &offered);
-    report.form().btnSavePdf->click();
+    formWidget<QPushButton>(report, "btnSavePdf")->click();
 
     QCOMPARE(offered, plannerTask());
     QCOMPARE(messages(), QStringList{QStringLiteral("Hint|Saved.")});
@@ -122,7 +122,7 @@ void TestReportExports::workbookHoldsDevicesAndResults()
     kiv::ReportWidget report(plannerTask());
     report.show();
     answerPathDialog(m_out->path(), plannerTask());
-    report.form().btnSaveExcel->click();
+    formWidget<QPushButton>(report, "btnSaveExcel")->click();
 
     QCOMPARE(messages(), QStringList{QStringLiteral("Hint|Saved.")});
     QCOMPARE(report.result(), int(QDialog::Accepted));
@@ -166,7 +166,7 @@ void TestReportExports::workbookSheetIsNamedAfterTheFile()
     kiv::ReportWidget report(plannerTask());
     report.show();
     answerPathDialog(m_out->path(), QStringLiteral("[Q1] Harbour's"));
-    report.form().btnSaveExcel->click();
+    formWidget<QPushButton>(report, "btnSaveExcel")->click();
     QCOMPARE(written(), QStringList{QStringLiteral("[Q1] Harbour's.xlsx")});
     const QJsonObject book = readWorkbook(target(QStringLiteral("[Q1] Harbour's.xlsx")));
     QCOMPARE(book.value(QStringLiteral("sheets")).toArray(),
@@ -182,7 +182,7 @@ void TestReportExports::workbookOfATaskWithoutDevicesHasOnlyItsHeader()
     report.show();
     QVERIFY(report.document()->isEmpty());
     answerPathDialog(m_out->path(), task);
-    report.form().btnSaveExcel->click();
+    formWidget<QPushButton>(report, "btnSaveExcel")->click();
     QCOMPARE(messages(), QStringList{QStringLiteral("Hint|Saved.")});
     const QJsonArray rows = readWorkbook(target(QStringLiteral("Empty Yard.xlsx")))
                                 .value(QStringLiteral("rows"))
@@ -290,7 +290,7 @@ void TestReportExports::folderThatTakesNoFileIsRefusedBeforeWriting()
     kiv::ReportWidget report(plannerTask());
     report.show();
     answerPathDialog(QStringLiteral("/proc"), plannerTask());
-    report.form().btnSavePdf->click();
+    formWidget<QPushButton>(report, "btnSavePdf")->click();
     QCOMPARE(KavrinGUIToolkit::CToolTip::CurrentText(),
              QStringLiteral("The folder cannot be written to"));
     QVERIFY(messages().isEmpty());
@@ -312,7 +312,7 @@ void TestReportExports::printingGoesToThePrinterTheDialogSetUp()
     });
     kiv::ReportWidget report(plannerTask());
     report.show();
-    report.form().btnPrint->click();
+    formWidget<QPushButton>(report, "btnPrint")->click();
     QVERIFY(highResolution);
     QVERIFY(!fullPage);
     QCOMPARE(report.result(), int(QDialog::Accepted));
@@ -332,7 +332,7 @@ void TestReportExports::cancelledPrintDialogPrintsNothing()
     });
     kiv::ReportWidget report(plannerTask());
     report.show();
-    report.form().btnPrint->click();
+    formWidget<QPushButton>(report, "btnPrint")->click();
     QCOMPARE(asked, 1);
     QVERIFY(written().isEmpty());
     QVERIFY(report.isVisible());
@@ -348,7 +348,7 @@ void TestReportExports::failedPrintingSaysSo()
     });
     kiv::ReportWidget report(plannerTask());
     report.show();
-    report.form().btnPrint->click();
+    formWidget<QPushButton>(report, "btnPrint")->click();
     QCOMPARE(messages(), QStringList{QStringLiteral("Warn|Printing failed.")});
     QVERIFY(report.isVisible());
 }

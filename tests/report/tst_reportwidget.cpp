@@ -1,11 +1,14 @@
 #include <ReportWidget.h>
 
+#include "FormWidgets.h"
 #include "ProgramFolder.h"
 #include "ReportDocument.h"
 #include "ReportFixture.h"
 
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <memory>
@@ -94,12 +97,13 @@ void TestReportWidget::windowIsReadOnlyAndOpensAtItsTop()
     QVERIFY(QTest::qWaitForWindowExposed(&report));
     QCOMPARE(report.GetTitle(), QStringLiteral("Output Report"));
     QCOMPARE(report.size(), QSize(600, 700));
-    QCOMPARE(report.form().btnSavePdf->text(), QStringLiteral("Save as PDF"));
-    QCOMPARE(report.form().btnSaveExcel->text(), QStringLiteral("Save as Excel"));
-    QCOMPARE(report.form().btnPrint->text(), QStringLiteral("Print"));
-    QCOMPARE(report.form().btnClose->text(), QStringLiteral("Close"));
+    QCOMPARE(formWidget<QPushButton>(report, "btnSavePdf")->text(), QStringLiteral("Save as PDF"));
+    QCOMPARE(formWidget<QPushButton>(report, "btnSaveExcel")->text(),
+             QStringLiteral("Save as Excel"));
+    QCOMPARE(formWidget<QPushButton>(report, "btnPrint")->text(), QStringLiteral("Print"));
+    QCOMPARE(formWidget<QPushButton>(report, "btnClose")->text(), QStringLiteral("Close"));
 
-    QTextEdit *view = report.form().textEdit;
+    QTextEdit *view = formWidget<QTextEdit>(report, "textEdit");
     QVERIFY(view->isReadOnly());
     QCOMPARE(view->document(), report.document());
     QCOMPARE(view->textCursor().position(), 0);
@@ -116,7 +120,7 @@ void TestReportWidget::windowIsReadOnlyAndOpensAtItsTop()
     QTest::keyClicks(view, QStringLiteral("xyz"));
     QVERIFY(!view->document()->toPlainText().contains(QStringLiteral("xyz")));
 
-    report.form().btnClose->click();
+    formWidget<QPushButton>(report, "btnClose")->click();
     QVERIFY(!report.isVisible());
 }
 
@@ -128,7 +132,7 @@ void TestReportWidget::unreadableDeviceFileGivesAnEmptyReport()
     QVERIFY(writeBytes(TaskDeviceFile::filePath(task), broken));
     kiv::ReportWidget report(task);
     QVERIFY(report.document()->isEmpty());
-    QVERIFY(report.form().textEdit->isReadOnly());
+    QVERIFY(formWidget<QTextEdit>(report, "textEdit")->isReadOnly());
     QCOMPARE(readBytes(TaskDeviceFile::filePath(task)), broken);
 }
 
