@@ -16,7 +16,10 @@ using namespace reportfixture;
 using namespace exportdriver;
 
 // Saving the report as a PDF file or a workbook and printing it, in the
-// English interface, driven through the window's buttons.
+// English interface, driven through the window's buttons: the path dialog,
+// the question before a file is replaced, the messages, and the window
+// closed after a save or print. What the files hold is tested without the
+// window.
 class TestReportExports : public QObject
 {
     Q_OBJECT
@@ -26,8 +29,8 @@ private slots:
     void init();
     void cleanup();
 
-    void pdfHoldsTheReport();
-    void workbookHoldsDevicesAndResults();
+    void pdfIsSavedUnderTheChosenName();
+    void workbookIsSavedUnderTheChosenName();
     void workbookSheetIsNamedAfterTheFile();
     void workbookOfATaskWithoutDevicesHasOnlyItsHeader();
     void cancelledPathDialogWritesNothing_data();
@@ -91,7 +94,7 @@ void TestReportExports::cleanup()
     m_folder.reset();
 }
 
-void TestReportExports::pdfHoldsTheReport()
+void TestReportExports::pdfIsSavedUnderTheChosenName()
 {
     kiv::ReportWidget report(plannerTask());
     report.show();
@@ -105,19 +108,9 @@ void TestReportExports::pdfHoldsTheReport()
     QVERIFY(!report.isVisible());
     QCOMPARE(written(), QStringList{QStringLiteral("Harbour Gate.pdf")});
     QVERIFY(readBytes(target(QStringLiteral("Harbour Gate.pdf"))).startsWith("%PDF"));
-
-    const QString text = pdfText(target(QStringLiteral("Harbour Gate.pdf")));
-    for (const char *expected :
-         {"Solution Report", "Task:Harbour Gate", "Ingredient List", "Device Type", "Device Number",
-          "Ingredient", "KC-2120-IR", "4mm Fixed", "Outdoor Housing H1", "KN-7716",
-          "Calculation Report", "RAID Type: RAID5, RAID number: 3",
-          "Video Wall Client Number: 4"}) {
-        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
-    }
-    QVERIFY(!text.contains(QStringLiteral("Config Report")));
 }
 
-void TestReportExports::workbookHoldsDevicesAndResults()
+void TestReportExports::workbookIsSavedUnderTheChosenName()
 {
     kiv::ReportWidget report(plannerTask());
     report.show();
@@ -127,38 +120,12 @@ void TestReportExports::workbookHoldsDevicesAndResults()
     QCOMPARE(messages(), QStringList{QStringLiteral("Hint|Saved.")});
     QCOMPARE(report.result(), int(QDialog::Accepted));
     QCOMPARE(written(), QStringList{QStringLiteral("Harbour Gate.xlsx")});
-
-    const QJsonObject book = readWorkbook(target(QStringLiteral("Harbour Gate.xlsx")));
-    QCOMPARE(book.value(QStringLiteral("sheets")).toArray(),
-             QJsonArray{QJsonValue(QStringLiteral("Harbour Gate"))});
-    const QJsonArray rows = book.value(QStringLiteral("rows")).toArray();
-    QCOMPARE(rows.size(), 6);
-    QCOMPARE(cells(rows.at(0)), texts({"Device Type", "Device Count", "Ingredient"}));
-    QCOMPARE(cells(rows.at(1)),
-             texts({"KC-2120-IR", "#12",
-                    "4mm Fixed x 12\nWall Bracket W2 x 12\nOutdoor Housing H1 x 12\n"}));
-    QCOMPARE(cells(rows.at(2)), texts({"KD-5230-PTZ", "#2", "Pole Mount P3 x 2\n"}));
-    QCOMPARE(cells(rows.at(3)),
-             texts({"KC-1080-B", "#6", "2.8-12mm Vari-focal x 6\nSun Shield S1 x 6\n"}));
-    QCOMPARE(cells(rows.at(4)), texts({"KN-7716", "#1", ""}));
-    QCOMPARE(cells(rows.at(5)),
-             texts({"Calculation Report\n"
-                    "Storage result:\n"
-                    "NVR: KN-7716, Number: 2\n"
-                    "HDD Capacity: 4T, HDD number: 30\n"
-                    "RAID Type: RAID5, RAID number: 3\n"
-                    "Bandwidth:\n"
-                    "Total: 77.4Mbps\n"
-                    "Preview: 12.5Mbps,  Record: 58.6Mbps,  Transmission: 6.3Mbps\n"
-                    "Stream Media Server:\n"
-                    "Stream Media Server Number: 3\n"
-                    "Client:\n"
-                    "Video Wall Client Number: 4\n",
-                    "", ""}));
-    const QJsonArray wrapped = book.value(QStringLiteral("wrapped")).toArray();
-    QCOMPARE(wrapped.at(1).toArray().at(2).toBool(), true);
-    QCOMPARE(wrapped.at(4).toArray().at(0).toBool(), false);
-    QCOMPARE(wrapped.at(5).toArray().at(0).toBool(), true);
+    // The column names, four devices and the results.
+    QCOMPARE(readWorkbook(target(QStringLiteral("Harbour Gate.xlsx")))
+                 .value(QStringLiteral("rows"))
+                 .toArray()
+                 .size(),
+             6);
 }
 
 void TestReportExports::workbookSheetIsNamedAfterTheFile()

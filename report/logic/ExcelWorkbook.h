@@ -3,10 +3,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryFile>
-
-#include <memory>
 #include <QVariant>
 #include <QVector>
+
+#include <memory>
 
 struct lxw_workbook;
 struct lxw_worksheet;
