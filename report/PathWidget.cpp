@@ -2,13 +2,13 @@
 
 #include "ui_PathWidget.h"
 
+#include <SaveFailure.h>
 #include <ToolTip.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace kiv {
 
@@ -28,14 +28,6 @@ QString startFolder()
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
         return KavrinGUIToolkit::CPathComboBox::FolderText(documents);
     return KavrinGUIToolkit::CPathComboBox::FolderText(QDir::homePath());
-}
-
-// Permission bits do not tell (root passes them, a read-only mount does
-// not show in them): only creating a file proves that the folder takes one.
-bool canWriteInto(const QString &folder)
-{
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".varnel-XXXXXX")));
-    return probe.open();
 }
 
 void showHint(QWidget *field, const QString &text)
@@ -106,16 +98,18 @@ void PathWidget::onConfirm()
     }
 
     const QString shown = m_form->comboBox->currentText().trimmed();
-    const QFileInfo info(shown);
-    if (shown.isEmpty() || !info.isDir()) {
+    switch (folderFailureOf(shown)) {
+    case SaveFailure::None:
+        break;
+    case SaveFailure::FolderMissing:
         showHint(m_form->comboBox, tr("The folder does not exist"));
         return;
-    }
-    if (!canWriteInto(info.absoluteFilePath())) {
+    default:
         showHint(m_form->comboBox, tr("The folder cannot be written to"));
         return;
     }
-    storedFolder() = KavrinGUIToolkit::CPathComboBox::FolderText(info.absoluteFilePath());
+    storedFolder() =
+        KavrinGUIToolkit::CPathComboBox::FolderText(QFileInfo(shown).absoluteFilePath());
     accept();
 }
 

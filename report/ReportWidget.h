@@ -45,6 +45,7 @@ public:
     /// new one is complete. False when it could not be written; lastError()
     /// says why.
     bool saveWorkbook(const QString &path, const QString &sheetName);
+    /// Why the last save failed, in the interface's language.
     QString lastError() const { return m_lastError; }
 
     /// Stands in for the print dialog (automated runs): gets the printer
@@ -63,6 +64,8 @@ private:
     /// Runs the path dialog and asks before a file is replaced; false when
     /// the planner stopped. @p path gets the target with @p extension.
     bool chooseTarget(const QString &extension, QString &path, QString &fileName);
+    /// Tells the planner that a save failed and why.
+    void tellSaveFailed();
 
     const std::unique_ptr<Ui::ReportWidget> m_form;
     QString m_taskName;

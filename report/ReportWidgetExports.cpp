@@ -62,6 +62,12 @@ bool ReportWidget::saveWorkbook(const QString &path, const QString &sheetName)
     return writeReportWorkbook(report, path, sheetName, &m_lastError);
 }
 
+void ReportWidget::tellSaveFailed()
+{
+    CWarningDlg::ShowMessageInfo(tr("Warn"),
+                                 tr("Saving failed.") + QLatin1Char('\n') + m_lastError);
+}
+
 void ReportWidget::onSavePdf()
 {
     QString path;
@@ -70,7 +76,7 @@ void ReportWidget::onSavePdf()
         return;
     if (!savePdf(path)) {
         qDebug() << "qeb cannot write" << path << ":" << m_lastError;
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Saving failed."));
+        tellSaveFailed();
         return;
     }
     CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Saved."));
@@ -85,7 +91,7 @@ void ReportWidget::onSaveExcel()
         return;
     if (!saveWorkbook(path, fileName)) {
         qDebug() << "qeb cannot write" << path << ":" << m_lastError;
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Saving failed."));
+        tellSaveFailed();
         return;
     }
     CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Saved."));
@@ -109,7 +115,8 @@ void ReportWidget::onPrint()
         return;
     m_form->textEdit->print(&printer);
     if (printer.printerState() == QPrinter::Error) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Printing failed."));
+        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Printing failed.") + QLatin1Char('\n') +
+                                                     printFailureText(printer.outputFileName()));
         return;
     }
     accept();

@@ -3,19 +3,22 @@
 #include "ExcelWorkbook.h"
 #include "ReportTexts.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
 
+#include <cerrno>
+
 namespace kiv {
 
 namespace {
 
-bool failed(QString *error, const QString &what)
+bool failed(QString *reason, SaveFailure failure)
 {
-    if (error)
-        *error = what;
+    if (reason)
+        *reason = saveFailureText(failure);
     return false;
 }
 
@@ -38,10 +41,10 @@ QVector<ReportWorkbookRow> reportWorkbookRows(const TaskReport &report)
 }
 
 bool writeReportWorkbook(const TaskReport &report, const QString &path, const QString &sheetName,
-                         QString *error)
+                         QString *reason)
 {
     if (!report.devicesRead)
-        return failed(error, QStringLiteral("the task's devices could not be read"));
+        return failed(reason, SaveFailure::DevicesUnreadable);
     const QString deviceType = QStringLiteral(":devicetype");
     const QString deviceCount = QStringLiteral(":devicecout");
     const QString ingredient = QStringLiteral(":ingredient");
@@ -52,27 +55,29 @@ bool writeReportWorkbook(const TaskReport &report, const QString &path, const QS
                                       {QStringLiteral("Device Count"), 36},
                                       {QStringLiteral("Ingredient"), 40}}) ||
         !book.prepareInsert({deviceType, deviceCount, ingredient}))
-        return failed(error, book.lastError());
+        return failed(reason, book.failure());
     for (const ReportWorkbookRow &row : reportWorkbookRows(report)) {
         book.bindValue(deviceType, row.deviceType);
         book.bindValue(deviceCount, row.deviceCount);
         book.bindValue(ingredient, row.ingredient);
         if (!book.exec())
-            return failed(error, book.lastError());
+            return failed(reason, book.failure());
     }
     if (!book.close())
-        return failed(error, book.lastError());
+        return failed(reason, book.failure());
     return true;
 }
 
 bool writeReportPdf(QTextDocument *document, const QString &path, const QString &title,
-                    QString *error)
+                    QString *reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(error, file.errorString());
+    // The file is made in memory and written in one call, so that the error
+    // code of a failed write is still there to tell why.
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         // As a printer in high-resolution mode would lay it out.
         writer.setResolution(1200);
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -80,14 +85,30 @@ bool writeReportPdf(QTextDocument *document, const QString &path, const QString 
         writer.setCreator(QCoreApplication::translate("kiv::ReportWidget", "Varnel"));
         document->print(&writer);
     }
-    if (file.error() != QFileDevice::NoError || file.size() == 0) {
-        const QString what = file.errorString();
+    if (bytes.isEmpty())
+        return failed(reason, SaveFailure::Unknown);
+
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(reason, saveFailureOf(path, errno));
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int systemError = errno;
         file.cancelWriting();
-        return failed(error, what);
+        return failed(reason, saveFailureOf(path, systemError));
     }
+    errno = 0;
     if (!file.commit())
-        return failed(error, file.errorString());
+        return failed(reason, saveFailureOf(path, errno));
     return true;
+}
+
+QString printFailureText(const QString &outputFile)
+{
+    if (outputFile.isEmpty())
+        return QCoreApplication::translate("kiv::ReportWidget", "The printer reported an error.");
+    return saveFailureText(saveFailureOf(outputFile, 0));
 }
 
 } // namespace kiv

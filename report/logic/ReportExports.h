@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SaveFailure.h"
 #include "TaskReport.h"
 
 #include <QString>
@@ -31,15 +32,22 @@ QVector<ReportWorkbookRow> reportWorkbookRows(const TaskReport &report);
 /// "Device Count" and "Ingredient" and the rows of reportWorkbookRows().
 /// A file at @p path is replaced only by a complete workbook. False when the
 /// device file could not be read or the workbook could not be written;
-/// @p error (when given) then says why.
+/// @p reason (when given) then says why, in the interface's language
+/// (saveFailureText()).
 bool writeReportWorkbook(const TaskReport &report, const QString &path, const QString &sheetName,
-                         QString *error = nullptr);
+                         QString *reason = nullptr);
 
 /// Writes @p document to a PDF file at @p path, A4 at 1200 dots per inch
 /// as a printer in high-resolution mode lays it out, titled @p title. A file
 /// at @p path is replaced only once the new one is complete. False when it
-/// could not be written; @p error (when given) then says why.
+/// could not be written; @p reason (when given) then says why, in the
+/// interface's language.
 bool writeReportPdf(QTextDocument *document, const QString &path, const QString &title,
-                    QString *error = nullptr);
+                    QString *reason = nullptr);
+
+/// Why printing failed, as the planner is told: the reason the file could
+/// not be written when the printer writes to @p outputFile, that the printer
+/// refused otherwise (@p outputFile empty).
+QString printFailureText(const QString &outputFile);
 
 } // namespace kiv

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace exportdriver {
@@ -39,6 +40,18 @@ inline void answerPathDialog(const QString &folder, const QString &name, bool co
         if (dialog->isVisible())
             dialog->reject();
     });
+}
+
+/// The columns "button" (the object name of a save button) and "extension"
+/// (what its export adds to the file name), with a row for each export.
+inline void addSaveButtons()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("PDF") << "btnSavePdf"
+                         << ".pdf";
+    QTest::newRow("workbook") << "btnSaveExcel"
+                              << ".xlsx";
 }
 
 /// Answers every question with @p answer (1 confirms) and every message

@@ -26,6 +26,8 @@ private slots:
     void windowIsTitledInChinese();
     void pdfIsSavedWithAChineseMessage();
     void workbookSheetTakesTheChineseFileName();
+    void failedSaveSaysWhyInChinese_data();
+    void failedSaveSaysWhyInChinese();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -83,6 +85,26 @@ void TestReportChinese::workbookSheetTakesTheChineseFileName()
              QJsonArray{QJsonValue(QString::fromUtf8("港口东门"))});
     // Header, four devices, the results, then client and server.
     QCOMPARE(book.value(QStringLiteral("rows")).toArray().size(), 8);
+}
+
+void TestReportChinese::failedSaveSaysWhyInChinese_data()
+{
+    addSaveButtons();
+}
+
+void TestReportChinese::failedSaveSaysWhyInChinese()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, extension);
+    QVERIFY(QDir(m_out->path()).mkpath(plannerTask() + extension));
+
+    kiv::ReportWidget report(plannerTask());
+    report.show();
+    answerPathDialog(m_out->path(), plannerTask());
+    formWidget<QPushButton>(report, qPrintable(button))->click();
+    QCOMPARE(messages(),
+             texts({"提示|文件名已被使用，是否替换？", "警告|保存失败。\n已存在同名文件夹。"}));
+    QVERIFY(report.isVisible());
 }
 
 QTEST_MAIN(TestReportChinese)

@@ -27,7 +27,7 @@ const char *const kRecommended = "CPU: Intel Core i7及以上\n"
 
 // What the report holds in the Chinese interface, built and written without
 // its window: the configuration tables, results calculated in the other
-// language, and Chinese text in both files.
+// language, Chinese text in both files, and the reason of a failed save.
 class TestReportContentChinese : public QObject
 {
     Q_OBJECT
@@ -41,6 +41,7 @@ private slots:
     void resultsOfATaskCalculatedInEnglish();
     void pdfShowsTheChineseReport();
     void workbookEndsWithTheConfigurationRows();
+    void failedSaveNamesItsReasonInChinese();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -138,6 +139,20 @@ void TestReportContentChinese::workbookEndsWithTheConfigurationRows()
                           QString::fromUtf8("服务器推荐配置:\n") + recommended, QString()}));
     const QJsonArray wrapped = book.value(QStringLiteral("wrapped")).toArray();
     QCOMPARE(wrapped.at(7).toArray().at(1).toBool(), true);
+}
+
+void TestReportContentChinese::failedSaveNamesItsReasonInChinese()
+{
+    BuiltReport report(plannerTask());
+    const QString missing = m_out->path() + QStringLiteral("/missing/Harbour Gate");
+    QString pdfReason;
+    QVERIFY(!kiv::writeReportPdf(report.document(), missing + QStringLiteral(".pdf"), plannerTask(),
+                                 &pdfReason));
+    QCOMPARE(pdfReason, QString::fromUtf8("文件夹不存在。"));
+    QString workbookReason;
+    QVERIFY(!kiv::writeReportWorkbook(report.report(), missing + QStringLiteral(".xlsx"),
+                                      plannerTask(), &workbookReason));
+    QCOMPARE(workbookReason, QString::fromUtf8("文件夹不存在。"));
 }
 
 QTEST_MAIN(TestReportContentChinese)

@@ -53,15 +53,6 @@ private:
         return QDir(m_out->path())
             .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     }
-    static void addExtensions()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("extension");
-        QTest::newRow("PDF") << "btnSavePdf"
-                             << ".pdf";
-        QTest::newRow("workbook") << "btnSaveExcel"
-                                  << ".xlsx";
-    }
     static QPushButton *button(kiv::ReportWidget &report, const QString &name)
     {
         return formWidget<QPushButton>(report, qPrintable(name));
@@ -160,7 +151,7 @@ void TestReportExports::workbookOfATaskWithoutDevicesHasOnlyItsHeader()
 
 void TestReportExports::cancelledPathDialogWritesNothing_data()
 {
-    addExtensions();
+    addSaveButtons();
 }
 
 void TestReportExports::cancelledPathDialogWritesNothing()
@@ -178,7 +169,7 @@ void TestReportExports::cancelledPathDialogWritesNothing()
 
 void TestReportExports::declinedReplaceKeepsTheOldFile_data()
 {
-    addExtensions();
+    addSaveButtons();
 }
 
 void TestReportExports::declinedReplaceKeepsTheOldFile()
@@ -203,7 +194,7 @@ void TestReportExports::declinedReplaceKeepsTheOldFile()
 
 void TestReportExports::confirmedReplaceWritesTheNewFile_data()
 {
-    addExtensions();
+    addSaveButtons();
 }
 
 void TestReportExports::confirmedReplaceWritesTheNewFile()
@@ -228,7 +219,7 @@ void TestReportExports::confirmedReplaceWritesTheNewFile()
 
 void TestReportExports::failedWriteSaysSoAndKeepsTheWindow_data()
 {
-    addExtensions();
+    addSaveButtons();
 }
 
 void TestReportExports::failedWriteSaysSoAndKeepsTheWindow()
@@ -244,8 +235,9 @@ void TestReportExports::failedWriteSaysSoAndKeepsTheWindow()
     answerPathDialog(m_out->path(), plannerTask());
     this->button(report, button)->click();
     QCOMPARE(messages(),
-             (QStringList{QStringLiteral("Hint|The file name has been used; replace it?"),
-                          QStringLiteral("Warn|Saving failed.")}));
+             (QStringList{
+                 QStringLiteral("Hint|The file name has been used; replace it?"),
+                 QStringLiteral("Warn|Saving failed.\nA folder of that name already exists.")}));
     QVERIFY(QFileInfo(target(plannerTask() + extension + QStringLiteral("/inside"))).isDir());
     QCOMPARE(written(), QStringList{plannerTask() + extension});
     QVERIFY(report.isVisible());
@@ -316,7 +308,8 @@ void TestReportExports::failedPrintingSaysSo()
     kiv::ReportWidget report(plannerTask());
     report.show();
     formWidget<QPushButton>(report, "btnPrint")->click();
-    QCOMPARE(messages(), QStringList{QStringLiteral("Warn|Printing failed.")});
+    QCOMPARE(messages(),
+             QStringList{QStringLiteral("Warn|Printing failed.\nThe folder does not exist.")});
     QVERIFY(report.isVisible());
 }
 

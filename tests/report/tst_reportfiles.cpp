@@ -1,17 +1,37 @@
 #include <ReportExports.h>
+#include <SaveFailure.h>
 
+#include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 #include "ReportFixture.h"
 
 #include <QJsonArray>
 #include <QtTest>
 
+#include <cerrno>
 #include <memory>
 
 using namespace reportfixture;
 
+namespace {
+
+// The ways an export meets its target.
+enum Situation {
+    MissingFolder,
+    FolderInTheWay,
+    SystemFolder,
+    FullDisk,
+    UnreadableDevices,
+    TextTooLongForACell,
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Situation)
+
 // The report's two files written without the window, in the English
-// interface: what the PDF file and the workbook hold.
+// interface: what the PDF file and the workbook hold, and why a file that
+// cannot be written was not.
 class TestReportFiles : public QObject
 {
     Q_OBJECT
@@ -23,6 +43,12 @@ private slots:
 
     void pdfHoldsTheReport();
     void workbookHoldsDevicesAndResults();
+    void failedSaveNamesItsReasonAndKeepsTheOldFile_data();
+    void failedSaveNamesItsReasonAndKeepsTheOldFile();
+    void systemErrorsNameTheirReason_data();
+    void systemErrorsNameTheirReason();
+    void failedPrintingNamesTheFileOrThePrinter_data();
+    void failedPrintingNamesTheFileOrThePrinter();
 
 private:
     QString target(const QString &name) const { return m_out->path() + QLatin1Char('/') + name; }
@@ -113,6 +139,150 @@ void TestReportFiles::workbookHoldsDevicesAndResults()
     QCOMPARE(wrapped.at(1).toArray().at(2).toBool(), true);
     QCOMPARE(wrapped.at(4).toArray().at(0).toBool(), false);
     QCOMPARE(wrapped.at(5).toArray().at(0).toBool(), true);
+}
+
+void TestReportFiles::failedSaveNamesItsReasonAndKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<Situation>("situation");
+    QTest::addColumn<QString>("reason");
+
+    const QString missing = QStringLiteral("The folder does not exist.");
+    const QString inTheWay = QStringLiteral("A folder of that name already exists.");
+    const QString notWritable = QStringLiteral("The folder cannot be written to.");
+    const QString full = QStringLiteral("The disk is full.");
+    for (const bool pdf : {true, false}) {
+        const char *const format = pdf ? "PDF file" : "workbook";
+        QTest::addRow("a %s for a folder that does not exist", format)
+            << pdf << MissingFolder << missing;
+        QTest::addRow("a %s where a folder has its name", format)
+            << pdf << FolderInTheWay << inTheWay;
+        // Nobody, not even root, can create a file in /proc.
+        QTest::addRow("a %s for a folder of the system", format)
+            << pdf << SystemFolder << notWritable;
+        QTest::addRow("a %s on a full disk", format) << pdf << FullDisk << full;
+    }
+    QTest::newRow("a workbook of a task whose device file cannot be read")
+        << false << UnreadableDevices << QStringLiteral("The task's devices could not be read.");
+    QTest::newRow("a workbook with a device type too long for a cell")
+        << false << TextTooLongForACell
+        << QStringLiteral("A text is too long for a workbook cell.");
+}
+
+void TestReportFiles::failedSaveNamesItsReasonAndKeepsTheOldFile()
+{
+    QFETCH(bool, pdf);
+    QFETCH(Situation, situation);
+    QFETCH(QString, reason);
+
+    const QString task = QStringLiteral("Gate");
+    addTask(task);
+    writeDevices(task, {{QStringLiteral("KC-100"), 4}});
+    const QString name = pdf ? QStringLiteral("Gate.pdf") : QStringLiteral("Gate.xlsx");
+    QString file = target(name);
+    const QByteArray old("the planner's earlier report\n");
+    switch (situation) {
+    case MissingFolder:
+        file = target(QStringLiteral("missing/") + name);
+        break;
+    case FolderInTheWay:
+        QVERIFY(QDir(m_out->path()).mkpath(name + QStringLiteral("/inside")));
+        break;
+    case SystemFolder:
+        file = QStringLiteral("/proc/") + name;
+        break;
+    case UnreadableDevices:
+        QVERIFY(writeBytes(TaskDeviceFile::filePath(task), "<DeviceInfoList><DeviceInfo>"));
+        break;
+    case TextTooLongForACell:
+        // A cell holds at most 32767 characters.
+        writeDevices(task, {{QString(40000, QLatin1Char('K')), 1}});
+        break;
+    case FullDisk:
+        break;
+    }
+    const bool oldFile =
+        situation == FullDisk || situation == UnreadableDevices || situation == TextTooLongForACell;
+    if (oldFile)
+        QVERIFY(writeBytes(file, old));
+
+    BuiltReport report(task);
+    QString told;
+    bool saved = false;
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (situation == FullDisk) {
+            limit = std::make_unique<FileSizeLimit>(old.size());
+            QVERIFY(limit->isActive());
+        }
+        saved = pdf ? kiv::writeReportPdf(report.document(), file, task, &told)
+                    : kiv::writeReportWorkbook(report.report(), file, task, &told);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(told, reason);
+    if (oldFile) {
+        QCOMPARE(readBytes(file), old);
+        QCOMPARE(written(), QStringList{name});
+    } else if (situation == FolderInTheWay) {
+        QVERIFY(QFileInfo(target(name + QStringLiteral("/inside"))).isDir());
+        QCOMPARE(written(), QStringList{name});
+    } else {
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(written().isEmpty());
+    }
+}
+
+void TestReportFiles::systemErrorsNameTheirReason_data()
+{
+    QTest::addColumn<int>("systemError");
+    QTest::addColumn<QString>("reason");
+
+    const QString full = QStringLiteral("The disk is full.");
+    const QString notWritable = QStringLiteral("The folder cannot be written to.");
+    const QString held = QStringLiteral("The file is held by another program.");
+    QTest::newRow("no space left on the disk") << ENOSPC << full;
+    QTest::newRow("the planner's quota used up") << EDQUOT << full;
+    QTest::newRow("a file larger than the disk takes") << EFBIG << full;
+    QTest::newRow("no permission to write into the folder") << EACCES << notWritable;
+    QTest::newRow("a read-only disk") << EROFS << notWritable;
+    QTest::newRow("a file that another program runs") << ETXTBSY << held;
+    QTest::newRow("a file that is busy") << EBUSY << held;
+    QTest::newRow("a failing disk") << EIO << QStringLiteral("The file could not be written.");
+    QTest::newRow("a failure without an error code")
+        << 0 << QStringLiteral("The file could not be written.");
+}
+
+void TestReportFiles::systemErrorsNameTheirReason()
+{
+    QFETCH(int, systemError);
+    QFETCH(QString, reason);
+    // The folder exists and nothing is in the target's place: only the
+    // error code tells why.
+    QCOMPARE(
+        kiv::saveFailureText(kiv::saveFailureOf(target(QStringLiteral("Gate.pdf")), systemError)),
+        reason);
+}
+
+void TestReportFiles::failedPrintingNamesTheFileOrThePrinter_data()
+{
+    QTest::addColumn<QString>("outputFile");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("printing to a file in a folder that does not exist")
+        << QStringLiteral("missing/printout.pdf") << QStringLiteral("The folder does not exist.");
+    QTest::newRow("printing to a file where a folder has its name")
+        << QStringLiteral("folder") << QStringLiteral("A folder of that name already exists.");
+    QTest::newRow("printing on a printer")
+        << QString() << QStringLiteral("The printer reported an error.");
+}
+
+void TestReportFiles::failedPrintingNamesTheFileOrThePrinter()
+{
+    QFETCH(QString, outputFile);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(m_out->path()).mkpath(QStringLiteral("folder")));
+    const QString path = outputFile.isEmpty() ? QString() : target(outputFile);
+    QCOMPARE(kiv::printFailureText(path), reason);
 }
 
 QTEST_MAIN(TestReportFiles)
