@@ -1,11 +1,14 @@
 // Times the report of the 1024-device task with accessories and stored
-// results: building and showing the report window against
-// QTextDocument::setHtml of the same HTML, the PDF export against printing
-// the same document to a QPdfWriter, and the workbook export against writing
-// the same cells with libxlsxwriter directly. Prints medians; not a test.
+// results: reading and building it with the report logic, and building and
+// showing the report window, each against QTextDocument::setHtml of the same
+// HTML; the PDF export against printing the same document to a QPdfWriter;
+// and the workbook export against writing the same cells with libxlsxwriter
+// directly. Prints medians; not a test.
 
 #include "BenchSupport.h"
 
+#include <ReportBuilder.h>
+#include <ReportExports.h>
 #include <ReportWidget.h>
 #include <TaskDeviceFile.h>
 #include <TaskListFile.h>
@@ -76,38 +79,20 @@ bool addAccessoriesAndResults()
 struct Row
 {
     QByteArray type;
-    int count = 0;
+    bool counted = false;
+    double count = 0;
     QByteArray ingredient;
 };
 
-// The cells the workbook export writes, read here once, outside the timing.
-QVector<Row> workbookRows()
+// The cells of the workbook export's rows, converted here once, outside the
+// timing.
+QVector<Row> cellsOf(const QVector<kiv::ReportWorkbookRow> &rows)
 {
-    QVector<Row> rows;
-    TaskDeviceFile file(kTask);
-    QVector<DeviceInfo> devices;
-    file.devices(devices);
-    for (int i = 0; i < devices.size(); ++i) {
-        QString ingredient;
-        QString type;
-        int count = 0;
-        if (file.lens(i, type, count))
-            ingredient += type + QStringLiteral(" x ") + QString::number(count) + QLatin1Char('\n');
-        if (file.stand(i, type, count))
-            ingredient += type + QStringLiteral(" x ") + QString::number(count) + QLatin1Char('\n');
-        if (file.shield(i, type, count))
-            ingredient += type + QStringLiteral(" x ") + QString::number(count) + QLatin1Char('\n');
-        rows.append({devices.at(i).deviceType.toUtf8(), devices.at(i).count, ingredient.toUtf8()});
-    }
-    rows.append({QByteArrayLiteral("Calculation Report\nStorage result:\nNVR: KN-7716, Number: 12\n"
-                                   "HDD Capacity: 4T, HDD number: 180\n"
-                                   "RAID Type: RAID5, RAID number: 24\nBandwidth:\n"
-                                   "Total: 1.8Gbps\nPreview: 512.3Mbps,  Record: 1.2Gbps,  "
-                                   "Transmission: 96.1Mbps\nStream Media Server:\n"
-                                   "Stream Media Server Number: 4\nClient:\n"
-                                   "Video Wall Client Number: 6\n"),
-                 -1, QByteArray()});
-    return rows;
+    QVector<Row> cells;
+    for (const kiv::ReportWorkbookRow &row : rows)
+        cells.append({row.deviceType.toUtf8(), !row.deviceCount.isNull(),
+                      row.deviceCount.toDouble(), row.ingredient.toUtf8()});
+    return cells;
 }
 
 void writeCellsDirectly(const QString &path, const QVector<Row> &rows)
@@ -123,7 +108,7 @@ void writeCellsDirectly(const QString &path, const QVector<Row> &rows)
     for (const Row &row : rows) {
         worksheet_write_string(sheet, r, 0, row.type.constData(),
                                row.type.contains('\n') ? wrap : nullptr);
-        if (row.count >= 0)
+        if (row.counted)
             worksheet_write_number(sheet, r, 1, row.count, nullptr);
         if (!row.ingredient.isEmpty())
             worksheet_write_string(sheet, r, 2, row.ingredient.constData(), wrap);
@@ -146,12 +131,28 @@ int main(int argc, char **argv)
     QTemporaryDir out;
     const QString base = out.path() + QLatin1Char('/');
 
-    kiv::ReportWidget report(kTask);
-    const QString html = report.document()->toHtml();
-    bench::out() << "report of " << bench::kDevices
-                 << " devices: " << report.document()->blockCount() << " blocks, " << html.size()
-                 << " characters of HTML" << Qt::endl;
+    // The report logic alone, as a test or an export without the window
+    // calls it.
+    const kiv::TaskReport content = kiv::readTaskReport(kTask);
+    QTextDocument document;
+    kiv::buildReport(&document, content);
+    const QString html = document.toHtml();
+    bench::out() << "report of " << bench::kDevices << " devices: " << document.blockCount()
+                 << " blocks, " << html.size() << " characters of HTML" << Qt::endl;
 
+    const bench::Pair read = bench::alternating(
+        [] {
+            QTextDocument built;
+            kiv::buildReport(&built, kiv::readTaskReport(kTask));
+        },
+        [&html] {
+            QTextDocument parsed;
+            parsed.setHtml(html);
+        });
+    bench::print(QStringLiteral("report read and built"), read, 2.0,
+                 QStringLiteral("setHtml of its HTML"));
+
+    // Once through the window: the same report laid out in its view.
     const bench::Pair build = bench::alternating(
         [] {
             kiv::ReportWidget shown(kTask);
@@ -159,25 +160,25 @@ int main(int argc, char **argv)
             QCoreApplication::processEvents();
         },
         [&html] {
-            QTextDocument document;
-            document.setHtml(html);
+            QTextDocument parsed;
+            parsed.setHtml(html);
         });
     bench::print(QStringLiteral("report built and shown"), build, 2.0,
                  QStringLiteral("setHtml of its HTML"));
 
-    const bench::Pair pdf =
-        bench::alternating([&] { report.savePdf(base + QStringLiteral("export.pdf")); },
-                           [&] {
-                               QPdfWriter writer(base + QStringLiteral("direct.pdf"));
-                               writer.setResolution(1200);
-                               writer.setPageSize(QPageSize(QPageSize::A4));
-                               report.document()->print(&writer);
-                           });
+    const bench::Pair pdf = bench::alternating(
+        [&] { kiv::writeReportPdf(&document, base + QStringLiteral("export.pdf"), kTask); },
+        [&] {
+            QPdfWriter writer(base + QStringLiteral("direct.pdf"));
+            writer.setResolution(1200);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            document.print(&writer);
+        });
     bench::print(QStringLiteral("PDF export"), pdf, 1.5, QStringLiteral("QPdfWriter print"));
 
-    const QVector<Row> rows = workbookRows();
+    const QVector<Row> rows = cellsOf(kiv::reportWorkbookRows(content));
     const bench::Pair workbook = bench::alternating(
-        [&] { report.saveWorkbook(base + QStringLiteral("export.xlsx"), kTask); },
+        [&] { kiv::writeReportWorkbook(content, base + QStringLiteral("export.xlsx"), kTask); },
         [&] { writeCellsDirectly(base + QStringLiteral("direct.xlsx"), rows); });
     bench::print(QStringLiteral("workbook export"), workbook, 1.5,
                  QStringLiteral("libxlsxwriter cells"));

@@ -1,12 +1,14 @@
 #include "PathWidget.h"
 
+#include "ui_PathWidget.h"
+
+#include <SaveFailure.h>
 #include <ToolTip.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace kiv {
 
@@ -28,14 +30,6 @@ QString startFolder()
     return KavrinGUIToolkit::CPathComboBox::FolderText(QDir::homePath());
 }
 
-// Permission bits do not tell (root passes them, a read-only mount does
-// not show in them): only creating a file proves that the folder takes one.
-bool canWriteInto(const QString &folder)
-{
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".varnel-XXXXXX")));
-    return probe.open();
-}
-
 void showHint(QWidget *field, const QString &text)
 {
     KavrinGUIToolkit::CToolTip::ShowText(field->mapToGlobal(QPoint(0, 0)), text);
@@ -44,15 +38,15 @@ void showHint(QWidget *field, const QString &text)
 } // namespace
 
 PathWidget::PathWidget(const QString &fileName, QWidget *parent)
-    : KavrinGUIToolkit::CBaseDialogWithBottom(parent)
+    : KavrinGUIToolkit::CBaseDialogWithBottom(parent), m_form(std::make_unique<Ui::PathWidget>())
 {
-    m_form.setupUi(GetSetUpUiWidget());
+    m_form->setupUi(GetSetUpUiWidget());
     ReConnect(GetConfirmBtn(), &QPushButton::clicked, this, &PathWidget::onConfirm);
     setFixedSize(320, 240);
     SetTitle(tr("Save"));
-    m_form.comboBox->SetFileMode(QFileDialog::Directory);
-    m_form.comboBox->AddItem(rememberedFolder(), QString(), QVariant());
-    m_form.edtName->setText(fileName);
+    m_form->comboBox->SetFileMode(QFileDialog::Directory);
+    m_form->comboBox->AddItem(rememberedFolder(), QString(), QVariant());
+    m_form->edtName->setText(fileName);
 }
 
 PathWidget::~PathWidget() = default;
@@ -72,7 +66,7 @@ void PathWidget::resetRememberedFolder()
 
 QString PathWidget::fileName() const
 {
-    return m_form.edtName->text().trimmed();
+    return m_form->edtName->text().trimmed();
 }
 
 QString PathWidget::folder() const
@@ -92,28 +86,30 @@ void PathWidget::onConfirm()
 {
     const QString name = fileName();
     if (name.isEmpty()) {
-        showHint(m_form.edtName, tr("The name is invalid"));
+        showHint(m_form->edtName, tr("The name is invalid"));
         return;
     }
     static const QString illegal = QStringLiteral("\\/:*?\"<>|");
     for (const QChar c : name) {
         if (illegal.contains(c)) {
-            showHint(m_form.edtName, tr("The name contains illegal character"));
+            showHint(m_form->edtName, tr("The name contains illegal character"));
             return;
         }
     }
 
-    const QString shown = m_form.comboBox->currentText().trimmed();
-    const QFileInfo info(shown);
-    if (shown.isEmpty() || !info.isDir()) {
-        showHint(m_form.comboBox, tr("The folder does not exist"));
+    const QString shown = m_form->comboBox->currentText().trimmed();
+    switch (folderFailureOf(shown)) {
+    case SaveFailure::None:
+        break;
+    case SaveFailure::FolderMissing:
+        showHint(m_form->comboBox, tr("The folder does not exist"));
+        return;
+    default:
+        showHint(m_form->comboBox, tr("The folder cannot be written to"));
         return;
     }
-    if (!canWriteInto(info.absoluteFilePath())) {
-        showHint(m_form.comboBox, tr("The folder cannot be written to"));
-        return;
-    }
-    storedFolder() = KavrinGUIToolkit::CPathComboBox::FolderText(info.absoluteFilePath());
+    storedFolder() =
+        KavrinGUIToolkit::CPathComboBox::FolderText(QFileInfo(shown).absoluteFilePath());
     accept();
 }
 

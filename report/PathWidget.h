@@ -1,8 +1,12 @@
 #pragma once
 
-#include "Ui_PathWidget.h"
-
 #include <BaseDialogWithBottom.h>
+
+#include <memory>
+
+namespace Ui {
+class PathWidget;
+}
 
 namespace kiv {
 
@@ -32,13 +36,11 @@ public:
     /// Offers the documents folder again, as at the start of the program.
     static void resetRememberedFolder();
 
-    const Ui_PathWidget &form() const { return m_form; }
-
 private slots:
     void onConfirm();
 
 private:
-    Ui_PathWidget m_form;
+    const std::unique_ptr<Ui::PathWidget> m_form;
 };
 
 } // namespace kiv

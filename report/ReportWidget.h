@@ -1,17 +1,17 @@
 #pragma once
 
-#include "Ui_ReportWidget.h"
-
 #include <BaseDialog.h>
-#include <TaskListFile.h>
-
-#include <QPair>
-#include <QVector>
+#include <TaskReport.h>
 
 #include <functional>
+#include <memory>
 
 class QPrinter;
 class QTextDocument;
+
+namespace Ui {
+class ReportWidget;
+}
 
 namespace kiv {
 
@@ -20,17 +20,18 @@ namespace kiv {
 /// and shield, in the Chinese interface the recommended client and server
 /// hardware, and the calculation results stored for the task. The window is
 /// read-only; it saves the report as a PDF file or an Excel workbook, or
-/// prints it, and closes after a successful save or print.
+/// prints it, and closes after a successful save or print. What the report
+/// holds and how its files are written is the report logic's (TaskReport.h,
+/// ReportBuilder.h, ReportExports.h); the window shows and saves it.
 class ReportWidget : public KavrinGUIToolkit::CBaseDialog
 {
     Q_OBJECT
 public:
-    ReportWidget(const QString &taskName, QWidget *parent = nullptr);
+    explicit ReportWidget(const QString &taskName, QWidget *parent = nullptr);
     ~ReportWidget() override;
     Q_DISABLE_COPY_MOVE(ReportWidget)
 
     QString taskName() const { return m_taskName; }
-    const Ui_ReportWidget &form() const { return m_form; }
     /// The report as the window shows it.
     QTextDocument *document() const;
 
@@ -38,11 +39,13 @@ public:
     /// only once the new one is complete. False when it could not be
     /// written; lastError() says why.
     bool savePdf(const QString &path);
-    /// Writes the device rows, the results and (Chinese interface) the
-    /// configuration rows to a workbook at @p path with one sheet named
-    /// after @p sheetName, replacing a file there only once the new one is
-    /// complete. False when it could not be written; lastError() says why.
+    /// Writes the device rows, the results as stored now and (Chinese
+    /// interface) the configuration rows to a workbook at @p path with one
+    /// sheet named after @p sheetName, replacing a file there only once the
+    /// new one is complete. False when it could not be written; lastError()
+    /// says why.
     bool saveWorkbook(const QString &path, const QString &sheetName);
+    /// Why the last save failed, in the interface's language.
     QString lastError() const { return m_lastError; }
 
     /// Stands in for the print dialog (automated runs): gets the printer
@@ -57,63 +60,16 @@ private slots:
     void onPrint();
 
 private:
-    /// One device as the report lists it; the accessories present, in the
-    /// order lens, stand, shield, each with its type and count.
-    struct DeviceRow
-    {
-        QString type;
-        int count = 0;
-        QVector<QPair<QString, int>> accessories;
-    };
-    struct StoredResults
-    {
-        StorageResult storage;
-        BandWidthResult bandWidth;
-        StreamServerResult streamServer;
-        ClientResult client;
-    };
-
     void buildReport();
-    bool readDevices();
-    void appendHeader(const QString &taskName);
-    void appendDeviceTable();
-    void appendClientConfig();
-    void appendServerConfig();
-    void appendConfigTable();
-    void appendCalculationReport();
-
-    StoredResults readResults() const;
-    QString storageClassText(const QString &stored) const;
-    QString deviceLine(const StorageResult &storage) const;
-    QString disksLine(const StorageResult &storage) const;
-    QString raidLine(const StorageResult &storage) const;
-    QString streamServerLine(const StreamServerResult &streamServer) const;
-    QString clientLine(const ClientResult &client) const;
-
-    QString calculationReportText() const;
-    QString leastConfigBody() const;
-    QString recommendConfigBody() const;
-    QString leastClientConfigText() const;
-    QString recommendClientConfigText() const;
-    QString leastServerConfigText() const;
-    QString recommendServerConfigText() const;
-
-    /// A new paragraph at the end of the report: HTML when @p text looks
-    /// like it, plain text otherwise.
-    void append(const QString &text);
-    /// HTML added at the end of the report's last paragraph.
-    void insert(const QString &html);
-
     /// Runs the path dialog and asks before a file is replaced; false when
     /// the planner stopped. @p path gets the target with @p extension.
     bool chooseTarget(const QString &extension, QString &path, QString &fileName);
+    /// Tells the planner that a save failed and why.
+    void tellSaveFailed();
 
-    Ui_ReportWidget m_form;
+    const std::unique_ptr<Ui::ReportWidget> m_form;
     QString m_taskName;
-    QTextDocument *m_document = nullptr;
-    QVector<DeviceRow> m_devices;
-    bool m_devicesRead = false;
-    int m_language = 0;
+    TaskReport m_report;
     QString m_lastError;
 };
 

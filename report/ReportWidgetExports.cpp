@@ -1,17 +1,16 @@
 // Saving the report as a PDF file or an Excel workbook, and printing it.
-#include "ExcelWorkbook.h"
 #include "ReportWidget.h"
 
+#include "ui_ReportWidget.h"
+
 #include <PathWidget.h>
+#include <ReportExports.h>
 #include <WarningDlg.h>
 
 #include <QDebug>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
-#include <QTextDocument>
 
 namespace kiv {
 
@@ -51,88 +50,22 @@ bool ReportWidget::chooseTarget(const QString &extension, QString &path, QString
 bool ReportWidget::savePdf(const QString &path)
 {
     m_lastError.clear();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_lastError = file.errorString();
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
-        // As a printer in high-resolution mode would lay it out.
-        writer.setResolution(1200);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(m_taskName);
-        writer.setCreator(tr("Varnel"));
-        m_document->print(&writer);
-    }
-    if (file.error() != QFileDevice::NoError || file.size() == 0) {
-        m_lastError = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_lastError = file.errorString();
-        return false;
-    }
-    return true;
+    return writeReportPdf(document(), path, m_taskName, &m_lastError);
 }
 
 bool ReportWidget::saveWorkbook(const QString &path, const QString &sheetName)
 {
     m_lastError.clear();
-    if (!m_devicesRead) {
-        m_lastError = QStringLiteral("the task's devices could not be read");
-        return false;
-    }
-    const QString deviceType = QStringLiteral(":devicetype");
-    const QString deviceCount = QStringLiteral(":devicecout");
-    const QString ingredient = QStringLiteral(":ingredient");
+    // The devices as the window lists them, the results as stored now.
+    TaskReport report = m_report;
+    report.results = readReportResults(m_taskName);
+    return writeReportWorkbook(report, path, sheetName, &m_lastError);
+}
 
-    ExcelWorkbook book;
-    const auto failed = [this, &book]() {
-        m_lastError = book.lastError();
-        return false;
-    };
-    if (!book.open(path))
-        return failed();
-    if (!book.createTable(sheetName, {{QStringLiteral("Device Type"), 36},
-                                      {QStringLiteral("Device Count"), 36},
-                                      {QStringLiteral("Ingredient"), 40}}))
-        return failed();
-    if (!book.prepareInsert({deviceType, deviceCount, ingredient}))
-        return failed();
-
-    for (const DeviceRow &device : std::as_const(m_devices)) {
-        QString accessories;
-        for (const auto &accessory : device.accessories)
-            accessories += accessory.first + QStringLiteral(" x ") +
-                           QString::number(accessory.second, 10) + QStringLiteral("\n");
-        book.bindValue(deviceType, device.type);
-        book.bindValue(deviceCount, device.count);
-        book.bindValue(ingredient, accessories);
-        if (!book.exec())
-            return failed();
-    }
-
-    const QString results = calculationReportText();
-    if (!results.isEmpty()) {
-        book.bindValue(deviceType, results);
-        if (!book.exec())
-            return failed();
-    }
-    if (m_language == 1) {
-        book.bindValue(deviceType, leastClientConfigText());
-        book.bindValue(deviceCount, recommendClientConfigText());
-        if (!book.exec())
-            return failed();
-        book.bindValue(deviceType, leastServerConfigText());
-        book.bindValue(deviceCount, recommendServerConfigText());
-        if (!book.exec())
-            return failed();
-    }
-    if (!book.close())
-        return failed();
-    return true;
+void ReportWidget::tellSaveFailed()
+{
+    CWarningDlg::ShowMessageInfo(tr("Warn"),
+                                 tr("Saving failed.") + QLatin1Char('\n') + m_lastError);
 }
 
 void ReportWidget::onSavePdf()
@@ -143,7 +76,7 @@ void ReportWidget::onSavePdf()
         return;
     if (!savePdf(path)) {
         qDebug() << "qeb cannot write" << path << ":" << m_lastError;
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Saving failed."));
+        tellSaveFailed();
         return;
     }
     CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Saved."));
@@ -158,7 +91,7 @@ void ReportWidget::onSaveExcel()
         return;
     if (!saveWorkbook(path, fileName)) {
         qDebug() << "qeb cannot write" << path << ":" << m_lastError;
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Saving failed."));
+        tellSaveFailed();
         return;
     }
     CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Saved."));
@@ -173,16 +106,17 @@ void ReportWidget::onPrint()
     if (printResponder()) {
         answer = printResponder()(printer);
     } else {
-        QPrintDialog dialog(&printer, m_form.textEdit);
+        QPrintDialog dialog(&printer, m_form->textEdit);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
         answer = dialog.exec();
     }
     if (answer != QDialog::Accepted)
         return;
-    m_form.textEdit->print(&printer);
+    m_form->textEdit->print(&printer);
     if (printer.printerState() == QPrinter::Error) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Printing failed."));
+        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Printing failed.") + QLatin1Char('\n') +
+                                                     printFailureText(printer.outputFileName()));
         return;
     }
     accept();

@@ -11,6 +11,10 @@
         <source>Please select file path:</source>
         <translation>Please select file path:</translation>
     </message>
+    <message>
+        <source>PathWidget</source>
+        <translation>Save</translation>
+    </message>
 </context>
 <context>
     <name>ReportWidget</name>
@@ -259,6 +263,42 @@
     <message>
         <source>The recommend config of server</source>
         <translation>The recommend config of server</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>The printer reported an error.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written to.</source>
+        <translation>The folder cannot be written to.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>A folder of that name already exists.</source>
+        <translation>A folder of that name already exists.</translation>
+    </message>
+    <message>
+        <source>The file is held by another program.</source>
+        <translation>The file is held by another program.</translation>
+    </message>
+    <message>
+        <source>The task&apos;s devices could not be read.</source>
+        <translation>The task&apos;s devices could not be read.</translation>
+    </message>
+    <message>
+        <source>A text is too long for a workbook cell.</source>
+        <translation>A text is too long for a workbook cell.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>The file could not be written.</translation>
     </message>
 </context>
 </TS>

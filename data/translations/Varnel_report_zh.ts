@@ -11,6 +11,10 @@
         <source>Please select file path:</source>
         <translation>请选择文件路径：</translation>
     </message>
+    <message>
+        <source>PathWidget</source>
+        <translation>保存</translation>
+    </message>
 </context>
 <context>
     <name>ReportWidget</name>
@@ -259,6 +263,42 @@
     <message>
         <source>The recommend config of server</source>
         <translation>服务器推荐配置</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>打印机报告了错误。</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>文件夹不存在。</translation>
+    </message>
+    <message>
+        <source>The folder cannot be written to.</source>
+        <translation>文件夹不可写入。</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>磁盘已满。</translation>
+    </message>
+    <message>
+        <source>A folder of that name already exists.</source>
+        <translation>已存在同名文件夹。</translation>
+    </message>
+    <message>
+        <source>The file is held by another program.</source>
+        <translation>文件正被其他程序占用。</translation>
+    </message>
+    <message>
+        <source>The task&apos;s devices could not be read.</source>
+        <translation>无法读取任务的设备。</translation>
+    </message>
+    <message>
+        <source>A text is too long for a workbook cell.</source>
+        <translation>文本过长，工作簿单元格无法容纳。</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>无法写入文件。</translation>
     </message>
 </context>
 </TS>

@@ -4,11 +4,16 @@
 // is answered by a queued call once it runs, message boxes by the toolkit's
 // responder, which keeps what they said.
 
+#include "FormWidgets.h"
+
+#include <PathComboBox.h>
 #include <PathWidget.h>
 #include <WarningDlg.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace exportdriver {
@@ -25,15 +30,28 @@ inline void answerPathDialog(const QString &folder, const QString &name, bool co
             qWarning("no path dialog is open");
             return;
         }
+        auto *edit = formWidget<QLineEdit>(*dialog, "edtName");
         if (offered)
-            *offered = dialog->form().edtName->text();
-        dialog->form().edtName->setText(name);
-        dialog->form().comboBox->setEditText(folder);
+            *offered = edit->text();
+        edit->setText(name);
+        formWidget<KavrinGUIToolkit::CPathComboBox>(*dialog, "comboBox")->setEditText(folder);
         if (confirm)
             dialog->GetConfirmBtn()->click();
         if (dialog->isVisible())
             dialog->reject();
     });
+}
+
+/// The columns "button" (the object name of a save button) and "extension"
+/// (what its export adds to the file name), with a row for each export.
+inline void addSaveButtons()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("PDF") << "btnSavePdf"
+                         << ".pdf";
+    QTest::newRow("workbook") << "btnSaveExcel"
+                              << ".xlsx";
 }
 
 /// Answers every question with @p answer (1 confirms) and every message

@@ -1,14 +1,17 @@
 #pragma once
 
 // What the report tests share: tasks written straight into the task files
-// of a temporary program folder, the interface language, and readers for
-// the PDF and workbook files an export writes.
+// of a temporary program folder, the interface language, the report built
+// without its window, and readers for the PDF and workbook files an export
+// writes.
 
 #include <ConfigureManager.h>
 #include <LanaguageManager.h>
+#include <ReportBuilder.h>
 #include <TargetPath.h>
 #include <TaskDeviceFile.h>
 #include <TaskListFile.h>
+#include <TaskReport.h>
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +20,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <optional>
@@ -188,6 +192,26 @@ inline void useLanguage(int language)
     QCOMPARE(kiv::LanaguageManager::GetInstance()->language(), language);
     KavrinGUIToolkit::SetTargetPath(QString());
 }
+
+/// The report of a task as its window shows it, read and built the way the
+/// window does, without the window.
+class BuiltReport
+{
+public:
+    explicit BuiltReport(const QString &task) : m_report(kiv::readTaskReport(task))
+    {
+        kiv::buildReport(&m_document, m_report);
+    }
+    BuiltReport(const BuiltReport &) = delete;
+    BuiltReport &operator=(const BuiltReport &) = delete;
+
+    QTextDocument *document() { return &m_document; }
+    const kiv::TaskReport &report() const { return m_report; }
+
+private:
+    kiv::TaskReport m_report;
+    QTextDocument m_document;
+};
 
 inline QByteArray readBytes(const QString &path)
 {

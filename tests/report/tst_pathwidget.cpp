@@ -1,10 +1,13 @@
 #include <PathWidget.h>
 
+#include "FormWidgets.h"
+
 #include <FileDialog.h>
 #include <PathComboBox.h>
 #include <ToolTip.h>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -36,12 +39,21 @@ private slots:
     void cancelledDialogKeepsTheRememberedFolder();
 
 private:
+    static QLineEdit *edtName(const kiv::PathWidget &dialog)
+    {
+        return formWidget<QLineEdit>(dialog, "edtName");
+    }
+    static CPathComboBox *comboBox(const kiv::PathWidget &dialog)
+    {
+        return formWidget<CPathComboBox>(dialog, "comboBox");
+    }
+
     /// Shows a dialog (not modally), fills it and presses confirm.
     static bool confirm(kiv::PathWidget &dialog, const QString &name, const QString &folder)
     {
         dialog.show();
-        dialog.form().edtName->setText(name);
-        dialog.form().comboBox->setEditText(folder);
+        edtName(dialog)->setText(name);
+        comboBox(dialog)->setEditText(folder);
         dialog.GetConfirmBtn()->click();
         return dialog.result() == QDialog::Accepted && !dialog.isVisible();
     }
@@ -85,12 +97,12 @@ void TestPathWidget::firstDialogOffersTheDocumentsFolder()
     kiv::PathWidget dialog(QStringLiteral("North Yard"));
     const QString documents =
         CPathComboBox::FolderText(m_home.path() + QStringLiteral("/Documents"));
-    QCOMPARE(dialog.form().comboBox->currentText(), documents);
-    QCOMPARE(dialog.form().edtName->text(), QStringLiteral("North Yard"));
+    QCOMPARE(comboBox(dialog)->currentText(), documents);
+    QCOMPARE(edtName(dialog)->text(), QStringLiteral("North Yard"));
     QCOMPARE(dialog.GetTitle(), QStringLiteral("Save"));
     QCOMPARE(dialog.size(), QSize(320, 240));
 
-    QVERIFY(confirm(dialog, QStringLiteral("North Yard"), dialog.form().comboBox->currentText()));
+    QVERIFY(confirm(dialog, QStringLiteral("North Yard"), comboBox(dialog)->currentText()));
     QCOMPARE(dialog.fullPath(), m_home.path() + QStringLiteral("/Documents/North Yard"));
 }
 
@@ -98,7 +110,7 @@ void TestPathWidget::withoutADocumentsFolderTheHomeFolderIsOffered()
 {
     QVERIFY(QDir(m_home.path() + QStringLiteral("/Documents")).removeRecursively());
     kiv::PathWidget dialog(QStringLiteral("North Yard"));
-    QCOMPARE(dialog.form().comboBox->currentText(), CPathComboBox::FolderText(m_home.path()));
+    QCOMPARE(comboBox(dialog)->currentText(), CPathComboBox::FolderText(m_home.path()));
 }
 
 void TestPathWidget::refusedInputKeepsTheDialogOpen_data()
@@ -197,8 +209,8 @@ void TestPathWidget::browsedFolderIsUsedAsShown()
     });
     kiv::PathWidget dialog(QStringLiteral("report"));
     dialog.show();
-    dialog.form().comboBox->Browse();
-    QCOMPARE(dialog.form().comboBox->currentText(), CPathComboBox::FolderText(chosen.path()));
+    comboBox(dialog)->Browse();
+    QCOMPARE(comboBox(dialog)->currentText(), CPathComboBox::FolderText(chosen.path()));
     dialog.GetConfirmBtn()->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.fullPath(), chosen.path() + QStringLiteral("/report"));
@@ -213,7 +225,7 @@ void TestPathWidget::nextDialogOffersTheConfirmedFolder()
         QVERIFY(confirm(first, QStringLiteral("report"), chosen.path()));
     }
     kiv::PathWidget second(QStringLiteral("report"));
-    QCOMPARE(second.form().comboBox->currentText(), CPathComboBox::FolderText(chosen.path()));
+    QCOMPARE(comboBox(second)->currentText(), CPathComboBox::FolderText(chosen.path()));
     QCOMPARE(second.folder(), CPathComboBox::FolderText(chosen.path()));
 }
 
@@ -224,12 +236,12 @@ void TestPathWidget::cancelledDialogKeepsTheRememberedFolder()
     QVERIFY(other.isValid());
     kiv::PathWidget dialog(QStringLiteral("report"));
     dialog.show();
-    dialog.form().comboBox->setEditText(other.path());
+    comboBox(dialog)->setEditText(other.path());
     dialog.GetCancelBtn()->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(kiv::PathWidget::rememberedFolder(), before);
     kiv::PathWidget next(QStringLiteral("report"));
-    QCOMPARE(next.form().comboBox->currentText(), before);
+    QCOMPARE(comboBox(next)->currentText(), before);
 }
 
 QTEST_MAIN(TestPathWidget)

@@ -16,7 +16,10 @@ using namespace reportfixture;
 using namespace exportdriver;
 
 // Saving the report as a PDF file or a workbook and printing it, in the
-// English interface, driven through the window's buttons.
+// English interface, driven through the window's buttons: the path dialog,
+// the question before a file is replaced, the messages, and the window
+// closed after a save or print. What the files hold is tested without the
+// window.
 class TestReportExports : public QObject
 {
     Q_OBJECT
@@ -26,8 +29,8 @@ private slots:
     void init();
     void cleanup();
 
-    void pdfHoldsTheReport();
-    void workbookHoldsDevicesAndResults();
+    void pdfIsSavedUnderTheChosenName();
+    void workbookIsSavedUnderTheChosenName();
     void workbookSheetIsNamedAfterTheFile();
     void workbookOfATaskWithoutDevicesHasOnlyItsHeader();
     void cancelledPathDialogWritesNothing_data();
@@ -50,18 +53,9 @@ private:
         return QDir(m_out->path())
             .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     }
-    static void addExtensions()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("extension");
-        QTest::newRow("PDF") << "btnSavePdf"
-                             << ".pdf";
-        QTest::newRow("workbook") << "btnSaveExcel"
-                                  << ".xlsx";
-    }
     static QPushButton *button(kiv::ReportWidget &report, const QString &name)
     {
-        return report.findChild<QPushButton *>(name);
+        return formWidget<QPushButton>(report, qPrintable(name));
     }
 
     std::unique_ptr<ProgramFolder> m_folder;
@@ -91,13 +85,13 @@ void TestReportExports::cleanup()
     m_folder.reset();
 }
 
-void TestReportExports::pdfHoldsTheReport()
+void TestReportExports::pdfIsSavedUnderTheChosenName()
 {
     kiv::ReportWidget report(plannerTask());
     report.show();
     QString offered;
     answerPathDialog(m_out->path(), plannerTask(), true, &offered);
-    report.form().btnSavePdf->click();
+    formWidget<QPushButton>(report, "btnSavePdf")->click();
 
     QCOMPARE(offered, plannerTask());
     QCOMPARE(messages(), QStringList{QStringLiteral("Hint|Saved.")});
@@ -105,60 +99,24 @@ void TestReportExports::pdfHoldsTheReport()
     QVERIFY(!report.isVisible());
     QCOMPARE(written(), QStringList{QStringLiteral("Harbour Gate.pdf")});
     QVERIFY(readBytes(target(QStringLiteral("Harbour Gate.pdf"))).startsWith("%PDF"));
-
-    const QString text = pdfText(target(QStringLiteral("Harbour Gate.pdf")));
-    for (const char *expected :
-         {"Solution Report", "Task:Harbour Gate", "Ingredient List", "Device Type", "Device Number",
-          "Ingredient", "KC-2120-IR", "4mm Fixed", "Outdoor Housing H1", "KN-7716",
-          "Calculation Report", "RAID Type: RAID5, RAID number: 3",
-          "Video Wall Client Number: 4"}) {
-        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
-    }
-    QVERIFY(!text.contains(QStringLiteral("Config Report")));
 }
 
-void TestReportExports::workbookHoldsDevicesAndResults()
+void TestReportExports::workbookIsSavedUnderTheChosenName()
 {
     kiv::ReportWidget report(plannerTask());
     report.show();
     answerPathDialog(m_out->path(), plannerTask());
-    report.form().btnSaveExcel->click();
+    formWidget<QPushButton>(report, "btnSaveExcel")->click();
 
     QCOMPARE(messages(), QStringList{QStringLiteral("Hint|Saved.")});
     QCOMPARE(report.result(), int(QDialog::Accepted));
     QCOMPARE(written(), QStringList{QStringLiteral("Harbour Gate.xlsx")});
-
-    const QJsonObject book = readWorkbook(target(QStringLiteral("Harbour Gate.xlsx")));
-    QCOMPARE(book.value(QStringLiteral("sheets")).toArray(),
-             QJsonArray{QJsonValue(QStringLiteral("Harbour Gate"))});
-    const QJsonArray rows = book.value(QStringLiteral("rows")).toArray();
-    QCOMPARE(rows.size(), 6);
-    QCOMPARE(cells(rows.at(0)), texts({"Device Type", "Device Count", "Ingredient"}));
-    QCOMPARE(cells(rows.at(1)),
-             texts({"KC-2120-IR", "#12",
-                    "4mm Fixed x 12\nWall Bracket W2 x 12\nOutdoor Housing H1 x 12\n"}));
-    QCOMPARE(cells(rows.at(2)), texts({"KD-5230-PTZ", "#2", "Pole Mount P3 x 2\n"}));
-    QCOMPARE(cells(rows.at(3)),
-             texts({"KC-1080-B", "#6", "2.8-12mm Vari-focal x 6\nSun Shield S1 x 6\n"}));
-    QCOMPARE(cells(rows.at(4)), texts({"KN-7716", "#1", ""}));
-    QCOMPARE(cells(rows.at(5)),
-             texts({"Calculation Report\n"
-                    "Storage result:\n"
-                    "NVR: KN-7716, Number: 2\n"
-                    "HDD Capacity: 4T, HDD number: 30\n"
-                    "RAID Type: RAID5, RAID number: 3\n"
-                    "Bandwidth:\n"
-                    "Total: 77.4Mbps\n"
-                    "Preview: 12.5Mbps,  Record: 58.6Mbps,  Transmission: 6.3Mbps\n"
-                    "Stream Media Server:\n"
-                    "Stream Media Server Number: 3\n"
-                    "Client:\n"
-                    "Video Wall Client Number: 4\n",
-                    "", ""}));
-    const QJsonArray wrapped = book.value(QStringLiteral("wrapped")).toArray();
-    QCOMPARE(wrapped.at(1).toArray().at(2).toBool(), true);
-    QCOMPARE(wrapped.at(4).toArray().at(0).toBool(), false);
-    QCOMPARE(wrapped.at(5).toArray().at(0).toBool(), true);
+    // The column names, four devices and the results.
+    QCOMPARE(readWorkbook(target(QStringLiteral("Harbour Gate.xlsx")))
+                 .value(QStringLiteral("rows"))
+                 .toArray()
+                 .size(),
+             6);
 }
 
 void TestReportExports::workbookSheetIsNamedAfterTheFile()
@@ -166,7 +124,7 @@ void TestReportExports::workbookSheetIsNamedAfterTheFile()
     kiv::ReportWidget report(plannerTask());
     report.show();
     answerPathDialog(m_out->path(), QStringLiteral("[Q1] Harbour's"));
-    report.form().btnSaveExcel->click();
+    formWidget<QPushButton>(report, "btnSaveExcel")->click();
     QCOMPARE(written(), QStringList{QStringLiteral("[Q1] Harbour's.xlsx")});
     const QJsonObject book = readWorkbook(target(QStringLiteral("[Q1] Harbour's.xlsx")));
     QCOMPARE(book.value(QStringLiteral("sheets")).toArray(),
@@ -182,7 +140,7 @@ void TestReportExports::workbookOfATaskWithoutDevicesHasOnlyItsHeader()
     report.show();
     QVERIFY(report.document()->isEmpty());
     answerPathDialog(m_out->path(), task);
-    report.form().btnSaveExcel->click();
+    formWidget<QPushButton>(report, "btnSaveExcel")->click();
     QCOMPARE(messages(), QStringList{QStringLiteral("Hint|Saved.")});
     const QJsonArray rows = readWorkbook(target(QStringLiteral("Empty Yard.xlsx")))
                                 .value(QStringLiteral("rows"))
@@ -193,7 +151,7 @@ void TestReportExports::workbookOfATaskWithoutDevicesHasOnlyItsHeader()
 
 void TestReportExports::cancelledPathDialogWritesNothing_data()
 {
-    addExtensions();
+    addSaveButtons();
 }
 
 void TestReportExports::cancelledPathDialogWritesNothing()
@@ -211,7 +169,7 @@ void TestReportExports::cancelledPathDialogWritesNothing()
 
 void TestReportExports::declinedReplaceKeepsTheOldFile_data()
 {
-    addExtensions();
+    addSaveButtons();
 }
 
 void TestReportExports::declinedReplaceKeepsTheOldFile()
@@ -236,7 +194,7 @@ void TestReportExports::declinedReplaceKeepsTheOldFile()
 
 void TestReportExports::confirmedReplaceWritesTheNewFile_data()
 {
-    addExtensions();
+    addSaveButtons();
 }
 
 void TestReportExports::confirmedReplaceWritesTheNewFile()
@@ -261,7 +219,7 @@ void TestReportExports::confirmedReplaceWritesTheNewFile()
 
 void TestReportExports::failedWriteSaysSoAndKeepsTheWindow_data()
 {
-    addExtensions();
+    addSaveButtons();
 }
 
 void TestReportExports::failedWriteSaysSoAndKeepsTheWindow()
@@ -277,8 +235,9 @@ void TestReportExports::failedWriteSaysSoAndKeepsTheWindow()
     answerPathDialog(m_out->path(), plannerTask());
     this->button(report, button)->click();
     QCOMPARE(messages(),
-             (QStringList{QStringLiteral("Hint|The file name has been used; replace it?"),
-                          QStringLiteral("Warn|Saving failed.")}));
+             (QStringList{
+                 QStringLiteral("Hint|The file name has been used; replace it?"),
+                 QStringLiteral("Warn|Saving failed.\nA folder of that name already exists.")}));
     QVERIFY(QFileInfo(target(plannerTask() + extension + QStringLiteral("/inside"))).isDir());
     QCOMPARE(written(), QStringList{plannerTask() + extension});
     QVERIFY(report.isVisible());
@@ -290,7 +249,7 @@ void TestReportExports::folderThatTakesNoFileIsRefusedBeforeWriting()
     kiv::ReportWidget report(plannerTask());
     report.show();
     answerPathDialog(QStringLiteral("/proc"), plannerTask());
-    report.form().btnSavePdf->click();
+    formWidget<QPushButton>(report, "btnSavePdf")->click();
     QCOMPARE(KavrinGUIToolkit::CToolTip::CurrentText(),
              QStringLiteral("The folder cannot be written to"));
     QVERIFY(messages().isEmpty());
@@ -312,7 +271,7 @@ void TestReportExports::printingGoesToThePrinterTheDialogSetUp()
     });
     kiv::ReportWidget report(plannerTask());
     report.show();
-    report.form().btnPrint->click();
+    formWidget<QPushButton>(report, "btnPrint")->click();
     QVERIFY(highResolution);
     QVERIFY(!fullPage);
     QCOMPARE(report.result(), int(QDialog::Accepted));
@@ -332,7 +291,7 @@ void TestReportExports::cancelledPrintDialogPrintsNothing()
     });
     kiv::ReportWidget report(plannerTask());
     report.show();
-    report.form().btnPrint->click();
+    formWidget<QPushButton>(report, "btnPrint")->click();
     QCOMPARE(asked, 1);
     QVERIFY(written().isEmpty());
     QVERIFY(report.isVisible());
@@ -348,8 +307,9 @@ void TestReportExports::failedPrintingSaysSo()
     });
     kiv::ReportWidget report(plannerTask());
     report.show();
-    report.form().btnPrint->click();
-    QCOMPARE(messages(), QStringList{QStringLiteral("Warn|Printing failed.")});
+    formWidget<QPushButton>(report, "btnPrint")->click();
+    QCOMPARE(messages(),
+             QStringList{QStringLiteral("Warn|Printing failed.\nThe folder does not exist.")});
     QVERIFY(report.isVisible());
 }
 

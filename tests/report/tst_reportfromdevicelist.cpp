@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -79,8 +80,8 @@ void TestReportFromDeviceList::reportButtonOpensTheCurrentTasksReport()
         task = report->taskName();
         text = report->document()->toPlainText();
         overTheList = report->parentWidget() == &list && report->isModal();
-        readOnly = report->form().textEdit->isReadOnly();
-        report->form().btnClose->click();
+        readOnly = formWidget<QTextEdit>(*report, "textEdit")->isReadOnly();
+        formWidget<QPushButton>(*report, "btnClose")->click();
     });
     list.findChild<QPushButton *>(QStringLiteral("btnOutput"))->click();
 
@@ -106,7 +107,7 @@ void TestReportFromDeviceList::savingFromTheReportReturnsToTheList()
         if (!report)
             return;
         answerPathDialog(folder, QStringLiteral("gate report"));
-        report->form().btnSaveExcel->click();
+        formWidget<QPushButton>(*report, "btnSaveExcel")->click();
         // A failed save leaves the report open: close it so the test ends.
         if (report->isVisible())
             report->reject();

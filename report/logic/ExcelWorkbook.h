@@ -1,12 +1,14 @@
 #pragma once
 
+#include "SaveFailure.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryFile>
-
-#include <memory>
 #include <QVariant>
 #include <QVector>
+
+#include <memory>
 
 struct lxw_workbook;
 struct lxw_worksheet;
@@ -59,7 +61,10 @@ public:
     /// anything failed; the target is then untouched.
     bool close();
 
+    /// What went wrong, for the log; empty after success.
     QString lastError() const { return m_lastError; }
+    /// Why the last call failed, as the planner is told; None after success.
+    SaveFailure failure() const { return m_failure; }
     /// The sheet's name as the workbook holds it.
     QString sheetName() const { return m_sheetName; }
     /// Rows written so far, the column names' row included.
@@ -72,7 +77,11 @@ public:
     static QString sheetNameFor(const QString &name);
 
 private:
-    bool fail(const QString &what);
+    bool fail(const QString &what, SaveFailure failure = SaveFailure::Unknown);
+    /// A failure of the file: the reason follows from the target and
+    /// @p systemError, the errno of the call that failed.
+    bool failFile(const QString &what, int systemError);
+    bool failLibrary(int error, int systemError);
     void discard();
 
     lxw_workbook *m_book = nullptr;
@@ -90,6 +99,7 @@ private:
     QVector<QVariant> m_bound;
     int m_row = 0;
     QString m_lastError;
+    SaveFailure m_failure = SaveFailure::None;
 };
 
 } // namespace kiv

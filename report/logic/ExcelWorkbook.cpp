@@ -20,11 +20,26 @@ ExcelWorkbook::~ExcelWorkbook()
     discard();
 }
 
-bool ExcelWorkbook::fail(const QString &what)
+bool ExcelWorkbook::fail(const QString &what, SaveFailure failure)
 {
     m_lastError = what;
+    m_failure = failure;
     qDebug() << "qeb workbook" << m_target << ":" << what;
     return false;
+}
+
+bool ExcelWorkbook::failFile(const QString &what, int systemError)
+{
+    return fail(what, saveFailureOf(m_target, systemError));
+}
+
+bool ExcelWorkbook::failLibrary(int error, int systemError)
+{
+    const auto code = lxw_error(error);
+    const QString what = QString::fromUtf8(lxw_strerror(code));
+    if (code == LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED)
+        return fail(what, SaveFailure::TextTooLong);
+    return failFile(what, systemError);
 }
 
 void ExcelWorkbook::discard()
@@ -72,6 +87,7 @@ bool ExcelWorkbook::open(const QString &path)
 {
     discard();
     m_lastError.clear();
+    m_failure = SaveFailure::None;
     m_target = path;
     m_row = 0;
     m_columns = 0;
@@ -82,12 +98,17 @@ bool ExcelWorkbook::open(const QString &path)
     // the target only then, in one rename.
     m_temporary = std::make_unique<QTemporaryFile>(QFileInfo(path).absolutePath() +
                                                    QStringLiteral("/.varnel-XXXXXX.xlsx"));
-    if (!m_temporary->open())
-        return fail(QStringLiteral("no temporary file: ") + m_temporary->errorString());
+    errno = 0;
+    if (!m_temporary->open()) {
+        const int systemError = errno;
+        return failFile(QStringLiteral("no temporary file: ") + m_temporary->errorString(),
+                        systemError);
+    }
     m_temporary->close();
+    errno = 0;
     m_book = workbook_new(QFile::encodeName(m_temporary->fileName()).constData());
     if (!m_book)
-        return fail(QStringLiteral("cannot start the workbook"));
+        return failFile(QStringLiteral("cannot start the workbook"), errno);
     return true;
 }
 
@@ -123,7 +144,7 @@ bool ExcelWorkbook::createTable(const QString &name, const QVector<Column> &colu
         const lxw_error error = worksheet_write_string(
             m_sheet, 0, lxw_col_t(c), column.name.toUtf8().constData(), m_headerFormat);
         if (error != LXW_NO_ERROR)
-            return fail(QString::fromUtf8(lxw_strerror(error)));
+            return failLibrary(error, 0);
     }
     m_row = 1;
     m_bound = QVector<QVariant>(m_columns);
@@ -181,7 +202,7 @@ bool ExcelWorkbook::exec()
         }
         if (error != LXW_NO_ERROR) {
             m_bound.fill(QVariant());
-            return fail(QString::fromUtf8(lxw_strerror(error)));
+            return failLibrary(error, 0);
         }
     }
     // A value bound for one row never fills a cell of the next.
@@ -197,10 +218,13 @@ bool ExcelWorkbook::close()
     lxw_workbook *book = m_book;
     m_book = nullptr;
     m_sheet = nullptr;
-    // workbook_close() frees the workbook whatever happens.
+    // workbook_close() frees the workbook whatever happens. The library
+    // keeps no error code of the system; errno still holds the one of the
+    // write that failed.
+    errno = 0;
     const lxw_error error = workbook_close(book);
     if (error != LXW_NO_ERROR)
-        return fail(QString::fromUtf8(lxw_strerror(error)));
+        return failLibrary(error, errno);
 
     const QString written = m_temporary->fileName();
     if (QFileInfo(written).size() <= 0)
@@ -209,8 +233,10 @@ bool ExcelWorkbook::close()
     // take the target's name, so an old workbook is replaced by a complete
     // new one or not at all.
     if (::rename(QFile::encodeName(written).constData(), QFile::encodeName(m_target).constData()) !=
-        0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        0) {
+        const int systemError = errno;
+        return failFile(QString::fromLocal8Bit(std::strerror(systemError)), systemError);
+    }
     m_temporary->setAutoRemove(false);
     m_temporary.reset();
     return true;

@@ -1,0 +1,78 @@
+#include "TaskReport.h"
+
+#include <LanaguageManager.h>
+#include <TaskDeviceFile.h>
+
+#include <QDate>
+#include <QDebug>
+
+namespace kiv {
+
+bool readReportDevices(const QString &taskName, QVector<ReportDevice> &out)
+{
+    out.clear();
+    TaskDeviceFile file(taskName);
+    QVector<DeviceInfo> devices;
+    if (!file.isOpen() || !file.devices(devices))
+        return false;
+    out.reserve(devices.size());
+    for (int i = 0; i < devices.size(); ++i) {
+        ReportDevice row;
+        row.type = devices.at(i).deviceType;
+        row.count = devices.at(i).count;
+        QString type;
+        int count = 0;
+        if (file.lens(i, type, count))
+            row.accessories.append({type, count});
+        type.clear();
+        count = 0;
+        if (file.stand(i, type, count))
+            row.accessories.append({type, count});
+        type.clear();
+        count = 0;
+        if (file.shield(i, type, count))
+            row.accessories.append({type, count});
+        out.append(row);
+    }
+    return true;
+}
+
+ReportResults readReportResults(const QString &taskName)
+{
+    ReportResults results;
+    TaskListFile file;
+    if (!file.storageResult(taskName, results.storage)) {
+        qDebug() << "qeb getStorageResult error";
+        results.storage = StorageResult();
+    }
+    if (!file.bandWidthResult(taskName, results.bandWidth)) {
+        qDebug() << "qeb getBandWidthResult error";
+        results.bandWidth = BandWidthResult();
+    }
+    if (!file.streamServerResult(taskName, results.streamServer)) {
+        qDebug() << "qeb getStreamServerResult error";
+        results.streamServer = StreamServerResult();
+    }
+    if (!file.clientResult(taskName, results.client)) {
+        qDebug() << "qeb getClientResult error";
+        results.client = ClientResult();
+    }
+    return results;
+}
+
+TaskReport readTaskReport(const QString &taskName)
+{
+    TaskReport report;
+    report.taskName = taskName;
+    const LanaguageManager *language = LanaguageManager::GetInstance();
+    report.language = language->language();
+    report.date =
+        language->locale().toString(QDate::currentDate(), QStringLiteral("ddd MMM d yyyy"));
+    report.devicesRead = readReportDevices(taskName, report.devices);
+    // An empty report shows no results; they are not read for it.
+    if (!report.isEmpty())
+        report.results = readReportResults(taskName);
+    return report;
+}
+
+} // namespace kiv
