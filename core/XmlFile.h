@@ -1,22 +1,14 @@
 #pragma once
 
+#include <XmlFileProblem.h>
+
 #include <QString>
 
 class XmlNode;
 
-/// Why a data file of the program folder was not taken as data.
-enum class XmlFileProblem {
-    /// Read, or created because it was missing.
-    None,
-    /// Not there; for a file the program creates, it could not be created
-    /// either (the folder is missing or cannot be written).
-    Missing,
-    /// There, but it cannot be opened for reading.
-    Unreadable,
-    /// There and readable, but not well-formed XML (cut short, other bytes,
-    /// empty) or with another root element: a damaged or foreign file.
-    Damaged
-};
+/// Why a data file of the program folder was not taken as data; the same
+/// kinds as the toolkit's settings reader gives for Setup.xml.
+using XmlFileProblem = KavrinGUIToolkit::XmlFileProblem;
 
 /// Reads the existing data file at @p path into @p root and checks that its
 /// root element is @p rootTag. Anything but None means the file must not be
