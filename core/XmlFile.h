@@ -6,6 +6,10 @@
 
 class XmlNode;
 
+namespace KavrinGUIToolkit {
+enum class SaveFailure;
+}
+
 /// Why a data file of the program folder was not taken as data; the same
 /// kinds as the toolkit's settings reader gives for Setup.xml.
 using XmlFileProblem = KavrinGUIToolkit::XmlFileProblem;
@@ -20,10 +24,8 @@ XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString
 /// @p rootTag element. A file that exists but cannot be read, does not parse
 /// or has another root element is left exactly as it is on disk, and the
 /// result is false: callers then stay closed and never write it back.
-/// @p problem, when given, says why the result is false (None when true).
+/// @p problem, when given, says why the result is false (None when true);
+/// @p createFailure, when given, why a missing file could not be created.
 bool openXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag,
-                     XmlFileProblem *problem = nullptr);
-
-/// A short English reason for the debug output and lastError(): empty for
-/// None.
-QString openProblemText(XmlFileProblem problem);
+                     XmlFileProblem *problem = nullptr,
+                     KavrinGUIToolkit::SaveFailure *createFailure = nullptr);
