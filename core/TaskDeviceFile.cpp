@@ -247,7 +247,10 @@ bool TaskDeviceFile::recordPlan(int dev, QString &plan)
 {
     if (!isOpen())
         return false;
-    plan = deviceNode(dev).childByName(kRecordPlan).text();
+    const XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return false;
+    plan = device.childByName(kRecordPlan).text();
     return true;
 }
 
@@ -272,7 +275,10 @@ bool TaskDeviceFile::eventFren(int dev, QString &fren)
 {
     if (!isOpen())
         return false;
-    fren = deviceNode(dev).childByName(kEventFren).text();
+    const XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return false;
+    fren = device.childByName(kEventFren).text();
     return true;
 }
 
@@ -333,9 +339,12 @@ bool TaskDeviceFile::streams(int dev, QVector<DevStream> &out)
 {
     if (!isOpen())
         return false;
+    const XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return false;
     // One walk over the device's list: the calculators read every stream of
     // every device, so no stream is looked up from the start again.
-    const XmlNode list = deviceNode(dev).childByName(kStreamList);
+    const XmlNode list = device.childByName(kStreamList);
     for (XmlNode node = list.childAt(0); !node.isNull(); node = node.nextSiblingElement()) {
         DevStream st;
         readStream(node, st);
@@ -386,7 +395,10 @@ bool TaskDeviceFile::streamCountSum(int dev, qint64 &sum)
 {
     if (!isOpen())
         return false;
-    const XmlNode list = deviceNode(dev).childByName(kStreamList);
+    const XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return false;
+    const XmlNode list = device.childByName(kStreamList);
     for (XmlNode node = list.childAt(0); !node.isNull(); node = node.nextSiblingElement())
         sum += toInt(node.childByName(kStreamCount));
     return true;

@@ -34,9 +34,9 @@ struct DevStream
 /// the destructor writes it back when something was changed. Devices are
 /// addressed by position in the file, streams by position within their
 /// device. Every operation returns false while the file is not open, and
-/// every operation on a device or stream returns false, changing nothing,
-/// when there is none at the position. Values are stored as given; ranges are
-/// the callers' business.
+/// every read or write of a device or stream returns false, changing nothing
+/// and filling nothing, when there is none at the position. Values are stored
+/// as given; ranges are the callers' business.
 ///
 /// A device file that is there but cannot be taken as a device list is left
 /// as it is and never written; the task's devices cannot be listed or changed

@@ -195,10 +195,10 @@ bool TaskListFile::task(const QString &name, TaskInfo &out)
 {
     if (!isOpen())
         return false;
-    for (XmlNode t = root().childAt(0); !t.isNull(); t = t.nextSiblingElement()) {
-        if (t.childByName(kName).text() == name)
-            out = taskOf(t);
-    }
+    const XmlNode t = firstTask(name);
+    if (t.isNull())
+        return false;
+    out = taskOf(t);
     return true;
 }
 
@@ -206,12 +206,14 @@ bool TaskListFile::storeBlock(const QString &taskName, const QString &block, con
 {
     if (!isOpen())
         return false;
-    markChanged();
+    bool stored = false;
     const int n = root().childCount();
     for (int i = 0; i < n; ++i) {
         XmlNode t = root().childAt(i);
         if (t.childByName(kName).text() != taskName)
             continue;
+        stored = true;
+        markChanged();
         XmlNode b = t.childByName(block);
         if (b.isNull()) {
             b = t.addChild(block);
@@ -223,7 +225,7 @@ bool TaskListFile::storeBlock(const QString &taskName, const QString &block, con
                 b.childByName(v.first).setText(v.second);
         }
     }
-    return true;
+    return stored;
 }
 
 bool TaskListFile::readBlock(const QString &taskName, const QString &block, const QStringList &tags,
@@ -255,6 +257,7 @@ bool TaskListFile::storageResult(const QString &name, StorageResult &out)
     QStringList v;
     if (!readBlock(name, kStorageBlock, kStorageTags, v))
         return false;
+    out.taskName = name;
     out.storageEnable = toInt(v.at(0));
     out.mainType = v.at(1);
     out.devType = v.at(2);
@@ -287,6 +290,7 @@ bool TaskListFile::bandWidthResult(const QString &name, BandWidthResult &out)
     QStringList v;
     if (!readBlock(name, kBandWidthBlock, kBandWidthTags, v))
         return false;
+    out.taskName = name;
     out.bandWidthEnable = toInt(v.at(0));
     out.preView = v.at(1);
     out.record = v.at(2);
@@ -304,12 +308,10 @@ bool TaskListFile::setStreamServerResult(const StreamServerResult &r)
 
 bool TaskListFile::streamServerResult(const QString &name, StreamServerResult &out)
 {
-    if (!isOpen())
-        return false;
-    out.taskName = name;
     QStringList v;
     if (!readBlock(name, kStreamServerBlock, kStreamServerTags, v))
         return false;
+    out.taskName = name;
     out.streamServerEnable = toInt(v.at(0));
     out.streamServerNumber = toInt(v.at(1));
     out.streamServer = v.at(2);
@@ -324,12 +326,10 @@ bool TaskListFile::setClientResult(const ClientResult &r)
 
 bool TaskListFile::clientResult(const QString &name, ClientResult &out)
 {
-    if (!isOpen())
-        return false;
-    out.taskName = name;
     QStringList v;
     if (!readBlock(name, kClientBlock, kClientTags, v))
         return false;
+    out.taskName = name;
     out.clientEnable = toInt(v.at(0));
     out.clientNumber = toInt(v.at(1));
     out.client = v.at(2);
@@ -342,7 +342,7 @@ bool TaskListFile::clearResults(const QString &name)
         return false;
     XmlNode t = firstTask(name);
     if (t.isNull())
-        return true;
+        return false;
     const QVector<QPair<QString, QString>> flags = {{kStorageBlock, kStorageTags.first()},
                                                     {kBandWidthBlock, kBandWidthTags.first()},
                                                     {kStreamServerBlock, kStreamServerTags.first()},

@@ -70,7 +70,9 @@ struct ClientResult
 /// (or creates) the file, the destructor writes it back when something was
 /// changed. Every operation returns false while the file is not open. Tasks
 /// are addressed by position (rename, delete) or by name (look-up and
-/// results).
+/// results). A look-up by name takes the first task of that name; every
+/// read or write of a position or a name that no task has returns false,
+/// changing nothing and filling nothing.
 ///
 /// A task list that is there but cannot be taken as one is left as it is and
 /// never written (see XmlDataFile).
@@ -99,6 +101,9 @@ public:
     bool exists(const QString &name);
     bool task(const QString &name, TaskInfo &out);
 
+    /// The result setters store the record under its taskName, in every task
+    /// of that name (duplicates from a hand-edited list keep agreeing); the
+    /// getters read the first such task and fill taskName too.
     bool setStorageResult(const StorageResult &result);
     bool storageResult(const QString &name, StorageResult &out);
     bool setBandWidthResult(const BandWidthResult &result);
