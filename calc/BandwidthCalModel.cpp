@@ -101,6 +101,10 @@ bool BandwidthCalModel::saveResult(const QString &taskName, bool enabled)
     r.transmission = cellText(2);
     r.total = cellText(3);
     TaskListFile file;
+    // No task of that name in the list (none chosen yet): there is no entry
+    // to keep a result in, and nothing to tell.
+    if (file.isOpen() && !file.exists(taskName))
+        return true;
     if (file.setBandWidthResult(r) && file.close())
         return true;
     qDebug() << "qeb setBandWidthResult error" << file.lastError();

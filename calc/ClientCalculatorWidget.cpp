@@ -108,6 +108,10 @@ void ClientCalculatorWidget::saveResult(bool enabled)
     r.client = m_ui.combClient->currentText();
     r.clientNumber = enabled ? m_ui.edtClientCount->text().toInt(nullptr, 10) : 0;
     TaskListFile file;
+    // No task of that name in the list (none chosen yet): there is no entry
+    // to keep a result in, and nothing to tell.
+    if (file.isOpen() && !file.exists(m_taskName))
+        return;
     if (file.setClientResult(r) && file.close())
         return;
     qDebug() << "qeb setClientResult error" << file.lastError();

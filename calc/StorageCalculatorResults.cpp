@@ -198,6 +198,10 @@ void StorageCalculatorWidget::saveResult(bool enabled)
     r.commonHddNumber = cell(DiskCountColumn)->data(Qt::UserRole + 1).toString().toInt(nullptr, 10);
 
     TaskListFile file;
+    // No task of that name in the list (none chosen yet): there is no entry
+    // to keep a result in, and nothing to tell.
+    if (file.isOpen() && !file.exists(m_taskName))
+        return;
     if (!file.setStorageResult(r) || !file.close()) {
         qDebug() << "qeb addStorageResult error" << file.lastError();
         KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(

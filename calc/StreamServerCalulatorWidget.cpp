@@ -83,6 +83,10 @@ void StreamServerCalulatorWidget::saveResult(bool enabled)
     r.streamServerEnable = enabled ? 1 : 0;
     r.streamServerNumber = enabled ? m_ui.edtServerCount->text().toInt(nullptr, 10) : 0;
     TaskListFile file;
+    // No task of that name in the list (none chosen yet): there is no entry
+    // to keep a result in, and nothing to tell.
+    if (file.isOpen() && !file.exists(m_taskName))
+        return;
     if (file.setStreamServerResult(r) && file.close())
         return;
     qDebug() << "qeb setStreamServerResult error" << file.lastError();

@@ -1,17 +1,8 @@
 #include "ConfigureManager.h"
 
-#include <GenericDS.h>
-
-#include <QFile>
-#include <QFileInfo>
+#include <SettingsFile.h>
 
 namespace kiv {
-
-namespace {
-
-const QString kRootTag = QStringLiteral("Configs");
-
-} // namespace
 
 ConfigureManager::~ConfigureManager()
 {
@@ -23,30 +14,15 @@ bool ConfigureManager::load(const QString &path)
     // A failed load must not leave the settings of an earlier file behind.
     clear();
 
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        m_problem = XmlFileProblem::Missing;
+    const KavrinGUIToolkit::CSettingsFile file(path);
+    m_problem = file.Problem();
+    if (m_problem != XmlFileProblem::None)
         return false;
-    }
-    if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
-        m_problem = XmlFileProblem::Unreadable;
-        return false;
-    }
-    KavrinGUIToolkit::CGenericDS root;
-    // Settings read up to a fault, or from another program's file, would be
-    // taken for the planner's: the language and the catalogue with them.
-    if (!root.LoadXML(path) || root.GetName() != kRootTag) {
-        m_problem = XmlFileProblem::Damaged;
-        return false;
-    }
-    m_problem = XmlFileProblem::None;
     m_filePath = path;
-
-    const int count = root.GetChildrenCount();
-    for (int i = 0; i < count; ++i) {
-        const KavrinGUIToolkit::CGenericDS child = root.GetChild(i);
+    for (const KavrinGUIToolkit::CSettingsFile::Setting &setting : file.Settings()) {
         auto *entry = new Configure;
-        entry->setName(child.GetName());
-        entry->setValue(child.GetChildByName(QStringLiteral("Value")).GetValue());
+        entry->setName(setting.name);
+        entry->setValue(setting.value);
         m_entries.append(entry);
     }
     return true;
@@ -140,23 +116,13 @@ bool ConfigureManager::setValue(int key, const QString &value)
     if (tag.isEmpty())
         return false;
 
-    KavrinGUIToolkit::CGenericDS root;
-    if (!root.LoadXML(m_filePath) || root.GetName() != kRootTag)
+    KavrinGUIToolkit::CSettingsFile file(m_filePath);
+    if (!file.WriteValue(tag, value))
         return false;
-    const int count = root.GetChildrenCount();
-    for (int i = 0; i < count; ++i) {
-        KavrinGUIToolkit::CGenericDS child = root.GetChild(i);
-        if (child.GetName() != tag)
-            continue;
-        KavrinGUIToolkit::CGenericDS valueNode = child.GetChildByName(QStringLiteral("Value"));
-        if (!valueNode.SetValue(value) || !root.SaveXML(m_filePath))
-            return false;
-        // Memory follows the file only once the file holds the new value.
-        if (Configure *entry = find(key))
-            entry->setValue(value);
-        return true;
-    }
-    return false;
+    // Memory follows the file only once the file holds the new value.
+    if (Configure *entry = find(key))
+        entry->setValue(value);
+    return true;
 }
 
 } // namespace kiv

@@ -1,7 +1,6 @@
 #include "TaskDeviceFile.h"
 
 #include "TaskName.h"
-#include "XmlFile.h"
 
 #include <TargetPath.h>
 
@@ -50,20 +49,10 @@ void readStream(const XmlNode &node, DevStream &out)
 
 } // namespace
 
-TaskDeviceFile::TaskDeviceFile(const QString &taskName) : m_path(filePath(taskName))
+TaskDeviceFile::TaskDeviceFile(const QString &taskName) : XmlDataFile(filePath(taskName), kRoot)
 {
-    if (m_path.isEmpty())
+    if (path().isEmpty())
         qDebug() << "refused task name for a device file:" << taskName;
-    open();
-}
-
-TaskDeviceFile::~TaskDeviceFile()
-{
-    // After a save that failed and was reported, the changes are dropped: a
-    // later save from here would store what the caller was told is not
-    // stored.
-    if (!m_saveFailed)
-        close();
 }
 
 QString TaskDeviceFile::filePath(const QString &taskName)
@@ -74,40 +63,10 @@ QString TaskDeviceFile::filePath(const QString &taskName)
            QStringLiteral(".xml");
 }
 
-bool TaskDeviceFile::open()
+void TaskDeviceFile::forgetNodes()
 {
-    if (m_open)
-        return true;
-    if (m_path.isEmpty())
-        return false;
     m_cachedIndex = -1;
     m_cachedDevice = XmlNode();
-    m_open = openXmlDataFile(m_root, m_path, kRoot, &m_problem);
-    m_lastError = openProblemText(m_problem);
-    return m_open;
-}
-
-bool TaskDeviceFile::close()
-{
-    if (!m_open)
-        return false;
-    // A document that was only read is not written back: its file already
-    // holds it, and rewriting it could undo what another object on the same
-    // file saved in the meantime.
-    if (!m_dirty) {
-        m_open = false;
-        return true;
-    }
-    if (!m_root.save(m_path, &m_lastError)) {
-        m_saveFailed = true;
-        qDebug() << "cannot write" << m_path << ":" << m_lastError;
-        return false;
-    }
-    m_lastError.clear();
-    m_saveFailed = false;
-    m_open = false;
-    m_dirty = false;
-    return true;
 }
 
 bool TaskDeviceFile::removeFile(const QString &taskName)
@@ -137,7 +96,7 @@ XmlNode TaskDeviceFile::deviceNode(int dev) const
         for (int i = m_cachedIndex; i < dev && !node.isNull(); ++i)
             node = node.nextSiblingElement();
     } else {
-        node = m_root.childAt(dev);
+        node = root().childAt(dev);
     }
     if (!node.isNull()) {
         m_cachedIndex = dev;
@@ -151,39 +110,24 @@ XmlNode TaskDeviceFile::streamNode(int dev, int s) const
     return deviceNode(dev).childByName(kStreamList).childAt(s);
 }
 
-// Sets the text of @p parent's child @p tag, adding the child when an older
-// or hand-edited file lacks it. False, nothing changed, without a parent: a
-// write to a position that does not exist is never reported as done.
-bool TaskDeviceFile::setChildText(XmlNode parent, const QString &tag, const QString &value)
-{
-    if (!m_open || parent.isNull())
-        return false;
-    XmlNode node = parent.childByName(tag);
-    if (node.isNull())
-        node = parent.addChild(tag);
-    node.setText(value);
-    m_dirty = true;
-    return true;
-}
-
 bool TaskDeviceFile::setDeviceValue(int dev, const QString &tag, const QString &value)
 {
-    return m_open && setChildText(deviceNode(dev), tag, value);
+    return isOpen() && setChildText(deviceNode(dev), tag, value);
 }
 
 bool TaskDeviceFile::setStreamValue(int dev, int s, const QString &tag, const QString &value)
 {
-    return m_open && setChildText(streamNode(dev, s), tag, value);
+    return isOpen() && setChildText(streamNode(dev, s), tag, value);
 }
 
 // ---- devices ----
 
 bool TaskDeviceFile::addDevice(const DeviceInfo &info)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    m_dirty = true;
-    XmlNode device = m_root.addChild(kDevice);
+    markChanged();
+    XmlNode device = root().addChild(kDevice);
     device.addChild(kDeviceType).setText(info.deviceType);
     device.addChild(kRemark).setText(info.remark);
     device.addChild(kMainType).setText(info.mainType);
@@ -197,7 +141,7 @@ bool TaskDeviceFile::addDevice(const DeviceInfo &info)
 
 bool TaskDeviceFile::addDevices(const QVector<DeviceInfo> &infos)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     for (const DeviceInfo &info : infos)
         addDevice(info);
@@ -206,7 +150,7 @@ bool TaskDeviceFile::addDevices(const QVector<DeviceInfo> &infos)
 
 bool TaskDeviceFile::device(int dev, DeviceInfo &out)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     static const QVector<QString> tags = {kDeviceType, kRemark,     kMainType,
                                           kCount,      kMainStream, kSubStream};
@@ -225,9 +169,9 @@ bool TaskDeviceFile::device(int dev, DeviceInfo &out)
 
 bool TaskDeviceFile::devices(QVector<DeviceInfo> &out)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    const int n = m_root.childCount();
+    const int n = root().childCount();
     out.reserve(out.size() + n);
     for (int i = 0; i < n; ++i) {
         DeviceInfo info;
@@ -240,19 +184,19 @@ bool TaskDeviceFile::devices(QVector<DeviceInfo> &out)
 
 bool TaskDeviceFile::deviceCount(int &count)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    count = m_root.childCount();
+    count = root().childCount();
     return true;
 }
 
 bool TaskDeviceFile::totalCount(qint64 &count)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     // In 64 bits: a hand-edited count near the int limit must not wrap the sum
     // negative and slip under the per-task limit.
-    for (XmlNode node = m_root.childAt(0); !node.isNull(); node = node.nextSiblingElement())
+    for (XmlNode node = root().childAt(0); !node.isNull(); node = node.nextSiblingElement())
         count += toInt(node.childByName(kCount));
     return true;
 }
@@ -284,17 +228,16 @@ bool TaskDeviceFile::setThirdStream(int bitRate, int dev)
 
 bool TaskDeviceFile::removeDevice(int dev)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     // By element position, so a comment or stray text before the entry never
     // shifts which device goes.
     const XmlNode node = deviceNode(dev);
     if (node.isNull())
         return false;
-    m_dirty = true;
-    m_root.removeChild(node);
-    m_cachedIndex = -1;
-    m_cachedDevice = XmlNode();
+    markChanged();
+    root().removeChild(node);
+    forgetNodes();
     return true;
 }
 
@@ -302,9 +245,12 @@ bool TaskDeviceFile::removeDevice(int dev)
 
 bool TaskDeviceFile::recordPlan(int dev, QString &plan)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    plan = deviceNode(dev).childByName(kRecordPlan).text();
+    const XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return false;
+    plan = device.childByName(kRecordPlan).text();
     return true;
 }
 
@@ -315,21 +261,24 @@ bool TaskDeviceFile::setRecordPlan(const QString &plan, int dev)
 
 bool TaskDeviceFile::addRecordPlan(const QString &plan, int dev)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
         return false;
-    m_dirty = true;
+    markChanged();
     device.addChild(kRecordPlan).setText(plan);
     return true;
 }
 
 bool TaskDeviceFile::eventFren(int dev, QString &fren)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    fren = deviceNode(dev).childByName(kEventFren).text();
+    const XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return false;
+    fren = device.childByName(kEventFren).text();
     return true;
 }
 
@@ -342,12 +291,12 @@ bool TaskDeviceFile::setEventFren(int dev, const QString &fren)
 
 bool TaskDeviceFile::addStream(const DevStream &stream, int dev)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
         return false;
-    m_dirty = true;
+    markChanged();
     XmlNode list = device.childByName(kStreamList);
     if (list.isNull())
         list = device.addChild(kStreamList);
@@ -362,7 +311,7 @@ bool TaskDeviceFile::addStream(const DevStream &stream, int dev)
 
 bool TaskDeviceFile::setStream(const DevStream &stream, int dev, int s)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     const XmlNode node = streamNode(dev, s);
     if (node.isNull())
@@ -377,7 +326,7 @@ bool TaskDeviceFile::setStream(const DevStream &stream, int dev, int s)
 
 bool TaskDeviceFile::stream(int dev, int s, DevStream &out)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     const XmlNode node = streamNode(dev, s);
     if (node.isNull())
@@ -388,11 +337,14 @@ bool TaskDeviceFile::stream(int dev, int s, DevStream &out)
 
 bool TaskDeviceFile::streams(int dev, QVector<DevStream> &out)
 {
-    if (!m_open)
+    if (!isOpen())
+        return false;
+    const XmlNode device = deviceNode(dev);
+    if (device.isNull())
         return false;
     // One walk over the device's list: the calculators read every stream of
     // every device, so no stream is looked up from the start again.
-    const XmlNode list = deviceNode(dev).childByName(kStreamList);
+    const XmlNode list = device.childByName(kStreamList);
     for (XmlNode node = list.childAt(0); !node.isNull(); node = node.nextSiblingElement()) {
         DevStream st;
         readStream(node, st);
@@ -403,13 +355,13 @@ bool TaskDeviceFile::streams(int dev, QVector<DevStream> &out)
 
 bool TaskDeviceFile::removeStream(int dev, int s)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     XmlNode list = deviceNode(dev).childByName(kStreamList);
     const XmlNode node = list.childAt(s);
     if (node.isNull())
         return false;
-    m_dirty = true;
+    markChanged();
     list.removeChild(node);
     return true;
 }
@@ -441,9 +393,12 @@ bool TaskDeviceFile::setBitRate(int dev, int s, int bitRate)
 
 bool TaskDeviceFile::streamCountSum(int dev, qint64 &sum)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    const XmlNode list = deviceNode(dev).childByName(kStreamList);
+    const XmlNode device = deviceNode(dev);
+    if (device.isNull())
+        return false;
+    const XmlNode list = device.childByName(kStreamList);
     for (XmlNode node = list.childAt(0); !node.isNull(); node = node.nextSiblingElement())
         sum += toInt(node.childByName(kStreamCount));
     return true;
@@ -454,12 +409,12 @@ bool TaskDeviceFile::streamCountSum(int dev, qint64 &sum)
 bool TaskDeviceFile::setAccessory(int dev, const QString &block, const QString &typeTag,
                                   const QString &countTag, const QString &type, int count)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
         return false;
-    m_dirty = true;
+    markChanged();
     XmlNode node = device.childByName(block);
     if (node.isNull())
         node = device.addChild(block);
@@ -471,7 +426,7 @@ bool TaskDeviceFile::setAccessory(int dev, const QString &block, const QString &
 bool TaskDeviceFile::accessory(int dev, const QString &block, const QString &typeTag,
                                const QString &countTag, QString &type, int &count)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     const XmlNode node = deviceNode(dev).childByName(block);
     if (node.isNull())
@@ -483,7 +438,7 @@ bool TaskDeviceFile::accessory(int dev, const QString &block, const QString &typ
 
 bool TaskDeviceFile::removeBlock(int dev, const QString &block)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     XmlNode device = deviceNode(dev);
     if (device.isNull())
@@ -492,7 +447,7 @@ bool TaskDeviceFile::removeBlock(int dev, const QString &block)
     // does not have leaves the file as it is.
     if (device.childByName(block).isNull())
         return true;
-    m_dirty = true;
+    markChanged();
     device.removeChildByTag(block);
     return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "XmlFile.h"
-#include "XmlNode.h"
+#include "XmlDataFile.h"
 
 #include <QString>
 #include <QVector>
@@ -32,45 +31,20 @@ struct DevStream
 
 /// The device file of one task, Task/<name>.xml in the program folder.
 /// Construct one per user action: the constructor opens (or creates) the file,
-/// the destructor writes it back. Devices are addressed by position in the
-/// file, streams by position within their device. Every operation returns
-/// false while the file is not open, and every operation on a device or
-/// stream returns false, changing nothing, when there is none at the
-/// position. Values are stored as given; ranges are the callers' business.
+/// the destructor writes it back when something was changed. Devices are
+/// addressed by position in the file, streams by position within their
+/// device. Every operation returns false while the file is not open, and
+/// every read or write of a device or stream returns false, changing nothing
+/// and filling nothing, when there is none at the position. Values are stored
+/// as given; ranges are the callers' business.
 ///
-/// A device file that is there but cannot be taken as a device list (cut
-/// short, other bytes, another root element, or unreadable) is never taken
-/// as data and never written: the object stays closed, and problem() and
-/// isDamaged() tell the caller why, so that it can name the file.
-class TaskDeviceFile
+/// A device file that is there but cannot be taken as a device list is left
+/// as it is and never written; the task's devices cannot be listed or changed
+/// until the file is mended or moved away (see XmlDataFile).
+class TaskDeviceFile : public XmlDataFile
 {
 public:
     explicit TaskDeviceFile(const QString &taskName);
-    ~TaskDeviceFile();
-    TaskDeviceFile(const TaskDeviceFile &) = delete;
-    TaskDeviceFile &operator=(const TaskDeviceFile &) = delete;
-
-    bool open();
-    /// Writes the document back when something was changed through this
-    /// object. True (and closed) on success; false, still open, when the
-    /// write failed; lastError() then says why, and unless a later close()
-    /// succeeds the destructor drops the changes instead of saving them.
-    bool close();
-    bool isOpen() const { return m_open; }
-    /// Why the last close() could not write the file, or why the last
-    /// open() failed; empty after a success.
-    QString lastError() const { return m_lastError; }
-    QString path() const { return m_path; }
-    /// Why the last open() failed: Missing when the file could not be created
-    /// (no Task folder, or it cannot be written), Unreadable or Damaged when
-    /// it is there and left as it is; None while open, and for a task name
-    /// that cannot name a file.
-    XmlFileProblem problem() const { return m_problem; }
-    /// True when the file is there and readable but is not a device list:
-    /// not well-formed XML or another root element. The object stays closed
-    /// and never writes it; the task's devices cannot be listed or changed
-    /// until the file is mended or moved away.
-    bool isDamaged() const { return m_problem == XmlFileProblem::Damaged; }
 
     /// Full path of a task's device file; empty for a name that cannot name
     /// a task.
@@ -93,7 +67,8 @@ public:
     bool setThirdStream(int bitRate, int dev);
     bool removeDevice(int dev);
 
-    // Record plan and event frequency
+    // Record plan and event frequency. A device without the element reads
+    // as empty text.
     bool recordPlan(int dev, QString &plan);
     bool setRecordPlan(const QString &plan, int dev);
     bool addRecordPlan(const QString &plan, int dev);
@@ -104,6 +79,8 @@ public:
     bool addStream(const DevStream &stream, int dev);
     bool setStream(const DevStream &stream, int dev, int s);
     bool stream(int dev, int s, DevStream &out);
+    /// Appends the device's streams to @p out; true, nothing appended, for a
+    /// device without streams.
     bool streams(int dev, QVector<DevStream> &out);
     bool removeStream(int dev, int s);
     bool setUseCode(int dev, int s, const QString &useCode);
@@ -111,9 +88,12 @@ public:
     bool setResolution(int dev, int s, const QString &resolution);
     bool setFrameRate(int dev, int s, const QString &frameRate);
     bool setBitRate(int dev, int s, int bitRate);
+    /// Adds the stream count of every stream of the device to @p sum.
     bool streamCountSum(int dev, qint64 &sum);
 
-    // Accessories
+    // Accessories. A read is false for a device without that accessory; a
+    // removal of an accessory the device does not have is true and changes
+    // nothing.
     bool setStand(int dev, const QString &type, int count);
     bool stand(int dev, QString &type, int &count);
     bool removeStand(int dev);
@@ -125,24 +105,17 @@ public:
     bool removeLens(int dev);
 
 private:
+    void forgetNodes() override;
     XmlNode deviceNode(int dev) const;
     XmlNode streamNode(int dev, int s) const;
     bool setDeviceValue(int dev, const QString &tag, const QString &value);
     bool setStreamValue(int dev, int s, const QString &tag, const QString &value);
-    bool setChildText(XmlNode parent, const QString &tag, const QString &value);
     bool setAccessory(int dev, const QString &block, const QString &typeTag,
                       const QString &countTag, const QString &type, int count);
     bool accessory(int dev, const QString &block, const QString &typeTag, const QString &countTag,
                    QString &type, int &count);
     bool removeBlock(int dev, const QString &block);
 
-    QString m_path;
-    bool m_open = false;
-    XmlNode m_root;
-    QString m_lastError;
-    XmlFileProblem m_problem = XmlFileProblem::None;
-    bool m_dirty = false;
-    bool m_saveFailed = false;
     // Last device looked up: callers walk the devices in order, so the next
     // look-up starts from here instead of from the first device.
     mutable int m_cachedIndex = -1;

@@ -2,11 +2,9 @@
 
 #include "TaskDeviceFile.h"
 #include "TaskName.h"
-#include "XmlFile.h"
 
 #include <TargetPath.h>
 
-#include <QDebug>
 #include <QFile>
 
 namespace {
@@ -52,6 +50,16 @@ int videoStandardOf(const XmlNode &task)
     return toInt(task.childByName(kVideoStandard).text()) == 0 ? 0 : 1;
 }
 
+TaskInfo taskOf(const XmlNode &task)
+{
+    TaskInfo info;
+    info.name = task.childByName(kName).text();
+    info.type = toInt(task.childByName(kType).text());
+    info.videoStandard = videoStandardOf(task);
+    info.remark = task.childByName(kRemark).text();
+    return info;
+}
+
 QString num(int value)
 {
     return QString::number(value);
@@ -67,30 +75,10 @@ QVector<QPair<QString, QString>> zip(const QStringList &tags, const Texts &...te
     return out;
 }
 
-// The text of @p parent's child @p tag, the child added when a hand-edited
-// entry lacks it.
-void setChildText(XmlNode parent, const QString &tag, const QString &value)
-{
-    XmlNode node = parent.childByName(tag);
-    if (node.isNull())
-        node = parent.addChild(tag);
-    node.setText(value);
-}
-
 } // namespace
 
-TaskListFile::TaskListFile() : m_path(filePath())
+TaskListFile::TaskListFile() : XmlDataFile(filePath(), kRoot)
 {
-    open();
-}
-
-TaskListFile::~TaskListFile()
-{
-    // After a save that failed and was reported, the changes are dropped: a
-    // later save from here would store what the caller was told is not
-    // stored.
-    if (!m_saveFailed)
-        close();
 }
 
 QString TaskListFile::filePath()
@@ -98,44 +86,11 @@ QString TaskListFile::filePath()
     return KavrinGUIToolkit::GetTargetPath() + QStringLiteral("Task/Task.xml");
 }
 
-bool TaskListFile::open()
-{
-    if (m_open)
-        return true;
-    m_dirty = false;
-    m_open = openXmlDataFile(m_root, m_path, kRoot, &m_problem);
-    m_lastError = openProblemText(m_problem);
-    return m_open;
-}
-
-bool TaskListFile::close()
-{
-    if (!m_open)
-        return false;
-    // A list that was only read is not written back: its file already holds
-    // it, and rewriting it could undo what another object on the same file
-    // saved in the meantime.
-    if (!m_dirty) {
-        m_open = false;
-        return true;
-    }
-    if (!m_root.save(m_path, &m_lastError)) {
-        m_saveFailed = true;
-        qDebug() << "cannot write" << m_path << ":" << m_lastError;
-        return false;
-    }
-    m_lastError.clear();
-    m_saveFailed = false;
-    m_open = false;
-    m_dirty = false;
-    return true;
-}
-
 XmlNode TaskListFile::firstTask(const QString &name) const
 {
-    const int n = m_root.childCount();
+    const int n = root().childCount();
     for (int i = 0; i < n; ++i) {
-        const XmlNode t = m_root.childAt(i);
+        const XmlNode t = root().childAt(i);
         if (t.childByName(kName).text() == name)
             return t;
     }
@@ -144,10 +99,10 @@ XmlNode TaskListFile::firstTask(const QString &name) const
 
 bool TaskListFile::addTask(const TaskInfo &info)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    m_dirty = true;
-    XmlNode t = m_root.addChild(kTask);
+    markChanged();
+    XmlNode t = root().addChild(kTask);
     t.addChild(kName).setText(info.name);
     t.addChild(kType).setInt(info.type);
     t.addChild(kVideoStandard).setInt(info.videoStandard);
@@ -157,12 +112,11 @@ bool TaskListFile::addTask(const TaskInfo &info)
 
 bool TaskListFile::setNameRemark(const TaskInfo &info, int position)
 {
-    if (!m_open || !isValidTaskName(info.name))
+    if (!isOpen() || !isValidTaskName(info.name))
         return false;
-    XmlNode t = m_root.childAt(position);
+    XmlNode t = root().childAt(position);
     if (t.isNull())
         return false;
-    m_dirty = true;
     setChildText(t, kName, info.name);
     setChildText(t, kRemark, info.remark);
     return true;
@@ -170,12 +124,11 @@ bool TaskListFile::setNameRemark(const TaskInfo &info, int position)
 
 bool TaskListFile::updateTask(const TaskInfo &info)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     XmlNode t = firstTask(info.name);
     if (t.isNull())
         return false;
-    m_dirty = true;
     setChildText(t, kType, QString::number(info.type));
     setChildText(t, kVideoStandard, QString::number(info.videoStandard));
     setChildText(t, kRemark, info.remark);
@@ -194,84 +147,73 @@ bool TaskListFile::removeDeviceFileOf(const QString &name)
 
 bool TaskListFile::removeTaskAt(int position)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    const XmlNode t = m_root.childAt(position);
+    const XmlNode t = root().childAt(position);
     if (t.isNull())
         return false;
     if (!removeDeviceFileOf(t.childByName(kName).text()))
         return false;
-    m_dirty = true;
-    m_root.removeChild(t);
+    markChanged();
+    root().removeChild(t);
     return true;
 }
 
 bool TaskListFile::removeTask(const QString &name)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     if (!removeDeviceFileOf(name))
         return false;
-    m_dirty = true;
-    for (int i = m_root.childCount() - 1; i >= 0; --i) {
-        const XmlNode t = m_root.childAt(i);
-        if (t.childByName(kName).text() == name)
-            m_root.removeChild(t);
+    for (int i = root().childCount() - 1; i >= 0; --i) {
+        const XmlNode t = root().childAt(i);
+        if (t.childByName(kName).text() == name) {
+            root().removeChild(t);
+            markChanged();
+        }
     }
     return true;
 }
 
 bool TaskListFile::tasks(QVector<TaskInfo> &out)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    const int n = m_root.childCount();
-    for (int i = 0; i < n; ++i) {
-        const XmlNode t = m_root.childAt(i);
-        TaskInfo info;
-        info.name = t.childByName(kName).text();
-        info.type = toInt(t.childByName(kType).text());
-        info.videoStandard = videoStandardOf(t);
-        info.remark = t.childByName(kRemark).text();
-        out.append(info);
-    }
+    for (XmlNode t = root().childAt(0); !t.isNull(); t = t.nextSiblingElement())
+        out.append(taskOf(t));
     return true;
 }
 
 bool TaskListFile::exists(const QString &name)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     return !firstTask(name).isNull();
 }
 
 bool TaskListFile::task(const QString &name, TaskInfo &out)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    const int n = m_root.childCount();
-    for (int i = 0; i < n; ++i) {
-        const XmlNode t = m_root.childAt(i);
-        if (t.childByName(kName).text() != name)
-            continue;
-        out.name = name;
-        out.type = toInt(t.childByName(kType).text());
-        out.videoStandard = videoStandardOf(t);
-        out.remark = t.childByName(kRemark).text();
-    }
+    const XmlNode t = firstTask(name);
+    if (t.isNull())
+        return false;
+    out = taskOf(t);
     return true;
 }
 
 bool TaskListFile::storeBlock(const QString &taskName, const QString &block, const Values &values)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
-    m_dirty = true;
-    const int n = m_root.childCount();
+    bool stored = false;
+    const int n = root().childCount();
     for (int i = 0; i < n; ++i) {
-        XmlNode t = m_root.childAt(i);
+        XmlNode t = root().childAt(i);
         if (t.childByName(kName).text() != taskName)
             continue;
+        stored = true;
+        markChanged();
         XmlNode b = t.childByName(block);
         if (b.isNull()) {
             b = t.addChild(block);
@@ -283,13 +225,13 @@ bool TaskListFile::storeBlock(const QString &taskName, const QString &block, con
                 b.childByName(v.first).setText(v.second);
         }
     }
-    return true;
+    return stored;
 }
 
 bool TaskListFile::readBlock(const QString &taskName, const QString &block, const QStringList &tags,
                              QStringList &texts) const
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     const XmlNode b = firstTask(taskName).childByName(block);
     if (b.isNull())
@@ -315,6 +257,7 @@ bool TaskListFile::storageResult(const QString &name, StorageResult &out)
     QStringList v;
     if (!readBlock(name, kStorageBlock, kStorageTags, v))
         return false;
+    out.taskName = name;
     out.storageEnable = toInt(v.at(0));
     out.mainType = v.at(1);
     out.devType = v.at(2);
@@ -347,6 +290,7 @@ bool TaskListFile::bandWidthResult(const QString &name, BandWidthResult &out)
     QStringList v;
     if (!readBlock(name, kBandWidthBlock, kBandWidthTags, v))
         return false;
+    out.taskName = name;
     out.bandWidthEnable = toInt(v.at(0));
     out.preView = v.at(1);
     out.record = v.at(2);
@@ -364,12 +308,10 @@ bool TaskListFile::setStreamServerResult(const StreamServerResult &r)
 
 bool TaskListFile::streamServerResult(const QString &name, StreamServerResult &out)
 {
-    if (!m_open)
-        return false;
-    out.taskName = name;
     QStringList v;
     if (!readBlock(name, kStreamServerBlock, kStreamServerTags, v))
         return false;
+    out.taskName = name;
     out.streamServerEnable = toInt(v.at(0));
     out.streamServerNumber = toInt(v.at(1));
     out.streamServer = v.at(2);
@@ -384,12 +326,10 @@ bool TaskListFile::setClientResult(const ClientResult &r)
 
 bool TaskListFile::clientResult(const QString &name, ClientResult &out)
 {
-    if (!m_open)
-        return false;
-    out.taskName = name;
     QStringList v;
     if (!readBlock(name, kClientBlock, kClientTags, v))
         return false;
+    out.taskName = name;
     out.clientEnable = toInt(v.at(0));
     out.clientNumber = toInt(v.at(1));
     out.client = v.at(2);
@@ -398,20 +338,19 @@ bool TaskListFile::clientResult(const QString &name, ClientResult &out)
 
 bool TaskListFile::clearResults(const QString &name)
 {
-    if (!m_open)
+    if (!isOpen())
         return false;
     XmlNode t = firstTask(name);
     if (t.isNull())
-        return true;
-    m_dirty = true;
+        return false;
     const QVector<QPair<QString, QString>> flags = {{kStorageBlock, kStorageTags.first()},
                                                     {kBandWidthBlock, kBandWidthTags.first()},
                                                     {kStreamServerBlock, kStreamServerTags.first()},
                                                     {kClientBlock, kClientTags.first()}};
     for (const auto &f : flags) {
         XmlNode b = t.childByName(f.first);
-        if (!b.isNull())
-            b.childByName(f.second).setText(QStringLiteral("0"));
+        if (!b.isNull() && b.childByName(f.second).setText(QStringLiteral("0")))
+            markChanged();
     }
     return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "XmlFile.h"
-#include "XmlNode.h"
+#include "XmlDataFile.h"
 
 #include <QString>
 #include <QVector>
@@ -71,38 +70,18 @@ struct ClientResult
 /// (or creates) the file, the destructor writes it back when something was
 /// changed. Every operation returns false while the file is not open. Tasks
 /// are addressed by position (rename, delete) or by name (look-up and
-/// results).
+/// results). A look-up by name takes the first task of that name; every
+/// read or write of a position or a name that no task has returns false,
+/// changing nothing and filling nothing.
 ///
-/// A task list that is there but cannot be taken as one (cut short, other
-/// bytes, another root element, or unreadable) is never taken as data and
-/// never written: the object stays closed, and problem() and isDamaged()
-/// tell the caller why.
-class TaskListFile
+/// A task list that is there but cannot be taken as one is left as it is and
+/// never written (see XmlDataFile).
+class TaskListFile : public XmlDataFile
 {
 public:
     TaskListFile();
-    ~TaskListFile();
-    TaskListFile(const TaskListFile &) = delete;
-    TaskListFile &operator=(const TaskListFile &) = delete;
 
-    bool open();
-    /// Writes the document back when something was changed through this
-    /// object. True (and closed) on success; false, still open, when the
-    /// write failed; lastError() then says why, and unless a later close()
-    /// succeeds the destructor drops the changes instead of saving them.
-    bool close();
-    bool isOpen() const { return m_open; }
-    /// Why the last close() could not write the file, or why the last
-    /// open() failed; empty after a success.
-    QString lastError() const { return m_lastError; }
     static QString filePath();
-    /// Why the last open() failed: Missing when the file could not be created
-    /// (no Task folder, or it cannot be written), Unreadable or Damaged when
-    /// it is there and left as it is; None while open.
-    XmlFileProblem problem() const { return m_problem; }
-    /// True when the file is there and readable but is not a task list: not
-    /// well-formed XML or another root element.
-    bool isDamaged() const { return m_problem == XmlFileProblem::Damaged; }
 
     bool addTask(const TaskInfo &info);
     /// Gives the task at @p position the record's name and remark. False when
@@ -115,12 +94,16 @@ public:
     bool removeTaskAt(int position);
     /// Deletes the device file of @p name (a missing one, or a name that
     /// cannot name a task, is no obstacle), then every entry of that name.
-    /// False, the list unchanged, when the device file cannot be deleted.
+    /// False, the list unchanged, when the device file cannot be deleted; a
+    /// name that no task has leaves nothing to delete and is true.
     bool removeTask(const QString &name);
     bool tasks(QVector<TaskInfo> &out);
     bool exists(const QString &name);
     bool task(const QString &name, TaskInfo &out);
 
+    /// The result setters store the record under its taskName, in every task
+    /// of that name (duplicates from a hand-edited list keep agreeing); the
+    /// getters read the first such task and fill taskName too.
     bool setStorageResult(const StorageResult &result);
     bool storageResult(const QString &name, StorageResult &out);
     bool setBandWidthResult(const BandWidthResult &result);
@@ -129,7 +112,8 @@ public:
     bool streamServerResult(const QString &name, StreamServerResult &out);
     bool setClientResult(const ClientResult &result);
     bool clientResult(const QString &name, ClientResult &out);
-    /// Marks all four stored results of the task as stale (enable flags 0).
+    /// Marks all four stored results of the task as stale (enable flags 0);
+    /// true, nothing changed, for a task without results.
     bool clearResults(const QString &name);
 
 private:
@@ -140,12 +124,4 @@ private:
     bool readBlock(const QString &taskName, const QString &block, const QStringList &tags,
                    QStringList &texts) const;
     static bool removeDeviceFileOf(const QString &name);
-
-    XmlNode m_root;
-    QString m_path;
-    bool m_open = false;
-    QString m_lastError;
-    XmlFileProblem m_problem = XmlFileProblem::None;
-    bool m_dirty = false;
-    bool m_saveFailed = false;
 };

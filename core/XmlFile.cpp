@@ -2,6 +2,8 @@
 
 #include "XmlNode.h"
 
+#include <XmlSave.h>
+
 #include <QDebug>
 #include <QFileInfo>
 
@@ -28,36 +30,24 @@ XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString
 }
 
 bool openXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag,
-                     XmlFileProblem *problem)
+                     XmlFileProblem *problem, KavrinGUIToolkit::SaveFailure *createFailure)
 {
     XmlFileProblem found = XmlFileProblem::None;
+    KavrinGUIToolkit::SaveFailure failure = KavrinGUIToolkit::SaveFailure::None;
     const QFileInfo info(path);
     if (info.exists() && info.size() > 0) {
         found = readXmlDataFile(root, path, rootTag);
     } else {
         XmlNode fresh;
         fresh.createRoot(rootTag);
-        if (!fresh.save(path))
+        if (!fresh.save(path, nullptr, &failure))
             found = XmlFileProblem::Missing;
         else
             found = readXmlDataFile(root, path, rootTag);
     }
     if (problem)
         *problem = found;
+    if (createFailure)
+        *createFailure = failure;
     return found == XmlFileProblem::None;
-}
-
-QString openProblemText(XmlFileProblem problem)
-{
-    switch (problem) {
-    case XmlFileProblem::None:
-        break;
-    case XmlFileProblem::Missing:
-        return QStringLiteral("the file is missing and cannot be created");
-    case XmlFileProblem::Unreadable:
-        return QStringLiteral("the file cannot be opened for reading");
-    case XmlFileProblem::Damaged:
-        return QStringLiteral("the file is damaged or belongs to another program");
-    }
-    return QString();
 }

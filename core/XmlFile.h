@@ -1,22 +1,18 @@
 #pragma once
 
+#include <XmlFileProblem.h>
+
 #include <QString>
 
 class XmlNode;
 
-/// Why a data file of the program folder was not taken as data.
-enum class XmlFileProblem {
-    /// Read, or created because it was missing.
-    None,
-    /// Not there; for a file the program creates, it could not be created
-    /// either (the folder is missing or cannot be written).
-    Missing,
-    /// There, but it cannot be opened for reading.
-    Unreadable,
-    /// There and readable, but not well-formed XML (cut short, other bytes,
-    /// empty) or with another root element: a damaged or foreign file.
-    Damaged
-};
+namespace KavrinGUIToolkit {
+enum class SaveFailure;
+}
+
+/// Why a data file of the program folder was not taken as data; the same
+/// kinds as the toolkit's settings reader gives for Setup.xml.
+using XmlFileProblem = KavrinGUIToolkit::XmlFileProblem;
 
 /// Reads the existing data file at @p path into @p root and checks that its
 /// root element is @p rootTag. Anything but None means the file must not be
@@ -28,10 +24,8 @@ XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString
 /// @p rootTag element. A file that exists but cannot be read, does not parse
 /// or has another root element is left exactly as it is on disk, and the
 /// result is false: callers then stay closed and never write it back.
-/// @p problem, when given, says why the result is false (None when true).
+/// @p problem, when given, says why the result is false (None when true);
+/// @p createFailure, when given, why a missing file could not be created.
 bool openXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag,
-                     XmlFileProblem *problem = nullptr);
-
-/// A short English reason for the debug output and lastError(): empty for
-/// None.
-QString openProblemText(XmlFileProblem problem);
+                     XmlFileProblem *problem = nullptr,
+                     KavrinGUIToolkit::SaveFailure *createFailure = nullptr);

@@ -29,9 +29,10 @@ bool XmlNode::load(const QString &path)
     return true;
 }
 
-bool XmlNode::save(const QString &path, QString *error) const
+bool XmlNode::save(const QString &path, QString *error,
+                   KavrinGUIToolkit::SaveFailure *failure) const
 {
-    return KavrinGUIToolkit::SaveDomDocument(m_document, path, error);
+    return KavrinGUIToolkit::SaveDomDocument(m_document, path, error, failure);
 }
 
 bool XmlNode::createRoot(const QString &tag)

@@ -5,6 +5,10 @@
 #include <QString>
 #include <QVector>
 
+namespace KavrinGUIToolkit {
+enum class SaveFailure;
+}
+
 /// A DOM element paired with the document that owns it. Copies share the same
 /// nodes: a change made through one copy is seen through all of them.
 /// Positions count element children (childAt, childCount) except for
@@ -23,8 +27,10 @@ public:
     bool parsed() const { return m_parsed; }
     /// Writes the document in the encoding its declaration names (GB2312 for
     /// the program's files), atomically. False when the file cannot be
-    /// written; @p error then says why.
-    bool save(const QString &path, QString *error = nullptr) const;
+    /// written; @p error then gives the system's reason and @p failure its
+    /// kind.
+    bool save(const QString &path, QString *error = nullptr,
+              KavrinGUIToolkit::SaveFailure *failure = nullptr) const;
     /// Starts a new document with the GB2312 declaration and the root @p tag.
     bool createRoot(const QString &tag);
 

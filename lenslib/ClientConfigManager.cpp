@@ -2,9 +2,25 @@
 
 #include "ClientConfig.h"
 
+#include <SettingsFile.h>
+
 #include <QDebug>
-#include <QFile>
-#include <QXmlStreamReader>
+
+namespace {
+
+using Element = KavrinGUIToolkit::CSettingsFile::Element;
+
+// The position after the element at @p i and everything inside it.
+qsizetype endOf(const QVector<Element> &elements, qsizetype i)
+{
+    const int depth = elements.at(i).depth;
+    ++i;
+    while (i < elements.size() && elements.at(i).depth > depth)
+        ++i;
+    return i;
+}
+
+} // namespace
 
 ClientConfigManager *ClientConfigManager::instance()
 {
@@ -36,64 +52,44 @@ QString ClientConfigManager::keyName(int key)
 
 bool ClientConfigManager::load(const QString &path)
 {
-    m_damaged = false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const KavrinGUIToolkit::CSettingsFile file(path);
+    m_damaged = file.Problem() == KavrinGUIToolkit::XmlFileProblem::Damaged;
+    if (m_damaged) {
+        // What was read before a fault would disagree with the host program,
+        // which takes nothing from a damaged file.
+        qDebug() << "Setup.xml is damaged," << file.ProblemDetail() << "; the defaults hold";
+        return false;
+    }
+    if (file.Problem() != KavrinGUIToolkit::XmlFileProblem::None) {
         qDebug() << "No file to read...";
         return false;
     }
 
-    const QString configs = QStringLiteral("Configs");
-    const QString value = QStringLiteral("Value");
-    const qsizetype before = m_configs.size();
-    bool rootSeen = false;
-    QXmlStreamReader reader(&file);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (!reader.isStartElement())
+    const QVector<Element> elements = file.Elements();
+    for (qsizetype i = 0; i < elements.size();) {
+        const Element &element = elements.at(i);
+        const qsizetype end = endOf(elements, i);
+        ++i;
+        if (element.name == QLatin1String("Configs"))
             continue;
-        if (!rootSeen) {
-            rootSeen = true;
-            if (reader.name() != configs) {
-                reader.raiseError(QStringLiteral("the root element is not Configs"));
+        auto *config = new ClientConfig(element.name);
+        m_configs.append(config);
+        const bool known =
+            element.name == keyName(TranslatorKey) || element.name == keyName(LogLevelKey) ||
+            element.name == keyName(VersionTypeKey) || element.name == keyName(SkinKey);
+        if (!known)
+            continue;
+        // Read on to this setting's "Value": what lies on the way is passed
+        // over, what follows the "Value" counts as settings again. A setting
+        // without one keeps an empty value: the search stops at the setting's
+        // own end, so it never takes the value of the setting after it.
+        for (; i < end; ++i) {
+            if (elements.at(i).name == QLatin1String("Value")) {
+                config->setValue(elements.at(i).text);
+                i = endOf(elements, i);
                 break;
             }
         }
-        if (reader.name() == configs)
-            continue;
-        const QString name = reader.name().toString();
-        auto *config = new ClientConfig(name);
-        m_configs.append(config);
-        const bool known = name == keyName(TranslatorKey) || name == keyName(LogLevelKey) ||
-                           name == keyName(VersionTypeKey) || name == keyName(SkinKey);
-        if (!known)
-            continue;
-        // Read on to this setting's "Value". A setting without one keeps an
-        // empty value: the search stops at the setting's own end, so it never
-        // takes the value of the setting after it.
-        int depth = 1;
-        while (depth > 0 && !reader.atEnd()) {
-            reader.readNext();
-            if (reader.isStartElement()) {
-                if (reader.name() == value) {
-                    config->setValue(reader.readElementText(QXmlStreamReader::SkipChildElements));
-                    break;
-                }
-                ++depth;
-            } else if (reader.isEndElement()) {
-                --depth;
-            }
-        }
-    }
-    // What was read before a fault would disagree with the host program,
-    // which takes nothing from a damaged file: drop it.
-    if (reader.hasError() || !rootSeen) {
-        qDebug() << "Setup.xml is damaged, line" << reader.lineNumber() << reader.errorString()
-                 << "; the defaults hold";
-        while (m_configs.size() > before)
-            delete m_configs.takeLast();
-        m_damaged = true;
-        return false;
     }
     return true;
 }

@@ -24,13 +24,15 @@ public:
     ClientConfigManager &operator=(const ClientConfigManager &) = delete;
 
     /// Reads the settings file at @p path and appends one entry per element
-    /// (the list is not emptied, and look-ups find the first entry of a
-    /// name, so the values of the first load stay in force). Only the four
-    /// known settings get their "Value" text. False, with "No file to
-    /// read..." on the debug output, when the file cannot be opened. A file
-    /// that is not well-formed, or whose root element is not "Configs", is
-    /// damaged: it adds nothing, so the defaults hold, as they do in the
-    /// host program, and the result is false.
+    /// below the root, at any depth (the list is not emptied, and look-ups
+    /// find the first entry of a name, so the values of the first load stay
+    /// in force). Only the four known settings get their "Value" text; the
+    /// "Value" of any other setting is an entry of its own. False, with "No
+    /// file to read..." on the debug output, when the file is missing or
+    /// cannot be opened. A file that is not well-formed, or whose root
+    /// element is not "Configs", is damaged: it adds nothing, so the
+    /// defaults hold, as they do in the host program, and the result is
+    /// false.
     bool load(const QString &path);
     /// True when the last load() found the file damaged.
     bool isDamaged() const { return m_damaged; }

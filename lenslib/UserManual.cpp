@@ -2,16 +2,15 @@
 
 #include "TextTools.h"
 
+#include <SettingsFile.h>
 #include <WarningDlg.h>
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
-#include <QXmlStreamReader>
 
 namespace pendrik {
 
@@ -25,34 +24,15 @@ QString currentDirWithSlash()
     return dir;
 }
 
-// Reads the "Value" of the first "Translator" setting. False when the file
-// cannot be opened; @p language is then untouched.
-bool readTranslatorValue(const QString &path, QString *language)
+// The "Value" of the first "Translator" setting that has one; "1" when there
+// is none.
+QString translatorValue(const KavrinGUIToolkit::CSettingsFile &settings)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    const QString configs = QStringLiteral("Configs");
-    const QString translator = QStringLiteral("Translator");
-    const QString value = QStringLiteral("Value");
-    QXmlStreamReader reader(&file);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (!reader.isStartElement() || reader.name() == configs)
-            continue;
-        if (reader.name() != translator) {
-            reader.skipCurrentElement();
-            continue;
-        }
-        while (reader.readNextStartElement()) {
-            if (reader.name() == value) {
-                *language = reader.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
-                return true;
-            }
-            reader.skipCurrentElement();
-        }
+    for (const KavrinGUIToolkit::CSettingsFile::Setting &setting : settings.Settings()) {
+        if (setting.name == QLatin1String("Translator") && setting.hasValue)
+            return setting.value.trimmed();
     }
-    return true;
+    return QStringLiteral("1");
 }
 
 } // namespace
@@ -65,12 +45,26 @@ QString userManualFileName(const QString &language)
 
 QString userManualLanguage()
 {
-    QString language = QStringLiteral("1");
-    if (!readTranslatorValue(currentDirWithSlash() + QStringLiteral("Setup.xml"), &language)) {
+    using KavrinGUIToolkit::CSettingsFile;
+    using KavrinGUIToolkit::XmlFileProblem;
+    CSettingsFile settings(currentDirWithSlash() + QStringLiteral("Setup.xml"));
+    if (settings.Problem() == XmlFileProblem::Missing ||
+        settings.Problem() == XmlFileProblem::Unreadable) {
         qDebug() << "No file to read...";
-        readTranslatorValue(appDirWithSlash() + QStringLiteral("Setup.xml"), &language);
+        settings = CSettingsFile(appDirWithSlash() + QStringLiteral("Setup.xml"));
     }
-    return language;
+    switch (settings.Problem()) {
+    case XmlFileProblem::None:
+        return translatorValue(settings);
+    case XmlFileProblem::Damaged:
+        // Nothing of a damaged file counts: the program and the lens
+        // calculator then start in English, and so does their manual.
+        return QStringLiteral("0");
+    case XmlFileProblem::Missing:
+    case XmlFileProblem::Unreadable:
+        break;
+    }
+    return QStringLiteral("1");
 }
 
 QString userManualPath()

@@ -10,8 +10,10 @@ QString userManualFileName(const QString &language);
 
 /// The "Translator" value that chooses the manual, from "Setup.xml" in the
 /// current directory, or in the program folder when the current directory
-/// has none. "1" (Chinese) when the file holds no "Translator" or no
-/// settings file can be read.
+/// has none or it cannot be read. "1" (Chinese) when the file holds no
+/// "Translator" or no settings file can be read; "0" (English) when the file
+/// is damaged or is no settings file, which the program and the lens
+/// calculator take for none and start in English.
 QString userManualLanguage();
 
 /// The manual of that language, from the current directory or else the

@@ -211,12 +211,16 @@ void RecordPlanConfig::copyTo()
 bool RecordPlanConfig::load(QString &reason)
 {
     TaskDeviceFile file(m_taskName);
-    QString plan;
-    QString fren;
-    if (!file.recordPlan(m_deviceIndex, plan) || !file.eventFren(m_deviceIndex, fren)) {
+    if (!file.isOpen()) {
         reason = openProblemText(file);
         return false;
     }
+    // A device that is no longer in the task shows an empty plan; storing one
+    // for it then says it is gone.
+    QString plan;
+    QString fren;
+    file.recordPlan(m_deviceIndex, plan);
+    file.eventFren(m_deviceIndex, fren);
     // A frequency without an item leaves the drop-down as it was.
     const int item = m_form.combFrenquency->findText(fren + QLatin1Char('%'),
                                                      Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -255,12 +259,14 @@ RecordPlanConfig::Store RecordPlanConfig::save(QString &reason)
         return Store::Stored;
 
     TaskDeviceFile file(m_taskName);
-    QString storedPlan;
-    QString storedFren;
-    if (!file.recordPlan(m_deviceIndex, storedPlan) || !file.eventFren(m_deviceIndex, storedFren)) {
+    if (!file.isOpen()) {
         reason = openProblemText(file);
         return Store::Failed;
     }
+    QString storedPlan;
+    QString storedFren;
+    if (!file.recordPlan(m_deviceIndex, storedPlan) || !file.eventFren(m_deviceIndex, storedFren))
+        return Store::DeviceGone;
     const QString plan = painted ? paintedPlan(cells) : storedPlan;
     const QString fren = m_form.combFrenquency->currentText().chopped(1);
     const bool writePlan = plan != storedPlan;

@@ -64,13 +64,16 @@ void RecordPlanCopyWidget::onConfirm()
     }
 
     TaskDeviceFile file(m_taskName);
-    QString plan;
-    QString fren;
-    if (!file.recordPlan(source, plan) || !file.eventFren(source, fren)) {
+    if (!file.isOpen()) {
         tell(tr("Warn"), tr("The record plan could not be copied: the task's device file "
                             "cannot be read."));
         return;
     }
+    // A source that is no longer in the task has nothing to copy.
+    QString plan;
+    QString fren;
+    file.recordPlan(source, plan);
+    file.eventFren(source, fren);
     // A value the source does not have is not copied: it would wipe the
     // target's own.
     QStringList gone;

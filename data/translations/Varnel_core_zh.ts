@@ -12,4 +12,39 @@
         <translation>Delvar 存储服务器</translation>
     </message>
 </context>
+<context>
+    <name>XmlDataFile</name>
+    <message>
+        <source>The disk that holds %1 is full.</source>
+        <translation>%1 所在的磁盘已满。</translation>
+    </message>
+    <message>
+        <source>The folder %1 is missing.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>无法写入文件 %1。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>无法写入文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be saved.</source>
+        <translation>无法保存文件 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 is missing and cannot be created.</source>
+        <translation>文件 %1 不存在，也无法创建。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged or is not a file of this program.</source>
+        <translation>文件 %1 已损坏或不是本程序的文件。</translation>
+    </message>
+</context>
 </TS>

@@ -8,6 +8,7 @@
 #include <functional>
 
 Q_DECLARE_METATYPE(std::function<bool(TaskDeviceFile &)>)
+Q_DECLARE_METATYPE(std::function<bool(TaskDeviceFile &, bool &)>)
 
 namespace {
 
@@ -76,6 +77,7 @@ private slots:
     void missingPositionsFailAndChangeNothing_data();
     void missingPositionsFailAndChangeNothing();
     void clearingAnAbsentAccessoryWritesNothing();
+    void readsOfMissingPositionsGiveNothing_data();
     void readsOfMissingPositionsGiveNothing();
     void totalCountDoesNotWrap();
     void refusedNames_data();
@@ -615,19 +617,65 @@ void TestTaskDeviceFile::clearingAnAbsentAccessoryWritesNothing()
     QCOMPARE(ProgramFolder::readAll(path), before);
 }
 
+void TestTaskDeviceFile::readsOfMissingPositionsGiveNothing_data()
+{
+    // Each read fills outputs that start as "x", 7 or one stream; it says
+    // whether they are still so.
+    using Read = std::function<bool(TaskDeviceFile &, bool &untouched)>;
+    QTest::addColumn<Read>("read");
+    QTest::newRow("the record plan of device 9") << Read([](TaskDeviceFile &f, bool &untouched) {
+        QString plan = QStringLiteral("x");
+        const bool ok = f.recordPlan(9, plan);
+        untouched = plan == QLatin1String("x");
+        return ok;
+    });
+    QTest::newRow("the event frequency of device -1")
+        << Read([](TaskDeviceFile &f, bool &untouched) {
+               QString fren = QStringLiteral("x");
+               const bool ok = f.eventFren(-1, fren);
+               untouched = fren == QLatin1String("x");
+               return ok;
+           });
+    QTest::newRow("the streams of device 1") << Read([](TaskDeviceFile &f, bool &untouched) {
+        QVector<DevStream> all(1);
+        const bool ok = f.streams(1, all);
+        untouched = all.size() == 1;
+        return ok;
+    });
+    QTest::newRow("the stream count sum of device 1")
+        << Read([](TaskDeviceFile &f, bool &untouched) {
+               qint64 sum = 7;
+               const bool ok = f.streamCountSum(1, sum);
+               untouched = sum == 7;
+               return ok;
+           });
+    QTest::newRow("the lens of device 9") << Read([](TaskDeviceFile &f, bool &untouched) {
+        QString type = QStringLiteral("x");
+        int count = 7;
+        const bool ok = f.lens(9, type, count);
+        untouched = type == QLatin1String("x") && count == 7;
+        return ok;
+    });
+    QTest::newRow("stream 0 of a device without streams")
+        << Read([](TaskDeviceFile &f, bool &untouched) {
+               DevStream st;
+               st.bitRate = 7;
+               const bool ok = f.stream(0, 0, st);
+               untouched = st.bitRate == 7;
+               return ok;
+           });
+}
+
 void TestTaskDeviceFile::readsOfMissingPositionsGiveNothing()
 {
+    using Read = std::function<bool(TaskDeviceFile &, bool &untouched)>;
+    QFETCH(Read, read);
     ProgramFolder folder;
     TaskDeviceFile f(QStringLiteral("T"));
     f.addDevice(makeDevice(QStringLiteral("A"), 1));
-    QString plan = QStringLiteral("x");
-    QVERIFY(f.recordPlan(9, plan));
-    QCOMPARE(plan, QString());
-    QString type;
-    int count;
-    QVERIFY(!f.lens(9, type, count));
-    DevStream st;
-    QVERIFY(!f.stream(0, 0, st));
+    bool untouched = false;
+    QVERIFY(!read(f, untouched));
+    QVERIFY(untouched);
 }
 
 void TestTaskDeviceFile::refusedNames_data()

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 TaskInfo makeTask(const QString &name, int type = 0, int standard = 0,
@@ -138,6 +140,25 @@ QStringList readResult(TaskListFile &list, const QString &kind, const QString &t
     return list.clientResult(task, r) ? fields(r) : QStringList();
 }
 
+// Reads the result of @p kind for @p task into a record whose taskName is
+// "as passed"; @p taskName is the record's taskName afterwards.
+bool readTaskName(TaskListFile &list, const QString &kind, const QString &task, QString &taskName)
+{
+    const auto read = [&](auto record, auto getter) {
+        record.taskName = QStringLiteral("as passed");
+        const bool found = (list.*getter)(task, record);
+        taskName = record.taskName;
+        return found;
+    };
+    if (kind == QLatin1String("storage"))
+        return read(StorageResult(), &TaskListFile::storageResult);
+    if (kind == QLatin1String("bandwidth"))
+        return read(BandWidthResult(), &TaskListFile::bandWidthResult);
+    if (kind == QLatin1String("stream server"))
+        return read(StreamServerResult(), &TaskListFile::streamServerResult);
+    return read(ClientResult(), &TaskListFile::clientResult);
+}
+
 const QByteArray kDeclaration = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n";
 
 // A hand-written list of tasks with the given names.
@@ -152,6 +173,8 @@ QByteArray listOf(const QStringList &names)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(std::function<bool(TaskListFile &)>)
 
 class TestTaskListFile : public QObject
 {
@@ -181,6 +204,10 @@ private slots:
     void clearResultsClearsAllFourFlags();
     void clearResultsWithoutBlocksChangesNothing();
     void gettersForUnknownName();
+    void resultGettersNameTheirTaskWhenFound_data();
+    void resultGettersNameTheirTaskWhenFound();
+    void missingNamesAndPositionsFailAndChangeNothing_data();
+    void missingNamesAndPositionsFailAndChangeNothing();
     void defaultRecordsHaveTheirDefaults();
     void truncatedListIsLeftByteIdentical();
     void emptyFileIsCreatedAfresh();
@@ -241,10 +268,11 @@ void TestTaskListFile::duplicateNamesFollowTheirRules()
     list.setStorageResult(first);
     list.addTask(makeTask(QStringLiteral("Dup"), 2, 1, QStringLiteral("later")));
 
+    // Every look-up by name takes the first task of that name.
     TaskInfo t;
     QVERIFY(list.task(QStringLiteral("Dup"), t));
-    QCOMPARE(t.remark, QStringLiteral("later"));
-    QCOMPARE(t.type, 2);
+    QCOMPARE(t.remark, QStringLiteral("earlier"));
+    QCOMPARE(t.type, 1);
 
     StorageResult r;
     QVERIFY(list.storageResult(QStringLiteral("Dup"), r));
@@ -617,7 +645,7 @@ void TestTaskListFile::clearResultsWithoutBlocksChangesNothing()
     const QByteArray before = ProgramFolder::readAll(folder.file(QStringLiteral("Task/Task.xml")));
     list.open();
     QVERIFY(list.clearResults(QStringLiteral("T")));
-    QVERIFY(list.clearResults(QStringLiteral("nobody")));
+    QVERIFY(!list.clearResults(QStringLiteral("nobody")));
     list.close();
     QCOMPARE(ProgramFolder::readAll(folder.file(QStringLiteral("Task/Task.xml"))), before);
 }
@@ -629,10 +657,10 @@ void TestTaskListFile::gettersForUnknownName()
     list.addTask(makeTask(QStringLiteral("T")));
     StreamServerResult s;
     QVERIFY(!list.streamServerResult(QStringLiteral("ghost"), s));
-    QCOMPARE(s.taskName, QStringLiteral("ghost"));
+    QCOMPARE(s.taskName, QString());
     ClientResult c;
     QVERIFY(!list.clientResult(QStringLiteral("ghost"), c));
-    QCOMPARE(c.taskName, QStringLiteral("ghost"));
+    QCOMPARE(c.taskName, QString());
 
     StorageResult r;
     r.taskName = QStringLiteral("as passed");
@@ -643,10 +671,82 @@ void TestTaskListFile::gettersForUnknownName()
     QVERIFY(!list.storageResult(QStringLiteral("T"), r)); // task without a block
 
     TaskInfo t = makeTask(QStringLiteral("unchanged"), 4);
-    QVERIFY(list.task(QStringLiteral("ghost"), t));
+    QVERIFY(!list.task(QStringLiteral("ghost"), t));
     QCOMPARE(t.name, QStringLiteral("unchanged"));
     QCOMPARE(t.type, 4);
-    QVERIFY(list.setStorageResult(sampleStorage(QStringLiteral("ghost"))));
+    QVERIFY(!list.setStorageResult(sampleStorage(QStringLiteral("ghost"))));
+}
+
+void TestTaskListFile::resultGettersNameTheirTaskWhenFound_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("task");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("taskName");
+    for (const char *kind : {"storage", "bandwidth", "stream server", "client"}) {
+        QTest::addRow("a %s result that is there names its task", kind)
+            << QString::fromLatin1(kind) << QStringLiteral("T") << true << QStringLiteral("T");
+        QTest::addRow("a %s result of a task no one has leaves the record as passed", kind)
+            << QString::fromLatin1(kind) << QStringLiteral("ghost") << false
+            << QStringLiteral("as passed");
+    }
+}
+
+void TestTaskListFile::resultGettersNameTheirTaskWhenFound()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, task);
+    QFETCH(bool, found);
+    QFETCH(QString, taskName);
+    ProgramFolder folder;
+    TaskListFile list;
+    list.addTask(makeTask(QStringLiteral("T")));
+    QVERIFY(!storeSample(list, kind, QStringLiteral("T")).isEmpty());
+    QString read;
+    QCOMPARE(readTaskName(list, kind, task, read), found);
+    QCOMPARE(read, taskName);
+}
+
+void TestTaskListFile::missingNamesAndPositionsFailAndChangeNothing_data()
+{
+    using Op = std::function<bool(TaskListFile &)>;
+    QTest::addColumn<Op>("op");
+    const QString ghost = QStringLiteral("ghost");
+    for (const char *kind : {"storage", "bandwidth", "stream server", "client"}) {
+        const QString k = QString::fromLatin1(kind);
+        QTest::addRow("a %s result stored for a task no one has", kind)
+            << Op([k, ghost](TaskListFile &l) { return !storeSample(l, k, ghost).isEmpty(); });
+    }
+    QTest::newRow("the results of a task no one has cleared")
+        << Op([ghost](TaskListFile &l) { return l.clearResults(ghost); });
+    QTest::newRow("a task no one has updated")
+        << Op([ghost](TaskListFile &l) { return l.updateTask(makeTask(ghost, 2)); });
+    QTest::newRow("the task at position 1 renamed")
+        << Op([](TaskListFile &l) { return l.setNameRemark(makeTask(QStringLiteral("New")), 1); });
+    QTest::newRow("the task at position 1 removed")
+        << Op([](TaskListFile &l) { return l.removeTaskAt(1); });
+    QTest::newRow("a task no one has read") << Op([ghost](TaskListFile &l) {
+        TaskInfo t;
+        return l.task(ghost, t);
+    });
+}
+
+void TestTaskListFile::missingNamesAndPositionsFailAndChangeNothing()
+{
+    using Op = std::function<bool(TaskListFile &)>;
+    QFETCH(Op, op);
+    ProgramFolder folder;
+    {
+        TaskListFile list;
+        list.addTask(makeTask(QStringLiteral("T")));
+    }
+    const QString path = folder.file(QStringLiteral("Task/Task.xml"));
+    const QByteArray before = ProgramFolder::readAll(path);
+    {
+        TaskListFile list;
+        QVERIFY(!op(list));
+    }
+    QCOMPARE(ProgramFolder::readAll(path), before);
 }
 
 void TestTaskListFile::defaultRecordsHaveTheirDefaults()

@@ -219,6 +219,12 @@ void TestLensAboutManual::manualChoice_data()
         << none << setupXml({{"Translator", "0"}}) << both << QStringLiteral("cwd/") + en;
     QTest::newRow("without any settings file the Chinese manual opens")
         << none << none << both << QStringLiteral("cwd/") + zh;
+    QTest::newRow("a settings file cut short counts for nothing and opens the English manual")
+        << setupXml({{"Translator", "1"}, {"Skin", "BlackRedSkin"}}).chopped(30)
+        << setupXml({{"Translator", "1"}}) << both << QStringLiteral("cwd/") + en;
+    QTest::newRow("another program's file opens the English manual")
+        << QByteArray("<Inventory><Translator><Value>1</Value></Translator></Inventory>") << none
+        << both << QStringLiteral("cwd/") + en;
     QTest::newRow("a manual missing in the current directory is taken from the program folder")
         << setupXml({{"Translator", "0"}}) << none
         << QStringList{QStringLiteral("cwd/") + zh, QStringLiteral("app/") + en}

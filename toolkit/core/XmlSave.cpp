@@ -2,6 +2,7 @@
 
 #include <QDomDocument>
 #include <QDomProcessingInstruction>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -9,6 +10,8 @@
 #include <QStringEncoder>
 #include <QTextStream>
 #include <QXmlStreamReader>
+
+#include <cerrno>
 
 namespace KavrinGUIToolkit {
 
@@ -217,13 +220,40 @@ QByteArray EncodeDomDocument(const QDomDocument &doc)
     return encodeWithReferences(text, declared);
 }
 
-bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *error)
+namespace {
+
+// What the error of the last system call, and the folder as it stands, tell
+// of a file that could not be written.
+SaveFailure failureOf(int error, const QString &path)
 {
-    if (path.isEmpty()) {
+    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
+        return SaveFailure::NoRoom;
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        return SaveFailure::NoFolder;
+    if (error == EACCES || error == EPERM || error == EROFS || !folder.isWritable() ||
+        (file.exists() && !file.isWritable()))
+        return SaveFailure::NotWritable;
+    return SaveFailure::Other;
+}
+
+} // namespace
+
+bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *error,
+                     SaveFailure *failure)
+{
+    auto fail = [&](const QString &why, SaveFailure kind) {
         if (error)
-            *error = QStringLiteral("empty file name");
+            *error = why;
+        if (failure)
+            *failure = kind;
         return false;
-    }
+    };
+    if (failure)
+        *failure = SaveFailure::None;
+    if (path.isEmpty())
+        return fail(QStringLiteral("empty file name"), SaveFailure::Other);
     const QByteArray bytes = EncodeDomDocument(doc);
     // Last guard before the old file is replaced: bytes that would not read
     // back would lock the planner out of everything the file holds.
@@ -231,9 +261,8 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
     while (!reader.atEnd())
         reader.readNext();
     if (reader.hasError()) {
-        if (error)
-            *error = QStringLiteral("the document would not read back: ") + reader.errorString();
-        return false;
+        return fail(QStringLiteral("the document would not read back: ") + reader.errorString(),
+                    SaveFailure::Other);
     }
     QSaveFile file(path);
     // A short write (a full disk, a file size limit) is not an error to
@@ -241,24 +270,26 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
     // rename the cut file into place: the file is written unbuffered, and its
     // size on disk tells whether every byte got there before the old file is
     // replaced.
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        const int openError = errno;
+        return fail(file.errorString(), failureOf(openError, path));
     }
+    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-        if (error) {
-            *error = file.error() != QFileDevice::NoError
-                         ? file.errorString()
-                         : QStringLiteral("only part of the file could be written");
-        }
+        const int writeError = errno;
+        const bool engineError = file.error() != QFileDevice::NoError;
+        const QString why = engineError ? file.errorString()
+                                        : QStringLiteral("only part of the file could be written");
         file.cancelWriting();
-        return false;
+        // Bytes that stop short without an error from the file engine ran out
+        // of room.
+        return fail(why, engineError ? failureOf(writeError, path) : SaveFailure::NoRoom);
     }
+    errno = 0;
     if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        const int commitError = errno;
+        return fail(file.errorString(), failureOf(commitError, path));
     }
     return true;
 }

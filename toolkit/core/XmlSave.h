@@ -27,11 +27,26 @@ KAVRIN_CORE_EXPORT bool IsXmlText(const QString &text);
 /// falls back to UTF-8 with a matching declaration.
 KAVRIN_CORE_EXPORT QByteArray EncodeDomDocument(const QDomDocument &doc);
 
+/// Why SaveDomDocument() could not write a file, as far as the system tells.
+enum class SaveFailure {
+    /// Saved.
+    None,
+    /// The disk (or the file size this process may write) has no room left.
+    NoRoom,
+    /// The folder of the file is not there.
+    NoFolder,
+    /// The folder, or the file itself, may not be written: permissions or a
+    /// read-only mount.
+    NotWritable,
+    /// Anything else, such as bytes that would not read back.
+    Other
+};
+
 /// Writes EncodeDomDocument(@p doc) to @p path atomically (a temporary file
-/// renamed on success). False, with a reason in @p error, when the file cannot
-/// be written or the bytes would not parse back; the old file is then left as
-/// it was.
+/// renamed on success). False, with the system's reason in @p error and its
+/// kind in @p failure, when the file cannot be written or the bytes would not
+/// parse back; the old file is then left as it was.
 KAVRIN_CORE_EXPORT bool SaveDomDocument(const QDomDocument &doc, const QString &path,
-                                        QString *error = nullptr);
+                                        QString *error = nullptr, SaveFailure *failure = nullptr);
 
 } // namespace KavrinGUIToolkit

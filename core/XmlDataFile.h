@@ -1,0 +1,80 @@
+#pragma once
+
+#include "XmlFile.h"
+#include "XmlNode.h"
+
+#include <QString>
+
+/// One XML data file of the program folder that the program changes: read
+/// whole when the object opens, written back whole when it closes. Construct
+/// one per user action: the constructor opens (or creates) the file, the
+/// destructor writes back what was changed through the object.
+///
+/// A file that is there but cannot be taken as data (cut short, other
+/// bytes, another root element, or unreadable) is never taken as data and
+/// never written: the object stays closed, and problem(), isDamaged() and
+/// lastError() tell the caller why.
+class XmlDataFile
+{
+public:
+    virtual ~XmlDataFile();
+    XmlDataFile(const XmlDataFile &) = delete;
+    XmlDataFile &operator=(const XmlDataFile &) = delete;
+
+    /// Reads the file, creating it when it is missing or empty. True while
+    /// open; a second call on an open object changes nothing.
+    bool open();
+    /// Writes the document back when something was changed through this
+    /// object; a document that was only read is not written. True (and
+    /// closed) on success; false, still open, when the write failed;
+    /// lastError() then says why, and unless a later close() succeeds the
+    /// destructor drops the changes instead of saving them.
+    bool close();
+    bool isOpen() const { return m_open; }
+    /// Why the last open() or close() failed, in the planner's language and
+    /// naming the file or its folder: a full disk, a folder that cannot be
+    /// written, a damaged file, a missing file that cannot be created, a file
+    /// that cannot be read. Empty after a success.
+    QString lastError() const { return m_lastError; }
+    /// The file's full path; empty when the object names no file.
+    QString path() const { return m_path; }
+    /// Why the last open() failed: Missing when the file could not be created
+    /// (no folder, or it cannot be written), Unreadable or Damaged when it is
+    /// there and left as it is; None while open, and when the object names no
+    /// file.
+    XmlFileProblem problem() const { return m_problem; }
+    /// True when the file is there and readable but not of its kind: not
+    /// well-formed XML or another root element. The object stays closed and
+    /// never writes it.
+    bool isDamaged() const { return m_problem == XmlFileProblem::Damaged; }
+
+protected:
+    /// Opens the file at @p path, whose root element is @p rootTag. An empty
+    /// path names no file: the object stays closed.
+    XmlDataFile(const QString &path, const QString &rootTag);
+
+    XmlNode &root() { return m_root; }
+    const XmlNode &root() const { return m_root; }
+    /// Records that the document differs from the file, so that close()
+    /// writes it. Every change made through root() must call it.
+    void markChanged() { m_dirty = true; }
+    /// Sets the text of @p parent's child @p tag, adding the child when an
+    /// older or hand-edited file lacks it, and marks the document changed.
+    /// False, nothing changed, while closed or without a parent: a write to a
+    /// position that does not exist is never reported as done.
+    bool setChildText(XmlNode parent, const QString &tag, const QString &value);
+    /// Drops whatever nodes a subclass keeps between calls. open() calls it
+    /// whenever it reads the document anew: nodes of the old document no
+    /// longer belong to the file.
+    virtual void forgetNodes() {}
+
+private:
+    QString m_path;
+    QString m_rootTag;
+    XmlNode m_root;
+    bool m_open = false;
+    bool m_dirty = false;
+    bool m_saveFailed = false;
+    XmlFileProblem m_problem = XmlFileProblem::None;
+    QString m_lastError;
+};
