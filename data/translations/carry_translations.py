@@ -4,7 +4,7 @@
     python3 data/translations/carry_translations.py [REV] [--any-context]
 
 Run it after `ninja update_translations`. Every message that lupdate left
-unfinished in data/translations/*.ts gets the translation that the same
+unfinished in a Chinese catalogue data/translations/*_zh.ts gets the translation that the same
 context and source text had in any catalogue of the same language at git
 revision REV (default HEAD). With --any-context, a text moved to another
 class also takes the translation of the same source text in any context.
@@ -53,6 +53,10 @@ filled = left = 0
 for path in sorted(glob.glob(os.path.join(here, '*.ts'))):
     tree = ET.parse(path)
     changed = False
+    if language(path) != 'zh':
+        # The English catalogues translate only what their authors chose to;
+        # an unfinished entry there is the source text shown as it is.
+        continue
     for name, message in messages(tree.getroot()):
         tr = message.find('translation')
         if tr is None or tr.get('type') != 'unfinished':
@@ -63,8 +67,7 @@ for path in sorted(glob.glob(os.path.join(here, '*.ts'))):
             value = by_source.get((language(path), source))
         if value is None:
             left += 1
-            if language(path) == 'zh':
-                print('unfinished:', os.path.basename(path), name, repr(source))
+            print('unfinished:', os.path.basename(path), name, repr(source))
             continue
         tr.text = value
         del tr.attrib['type']
@@ -74,5 +77,5 @@ for path in sorted(glob.glob(os.path.join(here, '*.ts'))):
         body = ET.tostring(tree.getroot(), encoding='unicode')
         with open(path, 'w', encoding='utf-8') as out:
             out.write('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + '\n')
-print(f'filled {filled}; unfinished {left} (the English catalogues keep theirs); '
+print(f'filled {filled}; unfinished {left}; '
       'run update_translations once more to restore its layout')
