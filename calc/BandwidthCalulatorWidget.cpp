@@ -1,6 +1,7 @@
 #include "BandwidthCalulatorWidget.h"
 
 #include "BandwidthCalModel.h"
+#include "ui_BandwidthCalulatorWidget.h"
 
 #include <WarningDlg.h>
 
@@ -8,24 +9,26 @@
 
 namespace kiv {
 
-BandwidthCalulatorWidget::BandwidthCalulatorWidget(QWidget *parent) : QWidget(parent)
+BandwidthCalulatorWidget::BandwidthCalulatorWidget(QWidget *parent)
+    : QWidget(parent), m_form(std::make_unique<Ui::BandwidthCalulatorWidgetUI>())
 {
-    m_ui.setupUi(this);
+    m_form->setupUi(this);
     m_model = new BandwidthCalModel(this);
-    m_ui.tableBandWidth->setModel(m_model);
-    QHeaderView *header = m_ui.tableBandWidth->horizontalHeader();
+    m_form->tableBandWidth->setModel(m_model);
+    QHeaderView *header = m_form->tableBandWidth->horizontalHeader();
     for (int column = 0; column < 4; ++column) {
         header->setSectionResizeMode(column, QHeaderView::Fixed);
         header->resizeSection(column, 200);
     }
-    m_ui.tableBandWidth->verticalHeader()->hide();
-    m_ui.tableBandWidth->verticalHeader()->setDefaultSectionSize(50);
-    m_ui.tableBandWidth->setSelectionMode(QAbstractItemView::NoSelection);
-    m_ui.tableBandWidth->setStyleSheet(
+    m_form->tableBandWidth->verticalHeader()->hide();
+    m_form->tableBandWidth->verticalHeader()->setDefaultSectionSize(50);
+    m_form->tableBandWidth->setSelectionMode(QAbstractItemView::NoSelection);
+    m_form->tableBandWidth->setStyleSheet(
         QStringLiteral("QTreeView::item{height:50px; color:rgb(105, 157, 206)}"
                        "QTreeView::item:hover,QTreeView::branch:hover{border-image:none;}"
                        "QTableView::item{color:rgb(105, 157, 206)}"));
-    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &BandwidthCalulatorWidget::onCalculate);
+    connect(m_form->btnCalculate, &QPushButton::clicked, this,
+            &BandwidthCalulatorWidget::onCalculate);
 }
 
 BandwidthCalulatorWidget::~BandwidthCalulatorWidget() = default;

@@ -1,5 +1,7 @@
 #include "ClientCalculatorWidget.h"
 
+#include "ui_ClientCalculatorWidget.h"
+
 #include <ServerCounts.h>
 #include <TaskDevices.h>
 #include <TaskListFile.h>
@@ -17,9 +19,10 @@ const char *const kClients[] = {"Torvel", "Sarvik"};
 
 } // namespace
 
-ClientCalculatorWidget::ClientCalculatorWidget(QWidget *parent) : QWidget(parent)
+ClientCalculatorWidget::ClientCalculatorWidget(QWidget *parent)
+    : QWidget(parent), m_form(std::make_unique<Ui::ClientCalculatorWidgetUI>())
 {
-    m_ui.setupUi(this);
+    m_form->setupUi(this);
     init();
 }
 
@@ -28,17 +31,18 @@ ClientCalculatorWidget::~ClientCalculatorWidget() = default;
 void ClientCalculatorWidget::init()
 {
     for (const char *client : kClients)
-        m_ui.combClient->addItem(QLatin1String(client));
+        m_form->combClient->addItem(QLatin1String(client));
     m_validator = new KavrinGUIToolkit::CIntValidator(1, 1000, this);
-    m_ui.edtClientCount->setValidator(m_validator);
-    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &ClientCalculatorWidget::onCalculate);
-    connect(m_ui.combClient, &QComboBox::currentIndexChanged, this,
+    m_form->edtClientCount->setValidator(m_validator);
+    connect(m_form->btnCalculate, &QPushButton::clicked, this,
+            &ClientCalculatorWidget::onCalculate);
+    connect(m_form->combClient, &QComboBox::currentIndexChanged, this,
             &ClientCalculatorWidget::slotClientChanged);
     // Only what the planner types is stored from the field: blanking it on a
     // change of task must not store anything.
-    connect(m_ui.edtClientCount, &QLineEdit::textEdited, this,
+    connect(m_form->edtClientCount, &QLineEdit::textEdited, this,
             &ClientCalculatorWidget::slotClientCountChanged);
-    m_ui.edtClientCount->setStyleSheet(
+    m_form->edtClientCount->setStyleSheet(
         QStringLiteral("QLineEdit{height:50px; color:rgb(105, 157, 206)}"
                        "QLineEdit:hover,QLineEdit:hover{border-image:none;}"));
     showNumber(QString());
@@ -48,9 +52,9 @@ void ClientCalculatorWidget::showNumber(const QString &text)
 {
     QFont font(QStringLiteral("Arial"), 14);
     font.setWeight(QFont::Normal);
-    m_ui.edtClientCount->setFont(font);
-    m_ui.edtClientCount->setAlignment(Qt::AlignCenter);
-    m_ui.edtClientCount->setText(text);
+    m_form->edtClientCount->setFont(font);
+    m_form->edtClientCount->setAlignment(Qt::AlignCenter);
+    m_form->edtClientCount->setText(text);
 }
 
 void ClientCalculatorWidget::onCalculate()
@@ -62,7 +66,7 @@ void ClientCalculatorWidget::onCalculate()
             this);
         return;
     }
-    if (m_ui.combClient->currentIndex() != 0) {
+    if (m_form->combClient->currentIndex() != 0) {
         showNumber(QString::number(kFixedClientCount));
         saveResult(true);
         return;
@@ -105,8 +109,8 @@ void ClientCalculatorWidget::saveResult(bool enabled)
     ClientResult r;
     r.taskName = m_taskName;
     r.clientEnable = enabled ? 1 : 0;
-    r.client = m_ui.combClient->currentText();
-    r.clientNumber = enabled ? m_ui.edtClientCount->text().toInt(nullptr, 10) : 0;
+    r.client = m_form->combClient->currentText();
+    r.clientNumber = enabled ? m_form->edtClientCount->text().toInt(nullptr, 10) : 0;
     TaskListFile file;
     if (file.setClientResult(r) && file.close())
         return;

@@ -1,8 +1,12 @@
 #pragma once
 
-#include "Ui_ClientCalculatorWidgetUI.h"
-
 #include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class ClientCalculatorWidgetUI;
+}
 
 namespace KavrinGUIToolkit {
 class CIntValidator;
@@ -43,7 +47,7 @@ private:
     /// written.
     void saveResult(bool enabled);
 
-    Ui_ClientCalculatorWidgetUI m_ui;
+    const std::unique_ptr<Ui::ClientCalculatorWidgetUI> m_form;
     KavrinGUIToolkit::CIntValidator *m_validator = nullptr;
     QString m_taskName;
 };

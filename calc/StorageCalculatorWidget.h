@@ -1,16 +1,19 @@
 #pragma once
 
-#include "Ui_StorageCalculatorWidgetUI.h"
-
 #include <StorageCalculation.h>
 
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QStandardItem;
 class QStandardItemModel;
+
+namespace Ui {
+class StorageCalculatorWidgetUI;
+}
 
 namespace KavrinGUIToolkit {
 class CIntValidator;
@@ -77,7 +80,7 @@ private:
     QStandardItem *cell(int column) const;
     void showTip(QWidget *field, const QString &text);
 
-    Ui_StorageCalculatorWidgetUI m_ui;
+    const std::unique_ptr<Ui::StorageCalculatorWidgetUI> m_form;
     QStandardItemModel *m_resultModel = nullptr;
     KavrinGUIToolkit::CIntValidator *m_timeValidator = nullptr;
     QString m_taskName;

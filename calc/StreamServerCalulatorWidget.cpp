@@ -1,5 +1,7 @@
 #include "StreamServerCalulatorWidget.h"
 
+#include "ui_StreamServerCalulatorWidget.h"
+
 #include <ServerCounts.h>
 #include <TaskDevices.h>
 #include <TaskListFile.h>
@@ -10,20 +12,21 @@
 
 namespace kiv {
 
-StreamServerCalulatorWidget::StreamServerCalulatorWidget(QWidget *parent) : QWidget(parent)
+StreamServerCalulatorWidget::StreamServerCalulatorWidget(QWidget *parent)
+    : QWidget(parent), m_form(std::make_unique<Ui::StreamServerCalulatorWidgetUI>())
 {
-    m_ui.setupUi(this);
-    connect(m_ui.btnCalculate, &QPushButton::clicked, this,
+    m_form->setupUi(this);
+    connect(m_form->btnCalculate, &QPushButton::clicked, this,
             &StreamServerCalulatorWidget::calStreamServer);
-    m_ui.labServerCount->setAlignment(Qt::AlignCenter);
+    m_form->labServerCount->setAlignment(Qt::AlignCenter);
     m_validator = new KavrinGUIToolkit::CIntValidator(1, 1000, this);
-    m_ui.edtServerCount->setValidator(m_validator);
-    m_ui.edtServerCount->setStyleSheet(
+    m_form->edtServerCount->setValidator(m_validator);
+    m_form->edtServerCount->setStyleSheet(
         QStringLiteral("QLineEdit{height:50px; color:rgb(105, 157, 206)}"
                        "QLineEdit:hover,QLineEdit:hover{border-image:none;}"));
     // Only what the planner types is stored from the field: blanking it on a
     // change of task must not store anything.
-    connect(m_ui.edtServerCount, &QLineEdit::textEdited, this,
+    connect(m_form->edtServerCount, &QLineEdit::textEdited, this,
             &StreamServerCalulatorWidget::slotServerCountChanged);
     showNumber(QString());
 }
@@ -34,9 +37,9 @@ void StreamServerCalulatorWidget::showNumber(const QString &text)
 {
     QFont font(QStringLiteral("Arial"), 14);
     font.setWeight(QFont::Normal);
-    m_ui.edtServerCount->setFont(font);
-    m_ui.edtServerCount->setAlignment(Qt::AlignCenter);
-    m_ui.edtServerCount->setText(text);
+    m_form->edtServerCount->setFont(font);
+    m_form->edtServerCount->setAlignment(Qt::AlignCenter);
+    m_form->edtServerCount->setText(text);
 }
 
 void StreamServerCalulatorWidget::calStreamServer()
@@ -81,7 +84,7 @@ void StreamServerCalulatorWidget::saveResult(bool enabled)
     StreamServerResult r;
     r.taskName = m_taskName;
     r.streamServerEnable = enabled ? 1 : 0;
-    r.streamServerNumber = enabled ? m_ui.edtServerCount->text().toInt(nullptr, 10) : 0;
+    r.streamServerNumber = enabled ? m_form->edtServerCount->text().toInt(nullptr, 10) : 0;
     TaskListFile file;
     if (file.setStreamServerResult(r) && file.close())
         return;
@@ -102,7 +105,7 @@ void StreamServerCalulatorWidget::loadResult()
 
 void StreamServerCalulatorWidget::clearResult()
 {
-    m_ui.edtServerCount->setText(QString());
+    m_form->edtServerCount->setText(QString());
 }
 
 } // namespace kiv

@@ -1,8 +1,12 @@
 #pragma once
 
-#include "Ui_StreamServerCalulatorWidgetUI.h"
-
 #include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class StreamServerCalulatorWidgetUI;
+}
 
 namespace KavrinGUIToolkit {
 class CIntValidator;
@@ -40,7 +44,7 @@ private:
     /// the planner when the task list cannot be written.
     void saveResult(bool enabled);
 
-    Ui_StreamServerCalulatorWidgetUI m_ui;
+    const std::unique_ptr<Ui::StreamServerCalulatorWidgetUI> m_form;
     KavrinGUIToolkit::CIntValidator *m_validator = nullptr;
     QString m_taskName;
 };
