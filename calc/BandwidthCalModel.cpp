@@ -1,6 +1,7 @@
 #include "BandwidthCalModel.h"
 
-#include <TaskDevices.h>
+#include "CalculatorFlow.h"
+
 #include <TaskListFile.h>
 
 #include <QDebug>
@@ -59,9 +60,7 @@ void BandwidthCalModel::show(const BandwidthFigures &figures)
 BandwidthCalModel::Outcome BandwidthCalModel::calculate(const QString &taskName)
 {
     QVector<TaskDeviceEntry> devices;
-    QString why;
-    if (!readTaskDevices(taskName, devices, &why)) {
-        qDebug() << "bandwidth calculation:" << taskName << why;
+    if (!CalculatorFlow::readDevices(taskName, "bandwidth calculation:", devices)) {
         clearResult();
         return Unreadable;
     }

@@ -1,6 +1,7 @@
 #include "BandwidthCalulatorWidget.h"
 
 #include "BandwidthCalModel.h"
+#include "CalculatorFlow.h"
 #include "ui_BandwidthCalulatorWidget.h"
 
 #include <WarningDlg.h>
@@ -51,26 +52,24 @@ void BandwidthCalulatorWidget::loadResult()
 void BandwidthCalulatorWidget::onCalculate()
 {
     using KavrinGUIToolkit::CWarningDlg;
-    if (m_taskName.isEmpty()) {
-        CWarningDlg::ShowMessageInfo(
-            tr("Info"),
-            tr("Choose a task first: the bandwidth is calculated for the current task."), this);
+    if (!CalculatorFlow::taskChosen(
+            m_taskName,
+            tr("Choose a task first: the bandwidth is calculated for the current task."), this))
         return;
-    }
     const BandwidthCalModel::Outcome outcome = m_model->calculate(m_taskName);
     // A failure is stored too, disabled, so that no earlier figure of the
     // task passes for the current one.
     const bool stored = m_model->saveResult(m_taskName, outcome == BandwidthCalModel::Calculated);
-    if (outcome == BandwidthCalModel::Unreadable)
+    if (outcome == BandwidthCalModel::Unreadable) {
         CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."), this);
-    else if (outcome == BandwidthCalModel::Uncomputable)
+    } else if (outcome == BandwidthCalModel::Uncomputable) {
         CWarningDlg::ShowMessageInfo(tr("Error"),
                                      tr("The bandwidth of this task cannot be calculated. Check "
                                         "the bit rates and stream counts of its streams."),
                                      this);
+    }
     if (!stored)
-        CWarningDlg::ShowMessageInfo(tr("Warn"),
-                                     tr("The result could not be stored in the task list."), this);
+        CalculatorFlow::tellNotStored(this);
 }
 
 } // namespace kiv

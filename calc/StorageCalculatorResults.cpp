@@ -2,11 +2,11 @@
 
 #include "StorageCalculatorWidget.h"
 
+#include "CalculatorFlow.h"
 #include "ui_StorageCalculatorWidget.h"
 
 #include <CalNVRThread.h>
 #include <ChaseDialog.h>
-#include <TaskDevices.h>
 #include <TaskListFile.h>
 #include <Validators.h>
 #include <WarningDlg.h>
@@ -78,12 +78,10 @@ StorageInputs StorageCalculatorWidget::inputs() const
 
 void StorageCalculatorWidget::onCalculate()
 {
-    if (m_taskName.isEmpty()) {
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-            tr("Info"), tr("Choose a task first: the storage is calculated for the current task."),
-            this);
+    if (!CalculatorFlow::taskChosen(
+            m_taskName, tr("Choose a task first: the storage is calculated for the current task."),
+            this))
         return;
-    }
     if (!m_timeValidator->IsAcceptable(m_form->edtTime->text())) {
         showTip(m_form->edtTime, tr("The time is invalid"));
         return;
@@ -97,11 +95,8 @@ void StorageCalculatorWidget::onCalculate()
 
     clearResult();
     QVector<TaskDeviceEntry> devices;
-    QString why;
-    if (!readTaskDevices(m_taskName, devices, &why)) {
-        qDebug() << "storage calculation:" << m_taskName << why;
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-            tr("Error"), tr("The devices of this task cannot be read."), this);
+    if (!CalculatorFlow::readDevices(m_taskName, "storage calculation:", devices)) {
+        CalculatorFlow::tellUnreadable(this);
         saveResult(false);
         return;
     }
@@ -202,8 +197,7 @@ void StorageCalculatorWidget::saveResult(bool enabled)
     TaskListFile file;
     if (!file.setStorageResult(r) || !file.close()) {
         qDebug() << "qeb addStorageResult error" << file.lastError();
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-            tr("Warn"), tr("The result could not be stored in the task list."), this);
+        CalculatorFlow::tellNotStored(this);
     }
 }
 

@@ -564,10 +564,16 @@ void TestStorageCalculation::unreadableDeviceFileFails()
                                  "<?xml version=\"1.0\"?>\n<DeviceInfoList><DeviceInfo>"));
     QVector<TaskDeviceEntry> devices{TaskDeviceEntry()};
     QString why;
-    QVERIFY(!readTaskDevices(QStringLiteral("Broken"), devices, &why));
+    QString reason;
+    QVERIFY(!readTaskDevices(QStringLiteral("Broken"), devices, &why, &reason));
     QVERIFY(devices.isEmpty());
     QVERIFY(!why.isEmpty());
-    QVERIFY(!readTaskDevices(QString(), devices));
+    // The reason the planner is told is the device file's own.
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(reason, TaskDeviceFile(QStringLiteral("Broken")).lastError());
+    reason = QStringLiteral("left over");
+    QVERIFY(!readTaskDevices(QString(), devices, nullptr, &reason));
+    QCOMPARE(reason, TaskDeviceFile(QString()).lastError());
 }
 
 QTEST_GUILESS_MAIN(TestStorageCalculation)
