@@ -57,10 +57,10 @@ void BandwidthCalModel::show(const BandwidthFigures &figures)
         item(0, column)->setText(texts[column]);
 }
 
-BandwidthCalModel::Outcome BandwidthCalModel::calculate(const QString &taskName)
+BandwidthCalModel::Outcome BandwidthCalModel::calculate(const QString &taskName, QString *reason)
 {
     QVector<TaskDeviceEntry> devices;
-    if (!CalculatorFlow::readDevices(taskName, "bandwidth calculation:", devices)) {
+    if (!CalculatorFlow::readDevices(taskName, "bandwidth calculation:", devices, reason)) {
         clearResult();
         return Unreadable;
     }

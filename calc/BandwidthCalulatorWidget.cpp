@@ -56,12 +56,16 @@ void BandwidthCalulatorWidget::onCalculate()
             m_taskName,
             tr("Choose a task first: the bandwidth is calculated for the current task."), this))
         return;
-    const BandwidthCalModel::Outcome outcome = m_model->calculate(m_taskName);
+    QString reason;
+    const BandwidthCalModel::Outcome outcome = m_model->calculate(m_taskName, &reason);
     // A failure is stored too, disabled, so that no earlier figure of the
     // task passes for the current one.
     const bool stored = m_model->saveResult(m_taskName, outcome == BandwidthCalModel::Calculated);
     if (outcome == BandwidthCalModel::Unreadable) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."), this);
+        QString text = tr("Failed.");
+        if (!reason.isEmpty())
+            text += QLatin1Char('\n') + reason;
+        CWarningDlg::ShowMessageInfo(tr("Warn"), text, this);
     } else if (outcome == BandwidthCalModel::Uncomputable) {
         CWarningDlg::ShowMessageInfo(tr("Error"),
                                      tr("The bandwidth of this task cannot be calculated. Check "
