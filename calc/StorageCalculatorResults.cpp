@@ -7,6 +7,8 @@
 
 #include <CalNVRThread.h>
 #include <ChaseDialog.h>
+#include <RecordHours.h>
+#include <StorageChoices.h>
 #include <TaskListFile.h>
 #include <Validators.h>
 #include <WarningDlg.h>
@@ -20,16 +22,6 @@ namespace {
 
 const QString kBusyAnimation =
     QStringLiteral(":/Torvel/Dialog/Images/Public/Control/Dialog/Loading.gif");
-
-// The storage servers' untranslated names, for a result stored in the other
-// language.
-int storageServerIndexOf(const QString &stored)
-{
-    // A table of the storage servers alone: their rows are 0 and 1.
-    const NvrCalculator servers{QList<NvrModel>()};
-    NvrModel row;
-    return servers.findModelByName(stored, row) ? row.id : -1;
-}
 
 } // namespace
 
@@ -58,10 +50,7 @@ StorageInputs StorageCalculatorWidget::inputs() const
         return edit->isHidden() ? 0 : edit->text().toInt(nullptr, 10);
     };
     StorageInputs in;
-    const int classIndex = m_form->combStorageDeviceClass->currentIndex();
-    in.storageClass = classIndex >= NvrStorage && classIndex <= StorageServer
-                          ? StorageClass(classIndex)
-                          : UnknownStorageClass;
+    in.storageClass = storageClassAt(m_form->combStorageDeviceClass->currentIndex());
     in.model = m_form->combDeviceType->currentText();
     in.bays = m_form->edtDiskPos->text().toInt(nullptr, 10);
     in.diskSizeGb = m_form->combHDDCapcity->currentData().toInt();
@@ -86,8 +75,8 @@ void StorageCalculatorWidget::onCalculate()
         showTip(m_form->edtTime, tr("The time is invalid"));
         return;
     }
-    if (m_form->edtRaidGroup->text().toInt(nullptr, 10) > 2 &&
-        m_form->edtHotspare->text().toInt(nullptr, 10) < 2) {
+    if (tooFewHotSpares(m_form->edtRaidGroup->text().toInt(nullptr, 10),
+                        m_form->edtHotspare->text().toInt(nullptr, 10))) {
         showTip(m_form->edtHotspare, tr("At least two hot spare disks should be set if three or "
                                         "more RAID groups are configured."));
         return;
@@ -230,7 +219,7 @@ void StorageCalculatorWidget::loadResult()
     m_form->combHDDType->setCurrentIndex(int(hddTypeOf(r.hddModel)));
     m_form->combRaidType->setCurrentIndex(m_form->combRaidType->findText(r.raidType));
     // 6: the unit resets the time, so the time follows it.
-    m_form->btnRecordTime->setCurrentButton(r.timeType >= 0 && r.timeType <= 2 ? r.timeType : 0);
+    m_form->btnRecordTime->setCurrentButton(recordTimeUnitOf(r.timeType));
     m_form->edtTime->setText(QString::number(r.recordTime));
     // 7, 8: the counts and the figures.
     m_form->edtRaid1Count->setText(QString::number(r.raid1Number));

@@ -4,6 +4,8 @@
 
 #include <LanaguageManager.h>
 #include <NvrCalculator.h>
+#include <RecordHours.h>
+#include <StorageChoices.h>
 #include <TaskDataBase.h>
 #include <ToolTip.h>
 #include <Validators.h>
@@ -26,27 +28,6 @@ const char *const kStorageServerNames[] = {
 static_assert(sizeof(kStorageServerNames) / sizeof(kStorageServerNames[0]) ==
                   NvrCalculator::StorageServerCount,
               "one name per storage server");
-
-const QString kHotSpareType = QStringLiteral("HOT-Spare");
-
-struct DiskSize
-{
-    const char *text;
-    int gigabytes;
-};
-const DiskSize kDiskSizes[] = {
-    {"500G", 500}, {"1T", 1000}, {"2T", 2000}, {"3T", 3000}, {"4T", 4000},
-};
-
-QStringList withoutRepeats(const QStringList &list)
-{
-    QStringList out;
-    for (const QString &text : list) {
-        if (!out.contains(text))
-            out.append(text);
-    }
-    return out;
-}
 
 } // namespace
 
@@ -98,7 +79,7 @@ void StorageCalculatorWidget::init()
 
     // 5 to 8: models, disk sizes, counts, RAID rows.
     fillDeviceTypes();
-    for (const DiskSize &size : kDiskSizes) {
+    for (const DiskSize &size : diskSizes()) {
         const QString text = QLatin1String(size.text);
         m_form->combHDDCapcity->AddItem(text, text, size.gigabytes);
     }
@@ -114,7 +95,7 @@ void StorageCalculatorWidget::init()
 
     // 10, 11: validators and first texts.
     m_form->edtDiskPos->setReadOnly(true);
-    m_timeValidator = new KavrinGUIToolkit::CIntValidator(0, 365, this);
+    m_timeValidator = new KavrinGUIToolkit::CIntValidator(0, recordTimeLimit(0), this);
     m_form->edtTime->setValidator(m_timeValidator);
     for (QLineEdit *edit :
          {m_form->edtRaid5Count, m_form->edtRaid1Count, m_form->edtRaidGroup, m_form->edtHotspare})
@@ -166,9 +147,7 @@ void StorageCalculatorWidget::setSelectorsConnected(bool connected, bool raidToo
 
 int StorageCalculatorWidget::catalogueClass() const
 {
-    // A storage server is looked up as a CVR, which finds nothing for its
-    // fixed names.
-    return m_form->combStorageDeviceClass->currentIndex() == NvrStorage ? Nvr : Cvr;
+    return catalogueClassOf(storageClassAt(m_form->combStorageDeviceClass->currentIndex()));
 }
 
 bool StorageCalculatorWidget::raidMode() const
@@ -186,9 +165,7 @@ void StorageCalculatorWidget::fillDeviceTypes()
         const int deviceClass = catalogueClass();
         QStringList models;
         TaskDataBase::GetInstance()->getDeviceList(deviceClass, models);
-        // The NVR list joins two type codes: a model with both stands in it
-        // twice.
-        models = withoutRepeats(models);
+        models = storageModelChoices(models);
         if (!models.isEmpty()) {
             for (const QString &model : models)
                 m_form->combDeviceType->AddItem(model, model);
@@ -223,9 +200,7 @@ void StorageCalculatorWidget::fillRaidTypes(int deviceClass, const QString &mode
 {
     QStringList types;
     TaskDataBase::GetInstance()->getRAIDType(deviceClass, model, types);
-    // Hot spares are configured as a count, not chosen as a RAID type.
-    types = withoutRepeats(types);
-    types.removeAll(kHotSpareType);
+    types = raidTypeChoices(types);
     m_form->combRaidType->clear();
     if (types.isEmpty()) {
         m_form->combRaidType->setEnabled(false);
@@ -315,13 +290,12 @@ void StorageCalculatorWidget::slotChangedTime()
         return;
     m_form->edtTime->setText(QStringLiteral("1"));
     m_lastTimeUnit = unit;
-    const int limits[3] = {365, 52, 12};
-    m_timeValidator->setRange(0, limits[unit >= 0 && unit < 3 ? unit : 0]);
+    m_timeValidator->setRange(0, recordTimeLimit(unit));
 }
 
 void StorageCalculatorWidget::slotRaidGroupChanged(const QString &text)
 {
-    if (text.toInt(nullptr, 10) > 2 && m_form->edtHotspare->text().toInt(nullptr, 10) < 2)
+    if (tooFewHotSpares(text.toInt(nullptr, 10), m_form->edtHotspare->text().toInt(nullptr, 10)))
         showTip(m_form->edtHotspare, tr("At least two hot spare disks should be set if three or "
                                         "more RAID groups are configured."));
 }

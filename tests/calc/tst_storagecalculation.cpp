@@ -112,6 +112,8 @@ private slots:
     void recordHours();
     void recordDays_data();
     void recordDays();
+    void recordTimeUnits_data();
+    void recordTimeUnits();
     void eventFrequencyText_data();
     void eventFrequencyText();
 
@@ -193,6 +195,27 @@ void TestStorageCalculation::recordDays()
     QFETCH(int, unit);
     QFETCH(qint64, days);
     QCOMPARE(kiv::recordDays(time, unit), days);
+}
+
+void TestStorageCalculation::recordTimeUnits_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("days go up to a year") << 0 << 0 << 365;
+    QTest::newRow("weeks go up to 52") << 1 << 1 << 52;
+    QTest::newRow("months go up to 12") << 2 << 2 << 12;
+    QTest::newRow("an unknown unit is read as days") << 3 << 0 << 365;
+    QTest::newRow("a negative unit is read as days") << -1 << 0 << 365;
+}
+
+void TestStorageCalculation::recordTimeUnits()
+{
+    QFETCH(int, stored);
+    QFETCH(int, unit);
+    QFETCH(int, limit);
+    QCOMPARE(recordTimeUnitOf(stored), unit);
+    QCOMPARE(recordTimeLimit(stored), limit);
 }
 
 void TestStorageCalculation::eventFrequencyText_data()
