@@ -203,29 +203,31 @@ void StorageCalculatorWidget::loadResult()
         }
     }
 
-    // 1: the class, in whichever language it was stored.
+    // Each choice refills or resets the ones after it, so they are put back
+    // in the form's order. The class first, in whichever language it was
+    // stored.
     const StorageClass storedClass = storageClassOf(r.mainType);
     const int classIndex = storedClass < m_form->combStorageDeviceClass->count()
                                ? int(storedClass)
                                : m_form->combStorageDeviceClass->findText(r.mainType);
     m_form->combStorageDeviceClass->setCurrentIndex(classIndex);
-    // 2: the model; a storage server by its name in either language.
+    // A storage server is found by its name in either language.
     int modelIndex = m_form->combDeviceType->findText(r.devType);
     if (modelIndex < 0 && classIndex == StorageServer)
         modelIndex = storageServerIndexOf(r.devType);
     m_form->combDeviceType->setCurrentIndex(modelIndex);
-    // 3 to 5: disk size, disk type, RAID type.
     m_form->combHDDCapcity->setCurrentIndex(m_form->combHDDCapcity->findText(r.hddCap));
     m_form->combHDDType->setCurrentIndex(int(hddTypeOf(r.hddModel)));
     m_form->combRaidType->setCurrentIndex(m_form->combRaidType->findText(r.raidType));
-    // 6: the unit resets the time, so the time follows it.
+    // The unit resets the time, so the time follows it.
     m_form->btnRecordTime->setCurrentButton(recordTimeUnitOf(r.timeType));
     m_form->edtTime->setText(QString::number(r.recordTime));
-    // 7, 8: the counts and the figures.
+    // The counts come after the disk and RAID types, which reset them.
     m_form->edtRaid1Count->setText(QString::number(r.raid1Number));
     m_form->edtRaid5Count->setText(QString::number(r.raid5Number));
     m_form->edtRaidGroup->setText(QString::number(r.raidNumber));
     m_form->edtHotspare->setText(QString::number(r.hotSpare));
+    // No figure data of an earlier run may stay behind the stored texts.
     clearResult();
     cell(DeviceCountColumn)->setText(QString::number(r.devNumber));
     cell(CapacityColumn)->setText(r.totalCap);

@@ -42,18 +42,50 @@ StorageCalculatorWidget::~StorageCalculatorWidget() = default;
 
 void StorageCalculatorWidget::init()
 {
-    const bool chinese = LanaguageManager::GetInstance()->language() == 1;
-    // 1, 2: the class and disk-type lists.
     m_form->combStorageDeviceClass->AddItem(tr("NVR"), tr("NVR"), 0);
     m_form->combStorageDeviceClass->AddItem(tr("CVR"), tr("CVR"), 1);
-    if (chinese)
+    // The storage servers are offered in the Chinese interface alone.
+    if (LanaguageManager::GetInstance()->language() == 1)
         m_form->combStorageDeviceClass->AddItem(tr("Storage Server"), tr("Storage Server"), 1);
     m_form->combStorageDeviceClass->setCurrentIndex(0);
     m_form->combHDDType->AddItem(tr("Common"), tr("Common"), 0);
     m_form->combHDDType->AddItem(tr("raid"), tr("raid"), 1);
     m_form->combHDDType->setCurrentIndex(0);
 
-    // 4: the result row.
+    initResultRow();
+
+    fillDeviceTypes();
+    for (const DiskSize &size : diskSizes()) {
+        const QString text = QLatin1String(size.text);
+        m_form->combHDDCapcity->AddItem(text, text, size.gigabytes);
+    }
+    m_form->combHDDCapcity->setCurrentIndex(0);
+    showRaidControls(false);
+
+    setSelectorsConnected(true, true);
+    connect(m_form->btnCalculate, &QPushButton::clicked, this,
+            &StorageCalculatorWidget::onCalculate);
+    connect(m_form->btnRecordTime, &kivui::TimeUnitButton::signalCurrentButtonChanged, this,
+            &StorageCalculatorWidget::slotChangedTime);
+
+    // The bays are the model's, from the catalogue.
+    m_form->edtDiskPos->setReadOnly(true);
+    m_timeValidator = new KavrinGUIToolkit::CIntValidator(0, recordTimeLimit(0), this);
+    m_form->edtTime->setValidator(m_timeValidator);
+    for (QLineEdit *edit :
+         {m_form->edtRaid5Count, m_form->edtRaid1Count, m_form->edtRaidGroup, m_form->edtHotspare})
+        edit->setValidator(new KavrinGUIToolkit::CIntValidator(0, 64, this));
+    resetRaidCounts();
+    m_form->edtTime->setText(QStringLiteral("1"));
+
+    // The hot-spare hint follows what the planner types; a stored result
+    // put back group count first must not raise it.
+    connect(m_form->edtRaidGroup, &QLineEdit::textEdited, this,
+            &StorageCalculatorWidget::slotRaidGroupChanged);
+}
+
+void StorageCalculatorWidget::initResultRow()
+{
     m_resultModel = new QStandardItemModel(this);
     m_form->tableResult->setModel(m_resultModel);
     m_resultModel->setColumnCount(3);
@@ -76,34 +108,6 @@ void StorageCalculatorWidget::init()
         QStringLiteral("QTreeView::item{height:50px; color:rgb(105, 157, 206)}"
                        "QTreeView::item:hover,QTreeView::branch:hover{border-image:none;}"
                        "QTableView::item{color:rgb(105, 157, 206)}"));
-
-    // 5 to 8: models, disk sizes, counts, RAID rows.
-    fillDeviceTypes();
-    for (const DiskSize &size : diskSizes()) {
-        const QString text = QLatin1String(size.text);
-        m_form->combHDDCapcity->AddItem(text, text, size.gigabytes);
-    }
-    m_form->combHDDCapcity->setCurrentIndex(0);
-    showRaidControls(false);
-
-    // 9: the dependent controls.
-    setSelectorsConnected(true, true);
-    connect(m_form->btnCalculate, &QPushButton::clicked, this,
-            &StorageCalculatorWidget::onCalculate);
-    connect(m_form->btnRecordTime, &kivui::TimeUnitButton::signalCurrentButtonChanged, this,
-            &StorageCalculatorWidget::slotChangedTime);
-
-    // 10, 11: validators and first texts.
-    m_form->edtDiskPos->setReadOnly(true);
-    m_timeValidator = new KavrinGUIToolkit::CIntValidator(0, recordTimeLimit(0), this);
-    m_form->edtTime->setValidator(m_timeValidator);
-    for (QLineEdit *edit :
-         {m_form->edtRaid5Count, m_form->edtRaid1Count, m_form->edtRaidGroup, m_form->edtHotspare})
-        edit->setValidator(new KavrinGUIToolkit::CIntValidator(0, 64, this));
-    resetRaidCounts();
-    m_form->edtTime->setText(QStringLiteral("1"));
-
-    // 12: the result cells.
     QFont font(QStringLiteral("Arial"), 14);
     font.setWeight(QFont::Normal);
     for (int column = 0; column < 3; ++column) {
@@ -113,11 +117,6 @@ void StorageCalculatorWidget::init()
         item->setFont(font);
         m_resultModel->setItem(0, column, item);
     }
-
-    // 13: the hot-spare hint follows what the planner types; a stored result
-    // put back group count first must not raise it.
-    connect(m_form->edtRaidGroup, &QLineEdit::textEdited, this,
-            &StorageCalculatorWidget::slotRaidGroupChanged);
 }
 
 void StorageCalculatorWidget::setSelectorsConnected(bool connected, bool raidToo)

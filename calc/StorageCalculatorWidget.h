@@ -59,6 +59,8 @@ private:
     enum Column { DeviceCountColumn = 0, CapacityColumn = 1, DiskCountColumn = 2 };
 
     void init();
+    /// The result row: its model, headers, look and three empty cells.
+    void initResultRow();
     void fillDeviceTypes();
     void fillRaidTypes(int deviceClass, const QString &model);
     void updateHddBay(int deviceClass, const QString &model);
