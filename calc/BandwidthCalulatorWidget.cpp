@@ -6,8 +6,6 @@
 
 #include <WarningDlg.h>
 
-#include <QHeaderView>
-
 namespace kiv {
 
 BandwidthCalulatorWidget::BandwidthCalulatorWidget(QWidget *parent)
@@ -16,18 +14,7 @@ BandwidthCalulatorWidget::BandwidthCalulatorWidget(QWidget *parent)
     m_form->setupUi(this);
     m_model = new BandwidthCalModel(this);
     m_form->tableBandWidth->setModel(m_model);
-    QHeaderView *header = m_form->tableBandWidth->horizontalHeader();
-    for (int column = 0; column < 4; ++column) {
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, 200);
-    }
-    m_form->tableBandWidth->verticalHeader()->hide();
-    m_form->tableBandWidth->verticalHeader()->setDefaultSectionSize(50);
-    m_form->tableBandWidth->setSelectionMode(QAbstractItemView::NoSelection);
-    m_form->tableBandWidth->setStyleSheet(
-        QStringLiteral("QTreeView::item{height:50px; color:rgb(105, 157, 206)}"
-                       "QTreeView::item:hover,QTreeView::branch:hover{border-image:none;}"
-                       "QTableView::item{color:rgb(105, 157, 206)}"));
+    CalculatorFlow::setUpResultRow(m_form->tableBandWidth, 200);
     connect(m_form->btnCalculate, &QPushButton::clicked, this,
             &BandwidthCalulatorWidget::onCalculate);
 }

@@ -4,7 +4,9 @@
 #include <WarningDlg.h>
 
 #include <QDebug>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QTableView>
 
 namespace kiv {
 
@@ -49,6 +51,22 @@ void CalculatorFlow::tellNotStored(QWidget *parent)
 {
     KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
         tr("Warn"), tr("The result could not be stored in the task list."), parent);
+}
+
+void CalculatorFlow::setUpResultRow(QTableView *table, int columnWidth)
+{
+    QHeaderView *header = table->horizontalHeader();
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, columnWidth);
+    }
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(50);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setStyleSheet(
+        QStringLiteral("QTreeView::item{height:50px; color:rgb(105, 157, 206)}"
+                       "QTreeView::item:hover,QTreeView::branch:hover{border-image:none;}"
+                       "QTableView::item{color:rgb(105, 157, 206)}"));
 }
 
 void CalculatorFlow::count(const QString &taskName, const char *calculation, const Counter &counter,

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QLineEdit;
+class QTableView;
 class QWidget;
 
 namespace KavrinGUIToolkit {
@@ -19,13 +20,14 @@ namespace kiv {
 
 /// What the calculators share around Calculate and the stored result.
 ///
-/// Every calculator opens Calculate with taskChosen() and readDevices() and
-/// tells the planner through tellUnreadable() and tellNotStored(). The client
-/// and stream-server calculators hand their whole flow to one object over
-/// their result field: Calculate counts the task's devices, shows the number
-/// and stores it (disabled when it cannot be counted), a number typed over it
-/// is stored at once, the stored number comes back with its task, and
-/// blanking the field stores nothing.
+/// Every calculator opens Calculate with taskChosen() and readDevices(),
+/// tells the planner through tellUnreadable() and tellNotStored(), and the
+/// storage and bandwidth calculators show their figures in a table set up by
+/// setUpResultRow(). The client and stream-server calculators hand their
+/// whole flow to one object over their result field: Calculate counts the
+/// task's devices, shows the number and stores it (disabled when it cannot be
+/// counted), a number typed over it is stored at once, the stored number comes
+/// back with its task, and blanking the field stores nothing.
 class CalculatorFlow : public QObject
 {
     Q_OBJECT
@@ -64,6 +66,10 @@ public:
     static void tellUnreadable(QWidget *parent);
     /// Tells the planner that a result could not be stored in the task list.
     static void tellNotStored(QWidget *parent);
+    /// Gives @p table, which already shows its model, the look of a result
+    /// row: fixed columns @p columnWidth wide, rows 50 high without a header,
+    /// figures in blue that cannot be selected.
+    static void setUpResultRow(QTableView *table, int columnWidth);
 
     /// Counts the task's devices with @p counter, shows the number and
     /// stores it. Devices that cannot be read, or cannot be counted (then

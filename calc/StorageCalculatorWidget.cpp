@@ -1,5 +1,6 @@
 #include "StorageCalculatorWidget.h"
 
+#include "CalculatorFlow.h"
 #include "ui_StorageCalculatorWidget.h"
 
 #include <LanaguageManager.h>
@@ -11,7 +12,6 @@
 #include <Validators.h>
 
 #include <QCoreApplication>
-#include <QHeaderView>
 #include <QStandardItemModel>
 
 namespace kiv {
@@ -96,18 +96,7 @@ void StorageCalculatorWidget::initResultRow()
                                      Qt::TextAlignmentRole);
         m_resultModel->setHeaderData(column, Qt::Horizontal, headers[column]);
     }
-    QHeaderView *header = m_form->tableResult->horizontalHeader();
-    for (int column = 0; column < 3; ++column) {
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, 260);
-    }
-    m_form->tableResult->verticalHeader()->hide();
-    m_form->tableResult->verticalHeader()->setDefaultSectionSize(50);
-    m_form->tableResult->setSelectionMode(QAbstractItemView::NoSelection);
-    m_form->tableResult->setStyleSheet(
-        QStringLiteral("QTreeView::item{height:50px; color:rgb(105, 157, 206)}"
-                       "QTreeView::item:hover,QTreeView::branch:hover{border-image:none;}"
-                       "QTableView::item{color:rgb(105, 157, 206)}"));
+    CalculatorFlow::setUpResultRow(m_form->tableResult, 260);
     QFont font(QStringLiteral("Arial"), 14);
     font.setWeight(QFont::Normal);
     for (int column = 0; column < 3; ++column) {
