@@ -1,6 +1,7 @@
 #include "BandwidthCalModel.h"
 
-#include <TaskDevices.h>
+#include "CalculatorFlow.h"
+
 #include <TaskListFile.h>
 
 #include <QDebug>
@@ -56,12 +57,10 @@ void BandwidthCalModel::show(const BandwidthFigures &figures)
         item(0, column)->setText(texts[column]);
 }
 
-BandwidthCalModel::Outcome BandwidthCalModel::calculate(const QString &taskName)
+BandwidthCalModel::Outcome BandwidthCalModel::calculate(const QString &taskName, QString *reason)
 {
     QVector<TaskDeviceEntry> devices;
-    QString why;
-    if (!readTaskDevices(taskName, devices, &why)) {
-        qDebug() << "bandwidth calculation:" << taskName << why;
+    if (!CalculatorFlow::readDevices(taskName, "bandwidth calculation:", devices, reason)) {
         clearResult();
         return Unreadable;
     }

@@ -27,8 +27,9 @@ public:
     };
 
     /// Computes the task's figures and shows them; blanks the row when they
-    /// cannot be computed.
-    Outcome calculate(const QString &taskName);
+    /// cannot be computed. For Unreadable, @p reason (when given) is the
+    /// device file's own reason, empty when it gave none.
+    Outcome calculate(const QString &taskName, QString *reason = nullptr);
     /// Blanks the four figures.
     void clearResult();
     /// Shows the task's stored figures, or blanks the row when the task has

@@ -1,31 +1,22 @@
 #include "BandwidthCalulatorWidget.h"
 
 #include "BandwidthCalModel.h"
+#include "CalculatorFlow.h"
+#include "ui_BandwidthCalulatorWidget.h"
 
 #include <WarningDlg.h>
 
-#include <QHeaderView>
-
 namespace kiv {
 
-BandwidthCalulatorWidget::BandwidthCalulatorWidget(QWidget *parent) : QWidget(parent)
+BandwidthCalulatorWidget::BandwidthCalulatorWidget(QWidget *parent)
+    : QWidget(parent), m_form(std::make_unique<Ui::BandwidthCalulatorWidgetUI>())
 {
-    m_ui.setupUi(this);
+    m_form->setupUi(this);
     m_model = new BandwidthCalModel(this);
-    m_ui.tableBandWidth->setModel(m_model);
-    QHeaderView *header = m_ui.tableBandWidth->horizontalHeader();
-    for (int column = 0; column < 4; ++column) {
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, 200);
-    }
-    m_ui.tableBandWidth->verticalHeader()->hide();
-    m_ui.tableBandWidth->verticalHeader()->setDefaultSectionSize(50);
-    m_ui.tableBandWidth->setSelectionMode(QAbstractItemView::NoSelection);
-    m_ui.tableBandWidth->setStyleSheet(
-        QStringLiteral("QTreeView::item{height:50px; color:rgb(105, 157, 206)}"
-                       "QTreeView::item:hover,QTreeView::branch:hover{border-image:none;}"
-                       "QTableView::item{color:rgb(105, 157, 206)}"));
-    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &BandwidthCalulatorWidget::onCalculate);
+    m_form->tableBandWidth->setModel(m_model);
+    CalculatorFlow::setUpResultRow(m_form->tableBandWidth, 200);
+    connect(m_form->btnCalculate, &QPushButton::clicked, this,
+            &BandwidthCalulatorWidget::onCalculate);
 }
 
 BandwidthCalulatorWidget::~BandwidthCalulatorWidget() = default;
@@ -48,26 +39,28 @@ void BandwidthCalulatorWidget::loadResult()
 void BandwidthCalulatorWidget::onCalculate()
 {
     using KavrinGUIToolkit::CWarningDlg;
-    if (m_taskName.isEmpty()) {
-        CWarningDlg::ShowMessageInfo(
-            tr("Info"),
-            tr("Choose a task first: the bandwidth is calculated for the current task."), this);
+    if (!CalculatorFlow::taskChosen(
+            m_taskName,
+            tr("Choose a task first: the bandwidth is calculated for the current task."), this))
         return;
-    }
-    const BandwidthCalModel::Outcome outcome = m_model->calculate(m_taskName);
+    QString reason;
+    const BandwidthCalModel::Outcome outcome = m_model->calculate(m_taskName, &reason);
     // A failure is stored too, disabled, so that no earlier figure of the
     // task passes for the current one.
     const bool stored = m_model->saveResult(m_taskName, outcome == BandwidthCalModel::Calculated);
-    if (outcome == BandwidthCalModel::Unreadable)
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."), this);
-    else if (outcome == BandwidthCalModel::Uncomputable)
+    if (outcome == BandwidthCalModel::Unreadable) {
+        QString text = tr("Failed.");
+        if (!reason.isEmpty())
+            text += QLatin1Char('\n') + reason;
+        CWarningDlg::ShowMessageInfo(tr("Warn"), text, this);
+    } else if (outcome == BandwidthCalModel::Uncomputable) {
         CWarningDlg::ShowMessageInfo(tr("Error"),
                                      tr("The bandwidth of this task cannot be calculated. Check "
                                         "the bit rates and stream counts of its streams."),
                                      this);
+    }
     if (!stored)
-        CWarningDlg::ShowMessageInfo(tr("Warn"),
-                                     tr("The result could not be stored in the task list."), this);
+        CalculatorFlow::tellNotStored(this);
 }
 
 } // namespace kiv

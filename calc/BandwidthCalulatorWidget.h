@@ -1,8 +1,12 @@
 #pragma once
 
-#include "Ui_BandwidthCalulatorWidgetUI.h"
-
 #include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class BandwidthCalulatorWidgetUI;
+}
 
 namespace kiv {
 
@@ -35,7 +39,7 @@ private slots:
     void onCalculate();
 
 private:
-    Ui_BandwidthCalulatorWidgetUI m_ui;
+    const std::unique_ptr<Ui::BandwidthCalulatorWidgetUI> m_form;
     BandwidthCalModel *m_model = nullptr;
     QString m_taskName;
 };

@@ -9,6 +9,7 @@
 #include <TabWidget.h>
 #include <TaskListFile.h>
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 

@@ -1,10 +1,10 @@
 #include "ClientCalculatorWidget.h"
 
+#include "CalculatorFlow.h"
+#include "ui_ClientCalculatorWidget.h"
+
 #include <ServerCounts.h>
-#include <TaskDevices.h>
 #include <TaskListFile.h>
-#include <Validators.h>
-#include <WarningDlg.h>
 
 #include <QDebug>
 
@@ -17,9 +17,10 @@ const char *const kClients[] = {"Torvel", "Sarvik"};
 
 } // namespace
 
-ClientCalculatorWidget::ClientCalculatorWidget(QWidget *parent) : QWidget(parent)
+ClientCalculatorWidget::ClientCalculatorWidget(QWidget *parent)
+    : QWidget(parent), m_form(std::make_unique<Ui::ClientCalculatorWidgetUI>())
 {
-    m_ui.setupUi(this);
+    m_form->setupUi(this);
     init();
 }
 
@@ -28,64 +29,43 @@ ClientCalculatorWidget::~ClientCalculatorWidget() = default;
 void ClientCalculatorWidget::init()
 {
     for (const char *client : kClients)
-        m_ui.combClient->addItem(QLatin1String(client));
-    m_validator = new KavrinGUIToolkit::CIntValidator(1, 1000, this);
-    m_ui.edtClientCount->setValidator(m_validator);
-    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &ClientCalculatorWidget::onCalculate);
-    connect(m_ui.combClient, &QComboBox::currentIndexChanged, this,
+        m_form->combClient->addItem(QLatin1String(client));
+    CalculatorFlow::CountStore store;
+    store.read = [](const QString &taskName, int &number) {
+        ClientResult r;
+        TaskListFile file;
+        if (!file.clientResult(taskName, r) || r.clientEnable != 1)
+            return false;
+        number = r.clientNumber;
+        return true;
+    };
+    store.write = [this](const QString &taskName, bool enabled, int number) {
+        return writeResult(taskName, enabled, number);
+    };
+    m_flow = new CalculatorFlow(this, m_form->edtClientCount, std::move(store));
+    connect(m_form->btnCalculate, &QPushButton::clicked, this,
+            &ClientCalculatorWidget::onCalculate);
+    connect(m_form->combClient, &QComboBox::currentIndexChanged, this,
             &ClientCalculatorWidget::slotClientChanged);
     // Only what the planner types is stored from the field: blanking it on a
     // change of task must not store anything.
-    connect(m_ui.edtClientCount, &QLineEdit::textEdited, this,
+    connect(m_form->edtClientCount, &QLineEdit::textEdited, this,
             &ClientCalculatorWidget::slotClientCountChanged);
-    m_ui.edtClientCount->setStyleSheet(
-        QStringLiteral("QLineEdit{height:50px; color:rgb(105, 157, 206)}"
-                       "QLineEdit:hover,QLineEdit:hover{border-image:none;}"));
-    showNumber(QString());
-}
-
-void ClientCalculatorWidget::showNumber(const QString &text)
-{
-    QFont font(QStringLiteral("Arial"), 14);
-    font.setWeight(QFont::Normal);
-    m_ui.edtClientCount->setFont(font);
-    m_ui.edtClientCount->setAlignment(Qt::AlignCenter);
-    m_ui.edtClientCount->setText(text);
 }
 
 void ClientCalculatorWidget::onCalculate()
 {
-    using KavrinGUIToolkit::CWarningDlg;
-    if (m_taskName.isEmpty()) {
-        CWarningDlg::ShowMessageInfo(
-            tr("Info"), tr("Choose a task first: the clients are counted for the current task."),
-            this);
+    if (!CalculatorFlow::taskChosen(
+            m_taskName, tr("Choose a task first: the clients are counted for the current task."),
+            this))
+        return;
+    if (m_form->combClient->currentIndex() != 0) {
+        m_flow->showAndStore(m_taskName, kFixedClientCount);
         return;
     }
-    if (m_ui.combClient->currentIndex() != 0) {
-        showNumber(QString::number(kFixedClientCount));
-        saveResult(true);
-        return;
-    }
-    QVector<TaskDeviceEntry> devices;
-    QString why;
-    if (!readTaskDevices(m_taskName, devices, &why)) {
-        qDebug() << "client calculation:" << m_taskName << why;
-        showNumber(QString());
-        saveResult(false);
-        CWarningDlg::ShowMessageInfo(tr("Error"), tr("The devices of this task cannot be read."),
-                                     this);
-        return;
-    }
-    bool ok = false;
-    const int clients = clientCount(devices, &ok);
-    showNumber(ok ? QString::number(clients) : QString());
-    saveResult(ok);
-    if (!ok)
-        CWarningDlg::ShowMessageInfo(tr("Error"),
-                                     tr("The clients of this task cannot be counted. Check the "
-                                        "device counts and stream counts."),
-                                     this);
+    m_flow->count(m_taskName, "client calculation:", clientCount,
+                  tr("The clients of this task cannot be counted. Check the device counts and "
+                     "stream counts."));
 }
 
 void ClientCalculatorWidget::slotClientChanged(int)
@@ -95,43 +75,36 @@ void ClientCalculatorWidget::slotClientChanged(int)
 
 void ClientCalculatorWidget::slotClientCountChanged(const QString &text)
 {
-    // A number typed over the result is the planner's result; an emptied
-    // field leaves the task without one.
-    saveResult(m_validator->IsAcceptable(text));
+    // A number typed over the result is the planner's result.
+    m_flow->storeTyped(m_taskName, text);
 }
 
-void ClientCalculatorWidget::saveResult(bool enabled)
+bool ClientCalculatorWidget::writeResult(const QString &taskName, bool enabled, int number)
 {
     ClientResult r;
-    r.taskName = m_taskName;
+    r.taskName = taskName;
     r.clientEnable = enabled ? 1 : 0;
-    r.client = m_ui.combClient->currentText();
-    r.clientNumber = enabled ? m_ui.edtClientCount->text().toInt(nullptr, 10) : 0;
+    r.client = m_form->combClient->currentText();
+    r.clientNumber = number;
     TaskListFile file;
     // No task of that name in the list (none chosen yet): there is no entry
     // to keep a result in, and nothing to tell.
     if (file.isOpen() && !file.exists(m_taskName))
         return;
     if (file.setClientResult(r) && file.close())
-        return;
+        return true;
     qDebug() << "qeb setClientResult error" << file.lastError();
-    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-        tr("Warn"), tr("The result could not be stored in the task list."), this);
+    return false;
 }
 
 void ClientCalculatorWidget::loadResult()
 {
-    ClientResult r;
-    TaskListFile file;
-    if (file.clientResult(m_taskName, r) && r.clientEnable == 1)
-        showNumber(QString::number(r.clientNumber));
-    else
-        clearResult();
+    m_flow->load(m_taskName);
 }
 
 void ClientCalculatorWidget::clearResult()
 {
-    showNumber(QString());
+    m_flow->clear();
 }
 
 } // namespace kiv

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "Ui_ClientCalculatorWidgetUI.h"
-
 #include <QWidget>
 
-namespace KavrinGUIToolkit {
-class CIntValidator;
+#include <memory>
+
+namespace Ui {
+class ClientCalculatorWidgetUI;
 }
 
 namespace kiv {
+
+class CalculatorFlow;
 
 /// The "Client" tab of the calculator pane (Chinese interface): Calculate
 /// estimates the client workstations the current task needs for the chosen
@@ -37,14 +39,12 @@ private slots:
 
 private:
     void init();
-    void showNumber(const QString &text);
-    /// Stores the field's number with @p enabled as the result's flag and the
-    /// client software shown; tells the planner when the task list cannot be
-    /// written.
-    void saveResult(bool enabled);
+    /// Stores @p number with @p enabled as the result's flag and the client
+    /// software shown; false when the task list cannot be written.
+    bool writeResult(const QString &taskName, bool enabled, int number);
 
-    Ui_ClientCalculatorWidgetUI m_ui;
-    KavrinGUIToolkit::CIntValidator *m_validator = nullptr;
+    const std::unique_ptr<Ui::ClientCalculatorWidgetUI> m_form;
+    CalculatorFlow *m_flow = nullptr;
     QString m_taskName;
 };
 

@@ -2,9 +2,13 @@
 
 #include "StorageCalculatorWidget.h"
 
+#include "CalculatorFlow.h"
+#include "ui_StorageCalculatorWidget.h"
+
 #include <CalNVRThread.h>
 #include <ChaseDialog.h>
-#include <TaskDevices.h>
+#include <RecordHours.h>
+#include <StorageChoices.h>
 #include <TaskListFile.h>
 #include <Validators.h>
 #include <WarningDlg.h>
@@ -18,16 +22,6 @@ namespace {
 
 const QString kBusyAnimation =
     QStringLiteral(":/Torvel/Dialog/Images/Public/Control/Dialog/Loading.gif");
-
-// The storage servers' untranslated names, for a result stored in the other
-// language.
-int storageServerIndexOf(const QString &stored)
-{
-    // A table of the storage servers alone: their rows are 0 and 1.
-    const NvrCalculator servers{QList<NvrModel>()};
-    NvrModel row;
-    return servers.findModelByName(stored, row) ? row.id : -1;
-}
 
 } // namespace
 
@@ -56,50 +50,42 @@ StorageInputs StorageCalculatorWidget::inputs() const
         return edit->isHidden() ? 0 : edit->text().toInt(nullptr, 10);
     };
     StorageInputs in;
-    const int classIndex = m_ui.combStorageDeviceClass->currentIndex();
-    in.storageClass = classIndex >= NvrStorage && classIndex <= StorageServer
-                          ? StorageClass(classIndex)
-                          : UnknownStorageClass;
-    in.model = m_ui.combDeviceType->currentText();
-    in.bays = m_ui.edtDiskPos->text().toInt(nullptr, 10);
-    in.diskSizeGb = m_ui.combHDDCapcity->currentData().toInt();
-    in.recordTime = m_ui.edtTime->text().toInt(nullptr, 10);
-    in.timeUnit = m_ui.btnRecordTime->currentButton();
-    in.hddType = m_ui.combHDDType->currentIndex() == RaidHdd ? RaidHdd : CommonHdd;
-    in.raidType = m_ui.combRaidType->currentText();
-    in.raidGroups = count(m_ui.edtRaidGroup);
-    in.hotSpares = count(m_ui.edtHotspare);
-    in.raid1Count = count(m_ui.edtRaid1Count);
-    in.raid5Count = count(m_ui.edtRaid5Count);
+    in.storageClass = storageClassAt(m_form->combStorageDeviceClass->currentIndex());
+    in.model = m_form->combDeviceType->currentText();
+    in.bays = m_form->edtDiskPos->text().toInt(nullptr, 10);
+    in.diskSizeGb = m_form->combHDDCapcity->currentData().toInt();
+    in.recordTime = m_form->edtTime->text().toInt(nullptr, 10);
+    in.timeUnit = m_form->btnRecordTime->currentButton();
+    in.hddType = m_form->combHDDType->currentIndex() == RaidHdd ? RaidHdd : CommonHdd;
+    in.raidType = m_form->combRaidType->currentText();
+    in.raidGroups = count(m_form->edtRaidGroup);
+    in.hotSpares = count(m_form->edtHotspare);
+    in.raid1Count = count(m_form->edtRaid1Count);
+    in.raid5Count = count(m_form->edtRaid5Count);
     return in;
 }
 
 void StorageCalculatorWidget::onCalculate()
 {
-    if (m_taskName.isEmpty()) {
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-            tr("Info"), tr("Choose a task first: the storage is calculated for the current task."),
-            this);
+    if (!CalculatorFlow::taskChosen(
+            m_taskName, tr("Choose a task first: the storage is calculated for the current task."),
+            this))
+        return;
+    if (!m_timeValidator->IsAcceptable(m_form->edtTime->text())) {
+        showTip(m_form->edtTime, tr("The time is invalid"));
         return;
     }
-    if (!m_timeValidator->IsAcceptable(m_ui.edtTime->text())) {
-        showTip(m_ui.edtTime, tr("The time is invalid"));
-        return;
-    }
-    if (m_ui.edtRaidGroup->text().toInt(nullptr, 10) > 2 &&
-        m_ui.edtHotspare->text().toInt(nullptr, 10) < 2) {
-        showTip(m_ui.edtHotspare, tr("At least two hot spare disks should be set if three or "
-                                     "more RAID groups are configured."));
+    if (tooFewHotSpares(m_form->edtRaidGroup->text().toInt(nullptr, 10),
+                        m_form->edtHotspare->text().toInt(nullptr, 10))) {
+        showTip(m_form->edtHotspare, tr("At least two hot spare disks should be set if three or "
+                                        "more RAID groups are configured."));
         return;
     }
 
     clearResult();
     QVector<TaskDeviceEntry> devices;
-    QString why;
-    if (!readTaskDevices(m_taskName, devices, &why)) {
-        qDebug() << "storage calculation:" << m_taskName << why;
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-            tr("Error"), tr("The devices of this task cannot be read."), this);
+    if (!CalculatorFlow::readDevices(m_taskName, "storage calculation:", devices)) {
+        CalculatorFlow::tellUnreadable(this);
         saveResult(false);
         return;
     }
@@ -180,18 +166,18 @@ void StorageCalculatorWidget::saveResult(bool enabled)
     StorageResult r;
     r.taskName = m_taskName;
     r.storageEnable = enabled ? 1 : 0;
-    r.mainType = m_ui.combStorageDeviceClass->currentText();
-    r.devType = m_ui.combDeviceType->currentText();
-    r.hddBay = m_ui.edtDiskPos->text().toInt(nullptr, 10);
-    r.hddCap = m_ui.combHDDCapcity->currentText();
-    r.timeType = m_ui.btnRecordTime->currentButton();
-    r.recordTime = m_ui.edtTime->text().toInt(nullptr, 10);
-    r.hddModel = m_ui.combHDDType->currentText();
-    r.raidType = m_ui.combRaidType->currentText();
-    r.raid1Number = m_ui.edtRaid1Count->text().toInt(nullptr, 10);
-    r.raid5Number = m_ui.edtRaid5Count->text().toInt(nullptr, 10);
-    r.raidNumber = m_ui.edtRaidGroup->text().toInt(nullptr, 10);
-    r.hotSpare = m_ui.edtHotspare->text().toInt(nullptr, 10);
+    r.mainType = m_form->combStorageDeviceClass->currentText();
+    r.devType = m_form->combDeviceType->currentText();
+    r.hddBay = m_form->edtDiskPos->text().toInt(nullptr, 10);
+    r.hddCap = m_form->combHDDCapcity->currentText();
+    r.timeType = m_form->btnRecordTime->currentButton();
+    r.recordTime = m_form->edtTime->text().toInt(nullptr, 10);
+    r.hddModel = m_form->combHDDType->currentText();
+    r.raidType = m_form->combRaidType->currentText();
+    r.raid1Number = m_form->edtRaid1Count->text().toInt(nullptr, 10);
+    r.raid5Number = m_form->edtRaid5Count->text().toInt(nullptr, 10);
+    r.raidNumber = m_form->edtRaidGroup->text().toInt(nullptr, 10);
+    r.hotSpare = m_form->edtHotspare->text().toInt(nullptr, 10);
     r.devNumber = cell(DeviceCountColumn)->text().toInt(nullptr, 10);
     r.totalCap = cell(CapacityColumn)->text();
     r.hddNumber = cell(DiskCountColumn)->text().toInt(nullptr, 10);
@@ -204,8 +190,7 @@ void StorageCalculatorWidget::saveResult(bool enabled)
         return;
     if (!file.setStorageResult(r) || !file.close()) {
         qDebug() << "qeb addStorageResult error" << file.lastError();
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-            tr("Warn"), tr("The result could not be stored in the task list."), this);
+        CalculatorFlow::tellNotStored(this);
     }
 }
 
@@ -216,35 +201,37 @@ void StorageCalculatorWidget::loadResult()
         TaskListFile file;
         if (!file.storageResult(m_taskName, r) || r.storageEnable != 1) {
             resetRaidCounts();
-            m_ui.edtTime->setText(QStringLiteral("1"));
+            m_form->edtTime->setText(QStringLiteral("1"));
             clearResult();
             return;
         }
     }
 
-    // 1: the class, in whichever language it was stored.
+    // Each choice refills or resets the ones after it, so they are put back
+    // in the form's order. The class first, in whichever language it was
+    // stored.
     const StorageClass storedClass = storageClassOf(r.mainType);
-    const int classIndex = storedClass < m_ui.combStorageDeviceClass->count()
+    const int classIndex = storedClass < m_form->combStorageDeviceClass->count()
                                ? int(storedClass)
-                               : m_ui.combStorageDeviceClass->findText(r.mainType);
-    m_ui.combStorageDeviceClass->setCurrentIndex(classIndex);
-    // 2: the model; a storage server by its name in either language.
-    int modelIndex = m_ui.combDeviceType->findText(r.devType);
+                               : m_form->combStorageDeviceClass->findText(r.mainType);
+    m_form->combStorageDeviceClass->setCurrentIndex(classIndex);
+    // A storage server is found by its name in either language.
+    int modelIndex = m_form->combDeviceType->findText(r.devType);
     if (modelIndex < 0 && classIndex == StorageServer)
         modelIndex = storageServerIndexOf(r.devType);
-    m_ui.combDeviceType->setCurrentIndex(modelIndex);
-    // 3 to 5: disk size, disk type, RAID type.
-    m_ui.combHDDCapcity->setCurrentIndex(m_ui.combHDDCapcity->findText(r.hddCap));
-    m_ui.combHDDType->setCurrentIndex(int(hddTypeOf(r.hddModel)));
-    m_ui.combRaidType->setCurrentIndex(m_ui.combRaidType->findText(r.raidType));
-    // 6: the unit resets the time, so the time follows it.
-    m_ui.btnRecordTime->setCurrentButton(r.timeType >= 0 && r.timeType <= 2 ? r.timeType : 0);
-    m_ui.edtTime->setText(QString::number(r.recordTime));
-    // 7, 8: the counts and the figures.
-    m_ui.edtRaid1Count->setText(QString::number(r.raid1Number));
-    m_ui.edtRaid5Count->setText(QString::number(r.raid5Number));
-    m_ui.edtRaidGroup->setText(QString::number(r.raidNumber));
-    m_ui.edtHotspare->setText(QString::number(r.hotSpare));
+    m_form->combDeviceType->setCurrentIndex(modelIndex);
+    m_form->combHDDCapcity->setCurrentIndex(m_form->combHDDCapcity->findText(r.hddCap));
+    m_form->combHDDType->setCurrentIndex(int(hddTypeOf(r.hddModel)));
+    m_form->combRaidType->setCurrentIndex(m_form->combRaidType->findText(r.raidType));
+    // The unit resets the time, so the time follows it.
+    m_form->btnRecordTime->setCurrentButton(recordTimeUnitOf(r.timeType));
+    m_form->edtTime->setText(QString::number(r.recordTime));
+    // The counts come after the disk and RAID types, which reset them.
+    m_form->edtRaid1Count->setText(QString::number(r.raid1Number));
+    m_form->edtRaid5Count->setText(QString::number(r.raid5Number));
+    m_form->edtRaidGroup->setText(QString::number(r.raidNumber));
+    m_form->edtHotspare->setText(QString::number(r.hotSpare));
+    // No figure data of an earlier run may stay behind the stored texts.
     clearResult();
     cell(DeviceCountColumn)->setText(QString::number(r.devNumber));
     cell(CapacityColumn)->setText(r.totalCap);

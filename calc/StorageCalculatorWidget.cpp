@@ -1,13 +1,17 @@
 #include "StorageCalculatorWidget.h"
 
+#include "CalculatorFlow.h"
+#include "ui_StorageCalculatorWidget.h"
+
 #include <LanaguageManager.h>
 #include <NvrCalculator.h>
+#include <RecordHours.h>
+#include <StorageChoices.h>
 #include <TaskDataBase.h>
 #include <ToolTip.h>
 #include <Validators.h>
 
 #include <QCoreApplication>
-#include <QHeaderView>
 #include <QStandardItemModel>
 
 namespace kiv {
@@ -25,32 +29,12 @@ static_assert(sizeof(kStorageServerNames) / sizeof(kStorageServerNames[0]) ==
                   NvrCalculator::StorageServerCount,
               "one name per storage server");
 
-const QString kHotSpareType = QStringLiteral("HOT-Spare");
-
-struct DiskSize
-{
-    const char *text;
-    int gigabytes;
-};
-const DiskSize kDiskSizes[] = {
-    {"500G", 500}, {"1T", 1000}, {"2T", 2000}, {"3T", 3000}, {"4T", 4000},
-};
-
-QStringList withoutRepeats(const QStringList &list)
-{
-    QStringList out;
-    for (const QString &text : list) {
-        if (!out.contains(text))
-            out.append(text);
-    }
-    return out;
-}
-
 } // namespace
 
-StorageCalculatorWidget::StorageCalculatorWidget(QWidget *parent) : QWidget(parent)
+StorageCalculatorWidget::StorageCalculatorWidget(QWidget *parent)
+    : QWidget(parent), m_form(std::make_unique<Ui::StorageCalculatorWidgetUI>())
 {
-    m_ui.setupUi(this);
+    m_form->setupUi(this);
     init();
 }
 
@@ -58,20 +42,52 @@ StorageCalculatorWidget::~StorageCalculatorWidget() = default;
 
 void StorageCalculatorWidget::init()
 {
-    const bool chinese = LanaguageManager::GetInstance()->language() == 1;
-    // 1, 2: the class and disk-type lists.
-    m_ui.combStorageDeviceClass->AddItem(tr("NVR"), tr("NVR"), 0);
-    m_ui.combStorageDeviceClass->AddItem(tr("CVR"), tr("CVR"), 1);
-    if (chinese)
-        m_ui.combStorageDeviceClass->AddItem(tr("Storage Server"), tr("Storage Server"), 1);
-    m_ui.combStorageDeviceClass->setCurrentIndex(0);
-    m_ui.combHDDType->AddItem(tr("Common"), tr("Common"), 0);
-    m_ui.combHDDType->AddItem(tr("raid"), tr("raid"), 1);
-    m_ui.combHDDType->setCurrentIndex(0);
+    m_form->combStorageDeviceClass->AddItem(tr("NVR"), tr("NVR"), 0);
+    m_form->combStorageDeviceClass->AddItem(tr("CVR"), tr("CVR"), 1);
+    // The storage servers are offered in the Chinese interface alone.
+    if (LanaguageManager::GetInstance()->language() == 1)
+        m_form->combStorageDeviceClass->AddItem(tr("Storage Server"), tr("Storage Server"), 1);
+    m_form->combStorageDeviceClass->setCurrentIndex(0);
+    m_form->combHDDType->AddItem(tr("Common"), tr("Common"), 0);
+    m_form->combHDDType->AddItem(tr("raid"), tr("raid"), 1);
+    m_form->combHDDType->setCurrentIndex(0);
 
-    // 4: the result row.
+    initResultRow();
+
+    fillDeviceTypes();
+    for (const DiskSize &size : diskSizes()) {
+        const QString text = QLatin1String(size.text);
+        m_form->combHDDCapcity->AddItem(text, text, size.gigabytes);
+    }
+    m_form->combHDDCapcity->setCurrentIndex(0);
+    showRaidControls(false);
+
+    setSelectorsConnected(true, true);
+    connect(m_form->btnCalculate, &QPushButton::clicked, this,
+            &StorageCalculatorWidget::onCalculate);
+    connect(m_form->btnRecordTime, &kivui::TimeUnitButton::signalCurrentButtonChanged, this,
+            &StorageCalculatorWidget::slotChangedTime);
+
+    // The bays are the model's, from the catalogue.
+    m_form->edtDiskPos->setReadOnly(true);
+    m_timeValidator = new KavrinGUIToolkit::CIntValidator(0, recordTimeLimit(0), this);
+    m_form->edtTime->setValidator(m_timeValidator);
+    for (QLineEdit *edit :
+         {m_form->edtRaid5Count, m_form->edtRaid1Count, m_form->edtRaidGroup, m_form->edtHotspare})
+        edit->setValidator(new KavrinGUIToolkit::CIntValidator(0, 64, this));
+    resetRaidCounts();
+    m_form->edtTime->setText(QStringLiteral("1"));
+
+    // The hot-spare hint follows what the planner types; a stored result
+    // put back group count first must not raise it.
+    connect(m_form->edtRaidGroup, &QLineEdit::textEdited, this,
+            &StorageCalculatorWidget::slotRaidGroupChanged);
+}
+
+void StorageCalculatorWidget::initResultRow()
+{
     m_resultModel = new QStandardItemModel(this);
-    m_ui.tableResult->setModel(m_resultModel);
+    m_form->tableResult->setModel(m_resultModel);
     m_resultModel->setColumnCount(3);
     const QString headers[3] = {tr("Device Count"), tr("Disk Capacity"), tr("Disk Count")};
     for (int column = 0; column < 3; ++column) {
@@ -80,45 +96,7 @@ void StorageCalculatorWidget::init()
                                      Qt::TextAlignmentRole);
         m_resultModel->setHeaderData(column, Qt::Horizontal, headers[column]);
     }
-    QHeaderView *header = m_ui.tableResult->horizontalHeader();
-    for (int column = 0; column < 3; ++column) {
-        header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, 260);
-    }
-    m_ui.tableResult->verticalHeader()->hide();
-    m_ui.tableResult->verticalHeader()->setDefaultSectionSize(50);
-    m_ui.tableResult->setSelectionMode(QAbstractItemView::NoSelection);
-    m_ui.tableResult->setStyleSheet(
-        QStringLiteral("QTreeView::item{height:50px; color:rgb(105, 157, 206)}"
-                       "QTreeView::item:hover,QTreeView::branch:hover{border-image:none;}"
-                       "QTableView::item{color:rgb(105, 157, 206)}"));
-
-    // 5 to 8: models, disk sizes, counts, RAID rows.
-    fillDeviceTypes();
-    for (const DiskSize &size : kDiskSizes) {
-        const QString text = QLatin1String(size.text);
-        m_ui.combHDDCapcity->AddItem(text, text, size.gigabytes);
-    }
-    m_ui.combHDDCapcity->setCurrentIndex(0);
-    showRaidControls(false);
-
-    // 9: the dependent controls.
-    setSelectorsConnected(true, true);
-    connect(m_ui.btnCalculate, &QPushButton::clicked, this, &StorageCalculatorWidget::onCalculate);
-    connect(m_ui.btnRecordTime, &kivui::TimeUnitButton::signalCurrentButtonChanged, this,
-            &StorageCalculatorWidget::slotChangedTime);
-
-    // 10, 11: validators and first texts.
-    m_ui.edtDiskPos->setReadOnly(true);
-    m_timeValidator = new KavrinGUIToolkit::CIntValidator(0, 365, this);
-    m_ui.edtTime->setValidator(m_timeValidator);
-    for (QLineEdit *edit :
-         {m_ui.edtRaid5Count, m_ui.edtRaid1Count, m_ui.edtRaidGroup, m_ui.edtHotspare})
-        edit->setValidator(new KavrinGUIToolkit::CIntValidator(0, 64, this));
-    resetRaidCounts();
-    m_ui.edtTime->setText(QStringLiteral("1"));
-
-    // 12: the result cells.
+    CalculatorFlow::setUpResultRow(m_form->tableResult, 260);
     QFont font(QStringLiteral("Arial"), 14);
     font.setWeight(QFont::Normal);
     for (int column = 0; column < 3; ++column) {
@@ -128,88 +106,80 @@ void StorageCalculatorWidget::init()
         item->setFont(font);
         m_resultModel->setItem(0, column, item);
     }
-
-    // 13: the hot-spare hint follows what the planner types; a stored result
-    // put back group count first must not raise it.
-    connect(m_ui.edtRaidGroup, &QLineEdit::textEdited, this,
-            &StorageCalculatorWidget::slotRaidGroupChanged);
 }
 
 void StorageCalculatorWidget::setSelectorsConnected(bool connected, bool raidToo)
 {
     if (connected) {
         if (raidToo)
-            connect(m_ui.combRaidType, &QComboBox::currentTextChanged, this,
+            connect(m_form->combRaidType, &QComboBox::currentTextChanged, this,
                     &StorageCalculatorWidget::slotRaidTypeChanged, Qt::UniqueConnection);
-        connect(m_ui.combStorageDeviceClass, &QComboBox::currentIndexChanged, this,
+        connect(m_form->combStorageDeviceClass, &QComboBox::currentIndexChanged, this,
                 &StorageCalculatorWidget::slotDeviceClassChanged, Qt::UniqueConnection);
-        connect(m_ui.combDeviceType, &QComboBox::currentTextChanged, this,
+        connect(m_form->combDeviceType, &QComboBox::currentTextChanged, this,
                 &StorageCalculatorWidget::slotDeviceTypeChanged, Qt::UniqueConnection);
-        connect(m_ui.combHDDType, &QComboBox::currentIndexChanged, this,
+        connect(m_form->combHDDType, &QComboBox::currentIndexChanged, this,
                 &StorageCalculatorWidget::slotHDDTypeChanged, Qt::UniqueConnection);
         return;
     }
-    disconnect(m_ui.combStorageDeviceClass, &QComboBox::currentIndexChanged, this,
+    disconnect(m_form->combStorageDeviceClass, &QComboBox::currentIndexChanged, this,
                &StorageCalculatorWidget::slotDeviceClassChanged);
-    disconnect(m_ui.combDeviceType, &QComboBox::currentTextChanged, this,
+    disconnect(m_form->combDeviceType, &QComboBox::currentTextChanged, this,
                &StorageCalculatorWidget::slotDeviceTypeChanged);
-    disconnect(m_ui.combHDDType, &QComboBox::currentIndexChanged, this,
+    disconnect(m_form->combHDDType, &QComboBox::currentIndexChanged, this,
                &StorageCalculatorWidget::slotHDDTypeChanged);
     if (raidToo)
-        disconnect(m_ui.combRaidType, &QComboBox::currentTextChanged, this,
+        disconnect(m_form->combRaidType, &QComboBox::currentTextChanged, this,
                    &StorageCalculatorWidget::slotRaidTypeChanged);
 }
 
 int StorageCalculatorWidget::catalogueClass() const
 {
-    // A storage server is looked up as a CVR, which finds nothing for its
-    // fixed names.
-    return m_ui.combStorageDeviceClass->currentIndex() == NvrStorage ? Nvr : Cvr;
+    return catalogueClassOf(storageClassAt(m_form->combStorageDeviceClass->currentIndex()));
 }
 
 bool StorageCalculatorWidget::raidMode() const
 {
-    return m_ui.combHDDType->currentIndex() == RaidHdd &&
-           m_ui.combStorageDeviceClass->currentIndex() != StorageServer;
+    return m_form->combHDDType->currentIndex() == RaidHdd &&
+           m_form->combStorageDeviceClass->currentIndex() != StorageServer;
 }
 
 void StorageCalculatorWidget::fillDeviceTypes()
 {
     setSelectorsConnected(false, true);
-    m_ui.combDeviceType->clear();
-    const int classIndex = m_ui.combStorageDeviceClass->currentIndex();
+    m_form->combDeviceType->clear();
+    const int classIndex = m_form->combStorageDeviceClass->currentIndex();
     if (classIndex == NvrStorage || classIndex == CvrStorage) {
         const int deviceClass = catalogueClass();
         QStringList models;
         TaskDataBase::GetInstance()->getDeviceList(deviceClass, models);
-        // The NVR list joins two type codes: a model with both stands in it
-        // twice.
-        models = withoutRepeats(models);
+        models = storageModelChoices(models);
         if (!models.isEmpty()) {
             for (const QString &model : models)
-                m_ui.combDeviceType->AddItem(model, model);
-            m_ui.combDeviceType->setCurrentIndex(0);
+                m_form->combDeviceType->AddItem(model, model);
+            m_form->combDeviceType->setCurrentIndex(0);
             fillRaidTypes(deviceClass, models.first());
-            m_ui.combHDDType->setEnabled(true);
-            m_ui.labDiskPos->show();
-            m_ui.edtDiskPos->show();
+            m_form->combHDDType->setEnabled(true);
+            m_form->labDiskPos->show();
+            m_form->edtDiskPos->show();
             updateHddBay(deviceClass, models.first());
         }
     } else if (classIndex == StorageServer) {
         for (const char *name : kStorageServerNames) {
             const QString text = tr(name);
-            m_ui.combDeviceType->AddItem(text, text);
+            m_form->combDeviceType->AddItem(text, text);
         }
-        m_ui.combDeviceType->setCurrentIndex(0);
+        m_form->combDeviceType->setCurrentIndex(0);
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 m_ui.labDiskPos, m_ui.edtDiskPos, m_ui.labelRaidType, m_ui.combRaidType,
-                 m_ui.labRaid1Count, m_ui.edtRaid1Count, m_ui.labRaid5Count, m_ui.edtRaid5Count,
-                 m_ui.labRaidGroup, m_ui.edtRaidGroup, m_ui.labHotspare, m_ui.edtHotspare})
+                 m_form->labDiskPos, m_form->edtDiskPos, m_form->labelRaidType,
+                 m_form->combRaidType, m_form->labRaid1Count, m_form->edtRaid1Count,
+                 m_form->labRaid5Count, m_form->edtRaid5Count, m_form->labRaidGroup,
+                 m_form->edtRaidGroup, m_form->labHotspare, m_form->edtHotspare})
             w->hide();
         // Hidden counts are 0: none of them may hold back a calculation.
         resetRaidCounts();
-        m_ui.combHDDType->setCurrentIndex(CommonHdd);
-        m_ui.combHDDType->setEnabled(false);
+        m_form->combHDDType->setCurrentIndex(CommonHdd);
+        m_form->combHDDType->setEnabled(false);
     }
     setSelectorsConnected(true, true);
 }
@@ -218,31 +188,29 @@ void StorageCalculatorWidget::fillRaidTypes(int deviceClass, const QString &mode
 {
     QStringList types;
     TaskDataBase::GetInstance()->getRAIDType(deviceClass, model, types);
-    // Hot spares are configured as a count, not chosen as a RAID type.
-    types = withoutRepeats(types);
-    types.removeAll(kHotSpareType);
-    m_ui.combRaidType->clear();
+    types = raidTypeChoices(types);
+    m_form->combRaidType->clear();
     if (types.isEmpty()) {
-        m_ui.combRaidType->setEnabled(false);
+        m_form->combRaidType->setEnabled(false);
         return;
     }
-    m_ui.combRaidType->setEnabled(true);
+    m_form->combRaidType->setEnabled(true);
     for (const QString &type : types)
-        m_ui.combRaidType->AddItem(type, type);
-    m_ui.combRaidType->setCurrentIndex(0);
+        m_form->combRaidType->AddItem(type, type);
+    m_form->combRaidType->setCurrentIndex(0);
 }
 
 void StorageCalculatorWidget::updateHddBay(int deviceClass, const QString &model)
 {
     int bays = 0;
     TaskDataBase::GetInstance()->getHDDBayNumber(deviceClass, model, bays);
-    m_ui.edtDiskPos->setText(QString::number(bays));
+    m_form->edtDiskPos->setText(QString::number(bays));
 }
 
 void StorageCalculatorWidget::resetRaidCounts()
 {
     for (QLineEdit *edit :
-         {m_ui.edtHotspare, m_ui.edtRaid5Count, m_ui.edtRaid1Count, m_ui.edtRaidGroup})
+         {m_form->edtHotspare, m_form->edtRaid5Count, m_form->edtRaid1Count, m_form->edtRaidGroup})
         edit->setText(QStringLiteral("0"));
 }
 
@@ -265,25 +233,25 @@ void StorageCalculatorWidget::slotHDDTypeChanged(int index)
 {
     resetRaidCounts();
     setSelectorsConnected(false, false);
-    m_ui.combRaidType->clear();
+    m_form->combRaidType->clear();
     showRaidControls(index == RaidHdd);
-    slotDeviceTypeChanged(m_ui.combDeviceType->currentText());
+    slotDeviceTypeChanged(m_form->combDeviceType->currentText());
     setSelectorsConnected(true, false);
 }
 
 void StorageCalculatorWidget::showRaidControls(bool show)
 {
-    m_ui.labelRaidType->setVisible(show);
-    m_ui.combRaidType->setVisible(show);
-    m_ui.labRaidGroup->setVisible(show);
-    m_ui.edtRaidGroup->setVisible(show);
-    m_ui.labHotspare->setVisible(show);
-    m_ui.edtHotspare->setVisible(show);
+    m_form->labelRaidType->setVisible(show);
+    m_form->combRaidType->setVisible(show);
+    m_form->labRaidGroup->setVisible(show);
+    m_form->edtRaidGroup->setVisible(show);
+    m_form->labHotspare->setVisible(show);
+    m_form->edtHotspare->setVisible(show);
     // RAID1 and RAID5 counts belong to RAID10 and RAID50 alone; the RAID-type
     // slot shows them.
-    slotRaidTypeChanged(show ? m_ui.combRaidType->currentText() : QString());
+    slotRaidTypeChanged(show ? m_form->combRaidType->currentText() : QString());
     resetRaidCounts();
-    m_ui.edtTime->setText(QStringLiteral("1"));
+    m_form->edtTime->setText(QStringLiteral("1"));
 }
 
 void StorageCalculatorWidget::slotRaidTypeChanged(const QString &raidType)
@@ -292,33 +260,32 @@ void StorageCalculatorWidget::slotRaidTypeChanged(const QString &raidType)
     const int code = raidCodeOf(raidType);
     const bool raid10 = raid && code == DiskCalculator::Raid10;
     const bool raid50 = raid && code == DiskCalculator::Raid50;
-    m_ui.labRaid1Count->setVisible(raid10);
-    m_ui.edtRaid1Count->setVisible(raid10);
-    m_ui.labRaid5Count->setVisible(raid50);
-    m_ui.edtRaid5Count->setVisible(raid50);
+    m_form->labRaid1Count->setVisible(raid10);
+    m_form->edtRaid1Count->setVisible(raid10);
+    m_form->labRaid5Count->setVisible(raid50);
+    m_form->edtRaid5Count->setVisible(raid50);
     // A hidden count is read as 0; it shows 0 too.
     if (!raid10)
-        m_ui.edtRaid1Count->setText(QStringLiteral("0"));
+        m_form->edtRaid1Count->setText(QStringLiteral("0"));
     if (!raid50)
-        m_ui.edtRaid5Count->setText(QStringLiteral("0"));
+        m_form->edtRaid5Count->setText(QStringLiteral("0"));
 }
 
 void StorageCalculatorWidget::slotChangedTime()
 {
-    const int unit = m_ui.btnRecordTime->currentButton();
+    const int unit = m_form->btnRecordTime->currentButton();
     if (unit == m_lastTimeUnit)
         return;
-    m_ui.edtTime->setText(QStringLiteral("1"));
+    m_form->edtTime->setText(QStringLiteral("1"));
     m_lastTimeUnit = unit;
-    const int limits[3] = {365, 52, 12};
-    m_timeValidator->setRange(0, limits[unit >= 0 && unit < 3 ? unit : 0]);
+    m_timeValidator->setRange(0, recordTimeLimit(unit));
 }
 
 void StorageCalculatorWidget::slotRaidGroupChanged(const QString &text)
 {
-    if (text.toInt(nullptr, 10) > 2 && m_ui.edtHotspare->text().toInt(nullptr, 10) < 2)
-        showTip(m_ui.edtHotspare, tr("At least two hot spare disks should be set if three or "
-                                     "more RAID groups are configured."));
+    if (tooFewHotSpares(text.toInt(nullptr, 10), m_form->edtHotspare->text().toInt(nullptr, 10)))
+        showTip(m_form->edtHotspare, tr("At least two hot spare disks should be set if three or "
+                                        "more RAID groups are configured."));
 }
 
 void StorageCalculatorWidget::showTip(QWidget *field, const QString &text)

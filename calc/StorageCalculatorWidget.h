@@ -1,16 +1,19 @@
 #pragma once
 
-#include "Ui_StorageCalculatorWidgetUI.h"
-
 #include <StorageCalculation.h>
 
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QStandardItem;
 class QStandardItemModel;
+
+namespace Ui {
+class StorageCalculatorWidgetUI;
+}
 
 namespace KavrinGUIToolkit {
 class CIntValidator;
@@ -56,6 +59,8 @@ private:
     enum Column { DeviceCountColumn = 0, CapacityColumn = 1, DiskCountColumn = 2 };
 
     void init();
+    /// The result row: its model, headers, look and three empty cells.
+    void initResultRow();
     void fillDeviceTypes();
     void fillRaidTypes(int deviceClass, const QString &model);
     void updateHddBay(int deviceClass, const QString &model);
@@ -77,7 +82,7 @@ private:
     QStandardItem *cell(int column) const;
     void showTip(QWidget *field, const QString &text);
 
-    Ui_StorageCalculatorWidgetUI m_ui;
+    const std::unique_ptr<Ui::StorageCalculatorWidgetUI> m_form;
     QStandardItemModel *m_resultModel = nullptr;
     KavrinGUIToolkit::CIntValidator *m_timeValidator = nullptr;
     QString m_taskName;

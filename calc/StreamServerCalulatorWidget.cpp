@@ -1,112 +1,83 @@
 #include "StreamServerCalulatorWidget.h"
 
+#include "CalculatorFlow.h"
+#include "ui_StreamServerCalulatorWidget.h"
+
 #include <ServerCounts.h>
-#include <TaskDevices.h>
 #include <TaskListFile.h>
-#include <Validators.h>
-#include <WarningDlg.h>
 
 #include <QDebug>
 
 namespace kiv {
 
-StreamServerCalulatorWidget::StreamServerCalulatorWidget(QWidget *parent) : QWidget(parent)
+StreamServerCalulatorWidget::StreamServerCalulatorWidget(QWidget *parent)
+    : QWidget(parent), m_form(std::make_unique<Ui::StreamServerCalulatorWidgetUI>())
 {
-    m_ui.setupUi(this);
-    connect(m_ui.btnCalculate, &QPushButton::clicked, this,
+    m_form->setupUi(this);
+    connect(m_form->btnCalculate, &QPushButton::clicked, this,
             &StreamServerCalulatorWidget::calStreamServer);
-    m_ui.labServerCount->setAlignment(Qt::AlignCenter);
-    m_validator = new KavrinGUIToolkit::CIntValidator(1, 1000, this);
-    m_ui.edtServerCount->setValidator(m_validator);
-    m_ui.edtServerCount->setStyleSheet(
-        QStringLiteral("QLineEdit{height:50px; color:rgb(105, 157, 206)}"
-                       "QLineEdit:hover,QLineEdit:hover{border-image:none;}"));
+    m_form->labServerCount->setAlignment(Qt::AlignCenter);
+    CalculatorFlow::CountStore store;
+    store.read = [](const QString &taskName, int &number) {
+        StreamServerResult r;
+        TaskListFile file;
+        if (!file.streamServerResult(taskName, r) || r.streamServerEnable != 1)
+            return false;
+        number = r.streamServerNumber;
+        return true;
+    };
+    store.write = &StreamServerCalulatorWidget::writeResult;
+    m_flow = new CalculatorFlow(this, m_form->edtServerCount, std::move(store));
     // Only what the planner types is stored from the field: blanking it on a
     // change of task must not store anything.
-    connect(m_ui.edtServerCount, &QLineEdit::textEdited, this,
+    connect(m_form->edtServerCount, &QLineEdit::textEdited, this,
             &StreamServerCalulatorWidget::slotServerCountChanged);
-    showNumber(QString());
 }
 
 StreamServerCalulatorWidget::~StreamServerCalulatorWidget() = default;
 
-void StreamServerCalulatorWidget::showNumber(const QString &text)
-{
-    QFont font(QStringLiteral("Arial"), 14);
-    font.setWeight(QFont::Normal);
-    m_ui.edtServerCount->setFont(font);
-    m_ui.edtServerCount->setAlignment(Qt::AlignCenter);
-    m_ui.edtServerCount->setText(text);
-}
-
 void StreamServerCalulatorWidget::calStreamServer()
 {
-    using KavrinGUIToolkit::CWarningDlg;
-    if (m_taskName.isEmpty()) {
-        CWarningDlg::ShowMessageInfo(
-            tr("Info"),
-            tr("Choose a task first: the stream servers are counted for the current task."), this);
+    if (!CalculatorFlow::taskChosen(
+            m_taskName,
+            tr("Choose a task first: the stream servers are counted for the current task."), this))
         return;
-    }
-    QVector<TaskDeviceEntry> devices;
-    QString why;
-    if (!readTaskDevices(m_taskName, devices, &why)) {
-        qDebug() << "stream-server calculation:" << m_taskName << why;
-        showNumber(QString());
-        saveResult(false);
-        CWarningDlg::ShowMessageInfo(tr("Error"), tr("The devices of this task cannot be read."),
-                                     this);
-        return;
-    }
-    bool ok = false;
-    const int servers = streamServerCount(devices, &ok);
-    showNumber(ok ? QString::number(servers) : QString());
-    saveResult(ok);
-    if (!ok)
-        CWarningDlg::ShowMessageInfo(tr("Error"),
-                                     tr("The stream servers of this task cannot be counted. Check "
-                                        "the bit rates and stream counts of its streams."),
-                                     this);
+    m_flow->count(m_taskName, "stream-server calculation:", streamServerCount,
+                  tr("The stream servers of this task cannot be counted. Check the bit rates and "
+                     "stream counts of its streams."));
 }
 
 void StreamServerCalulatorWidget::slotServerCountChanged(const QString &text)
 {
-    // A number typed over the result is the planner's result; an emptied
-    // field leaves the task without one.
-    saveResult(m_validator->IsAcceptable(text));
+    // A number typed over the result is the planner's result.
+    m_flow->storeTyped(m_taskName, text);
 }
 
-void StreamServerCalulatorWidget::saveResult(bool enabled)
+bool StreamServerCalulatorWidget::writeResult(const QString &taskName, bool enabled, int number)
 {
     StreamServerResult r;
-    r.taskName = m_taskName;
+    r.taskName = taskName;
     r.streamServerEnable = enabled ? 1 : 0;
-    r.streamServerNumber = enabled ? m_ui.edtServerCount->text().toInt(nullptr, 10) : 0;
+    r.streamServerNumber = number;
     TaskListFile file;
     // No task of that name in the list (none chosen yet): there is no entry
     // to keep a result in, and nothing to tell.
     if (file.isOpen() && !file.exists(m_taskName))
         return;
     if (file.setStreamServerResult(r) && file.close())
-        return;
+        return true;
     qDebug() << "qeb setStreamServerResult error" << file.lastError();
-    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-        tr("Warn"), tr("The result could not be stored in the task list."), this);
+    return false;
 }
 
 void StreamServerCalulatorWidget::loadResult()
 {
-    StreamServerResult r;
-    TaskListFile file;
-    if (file.streamServerResult(m_taskName, r) && r.streamServerEnable == 1)
-        showNumber(QString::number(r.streamServerNumber));
-    else
-        clearResult();
+    m_flow->load(m_taskName);
 }
 
 void StreamServerCalulatorWidget::clearResult()
 {
-    m_ui.edtServerCount->setText(QString());
+    m_flow->clear();
 }
 
 } // namespace kiv

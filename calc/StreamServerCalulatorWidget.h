@@ -1,14 +1,16 @@
 #pragma once
 
-#include "Ui_StreamServerCalulatorWidgetUI.h"
-
 #include <QWidget>
 
-namespace KavrinGUIToolkit {
-class CIntValidator;
+#include <memory>
+
+namespace Ui {
+class StreamServerCalulatorWidgetUI;
 }
 
 namespace kiv {
+
+class CalculatorFlow;
 
 /// The "Stream Server" tab of the calculator pane (Chinese interface):
 /// Calculate counts the stream-media servers that relay the current task's
@@ -35,13 +37,12 @@ private slots:
     void slotServerCountChanged(const QString &text);
 
 private:
-    void showNumber(const QString &text);
-    /// Stores the field's number with @p enabled as the result's flag; tells
-    /// the planner when the task list cannot be written.
-    void saveResult(bool enabled);
+    /// Stores @p number with @p enabled as the result's flag; false when the
+    /// task list cannot be written.
+    static bool writeResult(const QString &taskName, bool enabled, int number);
 
-    Ui_StreamServerCalulatorWidgetUI m_ui;
-    KavrinGUIToolkit::CIntValidator *m_validator = nullptr;
+    const std::unique_ptr<Ui::StreamServerCalulatorWidgetUI> m_form;
+    CalculatorFlow *m_flow = nullptr;
     QString m_taskName;
 };
 

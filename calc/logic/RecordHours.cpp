@@ -44,4 +44,21 @@ qint64 recordDays(int recordTime, int timeUnit)
     }
 }
 
+int recordTimeLimit(int timeUnit)
+{
+    switch (timeUnit) {
+    case 1:
+        return 52;
+    case 2:
+        return 12;
+    default:
+        return 365;
+    }
+}
+
+int recordTimeUnitOf(int stored)
+{
+    return stored >= 0 && stored <= 2 ? stored : 0;
+}
+
 } // namespace kiv

@@ -21,4 +21,12 @@ int eventFrequencyOf(const QString &text);
 /// unit 1, months (30 days) for unit 2; any other unit counts as days.
 qint64 recordDays(int recordTime, int timeUnit);
 
+/// The longest record time the planner may enter in @p timeUnit: 365 days,
+/// 52 weeks or 12 months; any other unit counts as days.
+int recordTimeLimit(int timeUnit);
+
+/// A stored time unit as the form shows it: 0 days, 1 weeks, 2 months; any
+/// other stored value is read as days.
+int recordTimeUnitOf(int stored);
+
 } // namespace kiv

@@ -2,16 +2,19 @@
 
 namespace kiv {
 
-bool readTaskDevices(const QString &taskName, QVector<TaskDeviceEntry> &out, QString *error)
+bool readTaskDevices(const QString &taskName, QVector<TaskDeviceEntry> &out, QString *error,
+                     QString *reason)
 {
     out.clear();
+    TaskDeviceFile file(taskName);
     auto fail = [&](const QString &why) {
         if (error)
             *error = why;
+        if (reason)
+            *reason = file.lastError();
         out.clear();
         return false;
     };
-    TaskDeviceFile file(taskName);
     if (!file.isOpen())
         return fail(file.lastError().isEmpty() ? QStringLiteral("cannot open the device file")
                                                : file.lastError());

@@ -23,9 +23,12 @@ struct TaskDeviceEntry
 /// Reads every device entry of the task @p taskName, with its streams, record
 /// plan and event frequency, in one pass over its device file; replaces
 /// @p out. False when the file cannot be opened or an entry or stream cannot
-/// be read; @p error then says why (when given). The file is not written.
+/// be read; @p error then says why for the log (when given), and @p reason
+/// (when given) is the device file's own reason, TaskDeviceFile::lastError(),
+/// the one to tell the planner; it is empty when the file gave none. The file
+/// is not written.
 bool readTaskDevices(const QString &taskName, QVector<TaskDeviceEntry> &out,
-                     QString *error = nullptr);
+                     QString *error = nullptr, QString *reason = nullptr);
 
 /// Whether @p stream counts for the given use: its use code has exactly three
 /// characters, and the character at @p flag (0 preview, 1 record,

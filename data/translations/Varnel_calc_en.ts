@@ -130,10 +130,6 @@
 <context>
     <name>kiv::BandwidthCalulatorWidget</name>
     <message>
-        <source>Info</source>
-        <translation>Info</translation>
-    </message>
-    <message>
         <source>Choose a task first: the bandwidth is calculated for the current task.</source>
         <translation>Choose a task first: the bandwidth is calculated for the current task.</translation>
     </message>
@@ -152,10 +148,6 @@
     <message>
         <source>The bandwidth of this task cannot be calculated. Check the bit rates and stream counts of its streams.</source>
         <translation>The bandwidth of this task cannot be calculated. Check the bit rates and stream counts of its streams.</translation>
-    </message>
-    <message>
-        <source>The result could not be stored in the task list.</source>
-        <translation>The result could not be stored in the task list.</translation>
     </message>
 </context>
 <context>
@@ -178,14 +170,10 @@
     </message>
 </context>
 <context>
-    <name>kiv::ClientCalculatorWidget</name>
+    <name>kiv::CalculatorFlow</name>
     <message>
         <source>Info</source>
         <translation>Info</translation>
-    </message>
-    <message>
-        <source>Choose a task first: the clients are counted for the current task.</source>
-        <translation>Choose a task first: the clients are counted for the current task.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -194,10 +182,6 @@
     <message>
         <source>The devices of this task cannot be read.</source>
         <translation>The devices of this task cannot be read.</translation>
-    </message>
-    <message>
-        <source>The clients of this task cannot be counted. Check the device counts and stream counts.</source>
-        <translation>The clients of this task cannot be counted. Check the device counts and stream counts.</translation>
     </message>
     <message>
         <source>Warn</source>
@@ -209,11 +193,18 @@
     </message>
 </context>
 <context>
-    <name>kiv::StorageCalculatorWidget</name>
+    <name>kiv::ClientCalculatorWidget</name>
     <message>
-        <source>Info</source>
-        <translation>Info</translation>
+        <source>Choose a task first: the clients are counted for the current task.</source>
+        <translation>Choose a task first: the clients are counted for the current task.</translation>
     </message>
+    <message>
+        <source>The clients of this task cannot be counted. Check the device counts and stream counts.</source>
+        <translation>The clients of this task cannot be counted. Check the device counts and stream counts.</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::StorageCalculatorWidget</name>
     <message>
         <source>Choose a task first: the storage is calculated for the current task.</source>
         <translation>Choose a task first: the storage is calculated for the current task.</translation>
@@ -229,10 +220,6 @@
     <message>
         <source>Error</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>The devices of this task cannot be read.</source>
-        <translation>The devices of this task cannot be read.</translation>
     </message>
     <message>
         <source>Calculation...</source>
@@ -261,14 +248,6 @@
     <message>
         <source>The storage of this task is too large to be calculated. Check the bit rates and stream counts of its streams.</source>
         <translation>The storage of this task is too large to be calculated. Check the bit rates and stream counts of its streams.</translation>
-    </message>
-    <message>
-        <source>Warn</source>
-        <translation>Warn</translation>
-    </message>
-    <message>
-        <source>The result could not be stored in the task list.</source>
-        <translation>The result could not be stored in the task list.</translation>
     </message>
     <message>
         <source>Torvel Stroage Server</source>
@@ -314,32 +293,12 @@
 <context>
     <name>kiv::StreamServerCalulatorWidget</name>
     <message>
-        <source>Info</source>
-        <translation>Info</translation>
-    </message>
-    <message>
         <source>Choose a task first: the stream servers are counted for the current task.</source>
         <translation>Choose a task first: the stream servers are counted for the current task.</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>The devices of this task cannot be read.</source>
-        <translation>The devices of this task cannot be read.</translation>
-    </message>
-    <message>
         <source>The stream servers of this task cannot be counted. Check the bit rates and stream counts of its streams.</source>
         <translation>The stream servers of this task cannot be counted. Check the bit rates and stream counts of its streams.</translation>
-    </message>
-    <message>
-        <source>Warn</source>
-        <translation>Warn</translation>
-    </message>
-    <message>
-        <source>The result could not be stored in the task list.</source>
-        <translation>The result could not be stored in the task list.</translation>
     </message>
 </context>
 </TS>

@@ -130,10 +130,6 @@
 <context>
     <name>kiv::BandwidthCalulatorWidget</name>
     <message>
-        <source>Info</source>
-        <translation>提示</translation>
-    </message>
-    <message>
         <source>Choose a task first: the bandwidth is calculated for the current task.</source>
         <translation>请先选择任务：带宽按当前任务计算。</translation>
     </message>
@@ -152,10 +148,6 @@
     <message>
         <source>The bandwidth of this task cannot be calculated. Check the bit rates and stream counts of its streams.</source>
         <translation>无法计算该任务的带宽。请检查其码流的码率和路数。</translation>
-    </message>
-    <message>
-        <source>The result could not be stored in the task list.</source>
-        <translation>结果无法保存到任务列表。</translation>
     </message>
 </context>
 <context>
@@ -178,14 +170,10 @@
     </message>
 </context>
 <context>
-    <name>kiv::ClientCalculatorWidget</name>
+    <name>kiv::CalculatorFlow</name>
     <message>
         <source>Info</source>
         <translation>提示</translation>
-    </message>
-    <message>
-        <source>Choose a task first: the clients are counted for the current task.</source>
-        <translation>请先选择任务：客户端按当前任务计算。</translation>
     </message>
     <message>
         <source>Error</source>
@@ -194,10 +182,6 @@
     <message>
         <source>The devices of this task cannot be read.</source>
         <translation>无法读取该任务的设备。</translation>
-    </message>
-    <message>
-        <source>The clients of this task cannot be counted. Check the device counts and stream counts.</source>
-        <translation>无法计算该任务的客户端数量。请检查设备数量和码流路数。</translation>
     </message>
     <message>
         <source>Warn</source>
@@ -209,11 +193,18 @@
     </message>
 </context>
 <context>
-    <name>kiv::StorageCalculatorWidget</name>
+    <name>kiv::ClientCalculatorWidget</name>
     <message>
-        <source>Info</source>
-        <translation>提示</translation>
+        <source>Choose a task first: the clients are counted for the current task.</source>
+        <translation>请先选择任务：客户端按当前任务计算。</translation>
     </message>
+    <message>
+        <source>The clients of this task cannot be counted. Check the device counts and stream counts.</source>
+        <translation>无法计算该任务的客户端数量。请检查设备数量和码流路数。</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::StorageCalculatorWidget</name>
     <message>
         <source>Choose a task first: the storage is calculated for the current task.</source>
         <translation>请先选择任务：存储按当前任务计算。</translation>
@@ -229,10 +220,6 @@
     <message>
         <source>Error</source>
         <translation>错误</translation>
-    </message>
-    <message>
-        <source>The devices of this task cannot be read.</source>
-        <translation>无法读取该任务的设备。</translation>
     </message>
     <message>
         <source>Calculation...</source>
@@ -261,14 +248,6 @@
     <message>
         <source>The storage of this task is too large to be calculated. Check the bit rates and stream counts of its streams.</source>
         <translation>该任务的存储量过大，无法计算。请检查其码流的码率和路数。</translation>
-    </message>
-    <message>
-        <source>Warn</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>The result could not be stored in the task list.</source>
-        <translation>结果无法保存到任务列表。</translation>
     </message>
     <message>
         <source>Torvel Stroage Server</source>
@@ -314,32 +293,12 @@
 <context>
     <name>kiv::StreamServerCalulatorWidget</name>
     <message>
-        <source>Info</source>
-        <translation>提示</translation>
-    </message>
-    <message>
         <source>Choose a task first: the stream servers are counted for the current task.</source>
         <translation>请先选择任务：流媒体服务器按当前任务计算。</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>The devices of this task cannot be read.</source>
-        <translation>无法读取该任务的设备。</translation>
-    </message>
-    <message>
         <source>The stream servers of this task cannot be counted. Check the bit rates and stream counts of its streams.</source>
         <translation>无法计算该任务的流媒体服务器数量。请检查其码流的码率和路数。</translation>
-    </message>
-    <message>
-        <source>Warn</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>The result could not be stored in the task list.</source>
-        <translation>结果无法保存到任务列表。</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,8 @@
 // The bandwidth, client and stream-server calculators as a planner uses
 // them: Calculate shows and stores, failures say so and store the result
 // disabled, typed numbers are stored at once and come back with the task,
-// and blanking the figures stores nothing.
+// blanking the figures stores nothing, and a count that cannot be made or
+// stored is told.
 
 #include "CalcTestSupport.h"
 
@@ -75,6 +76,32 @@ void type(QLineEdit *edit, const QString &text)
 
 const QStringList kNoFigures{QString(), QString(), QString(), QString()};
 
+/// A client or stream-server calculator for @p task, by the name of its
+/// result field.
+std::unique_ptr<QWidget> countCalculator(const QString &field, const QString &task)
+{
+    if (field == QLatin1String("edtClientCount")) {
+        auto w = std::make_unique<kiv::ClientCalculatorWidget>();
+        w->setTaskName(task);
+        return w;
+    }
+    auto w = std::make_unique<kiv::StreamServerCalulatorWidget>();
+    w->setTaskName(task);
+    return w;
+}
+
+/// The enable flag and number of the task's result of the calculator whose
+/// field is @p field.
+QPair<int, int> storedCount(const QString &field, const QString &task)
+{
+    if (field == QLatin1String("edtClientCount")) {
+        const ClientResult r = storedClient(task);
+        return {r.clientEnable, r.clientNumber};
+    }
+    const StreamServerResult r = storedServers(task);
+    return {r.streamServerEnable, r.streamServerNumber};
+}
+
 } // namespace
 
 class TestCountCalculators : public QObject
@@ -100,6 +127,8 @@ private slots:
     void streamServersAreCountedAndStored();
     void typedServerNumberIsStoredAndComesBack();
     void streamServersOfAnUnreadableTaskAreStoredDisabled();
+    void countFailuresAreToldAndStoreNoNumber_data();
+    void countFailuresAreToldAndStoreNoNumber();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -165,7 +194,10 @@ void TestCountCalculators::bandwidthOfAnUnreadableTaskFailsAndIsStoredDisabled()
 
     breakDeviceFile(QStringLiteral("Depot"));
     child<QPushButton>(&w, "btnCalculate")->click();
-    QCOMPARE(messages(), QStringList{QStringLiteral("Warn|Failed.")});
+    // "Failed." names its reason on a second line: the device file's own.
+    const QString reason = TaskDeviceFile(QStringLiteral("Depot")).lastError();
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(messages(), QStringList{QStringLiteral("Warn|Failed.\n") + reason});
     QCOMPARE(bandwidthCells(w), kNoFigures);
     QCOMPARE(storedBandwidth(QStringLiteral("Depot")).bandWidthEnable, 0);
 }
@@ -368,6 +400,79 @@ void TestCountCalculators::streamServersOfAnUnreadableTaskAreStoredDisabled()
              QStringList{QStringLiteral("Error|The devices of this task cannot be read.")});
     QCOMPARE(child<QLineEdit>(&w, "edtServerCount")->text(), QString());
     QCOMPARE(storedServers(QStringLiteral("Depot")).streamServerEnable, 0);
+}
+
+void TestCountCalculators::countFailuresAreToldAndStoreNoNumber_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("deviceCount");
+    QTest::addColumn<int>("bitRate");
+    QTest::addColumn<bool>("damagedTaskList");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    // 300 devices: 2 clients; one stream of 4096 Kbps: 1 server.
+    QTest::newRow("a negative device count cannot be counted as clients")
+        << "edtClientCount" << -300 << 4096 << false
+        << "Error|The clients of this task cannot be counted. Check the device counts and "
+           "stream counts."
+        << QString();
+    QTest::newRow("a negative bit rate cannot be counted as stream servers")
+        << "edtServerCount" << 300 << -4096 << false
+        << "Error|The stream servers of this task cannot be counted. Check the bit rates and "
+           "stream counts of its streams."
+        << QString();
+    QTest::newRow("clients counted for a damaged task list are shown, not stored")
+        << "edtClientCount" << 300 << 4096 << true
+        << "Warn|The result could not be stored in the task list."
+        << "2";
+    QTest::newRow("servers counted for a damaged task list are shown, not stored")
+        << "edtServerCount" << 300 << 4096 << true
+        << "Warn|The result could not be stored in the task list."
+        << "1";
+}
+
+void TestCountCalculators::countFailuresAreToldAndStoreNoNumber()
+{
+    QFETCH(QString, field);
+    QFETCH(int, deviceCount);
+    QFETCH(int, bitRate);
+    QFETCH(bool, damagedTaskList);
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    addDevice(QStringLiteral("Depot"), QStringLiteral("IPC"), deviceCount, 2048,
+              {stream(QStringLiteral("111"), 1, bitRate)});
+    // An earlier number, which no failure may leave standing as the result.
+    {
+        TaskListFile file;
+        ClientResult c;
+        c.taskName = QStringLiteral("Depot");
+        c.clientEnable = 1;
+        c.clientNumber = 9;
+        QVERIFY(file.setClientResult(c));
+        StreamServerResult s;
+        s.taskName = QStringLiteral("Depot");
+        s.streamServerEnable = 1;
+        s.streamServerNumber = 9;
+        QVERIFY(file.setStreamServerResult(s));
+        QVERIFY(file.close());
+    }
+    QByteArray damaged;
+    if (damagedTaskList) {
+        damaged = ProgramFolder::readAll(TaskListFile::filePath());
+        damaged.chop(damaged.size() / 2);
+        QVERIFY(ProgramFolder::write(TaskListFile::filePath(), damaged));
+    }
+    const std::unique_ptr<QWidget> w = countCalculator(field, QStringLiteral("Depot"));
+    child<QPushButton>(w.get(), "btnCalculate")->click();
+    QCOMPARE(messages(), QStringList{message});
+    QCOMPARE(child<QLineEdit>(w.get(), field.toLatin1().constData())->text(), shown);
+    if (damagedTaskList) {
+        // The damaged file is left as it was.
+        QCOMPARE(ProgramFolder::readAll(TaskListFile::filePath()), damaged);
+        return;
+    }
+    // The result is stored disabled, without a number.
+    QCOMPARE(storedCount(field, QStringLiteral("Depot")), qMakePair(0, 0));
 }
 
 QTEST_MAIN(TestCountCalculators)

@@ -112,6 +112,8 @@ private slots:
     void recordHours();
     void recordDays_data();
     void recordDays();
+    void recordTimeUnits_data();
+    void recordTimeUnits();
     void eventFrequencyText_data();
     void eventFrequencyText();
 
@@ -193,6 +195,27 @@ void TestStorageCalculation::recordDays()
     QFETCH(int, unit);
     QFETCH(qint64, days);
     QCOMPARE(kiv::recordDays(time, unit), days);
+}
+
+void TestStorageCalculation::recordTimeUnits_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("days go up to a year") << 0 << 0 << 365;
+    QTest::newRow("weeks go up to 52") << 1 << 1 << 52;
+    QTest::newRow("months go up to 12") << 2 << 2 << 12;
+    QTest::newRow("an unknown unit is read as days") << 3 << 0 << 365;
+    QTest::newRow("a negative unit is read as days") << -1 << 0 << 365;
+}
+
+void TestStorageCalculation::recordTimeUnits()
+{
+    QFETCH(int, stored);
+    QFETCH(int, unit);
+    QFETCH(int, limit);
+    QCOMPARE(recordTimeUnitOf(stored), unit);
+    QCOMPARE(recordTimeLimit(stored), limit);
 }
 
 void TestStorageCalculation::eventFrequencyText_data()
@@ -564,10 +587,16 @@ void TestStorageCalculation::unreadableDeviceFileFails()
                                  "<?xml version=\"1.0\"?>\n<DeviceInfoList><DeviceInfo>"));
     QVector<TaskDeviceEntry> devices{TaskDeviceEntry()};
     QString why;
-    QVERIFY(!readTaskDevices(QStringLiteral("Broken"), devices, &why));
+    QString reason;
+    QVERIFY(!readTaskDevices(QStringLiteral("Broken"), devices, &why, &reason));
     QVERIFY(devices.isEmpty());
     QVERIFY(!why.isEmpty());
-    QVERIFY(!readTaskDevices(QString(), devices));
+    // The reason the planner is told is the device file's own.
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(reason, TaskDeviceFile(QStringLiteral("Broken")).lastError());
+    reason = QStringLiteral("left over");
+    QVERIFY(!readTaskDevices(QString(), devices, nullptr, &reason));
+    QCOMPARE(reason, TaskDeviceFile(QString()).lastError());
 }
 
 QTEST_GUILESS_MAIN(TestStorageCalculation)
