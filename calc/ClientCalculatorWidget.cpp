@@ -89,8 +89,8 @@ bool ClientCalculatorWidget::writeResult(const QString &taskName, bool enabled, 
     TaskListFile file;
     // No task of that name in the list (none chosen yet): there is no entry
     // to keep a result in, and nothing to tell.
-    if (file.isOpen() && !file.exists(m_taskName))
-        return;
+    if (file.isOpen() && !file.exists(taskName))
+        return true;
     if (file.setClientResult(r) && file.close())
         return true;
     qDebug() << "qeb setClientResult error" << file.lastError();

@@ -62,8 +62,8 @@ bool StreamServerCalulatorWidget::writeResult(const QString &taskName, bool enab
     TaskListFile file;
     // No task of that name in the list (none chosen yet): there is no entry
     // to keep a result in, and nothing to tell.
-    if (file.isOpen() && !file.exists(m_taskName))
-        return;
+    if (file.isOpen() && !file.exists(taskName))
+        return true;
     if (file.setStreamServerResult(r) && file.close())
         return true;
     qDebug() << "qeb setStreamServerResult error" << file.lastError();
