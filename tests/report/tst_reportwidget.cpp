@@ -125,11 +125,11 @@ void TestReportWidget::unreadableDeviceFileGivesAnEmptyReport()
     const QString task = QStringLiteral("Broken");
     addTask(task);
     const QByteArray broken("<DeviceInfoList><DeviceInfo><DeviceType>KC");
-    QVERIFY(writeBytes(TaskDeviceFile::filePath(task), broken));
+    QVERIFY(ProgramFolder::write(TaskDeviceFile::filePath(task), broken));
     kiv::ReportWidget report(task);
     QVERIFY(report.document()->isEmpty());
     QVERIFY(report.form().textEdit->isReadOnly());
-    QCOMPARE(readBytes(TaskDeviceFile::filePath(task)), broken);
+    QCOMPARE(ProgramFolder::readAll(TaskDeviceFile::filePath(task)), broken);
 }
 
 void TestReportWidget::headerNamesTaskAndDate()
