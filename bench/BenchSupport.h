@@ -1,16 +1,19 @@
 #pragma once
 
-// What the benchmarks share: the 1024-device task, the baseline they are
-// measured against (parsing, serialising and writing that task's device
-// file), and timing that alternates a figure's runs with its baseline's, so
-// that a busy machine slows both alike.
+// What the benchmarks share: their start-up, the 1024-device task, the
+// baseline they are measured against (parsing, serialising and writing that
+// task's device file), and timing that alternates a figure's runs with its
+// baseline's, so that a busy machine slows both alike.
 
 #include "ConfigureManager.h"
+#include "LanaguageManager.h"
+#include "TaskDataBase.h"
 #include "TaskDeviceFile.h"
 
 #include <TargetPath.h>
 #include <XmlSave.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QElapsedTimer>
@@ -68,8 +71,7 @@ private:
 
 /// Writes the benchmark task: 1024 devices (every eighth a DVR) of the given
 /// models, three to five streams each, mixed record plans and frequencies.
-inline bool buildTask(const QStringList &cameraModels = {},
-                      const QStringList &dvrModels = {})
+inline bool buildTask(const QStringList &cameraModels = {}, const QStringList &dvrModels = {})
 {
     const QString resolutions[] = {QStringLiteral("1920x1080"), QStringLiteral("1280x720"),
                                    QStringLiteral("704x576"), QStringLiteral("CIF")};
@@ -87,8 +89,8 @@ inline bool buildTask(const QStringList &cameraModels = {},
         const bool dvr = i % 8 == 7;
         DeviceInfo device;
         const QStringList &models = dvr ? dvrModels : cameraModels;
-        device.deviceType = models.isEmpty() ? QStringLiteral("KC-%1").arg(i % 40)
-                                             : models.at(i % models.size());
+        device.deviceType =
+            models.isEmpty() ? QStringLiteral("KC-%1").arg(i % 40) : models.at(i % models.size());
         device.remark = QStringLiteral("Scene %1").arg(i % 12);
         device.mainType = dvr ? QStringLiteral("DVR") : QStringLiteral("IPC");
         device.count = 1;
@@ -184,5 +186,50 @@ inline void dropDebugLines(QtMsgType type, const QMessageLogContext &context,
         return;
     QTextStream(stderr) << qFormatLogMessage(type, context, message) << Qt::endl;
 }
+
+/// What every benchmark starts with: the debug lines dropped from its first
+/// line on, its application object (QCoreApplication, or QApplication for a
+/// benchmark that shows widgets), a temporary program folder for its
+/// lifetime, and the language and demo catalogue made from that folder as
+/// the program's start-up makes them.
+template <typename Application> class Start
+{
+public:
+    Start(int &argc, char **argv) : m_app(argc, argv)
+    {
+        if (m_folder.isValid()) {
+            kiv::LanaguageManager::GetInstance();
+            kiv::TaskDataBase::GetInstance();
+        }
+    }
+    Start(const Start &) = delete;
+    Start &operator=(const Start &) = delete;
+
+    /// False, once said on the output, when the program folder could not be
+    /// made or the demo catalogue does not open: the benchmark then has
+    /// nothing to time.
+    bool ready() const
+    {
+        if (!m_folder.isValid()) {
+            out() << "cannot create a temporary program folder" << Qt::endl;
+            return false;
+        }
+        if (!kiv::TaskDataBase::GetInstance()->isOpen()) {
+            out() << "the demo catalogue does not open" << Qt::endl;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    // Installed before the application is made, and kept to the end.
+    struct DroppingDebugLines
+    {
+        DroppingDebugLines() { qInstallMessageHandler(dropDebugLines); }
+    };
+    DroppingDebugLines m_dropping;
+    Application m_app;
+    ProgramFolder m_folder;
+};
 
 } // namespace bench

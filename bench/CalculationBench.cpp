@@ -13,14 +13,9 @@
 #include "TaskDataBase.h"
 #include "TaskDeviceFile.h"
 
-#include <TargetPath.h>
-
 #include <QCoreApplication>
-#include <QDir>
 #include <QDomDocument>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -44,14 +39,9 @@ double medianMs(const std::function<void()> &work)
 {
     work();
     std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    for (int run = 0; run < kRuns; ++run)
+        times.push_back(bench::elapsedMs(work));
+    return bench::median(times);
 }
 
 // Hours recorded per day: scheduled hours count whole, event hours by the
@@ -188,22 +178,9 @@ void printFigure(const char *name, double ms, double baseline)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    qInstallMessageHandler(bench::dropDebugLines);
-
-    QTemporaryDir folder;
-    if (!folder.isValid() || !QDir(folder.path()).mkpath(QStringLiteral("Task"))) {
-        out() << "cannot create a temporary program folder" << Qt::endl;
+    const bench::Start<QCoreApplication> start(argc, argv);
+    if (!start.ready())
         return 1;
-    }
-    KavrinGUIToolkit::SetTargetPath(folder.path());
-    const QString target = KavrinGUIToolkit::GetTargetPath();
-    // The demo catalogue and its parameter codes, as the program folder has them.
-    for (const char *name : {"Task_EN.db", "ParamCode.xml"}) {
-        const QString from = QStringLiteral(VARNEL_PROGRAM_DIR "/") + QLatin1String(name);
-        if (!QFile::copy(from, target + QLatin1String(name)))
-            out() << "missing " << from << ": the allocation runs without it" << Qt::endl;
-    }
     if (!bench::buildTask()) {
         out() << "cannot build the benchmark task" << Qt::endl;
         return 1;
@@ -295,6 +272,5 @@ int main(int argc, char *argv[])
     const double worst = std::max({read, storage, bandwidth}) / parse;
     out() << "largest calculation ratio " << QString::number(worst, 'f', 2) << " (goal "
           << kRatioGoal << ": " << (worst <= kRatioGoal ? "met" : "missed") << ")" << Qt::endl;
-    KavrinGUIToolkit::SetTargetPath(QString());
     return 0;
 }

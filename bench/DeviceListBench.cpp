@@ -8,8 +8,6 @@
 
 #include <DeviceListModel.h>
 #include <DeviceListWidget.h>
-#include <LanaguageManager.h>
-#include <TaskDataBase.h>
 #include <WarningDlg.h>
 
 #include <QApplication>
@@ -22,15 +20,9 @@ constexpr double kGoal = 2.0;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    qInstallMessageHandler(bench::dropDebugLines);
-    bench::ProgramFolder folder;
-    if (!folder.isValid()) {
-        bench::out() << "cannot create a temporary program folder" << Qt::endl;
+    const bench::Start<QApplication> start(argc, argv);
+    if (!start.ready())
         return 1;
-    }
-    kiv::LanaguageManager::GetInstance();
-    kiv::TaskDataBase::GetInstance();
     if (!bench::buildTask({QStringLiteral("KC-B41"), QStringLiteral("KC-D21")},
                           {QStringLiteral("KD-08")})) {
         bench::out() << "cannot build the benchmark task" << Qt::endl;

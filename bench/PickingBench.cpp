@@ -76,14 +76,9 @@ QStandardItem *valueOfCode(kiv::ParamModel *model, const QString &code)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    qInstallMessageHandler(bench::dropDebugLines);
-
-    bench::ProgramFolder folder;
-    if (!folder.isValid() || !kiv::TaskDataBase::GetInstance()->isOpen()) {
-        bench::out() << "no program folder with the demo catalogue" << Qt::endl;
+    const bench::Start<QApplication> start(argc, argv);
+    if (!start.ready())
         return 1;
-    }
     bench::out() << "add-device dialog on the demo catalogue; median of " << bench::kRuns
                  << " runs, each in turn with its baseline" << Qt::endl
                  << Qt::endl;

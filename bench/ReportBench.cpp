@@ -121,10 +121,10 @@ void writeCellsDirectly(const QString &path, const QVector<Row> &rows)
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler(bench::dropDebugLines);
-    QApplication app(argc, argv);
-    bench::ProgramFolder folder;
-    if (!folder.isValid() || !bench::buildTask() || !addAccessoriesAndResults()) {
+    const bench::Start<QApplication> start(argc, argv);
+    if (!start.ready())
+        return 1;
+    if (!bench::buildTask() || !addAccessoriesAndResults()) {
         bench::out() << "cannot build the benchmark task" << Qt::endl;
         return 1;
     }

@@ -6,7 +6,6 @@
 
 #include "BenchSupport.h"
 
-#include <LanaguageManager.h>
 #include <StorageCalculatorWidget.h>
 #include <TaskDataBase.h>
 #include <TaskListFile.h>
@@ -25,15 +24,9 @@ constexpr double kGoal = 3.0;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    qInstallMessageHandler(bench::dropDebugLines);
-
-    bench::ProgramFolder folder;
-    if (!folder.isValid()) {
-        bench::out() << "cannot create a temporary program folder" << Qt::endl;
+    const bench::Start<QApplication> start(argc, argv);
+    if (!start.ready())
         return 1;
-    }
-    kiv::LanaguageManager::GetInstance();
 
     QStringList cameras;
     QStringList dvrs;

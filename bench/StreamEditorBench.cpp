@@ -8,7 +8,6 @@
 
 #include <DeviceStreamModel.h>
 #include <DeviceStreamWidget.h>
-#include <TaskDataBase.h>
 #include <TaskListFile.h>
 
 #include <QApplication>
@@ -25,18 +24,9 @@ const QString kBaseline = QStringLiteral("parse+serialise+write");
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    qInstallMessageHandler(bench::dropDebugLines);
-
-    bench::ProgramFolder folder;
-    if (!folder.isValid()) {
-        bench::out() << "cannot create a temporary program folder" << Qt::endl;
+    const bench::Start<QApplication> start(argc, argv);
+    if (!start.ready())
         return 1;
-    }
-    if (!kiv::TaskDataBase::GetInstance()->isOpen()) {
-        bench::out() << "the demo catalogue does not open" << Qt::endl;
-        return 1;
-    }
     const QString camera = QStringLiteral("KC-B21");
     if (!bench::buildTask({camera}, {QStringLiteral("KD-04")})) {
         bench::out() << "cannot build the benchmark task" << Qt::endl;

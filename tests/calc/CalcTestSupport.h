@@ -7,11 +7,10 @@
 // variable VARNEL_TEST_LANGUAGE (0 English, the default; 1 Chinese); and
 // tasks written straight into the task files.
 
+#include "ProcessLanguage.h"
 #include "ProgramFolder.h"
 
 #include <ChaseDialog.h>
-#include <ConfigureManager.h>
-#include <LanaguageManager.h>
 #include <TaskDeviceFile.h>
 #include <TaskListFile.h>
 #include <ToolTip.h>
@@ -34,23 +33,8 @@ inline int languageOfRun()
 inline std::unique_ptr<ProgramFolder> makeProgramFolder()
 {
     auto folder = std::make_unique<ProgramFolder>();
-    const QDir built(QStringLiteral(VARNEL_PROGRAM_DIR));
-    for (const char *name : {"Task_EN.db", "Task.db", "ParamCode.xml", "FilterConfig.xml"}) {
-        const QString file = QLatin1String(name);
-        if (!QFile::copy(built.filePath(file), folder->file(file)))
-            qWarning() << "missing" << built.filePath(file);
-    }
-    QDir(folder->path()).mkpath(QStringLiteral("translations"));
-    const QDir texts(built.filePath(QStringLiteral("translations")));
-    for (const QString &file : texts.entryList({QStringLiteral("*.qm")}, QDir::Files))
-        QFile::copy(texts.filePath(file), folder->file(QStringLiteral("translations/") + file));
-    ProgramFolder::write(folder->file(QStringLiteral("Setup.xml")),
-                         QByteArray("<?xml version=\"1.0\"?>\n<Configs><Translator><Value>") +
-                             QByteArray::number(languageOfRun()) +
-                             "</Value></Translator></Configs>\n");
-    kiv::ConfigureManager::GetInstance()->load(
-        KavrinGUIToolkit::GetTargetPathFile(QStringLiteral("Setup.xml")));
-    kiv::LanaguageManager::GetInstance();
+    folder->copyFromBuild({"Task_EN.db", "Task.db", "ParamCode.xml", "FilterConfig.xml"});
+    startInLanguage(*folder, languageOfRun());
     return folder;
 }
 

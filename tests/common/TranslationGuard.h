@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ChildProcess.h"
+
 #include <QDomDocument>
 #include <QFile>
 #include <QHash>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -50,19 +51,26 @@ inline QList<Message> readTs(const QString &path)
     return messages;
 }
 
-/// The texts that lupdate finds in @p sources (files or folders, scanned
-/// recursively for .h and .cpp).
+/// Runs lupdate on @p sources (files or folders, scanned recursively for .h
+/// and .cpp) into the catalogue @p ts.
+inline ChildRun runLupdate(const QString &lupdate, const QStringList &sources, const QString &ts)
+{
+    QStringList args{QStringLiteral("-silent"),     QStringLiteral("-locations"),
+                     QStringLiteral("none"),        QStringLiteral("-recursive"),
+                     QStringLiteral("-extensions"), QStringLiteral("h,cpp")};
+    args << sources << QStringLiteral("-ts") << ts;
+    ChildSetup setup;
+    setup.timeoutMs = 120000;
+    return runChild(lupdate, args, setup);
+}
+
+/// The texts that lupdate finds in @p sources; none when it fails.
 inline QList<Message> scan(const QString &lupdate, const QStringList &sources)
 {
     QTemporaryDir dir;
     const QString scanned = dir.filePath(QStringLiteral("scan.ts"));
-    QStringList args{QStringLiteral("-silent"),     QStringLiteral("-locations"),
-                     QStringLiteral("none"),        QStringLiteral("-recursive"),
-                     QStringLiteral("-extensions"), QStringLiteral("h,cpp")};
-    args << sources << QStringLiteral("-ts") << scanned;
-    QProcess process;
-    process.start(lupdate, args);
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+    const ChildRun run = runLupdate(lupdate, sources, scanned);
+    if (!run.exited() || run.exitCode != 0)
         return {};
     return readTs(scanned);
 }

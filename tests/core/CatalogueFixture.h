@@ -106,6 +106,13 @@ inline bool build(const QString &dbPath, const QStringList &fixtures)
     return buildFromFiles(dbPath, QStringList{QStringLiteral("schema.sql")} + fixtures);
 }
 
+/// Another program's database at @p dbPath: well-formed, without the
+/// catalogue's tables.
+inline bool buildForeign(const QString &dbPath)
+{
+    return buildFromFiles(dbPath, {QStringLiteral("foreign.sql")});
+}
+
 /// Copies a parameter-code table from tests/data/paramcode into @p folder as
 /// ParamCode.xml.
 inline bool useParamCode(const QString &folder, const QString &fixture)

@@ -31,15 +31,8 @@ void TestCatalogueInstance::initTestCase()
     // One folder for the whole process: the process-wide objects are made
     // once and keep the folder they were made in.
     m_folder = std::make_unique<ProgramFolder>();
-    QVERIFY(ProgramFolder::write(m_folder->file(QStringLiteral("Setup.xml")),
-                                 "<?xml version=\"1.0\"?>\n<Configs>"
-                                 "<Translator><Value>1</Value></Translator></Configs>\n"));
-    const QDir shipped(QStringLiteral(VARNEL_PROGRAM_DIR "/translations"));
-    QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("translations")));
-    for (const QString &file : shipped.entryList({QStringLiteral("*.qm")}, QDir::Files)) {
-        QVERIFY(QFile::copy(shipped.filePath(file),
-                            m_folder->file(QStringLiteral("translations/") + file)));
-    }
+    QVERIFY(m_folder->writeSettings(1));
+    QVERIFY(m_folder->copyTranslations());
     // Different models in the two files tell which one was opened.
     QVERIFY(CatalogueFixture::build(m_folder->file(QStringLiteral("Task.db")),
                                     {QStringLiteral("solutions.sql")}));

@@ -80,13 +80,8 @@ private:
 void TestCatalogueLint::initTestCase()
 {
     m_folder = std::make_unique<ProgramFolder>();
-    const QStringList shipped{QStringLiteral("Task_EN.db"), QStringLiteral("Task.db"),
-                              QStringLiteral("ParamCode.xml"), QStringLiteral("FilterConfig.xml"),
-                              QStringLiteral("Setup.xml")};
-    for (const QString &file : shipped) {
-        QVERIFY2(QFile::copy(QStringLiteral(VARNEL_PROGRAM_DIR "/") + file, m_folder->file(file)),
-                 qPrintable(file));
-    }
+    QVERIFY(m_folder->copyFromBuild(
+        {"Task_EN.db", "Task.db", "ParamCode.xml", "FilterConfig.xml", "Setup.xml"}));
 }
 
 void TestCatalogueLint::cleanupTestCase()

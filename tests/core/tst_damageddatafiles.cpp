@@ -2,6 +2,7 @@
 // or another program can damage it: the file objects tell why they are
 // closed, take nothing of it as data and never write it.
 #include "CatalogueFixture.h"
+#include "DamagedFile.h"
 #include "ProgramFolder.h"
 
 #include <ConfigureManager.h>
@@ -11,67 +12,14 @@
 #include <TaskDeviceFile.h>
 #include <TaskListFile.h>
 
-#include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QtTest>
 
 #include <functional>
 
 namespace {
 
-enum class Damage { CutToHalf, RandomBytes, WrongRoot, ZeroBytes, Missing };
-
-QString damageName(Damage damage)
-{
-    switch (damage) {
-    case Damage::CutToHalf:
-        return QStringLiteral("cut to half");
-    case Damage::RandomBytes:
-        return QStringLiteral("made of 4 KB of random bytes");
-    case Damage::WrongRoot:
-        return QStringLiteral("holding another program's XML");
-    case Damage::ZeroBytes:
-        return QStringLiteral("of 0 bytes");
-    case Damage::Missing:
-        return QStringLiteral("that is missing");
-    }
-    return QString();
-}
-
-QByteArray randomBytes()
-{
-    QRandomGenerator generator(19);
-    QByteArray bytes(4096, '\0');
-    for (char &c : bytes)
-        c = char(generator.bounded(256));
-    return bytes;
-}
-
-// Well-formed, with entries that a reader blind to the root would take: an
-// "Item" with a "Name" passes for a task, a device, a setting or a kind.
-const QByteArray kForeign = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                            "<Inventory><Item><Name>stapler</Name><MainType>0</MainType>"
-                            "<HideCodeList><Code>010101</Code></HideCodeList></Item>"
-                            "<IPCResolution><LikeCode>0410%</LikeCode><Code>041000</Code>"
-                            "</IPCResolution><Translator><Value>1</Value></Translator>"
-                            "</Inventory>\n";
-
 // The files as the program writes or ships them, each with content that a
 // reader of the damaged file would show.
-const QByteArray kTaskList = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskInfoList>\n"
-                             " <Task>\n  <Name>Lobby</Name>\n  <Type>0</Type>\n"
-                             "  <VideoStandard>0</VideoStandard>\n  <Remark>ground floor</Remark>\n"
-                             " </Task>\n <Task>\n  <Name>Gate</Name>\n  <Type>0</Type>\n"
-                             "  <VideoStandard>1</VideoStandard>\n  <Remark/>\n </Task>\n"
-                             "</TaskInfoList>\n";
-const QByteArray kDevices = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList>\n"
-                            " <DeviceInfo>\n  <DeviceType>KC-B21</DeviceType>\n"
-                            "  <Remark>door</Remark>\n  <MainType>IPC</MainType>\n"
-                            "  <Count>4</Count>\n  <MainStream>4096</MainStream>\n"
-                            "  <SubStream>512</SubStream>\n"
-                            "  <RecordPlan>111111111111111111111111</RecordPlan>\n"
-                            "  <EventFren>100</EventFren>\n </DeviceInfo>\n</DeviceInfoList>\n";
 const QByteArray kFilter = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<FilterConfig>\n"
                            " <Entry>\n  <MainType>0</MainType>\n"
                            "  <HideCodeList><Code>010101</Code><Code>010102</Code></HideCodeList>\n"
@@ -81,28 +29,8 @@ const QByteArray kParamCode = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Para
                               "  <Code>041000</Code>\n </IPCResolution>\n"
                               " <NVRRAID>\n  <LikeCode>0415%</LikeCode>\n"
                               "  <Code>041500</Code>\n </NVRRAID>\n</ParamCode>\n";
-const QByteArray kSetup = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>\n"
-                          "  <Translator>\n    <Value>1</Value>\n  </Translator>\n"
-                          "  <Skin>\n    <Value>BlackRedSkin</Value>\n  </Skin>\n</Configs>\n";
-
-/// Lays the damaged file at @p path; false when it could not.
-bool layDamaged(const QString &path, const QByteArray &good, Damage damage)
-{
-    QFile::remove(path);
-    switch (damage) {
-    case Damage::CutToHalf:
-        return ProgramFolder::write(path, good.left(good.size() / 2));
-    case Damage::RandomBytes:
-        return ProgramFolder::write(path, randomBytes());
-    case Damage::WrongRoot:
-        return ProgramFolder::write(path, kForeign);
-    case Damage::ZeroBytes:
-        return ProgramFolder::write(path, QByteArray());
-    case Damage::Missing:
-        return true;
-    }
-    return false;
-}
+const QByteArray kSetup =
+    ProgramFolder::settingsXml({{"Translator", "1"}, {"Skin", "BlackRedSkin"}});
 
 // One file object on the file: it opens it, tries to read and to write, and
 // says what it found. True when it took anything as data or wrote.
@@ -119,7 +47,6 @@ using Exercise = std::function<Outcome()>;
 } // namespace
 
 Q_DECLARE_METATYPE(Exercise)
-Q_DECLARE_METATYPE(Damage)
 
 class TestDamagedDataFiles : public QObject
 {
@@ -148,7 +75,7 @@ struct DataFile
 QVector<DataFile> dataFiles()
 {
     return {
-        {"task list", QStringLiteral("Task/Task.xml"), kTaskList, true,
+        {"task list", QStringLiteral("Task/Task.xml"), kGoodTaskList, true,
          [] {
              TaskListFile list;
              Outcome o;
@@ -161,7 +88,7 @@ QVector<DataFile> dataFiles()
              o.agrees = list.isDamaged() == (o.problem == XmlFileProblem::Damaged);
              return o;
          }},
-        {"device file", QStringLiteral("Task/Lobby.xml"), kDevices, true,
+        {"device file", QStringLiteral("Task/Lobby.xml"), kGoodDevices, true,
          [] {
              TaskDeviceFile file(QStringLiteral("Lobby"));
              Outcome o;
@@ -223,8 +150,7 @@ void TestDamagedDataFiles::damagedFileIsNeitherTakenNorWritten_data()
     QTest::addColumn<bool>("createdEmpty");
 
     for (const DataFile &file : dataFiles()) {
-        for (Damage damage : {Damage::CutToHalf, Damage::RandomBytes, Damage::WrongRoot,
-                              Damage::ZeroBytes, Damage::Missing}) {
+        for (Damage damage : everyDamage()) {
             XmlFileProblem problem = XmlFileProblem::Damaged;
             bool createdEmpty = false;
             if (damage == Damage::Missing || damage == Damage::ZeroBytes) {
@@ -240,8 +166,7 @@ void TestDamagedDataFiles::damagedFileIsNeitherTakenNorWritten_data()
                                     : problem == XmlFileProblem::Missing
                                         ? QStringLiteral("is missing and stays missing")
                                         : QStringLiteral("is damaged and left as it is");
-            QTest::addRow("a %s %s %s", file.name, qPrintable(damageName(damage)),
-                          qPrintable(outcome))
+            QTest::addRow("a %s %s %s", file.name, damageText(damage), qPrintable(outcome))
                 << file.relative << file.good << damage << file.exercise << int(problem)
                 << createdEmpty;
         }
@@ -259,7 +184,7 @@ void TestDamagedDataFiles::damagedFileIsNeitherTakenNorWritten()
 
     ProgramFolder folder;
     const QString path = folder.file(relative);
-    QVERIFY(layDamaged(path, good, damage));
+    QVERIFY(layDamaged(path, damage, good));
     const bool existed = QFileInfo::exists(path);
     const QByteArray before = ProgramFolder::readAll(path);
 
@@ -295,11 +220,8 @@ void TestDamagedDataFiles::goodFilesAreTakenAsData()
 void TestDamagedDataFiles::catalogueThatIsNotOursIsRefused_data()
 {
     QTest::addColumn<Damage>("damage");
-    for (Damage damage : {Damage::CutToHalf, Damage::RandomBytes, Damage::WrongRoot,
-                          Damage::ZeroBytes, Damage::Missing}) {
-        QTest::addRow("a catalogue %s is refused and left as it is",
-                      damage == Damage::WrongRoot ? "holding another program's database"
-                                                  : qPrintable(damageName(damage)))
+    for (Damage damage : everyDamage()) {
+        QTest::addRow("a catalogue %s is refused and left as it is", damageText(damage, true))
             << damage;
     }
 }
@@ -313,21 +235,10 @@ void TestDamagedDataFiles::catalogueThatIsNotOursIsRefused()
     QVERIFY(CatalogueFixture::build(good, {QStringLiteral("params.sql")}));
     const QByteArray goodBytes = ProgramFolder::readAll(good);
 
-    if (damage == Damage::WrongRoot) {
-        const QString name = CatalogueFixture::uniqueConnectionName("foreign");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QVERIFY(query.exec(QStringLiteral("create table Inventory (Name text)")));
-            QVERIFY(query.exec(QStringLiteral("insert into Inventory values ('stapler')")));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    } else {
-        QVERIFY(layDamaged(path, goodBytes, damage));
-    }
+    if (damage == Damage::WrongRoot)
+        QVERIFY(CatalogueFixture::buildForeign(path));
+    else
+        QVERIFY(layDamaged(path, damage, goodBytes));
     const bool existed = QFileInfo::exists(path);
     const QByteArray before = ProgramFolder::readAll(path);
 

@@ -22,19 +22,6 @@ private slots:
     void destroyingTheManagerUninstallsItsCatalogues();
 
 private:
-    static void copyShippedCatalogues(const ProgramFolder &folder)
-    {
-        const QDir shipped(QStringLiteral(VARNEL_PROGRAM_DIR "/translations"));
-        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("translations")));
-        const QStringList files =
-            shipped.entryList(QStringList{QStringLiteral("*.qm")}, QDir::Files);
-        QVERIFY(!files.isEmpty());
-        for (const QString &file : files) {
-            QVERIFY(QFile::copy(shipped.filePath(file),
-                                folder.file(QStringLiteral("translations/") + file)));
-        }
-    }
-
     static QString toolkitOk()
     {
         return QCoreApplication::translate("KavrinGUIToolkit::CWarningDlg", "OK");
@@ -80,7 +67,7 @@ void TestLanguageManager::languageTable()
     QFETCH(QString, toolkitText);
     QFETCH(QString, qtText);
     ProgramFolder folder;
-    copyShippedCatalogues(folder);
+    QVERIFY(folder.copyTranslations());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     kiv::LanaguageManager manager(language);
@@ -111,7 +98,7 @@ void TestLanguageManager::missingCataloguesLeaveTextsUntranslated()
 void TestLanguageManager::destroyingTheManagerUninstallsItsCatalogues()
 {
     ProgramFolder folder;
-    copyShippedCatalogues(folder);
+    QVERIFY(folder.copyTranslations());
     auto manager = std::make_unique<kiv::LanaguageManager>(1);
     QCOMPARE(toolkitOk(), QStringLiteral("确定"));
     manager.reset();

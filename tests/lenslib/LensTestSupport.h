@@ -9,9 +9,7 @@
 #include <QStringList>
 #include <QtTest>
 
-#include <initializer_list>
 #include <memory>
-#include <utility>
 
 // Helpers shared by the lens library's tests.
 namespace lenstest {
@@ -29,25 +27,6 @@ public:
 private:
     std::unique_ptr<ProgramFolder> m_folder;
 };
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-/// A settings file with one element per (key, value), in order.
-inline QByteArray setupXml(std::initializer_list<std::pair<const char *, const char *>> settings)
-{
-    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>\n";
-    for (const auto &setting : settings) {
-        xml += "  <" + QByteArray(setting.first) + ">\n    <Value>" + setting.second +
-               "</Value>\n  </" + setting.first + ">\n";
-    }
-    xml += "</Configs>\n";
-    return xml;
-}
 
 /// Replaces the library's settings by those of the file at @p path.
 inline bool reloadSettings(const QString &path)

@@ -198,7 +198,7 @@ void TestLensAboutManual::manualChoice_data()
     QTest::addColumn<QStringList>("manuals"); // "cwd/<name>" or "app/<name>"
     QTest::addColumn<QString>("opened");      // the same form; empty: nothing opened
 
-    using lenstest::setupXml;
+    const auto setupXml = &ProgramFolder::settingsXml;
     const QString en = QStringLiteral("Pendrik User Manual.pdf");
     const QString zh = QStringLiteral("Pendrik用户使用手册.pdf");
     const QStringList both{QStringLiteral("cwd/") + en, QStringLiteral("cwd/") + zh};
@@ -249,11 +249,11 @@ void TestLensAboutManual::manualChoice()
                                                        : app.path() + where.mid(4);
     };
     if (!cwdSetup.isNull())
-        QVERIFY(lenstest::writeFile(cwd.path() + QStringLiteral("/Setup.xml"), cwdSetup));
+        QVERIFY(ProgramFolder::write(cwd.path() + QStringLiteral("/Setup.xml"), cwdSetup));
     if (!appSetup.isNull())
-        QVERIFY(lenstest::writeFile(app.file(QStringLiteral("Setup.xml")), appSetup));
+        QVERIFY(ProgramFolder::write(app.file(QStringLiteral("Setup.xml")), appSetup));
     for (const QString &manual : manuals)
-        QVERIFY(lenstest::writeFile(place(manual), "%PDF-1.4\n"));
+        QVERIFY(ProgramFolder::write(place(manual), "%PDF-1.4\n"));
     QVERIFY(QDir::setCurrent(cwd.path()));
 
     if (cwdSetup.isNull())
@@ -271,10 +271,10 @@ void TestLensAboutManual::manualChoice()
 void TestLensAboutManual::manualAddressIsALocalFile()
 {
     ProgramFolder app;
-    QVERIFY(lenstest::writeFile(app.file(QStringLiteral("Setup.xml")),
-                                lenstest::setupXml({{"Translator", "1"}})));
+    QVERIFY(ProgramFolder::write(app.file(QStringLiteral("Setup.xml")),
+                                 ProgramFolder::settingsXml({{"Translator", "1"}})));
     const QString manual = app.file(QStringLiteral("Pendrik用户使用手册.pdf"));
-    QVERIFY(lenstest::writeFile(manual, "%PDF-1.4\n"));
+    QVERIFY(ProgramFolder::write(manual, "%PDF-1.4\n"));
     QVERIFY(QDir::setCurrent(app.path()));
     QVERIFY(pendrik::openUserManual());
     QCOMPARE(m_recorder.urls.size(), 1);
@@ -289,8 +289,8 @@ void TestLensAboutManual::helpWithoutManualTellsTheUser()
 {
     ProgramFolder app;
     QTemporaryDir cwd;
-    QVERIFY(lenstest::writeFile(cwd.path() + QStringLiteral("/Setup.xml"),
-                                lenstest::setupXml({{"Translator", "0"}})));
+    QVERIFY(ProgramFolder::write(cwd.path() + QStringLiteral("/Setup.xml"),
+                                 ProgramFolder::settingsXml({{"Translator", "0"}})));
     QVERIFY(QDir::setCurrent(cwd.path()));
 
     QVERIFY(!pendrik::openUserManualOrTell());

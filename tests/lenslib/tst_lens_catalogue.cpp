@@ -273,16 +273,16 @@ void TestLensCatalogue::cameraCatalogueFollowsTheLanguage()
     QFETCH(QString, camera);
 
     ProgramFolder folder;
-    const QByteArray setup = translator.isNull()
-                                 ? lenstest::setupXml({{"Skin", "BlackRedSkin"}})
-                                 : lenstest::setupXml({{"Translator", translator.constData()}});
-    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("Setup.xml")), setup));
+    const QByteArray setup =
+        translator.isNull() ? ProgramFolder::settingsXml({{"Skin", "BlackRedSkin"}})
+                            : ProgramFolder::settingsXml({{"Translator", translator.constData()}});
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Setup.xml")), setup));
     QVERIFY(lenstest::reloadSettings(folder.file(QStringLiteral("Setup.xml"))));
     const QByteArray entry = "<CameraLensInfo><Camera name=\"%1\"/></CameraLensInfo>";
-    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("CameraLensInfo/Camera_Lens.xml")),
-                                QByteArray(entry).replace("%1", "ZH-ONLY")));
-    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("CameraLensInfo/Camera_Lens_en.xml")),
-                                QByteArray(entry).replace("%1", "EN-ONLY")));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("CameraLensInfo/Camera_Lens.xml")),
+                                 QByteArray(entry).replace("%1", "ZH-ONLY")));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("CameraLensInfo/Camera_Lens_en.xml")),
+                                 QByteArray(entry).replace("%1", "EN-ONLY")));
 
     QList<CameraInfo> cameras;
     QVERIFY(loadCameraLensInfo(&cameras));

@@ -2,6 +2,7 @@
 // its catalogues is damaged or missing: it names the file (stand-alone at
 // start, embedded when the host opens it), shows "--" where it has no camera
 // to compute for, and leaves the file as it was.
+#include "DamagedFile.h"
 #include "LensTestSupport.h"
 
 #include <CHorizontalSimulate.h>
@@ -17,7 +18,6 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include <memory>
@@ -25,63 +25,6 @@
 using KavrinGUIToolkit::CWarningDlg;
 
 namespace {
-
-enum class Damage { CutToHalf, RandomBytes, WrongRoot, ZeroBytes, Missing };
-
-const char *damageText(Damage damage)
-{
-    switch (damage) {
-    case Damage::CutToHalf:
-        return "cut to half";
-    case Damage::RandomBytes:
-        return "of random bytes";
-    case Damage::WrongRoot:
-        return "of another program";
-    case Damage::ZeroBytes:
-        return "of 0 bytes";
-    case Damage::Missing:
-        return "missing";
-    }
-    return "";
-}
-
-bool layDamaged(const QString &path, Damage damage)
-{
-    QFile in(path);
-    const QByteArray good = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    in.close();
-    QFile::remove(path);
-    switch (damage) {
-    case Damage::CutToHalf:
-        return lenstest::writeFile(path, good.left(good.size() / 2));
-    case Damage::RandomBytes: {
-        QRandomGenerator generator(19);
-        QByteArray bytes(4096, '\0');
-        for (char &c : bytes)
-            c = char(generator.bounded(256));
-        return lenstest::writeFile(path, bytes);
-    }
-    case Damage::WrongRoot:
-        // Well-formed: read blind to its root it would give a camera.
-        return lenstest::writeFile(path, "<?xml version=\"1.0\"?>\n<Inventory>"
-                                         "<Camera name=\"stapler\"><Resolution width=\"1920\" "
-                                         "height=\"1080\" target_width=\"4.8\" "
-                                         "target_height=\"2.7\"/></Camera>"
-                                         "<Translator><Value>1</Value></Translator>"
-                                         "</Inventory>\n");
-    case Damage::ZeroBytes:
-        return lenstest::writeFile(path, QByteArray());
-    case Damage::Missing:
-        return true;
-    }
-    return false;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 const QString kSettingsDamaged = QStringLiteral(
     "The settings file %1 is damaged or is not a settings file of this program, so its settings "
@@ -111,8 +54,6 @@ public:
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(Damage)
 
 class TestLensDamagedCatalogues : public QObject
 {
@@ -152,15 +93,10 @@ void TestLensDamagedCatalogues::cleanup()
 
 void TestLensDamagedCatalogues::installGoodFolder()
 {
-    const QString source = QStringLiteral(VARNEL_PROGRAM_DIR "/CameraLensInfo/");
-    QVERIFY(QDir().mkpath(file(QStringLiteral("CameraLensInfo"))));
-    for (const char *name : {"LensInfo.xml", "Camera_Lens_en.xml", "Camera_Lens.xml"}) {
-        const QString catalogue = QString::fromLatin1(name);
-        QVERIFY(
-            QFile::copy(source + catalogue, file(QStringLiteral("CameraLensInfo/") + catalogue)));
-    }
-    QVERIFY(lenstest::writeFile(file(QStringLiteral("Setup.xml")),
-                                lenstest::setupXml({{"Translator", "1"}, {"VersionType", "1"}})));
+    QVERIFY(m_folder->copyLensCatalogues());
+    QVERIFY(ProgramFolder::write(
+        file(QStringLiteral("Setup.xml")),
+        ProgramFolder::settingsXml({{"Translator", "1"}, {"VersionType", "1"}})));
 }
 
 void TestLensDamagedCatalogues::standAloneStartNamesWhatItCouldNotRead_data()
@@ -171,8 +107,7 @@ void TestLensDamagedCatalogues::standAloneStartNamesWhatItCouldNotRead_data()
     QTest::addColumn<bool>("cameras");
 
     const QString advice = QLatin1Char('\n') + kCatalogueAdvice;
-    for (Damage damage : {Damage::CutToHalf, Damage::RandomBytes, Damage::WrongRoot,
-                          Damage::ZeroBytes, Damage::Missing}) {
+    for (Damage damage : everyDamage()) {
         const bool missing = damage == Damage::Missing;
         // The settings are Chinese: the Chinese camera catalogue is read.
         QTest::addRow("the camera catalogue %s is named and nothing is calculated",
@@ -202,7 +137,7 @@ void TestLensDamagedCatalogues::standAloneStartNamesWhatItCouldNotRead()
     const QString path = file(relative);
     QVERIFY(layDamaged(path, damage));
     const bool existed = QFileInfo::exists(path);
-    const QByteArray before = readAll(path);
+    const QByteArray before = ProgramFolder::readAll(path);
 
     // As the stand-alone calculator starts: settings, window, messages.
     QVERIFY(lenstest::reloadSettings(file(QStringLiteral("Setup.xml"))) ==
@@ -262,13 +197,14 @@ void TestLensDamagedCatalogues::standAloneStartNamesWhatItCouldNotRead()
     }
 
     QCOMPARE(QFileInfo::exists(path), existed);
-    QCOMPARE(readAll(path), before);
+    QCOMPARE(ProgramFolder::readAll(path), before);
 }
 
 void TestLensDamagedCatalogues::hostOpenNamesADamagedCatalogueOnce()
 {
     QVERIFY(layDamaged(file(QStringLiteral("CameraLensInfo/Camera_Lens.xml")), Damage::CutToHalf));
-    const QByteArray before = readAll(file(QStringLiteral("CameraLensInfo/Camera_Lens.xml")));
+    const QByteArray before =
+        ProgramFolder::readAll(file(QStringLiteral("CameraLensInfo/Camera_Lens.xml")));
     QVERIFY(lenstest::reloadSettings(file(QStringLiteral("Setup.xml"))));
 
     auto host = std::make_unique<HostDialog>();
@@ -286,7 +222,8 @@ void TestLensDamagedCatalogues::hostOpenNamesADamagedCatalogueOnce()
     QVERIFY(pendrik::openLibraryWindow(host.get(), host->grid, false));
     QCoreApplication::processEvents();
     QCOMPARE(CWarningDlg::History().size(), 1);
-    QCOMPARE(readAll(file(QStringLiteral("CameraLensInfo/Camera_Lens.xml"))), before);
+    QCOMPARE(ProgramFolder::readAll(file(QStringLiteral("CameraLensInfo/Camera_Lens.xml"))),
+             before);
     host.reset();
 }
 

@@ -111,16 +111,8 @@ void TestLensHost::init()
 {
     m_folder = std::make_unique<ProgramFolder>();
     // The shipped catalogues, whose cameras are those of the device list.
-    const QString source = QStringLiteral(VARNEL_PROGRAM_DIR "/CameraLensInfo/");
-    QDir().mkpath(m_folder->file(QStringLiteral("CameraLensInfo")));
-    for (const char *name : {"LensInfo.xml", "Camera_Lens_en.xml", "Camera_Lens.xml"}) {
-        const QString file = QString::fromLatin1(name);
-        QVERIFY(
-            QFile::copy(source + file, m_folder->file(QStringLiteral("CameraLensInfo/") + file)));
-    }
-    QVERIFY(ProgramFolder::write(m_folder->file(QStringLiteral("Setup.xml")),
-                                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>"
-                                 "<Translator><Value>0</Value></Translator></Configs>\n"));
+    QVERIFY(m_folder->copyLensCatalogues());
+    QVERIFY(m_folder->writeSettings(0));
     CWarningDlg::ClearHistory();
     CWarningDlg::SetResponder([](const CWarningDlg::Shown &) { return 1; });
 }

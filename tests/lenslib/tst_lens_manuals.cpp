@@ -1,7 +1,6 @@
+#include "ChildProcess.h"
 #include "LensTestSupport.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,9 +20,8 @@ private slots:
 
 private:
     lenstest::PerTestProgramFolder m_programFolder;
-    static QString pdfText(const QString &pdf);
     static QStringList repeatedLines(const QString &text);
-    static int runPrinter(const QString &html, const QString &pdf);
+    static int runPrinter(const QString &html, const QString &pdf, int expectedExit = 0);
 };
 
 void TestLensManuals::init()
@@ -34,19 +32,6 @@ void TestLensManuals::init()
 void TestLensManuals::cleanup()
 {
     m_programFolder.stop();
-}
-
-QString TestLensManuals::pdfText(const QString &pdf)
-{
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return QString();
-    QProcess process;
-    process.start(tool,
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // The lines of a PDF's text that occur more than once, leaving out those
@@ -67,16 +52,13 @@ QStringList TestLensManuals::repeatedLines(const QString &text)
     return repeated;
 }
 
-int TestLensManuals::runPrinter(const QString &html, const QString &pdf)
+int TestLensManuals::runPrinter(const QString &html, const QString &pdf, int expectedExit)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(MAKEMANUAL_TOOL), {html, pdf});
-    if (!process.waitForFinished(60000))
-        return -1;
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    ChildSetup setup;
+    setup.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    setup.expectedExit = expectedExit;
+    const ChildRun run = runChild(QStringLiteral(MAKEMANUAL_TOOL), {html, pdf}, setup);
+    return run.exited() ? run.exitCode : -1;
 }
 
 void TestLensManuals::manualsExplainTheCalculator_data()
@@ -124,9 +106,9 @@ void TestLensManuals::manualsExplainTheCalculator()
 void TestLensManuals::printerWritesAPdf()
 {
     QTemporaryDir dir;
-    QVERIFY(lenstest::writeFile(dir.filePath(QStringLiteral("m.html")),
-                                "<html><head><title>T</title></head><body><h1>Manual</h1>"
-                                "<p>镜头 lens</p></body></html>"));
+    QVERIFY(ProgramFolder::write(dir.filePath(QStringLiteral("m.html")),
+                                 "<html><head><title>T</title></head><body><h1>Manual</h1>"
+                                 "<p>镜头 lens</p></body></html>"));
     const QString pdf = dir.filePath(QStringLiteral("out/m.pdf"));
     QCOMPARE(runPrinter(dir.filePath(QStringLiteral("m.html")), pdf), 0);
     QVERIFY(QFileInfo(pdf).size() > 0);
@@ -153,7 +135,7 @@ void TestLensManuals::printerPutsEachLineOnOnePage()
             "</td></tr></table></body></html>";
 
     QTemporaryDir dir;
-    QVERIFY(lenstest::writeFile(dir.filePath(QStringLiteral("m.html")), html));
+    QVERIFY(ProgramFolder::write(dir.filePath(QStringLiteral("m.html")), html));
     const QString pdf = dir.filePath(QStringLiteral("m.pdf"));
     QCOMPARE(runPrinter(dir.filePath(QStringLiteral("m.html")), pdf), 0);
     const QString text = pdfText(pdf);
@@ -181,10 +163,10 @@ void TestLensManuals::printerRefusesAManualWithAMissingPicture()
 {
     QTemporaryDir dir;
     QVERIFY(
-        lenstest::writeFile(dir.filePath(QStringLiteral("m.html")),
-                            "<html><body><p>See:</p><img src=\"images/none.svg\"></body></html>"));
+        ProgramFolder::write(dir.filePath(QStringLiteral("m.html")),
+                             "<html><body><p>See:</p><img src=\"images/none.svg\"></body></html>"));
     const QString pdf = dir.filePath(QStringLiteral("m.pdf"));
-    QCOMPARE(runPrinter(dir.filePath(QStringLiteral("m.html")), pdf), 1);
+    QCOMPARE(runPrinter(dir.filePath(QStringLiteral("m.html")), pdf, 1), 1);
     QVERIFY(!QFileInfo::exists(pdf));
     QVERIFY(!QFileInfo::exists(pdf + QStringLiteral(".part")));
 }

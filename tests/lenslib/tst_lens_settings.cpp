@@ -60,7 +60,7 @@ QString value(int key)
 // Loads the languages afresh from @p folder's translations with @p setup.
 void loadLanguages(const ProgramFolder &folder, const QByteArray &setup)
 {
-    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("Setup.xml")), setup));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Setup.xml")), setup));
     QVERIFY(lenstest::reloadSettings(folder.file(QStringLiteral("Setup.xml"))));
     ClientLanguageManager::instance()->clear();
     ClientLanguageManager::instance()->loadLanguages();
@@ -122,10 +122,10 @@ void TestLensSettings::firstLoadStaysInForce()
 {
     ProgramFolder folder;
     const QString path = folder.file(QStringLiteral("Setup.xml"));
-    QVERIFY(lenstest::writeFile(path, lenstest::setupXml({{"Skin", "FirstSkin"}})));
+    QVERIFY(ProgramFolder::write(path, ProgramFolder::settingsXml({{"Skin", "FirstSkin"}})));
     QVERIFY(config()->load(path));
     QVERIFY(config()->load(path));
-    QVERIFY(lenstest::writeFile(path, lenstest::setupXml({{"Skin", "LaterSkin"}})));
+    QVERIFY(ProgramFolder::write(path, ProgramFolder::settingsXml({{"Skin", "LaterSkin"}})));
     QVERIFY(config()->load(path));
     QCOMPARE(value(ClientConfigManager::SkinKey), QStringLiteral("FirstSkin"));
     QCOMPARE(config()->entries().size(), 3);
@@ -180,7 +180,7 @@ void TestLensSettings::languageTable_data()
 {
     QTest::addColumn<QByteArray>("setup");
     QTest::addColumn<int>("id");
-    using lenstest::setupXml;
+    const auto setupXml = &ProgramFolder::settingsXml;
     QTest::newRow("Translator 1 without VersionType is Chinese, id 3")
         << setupXml({{"Translator", "1"}}) << 3;
     QTest::newRow("Translator 1 with VersionType 1 is Chinese, id 1")
@@ -217,7 +217,7 @@ void TestLensSettings::chineseLoadsAllItsCatalogues()
 {
     ProgramFolder folder;
     QVERIFY(lenstest::installCatalogues(folder.path(), lenstest::allCatalogues()));
-    loadLanguages(folder, lenstest::setupXml({{"Translator", "1"}, {"VersionType", "1"}}));
+    loadLanguages(folder, ProgramFolder::settingsXml({{"Translator", "1"}, {"VersionType", "1"}}));
 
     const ClientLanguageProperty *chinese = ClientLanguageManager::instance()->currentProperty();
     QVERIFY(chinese);
@@ -277,7 +277,7 @@ void TestLensSettings::chineseNeedsItsCatalogues()
     for (const QString &name : leftOut)
         names.removeAll(name);
     QVERIFY(lenstest::installCatalogues(folder.path(), names));
-    loadLanguages(folder, lenstest::setupXml({{"Translator", "1"}, {"VersionType", "1"}}));
+    loadLanguages(folder, ProgramFolder::settingsXml({{"Translator", "1"}, {"VersionType", "1"}}));
     QCOMPARE(loadedIds(), ids);
     QCOMPARE(ClientLanguageManager::instance()->currentProperty()->id(), current);
 }
@@ -285,7 +285,7 @@ void TestLensSettings::chineseNeedsItsCatalogues()
 void TestLensSettings::englishLoadsWithoutCatalogues()
 {
     ProgramFolder folder;
-    loadLanguages(folder, lenstest::setupXml({{"Translator", "0"}, {"VersionType", "1"}}));
+    loadLanguages(folder, ProgramFolder::settingsXml({{"Translator", "0"}, {"VersionType", "1"}}));
     QCOMPARE(loadedIds(), QList<int>({0, 2}));
     const ClientLanguageProperty *english = ClientLanguageManager::instance()->currentProperty();
     QCOMPARE(english->id(), 0);

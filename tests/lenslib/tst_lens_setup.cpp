@@ -47,12 +47,13 @@ bool TestLensSetup::eventFilter(QObject *watched, QEvent *event)
 void TestLensSetup::setUpHappensOncePerProcess()
 {
     ProgramFolder folder;
-    QVERIFY(lenstest::writeFile(
+    QVERIFY(ProgramFolder::write(
         folder.file(QStringLiteral("Setup.xml")),
-        lenstest::setupXml({{"Translator", "1"}, {"VersionType", "1"}, {"Skin", "BlackRedSkin"}})));
+        ProgramFolder::settingsXml(
+            {{"Translator", "1"}, {"VersionType", "1"}, {"Skin", "BlackRedSkin"}})));
     QVERIFY(lenstest::installCatalogues(folder.path(), lenstest::allCatalogues()));
-    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("plugins/skins/libbroken.so")),
-                                QByteArray("not a plug-in")));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("plugins/skins/libbroken.so")),
+                                 QByteArray("not a plug-in")));
     QVERIFY(QFile::copy(QStringLiteral(PENDRIK_SKIN_PLUGIN),
                         folder.file(QStringLiteral("plugins/skins/libPendrikSkin.so"))));
     qApp->installEventFilter(this);

@@ -53,8 +53,8 @@ bool fill(const QString &folder, int content,
     };
     bool ok = !skinFirst || copySkin();
     if (content & Junk) {
-        ok = ok && lenstest::writeFile(folder + QStringLiteral("/libjunk.so"), "not a plug-in");
-        ok = ok && lenstest::writeFile(folder + QStringLiteral("/readme.txt"), "skins");
+        ok = ok && ProgramFolder::write(folder + QStringLiteral("/libjunk.so"), "not a plug-in");
+        ok = ok && ProgramFolder::write(folder + QStringLiteral("/readme.txt"), "skins");
     }
     if (content & OtherKind)
         ok = ok && QFile::copy(QStringLiteral(LENS_OTHER_KIND_PLUGIN),
@@ -64,7 +64,7 @@ bool fill(const QString &folder, int content,
         ok = ok && plugin.open(QIODevice::ReadOnly);
         // The first kilobyte of a real plug-in: an ELF file cut short.
         ok = ok &&
-             lenstest::writeFile(folder + QStringLiteral("/libBrokenSkin.so"), plugin.read(1024));
+             ProgramFolder::write(folder + QStringLiteral("/libBrokenSkin.so"), plugin.read(1024));
     }
     return ok && (skinFirst || copySkin());
 }
@@ -199,8 +199,8 @@ void TestLensSkinLoader::withoutASkinSettingNoSkinIsLoaded()
 {
     ProgramFolder folder;
     QVERIFY(fill(folder.file(QStringLiteral("plugins/skins")), Skin));
-    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("Setup.xml")),
-                                lenstest::setupXml({{"Translator", "0"}})));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Setup.xml")),
+                                 ProgramFolder::settingsXml({{"Translator", "0"}})));
     QVERIFY(lenstest::reloadSettings(folder.file(QStringLiteral("Setup.xml"))));
     QTest::ignoreMessage(QtDebugMsg, "cannot find skin!!!!!!!!");
     QVERIFY(!pendrik::loadLibrarySkin());
@@ -210,8 +210,8 @@ void TestLensSkinLoader::withoutASkinSettingNoSkinIsLoaded()
 void TestLensSkinLoader::aMissingSkinLeavesQtsStyle()
 {
     ProgramFolder folder;
-    QVERIFY(lenstest::writeFile(folder.file(QStringLiteral("Setup.xml")),
-                                lenstest::setupXml({{"Skin", "BlackRedSkin"}})));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Setup.xml")),
+                                 ProgramFolder::settingsXml({{"Skin", "BlackRedSkin"}})));
     QVERIFY(lenstest::reloadSettings(folder.file(QStringLiteral("Setup.xml"))));
     QStyle *style = QApplication::style();
     QVERIFY(!pendrik::loadLibrarySkin());

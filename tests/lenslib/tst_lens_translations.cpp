@@ -2,7 +2,6 @@
 #include "TranslationGuard.h"
 
 #include <QDomDocument>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -50,14 +49,10 @@ void TestLensTranslations::everySourceTextIsTranslated()
     // The texts the sources hold today, as lupdate finds them.
     QTemporaryDir dir;
     const QString scanned = dir.filePath(QStringLiteral("scan.ts"));
-    QProcess lupdate;
-    lupdate.setWorkingDirectory(QStringLiteral(VARNEL_SOURCE_DIR "/lenslib"));
-    lupdate.start(QStringLiteral(LUPDATE_TOOL),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral("-recursive"), QStringLiteral("."), QStringLiteral("-extensions"),
-                   QStringLiteral("h,cpp"), QStringLiteral("-ts"), scanned});
-    QVERIFY(lupdate.waitForFinished(60000));
-    QCOMPARE(lupdate.exitCode(), 0);
+    const ChildRun lupdate = translationguard::runLupdate(
+        QStringLiteral(LUPDATE_TOOL), {QStringLiteral(VARNEL_SOURCE_DIR "/lenslib")}, scanned);
+    QVERIFY(lupdate.finished);
+    QCOMPARE(lupdate.exitCode, 0);
     const QList<Message> found = readTs(scanned);
     QVERIFY(found.size() >= 10);
 
@@ -72,10 +67,7 @@ void TestLensTranslations::everySourceTextIsTranslated()
                  qPrintable(key(m) + QStringLiteral(" has no finished translation")));
     }
     // ... and a translation of its own, not the English text copied.
-    translationguard::verifyTranslated(
-        translationguard::scan(QStringLiteral(LUPDATE_TOOL),
-                               {QStringLiteral(VARNEL_SOURCE_DIR "/lenslib")}),
-        {kSources + QStringLiteral("Pendrik_zh.ts")});
+    translationguard::verifyTranslated(found, {kSources + QStringLiteral("Pendrik_zh.ts")});
 }
 
 void TestLensTranslations::catalogueSourcesAreComplete_data()

@@ -5,8 +5,10 @@
 // without its window, and readers for the PDF and workbook files an export
 // writes.
 
-#include <ConfigureManager.h>
-#include <LanaguageManager.h>
+#include "ChildProcess.h"
+#include "ProcessLanguage.h"
+#include "ProgramFolder.h"
+
 #include <ReportBuilder.h>
 #include <TargetPath.h>
 #include <TaskDeviceFile.h>
@@ -18,8 +20,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -173,24 +173,8 @@ inline void writePlannerTask()
 /// with the program's built catalogues; call once, before any window.
 inline void useLanguage(int language)
 {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.path() + QLatin1Char('/');
-    QFile setup(path + QStringLiteral("Setup.xml"));
-    QVERIFY(setup.open(QIODevice::WriteOnly));
-    setup.write(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs><Translator>"
-                               "<Value>%1</Value></Translator></Configs>\n")
-                    .arg(language)
-                    .toUtf8());
-    setup.close();
-    QVERIFY(QDir(path).mkpath(QStringLiteral("translations")));
-    const QDir shipped(QStringLiteral(VARNEL_PROGRAM_DIR "/translations"));
-    for (const QString &qm : shipped.entryList({QStringLiteral("*.qm")}, QDir::Files))
-        QVERIFY(QFile::copy(shipped.filePath(qm), path + QStringLiteral("translations/") + qm));
-    KavrinGUIToolkit::SetTargetPath(path);
-    QVERIFY(kiv::ConfigureManager::GetInstance()->load(path + QStringLiteral("Setup.xml")));
-    QCOMPARE(kiv::LanaguageManager::GetInstance()->language(), language);
-    KavrinGUIToolkit::SetTargetPath(QString());
+    const ProgramFolder folder(false);
+    startInLanguage(folder, language);
 }
 
 /// The report of a task as its window shows it, read and built the way the
@@ -212,18 +196,6 @@ private:
     kiv::TaskReport m_report;
     QTextDocument m_document;
 };
-
-inline QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 /// UTF-8 literals as a list of texts.
 inline QStringList texts(std::initializer_list<const char *> list)
@@ -248,30 +220,17 @@ inline QStringList cells(const QJsonValue &row)
     return out;
 }
 
-/// The text of a PDF file as pdftotext reads it.
-inline QString pdfText(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 /// A workbook read back with a spreadsheet reader: its zip entries, sheet
 /// names, the first sheet's rows (cell values, null for empty cells) and
 /// which cells wrap their text.
 inline QJsonObject readWorkbook(const QString &path)
 {
-    QProcess process;
-    process.start(QStringLiteral(VARNEL_PYTHON),
-                  {QStringLiteral(VARNEL_SOURCE_DIR "/tests/report/read_workbook.py"), path});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        qWarning() << "reading" << path << "failed:" << process.readAllStandardError();
+    const ChildRun run =
+        runChild(QStringLiteral(VARNEL_PYTHON),
+                 {QStringLiteral(VARNEL_SOURCE_DIR "/tests/report/read_workbook.py"), path});
+    if (!run.exited() || run.exitCode != 0)
         return {};
-    }
-    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    return QJsonDocument::fromJson(run.output).object();
 }
 
 } // namespace reportfixture

@@ -162,14 +162,14 @@ void TestExcelWorkbook::boundValuesDoNotCarryOverToTheNextRow()
 void TestExcelWorkbook::targetIsReplacedOnlyByClose()
 {
     const QString file = path(QStringLiteral("old.xlsx"));
-    QVERIFY(reportfixture::writeBytes(file, "old contents"));
+    QVERIFY(ProgramFolder::write(file, "old contents"));
     ExcelWorkbook book;
     QVERIFY(writeTable(book, file, QStringLiteral("old")));
     QVERIFY(book.bindValue(QStringLiteral(":devicetype"), QStringLiteral("KC-2120")));
     QVERIFY(book.exec());
-    QCOMPARE(reportfixture::readBytes(file), QByteArray("old contents"));
+    QCOMPARE(ProgramFolder::readAll(file), QByteArray("old contents"));
     QVERIFY(book.close());
-    QVERIFY(reportfixture::readBytes(file).startsWith("PK"));
+    QVERIFY(ProgramFolder::readAll(file).startsWith("PK"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("old.xlsx")});
 }
@@ -177,7 +177,7 @@ void TestExcelWorkbook::targetIsReplacedOnlyByClose()
 void TestExcelWorkbook::failedRowLeavesTheOldFileAsItWas()
 {
     const QString file = path(QStringLiteral("kept.xlsx"));
-    QVERIFY(reportfixture::writeBytes(file, "old contents"));
+    QVERIFY(ProgramFolder::write(file, "old contents"));
     {
         ExcelWorkbook book;
         QVERIFY(writeTable(book, file, QStringLiteral("kept")));
@@ -188,7 +188,7 @@ void TestExcelWorkbook::failedRowLeavesTheOldFileAsItWas()
         QVERIFY(!book.exec());
         QVERIFY(!book.lastError().isEmpty());
     }
-    QCOMPARE(reportfixture::readBytes(file), QByteArray("old contents"));
+    QCOMPARE(ProgramFolder::readAll(file), QByteArray("old contents"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("kept.xlsx")});
 }

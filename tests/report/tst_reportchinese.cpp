@@ -69,7 +69,7 @@ void TestReportChinese::pdfIsSavedWithAChineseMessage()
     answerPathDialog(m_out->path(), plannerTask());
     formWidget<QPushButton>(report, "btnSavePdf")->click();
     QCOMPARE(messages(), texts({"提示|保存成功。"}));
-    QVERIFY(readBytes(m_out->path() + QStringLiteral("/Harbour Gate.pdf")).startsWith("%PDF"));
+    QVERIFY(ProgramFolder::readAll(m_out->path() + QStringLiteral("/Harbour Gate.pdf")).startsWith("%PDF"));
 }
 
 void TestReportChinese::workbookSheetTakesTheChineseFileName()

@@ -73,12 +73,12 @@ void TestReportContent::unreadableDeviceFileGivesNoReport()
     const QString task = QStringLiteral("Broken");
     addTask(task);
     const QByteArray broken("<DeviceInfoList><DeviceInfo><DeviceType>KC");
-    QVERIFY(writeBytes(TaskDeviceFile::filePath(task), broken));
+    QVERIFY(ProgramFolder::write(TaskDeviceFile::filePath(task), broken));
     BuiltReport report(task);
     QVERIFY(!report.report().devicesRead);
     QVERIFY(report.report().isEmpty());
     QVERIFY(report.document()->isEmpty());
-    QCOMPARE(readBytes(TaskDeviceFile::filePath(task)), broken);
+    QCOMPARE(ProgramFolder::readAll(TaskDeviceFile::filePath(task)), broken);
 }
 
 void TestReportContent::headerNamesTaskAndDate()

@@ -98,7 +98,7 @@ void TestReportExports::pdfIsSavedUnderTheChosenName()
     QCOMPARE(report.result(), int(QDialog::Accepted));
     QVERIFY(!report.isVisible());
     QCOMPARE(written(), QStringList{QStringLiteral("Harbour Gate.pdf")});
-    QVERIFY(readBytes(target(QStringLiteral("Harbour Gate.pdf"))).startsWith("%PDF"));
+    QVERIFY(ProgramFolder::readAll(target(QStringLiteral("Harbour Gate.pdf"))).startsWith("%PDF"));
 }
 
 void TestReportExports::workbookIsSavedUnderTheChosenName()
@@ -178,7 +178,7 @@ void TestReportExports::declinedReplaceKeepsTheOldFile()
     QFETCH(QString, extension);
     const QString file = target(plannerTask() + extension);
     const QByteArray old("the planner's earlier report\n");
-    QVERIFY(writeBytes(file, old));
+    QVERIFY(ProgramFolder::write(file, old));
     answerQuestions(0);
 
     kiv::ReportWidget report(plannerTask());
@@ -187,7 +187,7 @@ void TestReportExports::declinedReplaceKeepsTheOldFile()
     this->button(report, button)->click();
     QCOMPARE(messages(),
              QStringList{QStringLiteral("Hint|The file name has been used; replace it?")});
-    QCOMPARE(readBytes(file), old);
+    QCOMPARE(ProgramFolder::readAll(file), old);
     QCOMPARE(written(), QStringList{plannerTask() + extension});
     QVERIFY(report.isVisible());
 }
@@ -202,7 +202,7 @@ void TestReportExports::confirmedReplaceWritesTheNewFile()
     QFETCH(QString, button);
     QFETCH(QString, extension);
     const QString file = target(plannerTask() + extension);
-    QVERIFY(writeBytes(file, "the planner's earlier report\n"));
+    QVERIFY(ProgramFolder::write(file, "the planner's earlier report\n"));
 
     kiv::ReportWidget report(plannerTask());
     report.show();
@@ -211,7 +211,7 @@ void TestReportExports::confirmedReplaceWritesTheNewFile()
     QCOMPARE(messages(),
              (QStringList{QStringLiteral("Hint|The file name has been used; replace it?"),
                           QStringLiteral("Hint|Saved.")}));
-    const QByteArray bytes = readBytes(file);
+    const QByteArray bytes = ProgramFolder::readAll(file);
     QVERIFY(bytes.startsWith(extension == QLatin1String(".pdf") ? "%PDF" : "PK"));
     QCOMPARE(written(), QStringList{plannerTask() + extension});
     QCOMPARE(report.result(), int(QDialog::Accepted));

@@ -89,7 +89,7 @@ void TestReportFiles::pdfHoldsTheReport()
     QVERIFY(kiv::writeReportPdf(report.document(), file, plannerTask(), &reason));
     QCOMPARE(reason, QStringLiteral("untouched"));
     QCOMPARE(written(), QStringList{QStringLiteral("Harbour Gate.pdf")});
-    QVERIFY(readBytes(file).startsWith("%PDF"));
+    QVERIFY(ProgramFolder::readAll(file).startsWith("%PDF"));
 
     const QString text = pdfText(file);
     for (const char *expected :
@@ -192,7 +192,7 @@ void TestReportFiles::failedSaveNamesItsReasonAndKeepsTheOldFile()
         file = QStringLiteral("/proc/") + name;
         break;
     case UnreadableDevices:
-        QVERIFY(writeBytes(TaskDeviceFile::filePath(task), "<DeviceInfoList><DeviceInfo>"));
+        QVERIFY(ProgramFolder::write(TaskDeviceFile::filePath(task), "<DeviceInfoList><DeviceInfo>"));
         break;
     case TextTooLongForACell:
         // A cell holds at most 32767 characters.
@@ -204,7 +204,7 @@ void TestReportFiles::failedSaveNamesItsReasonAndKeepsTheOldFile()
     const bool oldFile =
         situation == FullDisk || situation == UnreadableDevices || situation == TextTooLongForACell;
     if (oldFile)
-        QVERIFY(writeBytes(file, old));
+        QVERIFY(ProgramFolder::write(file, old));
 
     BuiltReport report(task);
     QString told;
@@ -221,7 +221,7 @@ void TestReportFiles::failedSaveNamesItsReasonAndKeepsTheOldFile()
     QVERIFY(!saved);
     QCOMPARE(told, reason);
     if (oldFile) {
-        QCOMPARE(readBytes(file), old);
+        QCOMPARE(ProgramFolder::readAll(file), old);
         QCOMPARE(written(), QStringList{name});
     } else if (situation == FolderInTheWay) {
         QVERIFY(QFileInfo(target(name + QStringLiteral("/inside"))).isDir());

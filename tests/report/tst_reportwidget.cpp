@@ -103,11 +103,11 @@ void TestReportWidget::unreadableDeviceFileGivesAnEmptyReport()
     const QString task = QStringLiteral("Broken");
     addTask(task);
     const QByteArray broken("<DeviceInfoList><DeviceInfo><DeviceType>KC");
-    QVERIFY(writeBytes(TaskDeviceFile::filePath(task), broken));
+    QVERIFY(ProgramFolder::write(TaskDeviceFile::filePath(task), broken));
     kiv::ReportWidget report(task);
     QVERIFY(report.document()->isEmpty());
     QVERIFY(formWidget<QTextEdit>(report, "textEdit")->isReadOnly());
-    QCOMPARE(readBytes(TaskDeviceFile::filePath(task)), broken);
+    QCOMPARE(ProgramFolder::readAll(TaskDeviceFile::filePath(task)), broken);
 }
 
 void TestReportWidget::windowShowsTheTasksReport()

@@ -1,9 +1,8 @@
 #pragma once
 
 // Shared by the tests of the accessory panel, its type dialogs and the lens
-// host: a fixture catalogue for the process, task files with devices, the
-// lens calculator's shipped catalogues, and modal dialogs answered by a
-// queued call.
+// host: a fixture catalogue for the process, task files with devices, and
+// modal dialogs answered by a queued call.
 
 #include "AppCatalogue.h"
 #include "ProgramFolder.h"
@@ -37,21 +36,6 @@ inline std::unique_ptr<AppCatalogue> openFixtureCatalogue()
 {
     return std::make_unique<AppCatalogue>(
         QStringList{QStringLiteral("accessories.sql"), QStringLiteral("lens-cameras.sql")});
-}
-
-/// The lens calculator's shipped catalogues, whose cameras (KC-B21, ...)
-/// are models of the device catalogue.
-inline bool installLensCatalogues(const ProgramFolder &folder)
-{
-    const QString source = QStringLiteral(VARNEL_PROGRAM_DIR "/CameraLensInfo/");
-    if (!QDir().mkpath(folder.file(QStringLiteral("CameraLensInfo"))))
-        return false;
-    for (const char *name : {"LensInfo.xml", "Camera_Lens_en.xml", "Camera_Lens.xml"}) {
-        const QString file = QString::fromLatin1(name);
-        if (!QFile::copy(source + file, folder.file(QStringLiteral("CameraLensInfo/") + file)))
-            return false;
-    }
-    return true;
 }
 
 /// One device of a test task, with the accessories it starts with (an empty

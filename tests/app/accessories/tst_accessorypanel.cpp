@@ -5,9 +5,9 @@
 #include <AddLensWidget.h>
 #include <AttributeFrame.h>
 #include <ConfigPannel.h>
-#include <ExpandAttributePannel.h>
 #include <DeviceListModel.h>
 #include <DeviceListWidget.h>
+#include <ExpandAttributePannel.h>
 #include <PendrikWidget.h>
 #include <Varnel.h>
 
@@ -248,7 +248,7 @@ void TestAccessoryPanel::cleanupTestCase()
 void TestAccessoryPanel::init()
 {
     m_folder = std::make_unique<ProgramFolder>();
-    QVERIFY(accessorytest::installLensCatalogues(*m_folder));
+    QVERIFY(m_folder->copyLensCatalogues());
     QVERIFY(accessorytest::writeTask(kTask, taskDevices()));
     {
         // Accessories stored without a type, as an older file may hold them.
@@ -699,8 +699,8 @@ void TestAccessoryPanel::fromTheDeviceListThroughARestart()
             this, [&lensModel](kiv::PendrikWidget *host) {
                 QTableView *table = lensTable(host);
                 table->setCurrentIndex(table->model()->index(0, 0));
-                lensModel = table->model()->index(0, 0).data().toString().section(
-                    QLatin1Char(','), 0, 0);
+                lensModel =
+                    table->model()->index(0, 0).data().toString().section(QLatin1Char(','), 0, 0);
                 QTest::mouseClick(host->GetConfirmBtn(), Qt::LeftButton);
             });
         clickAdd(panel->lensPanel());

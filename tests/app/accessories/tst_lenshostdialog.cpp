@@ -83,7 +83,7 @@ void TestLensHostDialog::initTestCase()
 void TestLensHostDialog::init()
 {
     m_folder = std::make_unique<ProgramFolder>();
-    QVERIFY(accessorytest::installLensCatalogues(*m_folder));
+    QVERIFY(m_folder->copyLensCatalogues());
     CWarningDlg::ClearHistory();
     CWarningDlg::SetResponder([](const CWarningDlg::Shown &) { return 1; });
 }

@@ -81,7 +81,7 @@ private:
 void TestPickingFixtures::initTestCase()
 {
     m_folder = std::make_unique<ProgramFolder>();
-    QVERIFY(picking::copyFromProgram(*m_folder, QStringLiteral("ParamCode.xml")));
+    QVERIFY(m_folder->copyFromBuild({"ParamCode.xml"}));
     QVERIFY(m_folder->copyFixture(QStringLiteral("filterconfig/picking.xml"),
                                   QStringLiteral("FilterConfig.xml")));
     QVERIFY(CatalogueFixture::build(m_folder->file(QStringLiteral("Task_EN.db")),

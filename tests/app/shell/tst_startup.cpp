@@ -3,6 +3,10 @@
 #include <ToolsApplication.h>
 #include <Varnel.h>
 
+#include "StartInChild.h"
+
+#include "CatalogueFixture.h"
+#include "ChildProcess.h"
 #include "ProgramFolder.h"
 
 #include <BaseDialog.h>
@@ -22,8 +26,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QToolButton>
@@ -37,8 +39,6 @@ using KavrinGUIToolkit::CWarningDlg;
 
 namespace {
 
-const char kProgramDir[] = VARNEL_PROGRAM_DIR;
-
 QString rectText(const QRect &r)
 {
     return QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
@@ -48,34 +48,30 @@ QString rectText(const QRect &r)
 // screens are fixed per process): the settings, screens and folder of a row,
 // every message answered by the row's answer. With "window" after them the
 // child goes on as the program does: it shows the main window and reports
-// where it stands. The child reports on stdout.
+// where it stands.
 int runStartChild(int argc, char *argv[])
 {
-    const QString folder = QString::fromLocal8Bit(argv[2]);
-    const int answer = QByteArray(argv[3]).toInt();
-    int appArgc = 1;
-    kiv::ToolsApplication app(QStringLiteral("Varnel"), appArgc, argv);
-    KavrinGUIToolkit::SetTargetPath(folder);
-    QCoreApplication::addLibraryPath(folder + QStringLiteral("/plugins"));
-    CWarningDlg::SetResponder([answer](const CWarningDlg::Shown &) { return answer; });
-    const bool started = app.init();
-    QTextStream out(stdout);
-    for (const CWarningDlg::Shown &m : CWarningDlg::History())
-        out << "message\t" << m.title << '\t' << m.text << '\n';
-    out << "highlight\t" << QApplication::palette().color(QPalette::Highlight).name() << '\n';
-    out << "sheet\t"
-        << (app.styleSheet().contains(QLatin1String("KavrinGUIToolkit--CBaseDialog")) ? 1 : 0)
-        << '\n';
-    out << "mac\t" << (app.styleSheet().contains(QLatin1String("font-size: 13px")) ? 1 : 0) << '\n';
-    out << "icon\t" << (app.windowIcon().isNull() ? 0 : 1) << '\n';
-    out << "init\t" << (started ? 1 : 0) << '\n';
-    if (started && argc > 4 && qstrcmp(argv[4], "window") == 0) {
-        kiv::Varnel window;
-        window.showCentred();
-        out << "window\t" << rectText(QRect(window.pos(), window.size())) << '\n';
-        out << "primary\t" << rectText(QGuiApplication::primaryScreen()->geometry()) << '\n';
-    }
-    return started ? 0 : 1;
+    const bool window = argc > 4 && qstrcmp(argv[4], "window") == 0;
+    return startInChild(
+        argv, QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(),
+        [window](kiv::ToolsApplication &app, bool started, QTextStream &out) {
+            out << "highlight\t" << QApplication::palette().color(QPalette::Highlight).name()
+                << '\n';
+            out << "sheet\t"
+                << (app.styleSheet().contains(QLatin1String("KavrinGUIToolkit--CBaseDialog")) ? 1
+                                                                                              : 0)
+                << '\n';
+            out << "mac\t" << (app.styleSheet().contains(QLatin1String("font-size: 13px")) ? 1 : 0)
+                << '\n';
+            out << "icon\t" << (app.windowIcon().isNull() ? 0 : 1) << '\n';
+            if (started && window) {
+                kiv::Varnel shown;
+                shown.showCentred();
+                out << "window\t" << rectText(QRect(shown.pos(), shown.size())) << '\n';
+                out << "primary\t" << rectText(QGuiApplication::primaryScreen()->geometry())
+                    << '\n';
+            }
+        });
 }
 
 // Holds the running instance of a key until it is killed.
@@ -90,44 +86,16 @@ int holdInstance(char *argv[])
     return app.exec();
 }
 
-struct ChildRun
-{
-    int exitCode = -1;
-    QStringList messages; // "title|text"
-    QMap<QString, QString> facts;
-    QByteArray log;
-};
-
 ChildRun startChild(const QString &folder, const QString &screenFile, int answer,
-                    bool window = false)
+                    bool starts = true, bool window = false)
 {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"),
-               QStringLiteral("offscreen:configfile=") + screenFile);
-    child.setProcessEnvironment(env);
     QStringList arguments{QStringLiteral("--start-child"), folder, QString::number(answer)};
     if (window)
         arguments << QStringLiteral("window");
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    ChildRun run;
-    if (!child.waitForFinished(60000)) {
-        child.kill();
-        child.waitForFinished();
-        return run;
-    }
-    run.exitCode = child.exitCode();
-    run.log = child.readAllStandardError();
-    const QStringList lines =
-        QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const QStringList parts = line.split(QLatin1Char('\t'));
-        if (parts.size() == 3 && parts.at(0) == QLatin1String("message"))
-            run.messages << parts.at(1) + QLatin1Char('|') + parts.at(2);
-        else if (parts.size() == 2)
-            run.facts.insert(parts.at(0), parts.at(1));
-    }
-    return run;
+    ChildSetup setup;
+    setup.onScreens(screenFile);
+    setup.expectedExit = starts ? 0 : 1;
+    return runThisProgram(arguments, setup);
 }
 
 enum Catalogue { GoodCatalogue, NoCatalogue, JunkCatalogue };
@@ -137,55 +105,33 @@ const int kNoSettings = -1;
 /// A program folder for one start: settings (none for kNoSettings),
 /// catalogue, task folder, and the built program's plug-ins and catalogues of
 /// texts.
-class StartFolder
+class StartFolder : public ProgramFolder
 {
 public:
     StartFolder(int language, Catalogue catalogue, bool taskIsAFile,
                 const QString &skin = QStringLiteral("BlackRedSkin"),
                 Plugins plugins = SkinAndStyle)
+        : ProgramFolder(For::AChild, false)
     {
-        QVERIFY(m_dir.isValid());
         if (language != kNoSettings) {
-            const QByteArray setup = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Configs>\n"
-                                     "  <Translator><Value>" +
-                                     QByteArray::number(language) +
-                                     "</Value></Translator>\n  <Skin><Value>" + skin.toUtf8() +
-                                     "</Value></Skin>\n</Configs>\n";
-            QVERIFY(write(QStringLiteral("Setup.xml"), setup));
+            QVERIFY(write(file(QStringLiteral("Setup.xml")),
+                          settingsXml({{"Translator", QByteArray::number(language)},
+                                       {"Skin", skin.toUtf8()}})));
         }
         // Without settings the program speaks English and reads the English
         // catalogue.
         const QString db =
             file(language == 1 ? QStringLiteral("Task.db") : QStringLiteral("Task_EN.db"));
-        if (catalogue == GoodCatalogue) {
-            const QString connection = QStringLiteral("start-folder-%1").arg(quintptr(this));
-            {
-                QSqlDatabase database =
-                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-                database.setDatabaseName(db);
-                QVERIFY(database.open());
-                QSqlQuery query(database);
-                QVERIFY(
-                    query.exec(QStringLiteral("create table Device1 (DevType text, Code text)")));
-                database.close();
-            }
-            QSqlDatabase::removeDatabase(connection);
-        } else if (catalogue == JunkCatalogue) {
-            QVERIFY(write(QFileInfo(db).fileName(), "this is no catalogue"));
-        }
+        if (catalogue == GoodCatalogue)
+            QVERIFY(CatalogueFixture::build(db, {}));
+        else if (catalogue == JunkCatalogue)
+            QVERIFY(write(db, "this is no catalogue"));
         if (taskIsAFile)
-            QVERIFY(write(QStringLiteral("Task"), "in the way"));
-        const QString program = QString::fromLatin1(kProgramDir) + QLatin1Char('/');
-        QVERIFY(QFile::link(program + QStringLiteral("translations"),
-                            file(QStringLiteral("translations"))));
-        if (plugins == SkinAndStyle) {
-            QVERIFY(
-                QFile::link(program + QStringLiteral("plugins"), file(QStringLiteral("plugins"))));
-        } else {
-            QVERIFY(QDir(path()).mkpath(QStringLiteral("plugins/skins")));
-            const QString skinFile = QStringLiteral("plugins/skins/libBlackRedSkin.so");
-            QVERIFY(QFile::link(program + skinFile, file(skinFile)));
-        }
+            QVERIFY(write(file(QStringLiteral("Task")), "in the way"));
+        QVERIFY(linkFromBuild(QStringLiteral("translations")));
+        QVERIFY(linkFromBuild(plugins == SkinAndStyle
+                                  ? QStringLiteral("plugins")
+                                  : QStringLiteral("plugins/skins/libBlackRedSkin.so")));
     }
 
     /// Makes the folder a real program folder: a copy of the built program
@@ -193,29 +139,18 @@ public:
     /// libraries. Returns the program's path.
     QString installProgram() const
     {
-        const QDir program(QString::fromLatin1(kProgramDir));
         const QString exe = file(QStringLiteral("Varnel"));
-        if (!QFile::copy(program.filePath(QStringLiteral("Varnel")), exe))
+        if (!QFile::copy(built(QStringLiteral("Varnel")), exe))
             return QString();
         const QStringList libraries =
-            program.entryList({QStringLiteral("*.so"), QStringLiteral("*.so.*")}, QDir::Files);
+            QDir(built(QString()))
+                .entryList({QStringLiteral("*.so"), QStringLiteral("*.so.*")}, QDir::Files);
         for (const QString &library : libraries) {
-            if (!QFile::link(program.filePath(library), file(library)))
+            if (!linkFromBuild(library))
                 return QString();
         }
         return exe;
     }
-
-    QString path() const { return m_dir.path(); }
-    QString file(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
-    bool write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QString screenFile(QTemporaryDir &dir, const QList<QRect> &screens)
@@ -395,15 +330,15 @@ void TestStartup::startUp()
     StartFolder folder(language, Catalogue(catalogue), taskIsAFile);
     QTemporaryDir scratch;
     const QString screensJson = screenFile(scratch, screens);
-    kiv::InstanceLock running(kiv::InstanceLock::keyFor(QStringLiteral("Varnel"), folder.path()));
+    kiv::InstanceLock running(kiv::InstanceLock::keyFor(QStringLiteral("Varnel"), folder.root()));
     if (anotherRuns)
         QVERIFY(running.acquire());
 
-    const ChildRun run = startChild(folder.path(), screensJson, answer);
+    const ChildRun run = startChild(folder.root(), screensJson, answer, starts);
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("init")), QString::number(starts ? 1 : 0));
     QCOMPARE(run.exitCode, starts ? 0 : 1);
-    const QString program = QDir::toNativeSeparators(folder.path() + QLatin1Char('/'));
+    const QString program = QDir::toNativeSeparators(folder.path());
     for (QString &m : messages)
         m.replace(QStringLiteral("%PROGRAM%"), program);
     QCOMPARE(run.messages, messages);
@@ -432,7 +367,7 @@ void TestStartup::startUpLoadsSkinStyleAndIcon()
                        Plugins(plugins));
     QTemporaryDir scratch;
     const ChildRun run =
-        startChild(folder.path(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}), 1);
+        startChild(folder.root(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}), 1);
     QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
     QCOMPARE(run.messages, QStringList());
     QVERIFY2(run.log.contains("[Tool]LoadSkin = BlackRedSkin Success"), run.log.constData());
@@ -452,7 +387,7 @@ void TestStartup::unknownSkinIsLoggedAndTheStartGoesOn()
     StartFolder folder(0, GoodCatalogue, false, QStringLiteral("GreenSkin"));
     QTemporaryDir scratch;
     const ChildRun run =
-        startChild(folder.path(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}), 1);
+        startChild(folder.root(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}), 1);
     QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
     QVERIFY2(run.log.contains("[Tool]LoadSkin = GreenSkin failed"), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("sheet")), QStringLiteral("0"));
@@ -481,7 +416,7 @@ void TestStartup::windowIsCentredOnThePrimaryScreen()
     QFETCH(QRect, window);
     StartFolder folder(0, GoodCatalogue, false);
     QTemporaryDir scratch;
-    const ChildRun run = startChild(folder.path(), screenFile(scratch, screens), 1, true);
+    const ChildRun run = startChild(folder.root(), screenFile(scratch, screens), 1, true, true);
     QVERIFY2(run.facts.contains(QStringLiteral("window")), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("primary")), rectText(primary));
     QCOMPARE(run.facts.value(QStringLiteral("window")), rectText(window));
@@ -525,18 +460,18 @@ void TestStartup::fullDiskIsToldApartFromAnUnwritableFolder()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("program"));
     QVERIFY(QDir().mkpath(folder));
-    QProcess probe;
-    probe.start(QStringLiteral("unshare"),
-                {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
-                 QStringLiteral("mount -t tmpfs -o size=256k tmpfs \"$0\" || exit 77; "
-                                "exec \"$1\" --folder-probe \"$0\""),
-                 folder, QCoreApplication::applicationFilePath()});
-    if (!probe.waitForStarted())
+    const ChildRun probe =
+        runChild(QStringLiteral("unshare"),
+                 {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                  QStringLiteral("mount -t tmpfs -o size=256k tmpfs \"$0\" || exit 77; "
+                                 "exec \"$1\" --folder-probe \"$0\""),
+                  folder, QCoreApplication::applicationFilePath()});
+    if (!probe.started)
         QSKIP("no unshare on this machine");
-    QVERIFY(probe.waitForFinished(60000));
-    if (probe.exitCode() != 0)
+    QVERIFY(probe.finished);
+    if (probe.exitCode != 0)
         QSKIP("no file system of its own can be mounted here");
-    const QString told = QString::fromLocal8Bit(probe.readAllStandardOutput());
+    const QString told = QString::fromLocal8Bit(probe.output);
     QCOMPARE(told, QStringLiteral("The disk that holds the task folder %1 is full, so no task "
                                   "could be saved. Free some space on it and start the program "
                                   "again.")
@@ -563,16 +498,16 @@ void TestStartup::skinLoaderPassesOverOtherFiles()
     QFETCH(bool, found);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString program = QString::fromLatin1(kProgramDir);
     QFile junk(dir.filePath(QStringLiteral("aaa-skin.so")));
     QVERIFY(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(4096, '\x7f'));
     junk.close();
-    QVERIFY(QFile::copy(program + QStringLiteral("/plugins/styles/libCKavrinStyle.so"),
+    QVERIFY(QFile::copy(ProgramFolder::built(QStringLiteral("plugins/styles/libCKavrinStyle.so")),
                         dir.filePath(QStringLiteral("libCKavrinStyle.so"))));
     if (withSkin)
-        QVERIFY(QFile::copy(program + QStringLiteral("/plugins/skins/libBlackRedSkin.so"),
-                            dir.filePath(QStringLiteral("libBlackRedSkin.so"))));
+        QVERIFY(
+            QFile::copy(ProgramFolder::built(QStringLiteral("plugins/skins/libBlackRedSkin.so")),
+                        dir.filePath(QStringLiteral("libBlackRedSkin.so"))));
     ISkinPlugin *skin = kiv::SkinLoader::load(name, dir.path());
     QCOMPARE(skin != nullptr, found);
     if (found) {
@@ -608,19 +543,13 @@ void TestStartup::secondStartOfTheProgramIsRefused()
     const QString program = folder.installProgram();
     QVERIFY(!program.isEmpty());
     QTemporaryDir scratch;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"),
-               QStringLiteral("offscreen:configfile=") +
-                   screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
-    env.insert(QStringLiteral("LD_PRELOAD"), answerer);
-    const auto start = [&](QProcess &p) {
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(folder.path());
-        p.start(program, QStringList());
-    };
+    ChildSetup setup;
+    setup.onScreens(screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
+    setup.environment.insert(QStringLiteral("LD_PRELOAD"), answerer);
+    setup.workingDirectory = folder.root();
     // The program knows its folder by its real path.
     const QString key = kiv::InstanceLock::keyFor(QStringLiteral("Varnel"),
-                                                  QFileInfo(folder.path()).canonicalFilePath());
+                                                  QFileInfo(folder.root()).canonicalFilePath());
     const QString server = kiv::InstanceLock(key).serverName();
     const auto firstListens = [&server] {
         QLocalSocket knock;
@@ -636,17 +565,18 @@ void TestStartup::secondStartOfTheProgramIsRefused()
         first.waitForFinished();
         kiv::InstanceLock(key).acquire();
     });
-    start(first);
+    first.setProcessEnvironment(setup.environment);
+    first.setWorkingDirectory(setup.workingDirectory);
+    first.start(program, QStringList());
     QVERIFY(first.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(firstListens(), 30000);
 
-    QProcess second;
-    start(second);
-    QVERIFY(second.waitForFinished(60000));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 255); // main() returned -1
-    QCOMPARE(second.readAllStandardOutput(),
-             QByteArray("message\tVarnel\tSoftware is already running.\n"));
+    setup.expectedExit = 255; // main() returned -1
+    const ChildRun second = runChild(program, QStringList(), setup);
+    QVERIFY(second.finished);
+    QCOMPARE(second.status, QProcess::NormalExit);
+    QCOMPARE(second.exitCode, 255);
+    QCOMPARE(second.output, QByteArray("message\tVarnel\tSoftware is already running.\n"));
 
     // The first goes on as it was: running, still the instance, and told
     // nothing.
@@ -732,9 +662,8 @@ void TestStartup::toolTipShowsTheWidgetsOwnText()
     QFETCH(QString, shown);
     QTranslator toolkitTexts;
     if (!language.isEmpty()) {
-        QVERIFY(
-            toolkitTexts.load(QStringLiteral("KavrinGUIToolkit_") + language,
-                              QString::fromLatin1(kProgramDir) + QStringLiteral("/translations")));
+        QVERIFY(toolkitTexts.load(QStringLiteral("KavrinGUIToolkit_") + language,
+                                  ProgramFolder::built(QStringLiteral("translations"))));
         QVERIFY(QCoreApplication::installTranslator(&toolkitTexts));
     }
     QWidget host;

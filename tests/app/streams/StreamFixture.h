@@ -28,9 +28,7 @@ namespace StreamFixture {
 inline std::unique_ptr<ProgramFolder> openCatalogue()
 {
     auto folder = std::make_unique<ProgramFolder>();
-    const QByteArray setup = "<?xml version=\"1.0\"?>\n<Configs>"
-                             "<Translator><Value>0</Value></Translator></Configs>\n";
-    if (!ProgramFolder::write(folder->file(QStringLiteral("Setup.xml")), setup) ||
+    if (!folder->writeSettings(0) ||
         !kiv::ConfigureManager::GetInstance()->load(folder->file(QStringLiteral("Setup.xml"))) ||
         !CatalogueFixture::build(folder->file(QStringLiteral("Task_EN.db")),
                                  {QStringLiteral("streams.sql")}))

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "ProgramFolder.h"
+
+#include <QFile>
+#include <QList>
+#include <QMetaType>
+#include <QRandomGenerator>
+
+/// The ways a copy, a crash or another program leaves a data file.
+enum class Damage { CutToHalf, RandomBytes, WrongRoot, ZeroBytes, Missing, Unreadable };
+Q_DECLARE_METATYPE(Damage)
+
+/// Every damage but Unreadable, which the superuser never notices: tests
+/// that lay it skip it when run as root.
+inline QList<Damage> everyDamage()
+{
+    return {Damage::CutToHalf, Damage::RandomBytes, Damage::WrongRoot, Damage::ZeroBytes,
+            Damage::Missing};
+}
+
+/// The damage as a row name says it after the file: "a task list cut to
+/// half". A database of another program is no XML.
+inline const char *damageText(Damage damage, bool database = false)
+{
+    switch (damage) {
+    case Damage::CutToHalf:
+        return "cut to half";
+    case Damage::RandomBytes:
+        return "made of 4 KB of random bytes";
+    case Damage::WrongRoot:
+        return database ? "holding another program's database" : "holding another program's XML";
+    case Damage::ZeroBytes:
+        return "of 0 bytes";
+    case Damage::Missing:
+        return "that is missing";
+    case Damage::Unreadable:
+        return "that nobody may read";
+    }
+    return "";
+}
+
+/// 4 KB of random bytes, the same on every run.
+inline QByteArray randomBytes()
+{
+    QRandomGenerator generator(19);
+    QByteArray bytes(4096, '\0');
+    for (char &c : bytes)
+        c = char(generator.bounded(256));
+    return bytes;
+}
+
+/// Well-formed XML of another program, with entries that a reader blind to
+/// the root would take: an "Item" with a "Name" passes for a task, a device,
+/// a setting or a kind, the "Camera" for a camera of the lens calculator, the
+/// "Translator" for a language.
+inline QByteArray foreignXml()
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<Inventory><Item><Name>stapler</Name><MainType>0</MainType>"
+           "<HideCodeList><Code>010101</Code></HideCodeList></Item>"
+           "<IPCResolution><LikeCode>0410%</LikeCode><Code>041000</Code></IPCResolution>"
+           "<Camera name=\"stapler\"><Resolution width=\"1920\" height=\"1080\" "
+           "target_width=\"4.8\" target_height=\"2.7\"/></Camera>"
+           "<Translator><Value>1</Value></Translator></Inventory>\n";
+}
+
+/// A task list of two tasks and a device file of one entry, as the program
+/// writes them: what a reader of their damaged copies would show.
+inline const QByteArray kGoodTaskList =
+    "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskInfoList>\n"
+    " <Task>\n  <Name>Lobby</Name>\n  <Type>0</Type>\n"
+    "  <VideoStandard>0</VideoStandard>\n  <Remark>ground floor</Remark>\n"
+    " </Task>\n <Task>\n  <Name>Gate</Name>\n  <Type>0</Type>\n"
+    "  <VideoStandard>1</VideoStandard>\n  <Remark/>\n </Task>\n"
+    "</TaskInfoList>\n";
+inline const QByteArray kGoodDevices =
+    "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList>\n"
+    " <DeviceInfo>\n  <DeviceType>KC-B21</DeviceType>\n"
+    "  <Remark>door</Remark>\n  <MainType>IPC</MainType>\n"
+    "  <Count>4</Count>\n  <MainStream>4096</MainStream>\n"
+    "  <SubStream>512</SubStream>\n"
+    "  <RecordPlan>111111111111111111111111</RecordPlan>\n"
+    "  <EventFren>100</EventFren>\n </DeviceInfo>\n</DeviceInfoList>\n";
+
+/// Lays @p damage on the file at @p path, whose undamaged content is
+/// @p good; false when it could not.
+inline bool layDamaged(const QString &path, Damage damage, const QByteArray &good)
+{
+    QFile::remove(path);
+    switch (damage) {
+    case Damage::CutToHalf:
+        return ProgramFolder::write(path, good.left(good.size() / 2));
+    case Damage::RandomBytes:
+        return ProgramFolder::write(path, randomBytes());
+    case Damage::WrongRoot:
+        return ProgramFolder::write(path, foreignXml());
+    case Damage::ZeroBytes:
+        return ProgramFolder::write(path, QByteArray());
+    case Damage::Missing:
+        return true;
+    case Damage::Unreadable:
+        return ProgramFolder::write(path, good) &&
+               QFile::setPermissions(path, QFileDevice::Permissions());
+    }
+    return false;
+}
+
+/// Lays @p damage on the file at @p path as it is now.
+inline bool layDamaged(const QString &path, Damage damage)
+{
+    return layDamaged(path, damage, ProgramFolder::readAll(path));
+}
