@@ -8,6 +8,7 @@
 #include "RecordPlanConfig.h"
 #include "TaskManagerWidget.h"
 #include "UserManual.h"
+#include "ui_VarnelClass.h"
 
 #include <PinButton.h>
 #include <SystemMenu.h>
@@ -29,9 +30,10 @@
 
 namespace kiv {
 
-Varnel::Varnel(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
+Varnel::Varnel(QWidget *parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags), m_form(std::make_unique<Ui::VarnelClass>())
 {
-    m_form.setupUi(this);
+    m_form->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);
     setStyleSheet(KavrinGUIToolkit::CFile::ReadAll({QStringLiteral("Title.qss")},
                                                    QStringLiteral(":/Torvel/Qss/Qss/System/")));
@@ -65,11 +67,11 @@ void Varnel::initWidgets()
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(row);
     column->addWidget(m_calculator);
-    m_form.centralFrame->setLayout(column);
-    m_form.verticalLayout->insertWidget(0, m_title);
-    m_form.centralWidget->setContentsMargins(9, 0, 9, 9);
-    m_form.verticalLayout->setSpacing(1);
-    m_form.centralFrame->setContentsMargins(0, 0, 0, 0);
+    m_form->centralFrame->setLayout(column);
+    m_form->verticalLayout->insertWidget(0, m_title);
+    m_form->centralWidget->setContentsMargins(9, 0, 9, 9);
+    m_form->verticalLayout->setSpacing(1);
+    m_form->centralFrame->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
 
     // 6: connections 1 to 6.
