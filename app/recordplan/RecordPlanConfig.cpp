@@ -39,9 +39,6 @@ RecordPlanConfig::RecordPlanConfig(QWidget *parent)
         button->setCheckable(true);
         button->setAutoExclusive(true);
     }
-    setStyleSheet(styleSheet() +
-                  QStringLiteral("\nKavrinGUIToolkit--CPushButton:checked\n{\n   "
-                                 "background-color:#f4d9d9;\n   border-color:#8b1a1a;\n}"));
     for (KavrinGUIToolkit::CPushButton *button :
          {m_form->btnSchedule, m_form->btnEvent, m_form->btnNoRecord, m_form->btnCopyTo}) {
         // Enter in the drop-down must not press a button ("Copy to..."
