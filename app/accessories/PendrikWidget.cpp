@@ -1,5 +1,7 @@
 #include "PendrikWidget.h"
 
+#include "ui_PendrikWidget.h"
+
 #include <PendrikExports.h>
 #include <WarningDlg.h>
 
@@ -13,9 +15,10 @@ constexpr int kLensCountMax = 1000;
 
 } // namespace
 
-PendrikWidget::PendrikWidget(QWidget *parent) : KavrinGUIToolkit::CBaseDialogWithBottom(parent)
+PendrikWidget::PendrikWidget(QWidget *parent)
+    : KavrinGUIToolkit::CBaseDialogWithBottom(parent), m_form(std::make_unique<Ui::PendrikWidget>())
 {
-    m_form.setupUi(GetSetUpUiWidget());
+    m_form->setupUi(GetSetUpUiWidget());
     setFixedSize(1024, 768);
     SetTitle(tr("Select Lens"));
     KavrinGUIToolkit::CBaseDialogWithBottom::ReConnect(GetConfirmBtn(), "clicked()", this,
@@ -27,7 +30,7 @@ PendrikWidget::~PendrikWidget() = default;
 bool PendrikWidget::openPendrik(const QString &model)
 {
     m_cameraModel = model;
-    if (!KIV_SMC_OpenDialog(this, m_form.gridLayout, false))
+    if (!KIV_SMC_OpenDialog(this, m_form->gridLayout, false))
         return false;
     KIV_SMC_SetDialogFrom();
     KIV_SMC_HideTab(true);

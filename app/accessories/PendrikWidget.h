@@ -1,10 +1,14 @@
 #pragma once
 
-#include "Ui_PendrikWidget.h"
-
 #include <BaseDialogWithBottom.h>
 
 #include <QString>
+
+#include <memory>
+
+namespace Ui {
+class PendrikWidget;
+}
 
 namespace kiv {
 
@@ -35,7 +39,7 @@ public slots:
     void onConfirm();
 
 private:
-    Ui_PendrikWidget m_form;
+    const std::unique_ptr<Ui::PendrikWidget> m_form;
     QString m_cameraModel;
     QString m_lens;
     int m_lensCount = 0;

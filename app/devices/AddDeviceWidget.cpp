@@ -2,6 +2,7 @@
 
 #include "DeviceParamWidget.h"
 #include "ParamModel.h"
+#include "ui_AddDeviceWidgetUI.h"
 
 #include <ParamCode.h>
 #include <TaskDataBase.h>
@@ -48,9 +49,10 @@ QString nvrTypeCode()
 } // namespace
 
 AddDeviceWidget::AddDeviceWidget(const QString &taskName, QWidget *parent)
-    : KavrinGUIToolkit::CBaseDialogWithBottom(parent), m_taskName(taskName)
+    : KavrinGUIToolkit::CBaseDialogWithBottom(parent),
+      m_form(std::make_unique<Ui::AddDeviceWidgetUI>()), m_taskName(taskName)
 {
-    m_form.setupUi(GetSetUpUiWidget());
+    m_form->setupUi(GetSetUpUiWidget());
     m_classNames[IpcTab] = tr("IPC");
     m_classNames[DomeTab] = tr("Dome");
     m_classNames[DvrTab] = tr("DVR");
@@ -89,14 +91,14 @@ void AddDeviceWidget::init()
     m_ipcParamModel = std::make_unique<ParamModel>();
     m_domeParamModel = std::make_unique<ParamModel>();
     m_dvrParamModel = std::make_unique<ParamModel>();
-    m_form.pIPCTreeView->setModel(m_ipcParamModel.get());
-    m_form.pDomeTreeView->setModel(m_domeParamModel.get());
-    m_form.pDVRTreeView->setModel(m_dvrParamModel.get());
+    m_form->pIPCTreeView->setModel(m_ipcParamModel.get());
+    m_form->pDomeTreeView->setModel(m_domeParamModel.get());
+    m_form->pDVRTreeView->setModel(m_dvrParamModel.get());
     for (KavrinGUIToolkit::CTreeView *tree :
-         {m_form.pIPCTreeView, m_form.pDomeTreeView, m_form.pDVRTreeView})
+         {m_form->pIPCTreeView, m_form->pDomeTreeView, m_form->pDVRTreeView})
         tree->SetAutoChangeCheckbox(false);
 
-    m_form.pararmTabWidget->setCurrentIndex(IpcTab);
+    m_form->pararmTabWidget->setCurrentIndex(IpcTab);
     m_ipcParamModel->loadParams(deviceClassOfTab(IpcTab));
     m_domeParamModel->loadParams(deviceClassOfTab(DomeTab));
     m_dvrParamModel->loadParams(deviceClassOfTab(DvrTab));
@@ -105,45 +107,45 @@ void AddDeviceWidget::init()
     m_proxyModel = std::make_unique<QSortFilterProxyModel>();
     m_proxyModel->setSourceModel(m_deviceTypeModel.get());
     m_proxyModel->setFilterCaseSensitivity(Qt::CaseSensitive);
-    m_form.devTreeView->setModel(m_proxyModel.get());
+    m_form->devTreeView->setModel(m_proxyModel.get());
 
-    m_form.edtDevCount->setText(QStringLiteral("1"));
+    m_form->edtDevCount->setText(QStringLiteral("1"));
     const QStringList bitRates{
         QStringLiteral("16384"), QStringLiteral("8192"), QStringLiteral("4096"),
         QStringLiteral("2048"),  QStringLiteral("1024"), QStringLiteral("512"),
         QStringLiteral("256"),   QStringLiteral("128"),  QStringLiteral("64"),
         QStringLiteral("32"),    QStringLiteral("0"),    tr("Customize")};
-    for (KavrinGUIToolkit::CComboBox *combo : {m_form.combMainStream, m_form.combSubStream}) {
+    for (KavrinGUIToolkit::CComboBox *combo : {m_form->combMainStream, m_form->combSubStream}) {
         combo->addItems(bitRates);
         combo->setCurrentText(QStringLiteral("1024"));
     }
 
-    m_form.edtMainStream->setValidator(new KavrinGUIToolkit::CIntValidator(0, 16384, this));
-    m_form.edtSubStream->setValidator(new KavrinGUIToolkit::CIntValidator(0, 16384, this));
-    m_form.edtMainStream->hide();
-    m_form.edtSubStream->hide();
-    m_form.edtDevType->setEnabled(false);
-    m_form.edtDevCount->setValidator(new KavrinGUIToolkit::CIntValidator(1, kMaxDevices, this));
-    m_form.edtRemark->setValidator(new KavrinGUIToolkit::CRegExpValidator(32, this));
+    m_form->edtMainStream->setValidator(new KavrinGUIToolkit::CIntValidator(0, 16384, this));
+    m_form->edtSubStream->setValidator(new KavrinGUIToolkit::CIntValidator(0, 16384, this));
+    m_form->edtMainStream->hide();
+    m_form->edtSubStream->hide();
+    m_form->edtDevType->setEnabled(false);
+    m_form->edtDevCount->setValidator(new KavrinGUIToolkit::CIntValidator(1, kMaxDevices, this));
+    m_form->edtRemark->setValidator(new KavrinGUIToolkit::CRegExpValidator(32, this));
 
     setFixedSize(800, 600);
-    connect(m_form.edtKeyword, &QLineEdit::textChanged, this, &AddDeviceWidget::keywordChanged);
-    connect(m_form.devTreeView, &QTreeView::clicked, this, &AddDeviceWidget::selectDeviceType);
+    connect(m_form->edtKeyword, &QLineEdit::textChanged, this, &AddDeviceWidget::keywordChanged);
+    connect(m_form->devTreeView, &QTreeView::clicked, this, &AddDeviceWidget::selectDeviceType);
     // Qt 6 has no currentIndexChanged(QString): the text signal carries the
     // same text.
-    connect(m_form.combMainStream, &QComboBox::currentTextChanged, this,
+    connect(m_form->combMainStream, &QComboBox::currentTextChanged, this,
             &AddDeviceWidget::mainStreamChanged);
-    connect(m_form.combSubStream, &QComboBox::currentTextChanged, this,
+    connect(m_form->combSubStream, &QComboBox::currentTextChanged, this,
             &AddDeviceWidget::subStreamChanged);
-    connect(m_form.btnReset, &QPushButton::clicked, this, &AddDeviceWidget::onReset);
-    connect(m_form.pararmTabWidget, &QTabWidget::currentChanged, this,
+    connect(m_form->btnReset, &QPushButton::clicked, this, &AddDeviceWidget::onReset);
+    connect(m_form->pararmTabWidget, &QTabWidget::currentChanged, this,
             &AddDeviceWidget::paramTabChanged);
     if (!ReConnect(GetConfirmBtn(), "clicked()", this, "onConfirm()"))
         qWarning() << "AddDeviceWidget: the confirm button does not reach onConfirm()";
     SetTitle(tr("Add Device"));
     refreshDeviceTypes(deviceClassOfTab(IpcTab));
     connectTrees();
-    connect(m_form.devTreeView, &QTreeView::doubleClicked, this,
+    connect(m_form->devTreeView, &QTreeView::doubleClicked, this,
             &AddDeviceWidget::doubleClickedDevice);
 }
 
@@ -210,7 +212,7 @@ void AddDeviceWidget::onFilterDevice(QStandardItem *item)
 {
     if (!item || !item->parent() || !item->parent()->parent())
         return;
-    const int tab = m_form.pararmTabWidget->currentIndex();
+    const int tab = m_form->pararmTabWidget->currentIndex();
     const int deviceClass = deviceClassOfTab(tab);
     const ParamModel *tree = paramModelOfTab(tab);
     disconnectTrees();
@@ -321,18 +323,18 @@ void AddDeviceWidget::selectDeviceType(const QModelIndex &index)
     if (!index.isValid())
         return;
     const QString type = index.data().toString();
-    m_form.edtDevType->setText(type);
-    m_form.edtDevType->setToolTip(type);
+    m_form->edtDevType->setText(type);
+    m_form->edtDevType->setToolTip(type);
 }
 
 void AddDeviceWidget::mainStreamChanged(const QString &text)
 {
-    m_form.edtMainStream->setVisible(text == tr("Customize"));
+    m_form->edtMainStream->setVisible(text == tr("Customize"));
 }
 
 void AddDeviceWidget::subStreamChanged(const QString &text)
 {
-    m_form.edtSubStream->setVisible(text == tr("Customize"));
+    m_form->edtSubStream->setVisible(text == tr("Customize"));
 }
 
 void AddDeviceWidget::thirdStreamChanged(const QString &text)
@@ -343,10 +345,10 @@ void AddDeviceWidget::thirdStreamChanged(const QString &text)
 void AddDeviceWidget::restartTab(int tab)
 {
     disconnectTrees();
-    m_form.edtKeyword->clear();
+    m_form->edtKeyword->clear();
     paramModelOfTab(tab)->setChildrenCheckState();
     refreshDeviceTypes(deviceClassOfTab(tab));
-    m_form.streamWidget->setVisible(tab != DvrTab);
+    m_form->streamWidget->setVisible(tab != DvrTab);
     connectTrees();
 }
 
@@ -357,7 +359,7 @@ void AddDeviceWidget::paramTabChanged(int tab)
 
 void AddDeviceWidget::onReset()
 {
-    restartTab(m_form.pararmTabWidget->currentIndex());
+    restartTab(m_form->pararmTabWidget->currentIndex());
 }
 
 void AddDeviceWidget::showHint(QWidget *field, const QString &text)
@@ -379,48 +381,48 @@ bool AddDeviceWidget::checkTaskDeviceCount(int count)
 void AddDeviceWidget::onConfirm()
 {
     int mainStream = 0;
-    if (!m_form.edtMainStream->isHidden() &&
-        !customBitRate(m_form.edtMainStream->text(), mainStream)) {
-        showHint(m_form.edtMainStream, tr("The Bit rate is not valid(range 0 or 32k-16384k)"));
+    if (!m_form->edtMainStream->isHidden() &&
+        !customBitRate(m_form->edtMainStream->text(), mainStream)) {
+        showHint(m_form->edtMainStream, tr("The Bit rate is not valid(range 0 or 32k-16384k)"));
         return;
     }
     int subStream = 0;
-    if (!m_form.edtSubStream->isHidden() &&
-        !customBitRate(m_form.edtSubStream->text(), subStream)) {
-        showHint(m_form.edtSubStream, tr("The Bit rate is not valid(range 0 or 32k-16384k)"));
+    if (!m_form->edtSubStream->isHidden() &&
+        !customBitRate(m_form->edtSubStream->text(), subStream)) {
+        showHint(m_form->edtSubStream, tr("The Bit rate is not valid(range 0 or 32k-16384k)"));
         return;
     }
-    if (m_form.edtDevType->text().isEmpty()) {
-        showHint(m_form.edtDevType, tr("The device type is not valid"));
+    if (m_form->edtDevType->text().isEmpty()) {
+        showHint(m_form->edtDevType, tr("The device type is not valid"));
         return;
     }
-    const QString countText = m_form.edtDevCount->text();
+    const QString countText = m_form->edtDevCount->text();
     if (countText.isEmpty()) {
-        showHint(m_form.edtDevCount, tr("The device number cannot be empty"));
+        showHint(m_form->edtDevCount, tr("The device number cannot be empty"));
         return;
     }
     // The validator only sees what is typed; a count can arrive otherwise.
     bool ok = false;
     const qint64 count = isDigits(countText) ? countText.toLongLong(&ok, 10) : 0;
     if (!ok || count < 1 || count > kMaxDevices) {
-        showHint(m_form.edtDevCount, tr("Device Count Ranges [1~1024]"));
+        showHint(m_form->edtDevCount, tr("Device Count Ranges [1~1024]"));
         return;
     }
     if (checkTaskDeviceCount(int(count))) {
-        showHint(m_form.edtDevCount, tr("The device number of task ranges[1~1024]"));
+        showHint(m_form->edtDevCount, tr("The device number of task ranges[1~1024]"));
         return;
     }
 
     m_deviceInfo.clear();
-    m_deviceInfo.deviceType = m_form.edtDevType->text();
-    m_deviceInfo.remark = m_form.edtRemark->text();
-    m_deviceInfo.mainType = m_classNames[qBound(0, m_form.pararmTabWidget->currentIndex(), 2)];
+    m_deviceInfo.deviceType = m_form->edtDevType->text();
+    m_deviceInfo.remark = m_form->edtRemark->text();
+    m_deviceInfo.mainType = m_classNames[qBound(0, m_form->pararmTabWidget->currentIndex(), 2)];
     m_deviceInfo.count = int(count);
-    m_deviceInfo.mainStream = m_form.edtMainStream->isHidden()
-                                  ? m_form.combMainStream->currentText().toInt(nullptr, 10)
+    m_deviceInfo.mainStream = m_form->edtMainStream->isHidden()
+                                  ? m_form->combMainStream->currentText().toInt(nullptr, 10)
                                   : mainStream;
-    m_deviceInfo.subStream = m_form.edtSubStream->isHidden()
-                                 ? m_form.combSubStream->currentText().toInt(nullptr, 10)
+    m_deviceInfo.subStream = m_form->edtSubStream->isHidden()
+                                 ? m_form->combSubStream->currentText().toInt(nullptr, 10)
                                  : subStream;
     accept();
 }
@@ -431,12 +433,12 @@ void AddDeviceWidget::doubleClickedDevice(const QModelIndex &index)
         return;
     const QModelIndex source = m_proxyModel->mapToSource(index);
     const QString type = m_deviceTypeModel->data(source).toString();
-    DeviceParamWidget::showModal(deviceClassOfTab(m_form.pararmTabWidget->currentIndex()), type);
+    DeviceParamWidget::showModal(deviceClassOfTab(m_form->pararmTabWidget->currentIndex()), type);
 }
 
 void AddDeviceWidget::clickFilter(const QModelIndex &index)
 {
-    const ParamModel *tree = paramModelOfTab(m_form.pararmTabWidget->currentIndex());
+    const ParamModel *tree = paramModelOfTab(m_form->pararmTabWidget->currentIndex());
     if (!index.isValid() || index.model() != tree)
         return;
     QStandardItem *item = tree->itemFromIndex(index);

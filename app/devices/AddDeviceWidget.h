@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Ui_AddDeviceWidgetUI.h"
-
 #include <BaseDialogWithBottom.h>
 #include <TaskDeviceFile.h>
 
@@ -16,6 +14,10 @@ class QModelIndex;
 class QSortFilterProxyModel;
 class QStandardItem;
 class QStandardItemModel;
+
+namespace Ui {
+class AddDeviceWidgetUI;
+}
 
 namespace kiv {
 
@@ -81,7 +83,7 @@ private:
     void restartTab(int tab);
     void showHint(QWidget *field, const QString &text);
 
-    Ui_AddDeviceWidgetUI m_form;
+    const std::unique_ptr<Ui::AddDeviceWidgetUI> m_form;
     std::unique_ptr<ParamModel> m_ipcParamModel;
     std::unique_ptr<ParamModel> m_domeParamModel;
     std::unique_ptr<ParamModel> m_dvrParamModel;

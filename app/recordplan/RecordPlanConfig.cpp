@@ -1,6 +1,7 @@
 #include "RecordPlanConfig.h"
 
 #include "RecordPlanCopyWidget.h"
+#include "ui_RecordPlanConfigUI.h"
 
 #include <TaskDeviceFile.h>
 #include <WarningDlg.h>
@@ -24,41 +25,39 @@ QChar digitOf(int type)
 
 } // namespace
 
-RecordPlanConfig::RecordPlanConfig(QWidget *parent) : QDialog(parent)
+RecordPlanConfig::RecordPlanConfig(QWidget *parent)
+    : QDialog(parent), m_form(std::make_unique<Ui::RecordPlanConfigUI>())
 {
-    m_form.setupUi(this);
+    m_form->setupUi(this);
     setFixedSize(720, 140);
     // The grid's two rows are as high as a cell is wide.
-    m_form.widgetPlan->setMinimumHeight(2 * ((720 - 22) / kivui::RecordWidget::kHours));
+    m_form->widgetPlan->setMinimumHeight(2 * ((720 - 22) / kivui::RecordWidget::kHours));
 
     for (KavrinGUIToolkit::CPushButton *button :
-         {m_form.btnSchedule, m_form.btnEvent, m_form.btnNoRecord}) {
+         {m_form->btnSchedule, m_form->btnEvent, m_form->btnNoRecord}) {
         // The paint type in force shows as the pressed button.
         button->setCheckable(true);
         button->setAutoExclusive(true);
     }
-    setStyleSheet(styleSheet() +
-                  QStringLiteral("\nKavrinGUIToolkit--CPushButton:checked\n{\n   "
-                                 "background-color:#f4d9d9;\n   border-color:#8b1a1a;\n}"));
     for (KavrinGUIToolkit::CPushButton *button :
-         {m_form.btnSchedule, m_form.btnEvent, m_form.btnNoRecord, m_form.btnCopyTo}) {
+         {m_form->btnSchedule, m_form->btnEvent, m_form->btnNoRecord, m_form->btnCopyTo}) {
         // Enter in the drop-down must not press a button ("Copy to..."
         // opens a dialog).
         button->setAutoDefault(false);
     }
-    connect(m_form.btnSchedule, &QPushButton::clicked, this, &RecordPlanConfig::schedulePlan);
-    connect(m_form.btnEvent, &QPushButton::clicked, this, &RecordPlanConfig::eventPlan);
-    connect(m_form.btnNoRecord, &QPushButton::clicked, this, &RecordPlanConfig::noPlan);
-    connect(m_form.btnCopyTo, &QPushButton::clicked, this, &RecordPlanConfig::copyTo);
+    connect(m_form->btnSchedule, &QPushButton::clicked, this, &RecordPlanConfig::schedulePlan);
+    connect(m_form->btnEvent, &QPushButton::clicked, this, &RecordPlanConfig::eventPlan);
+    connect(m_form->btnNoRecord, &QPushButton::clicked, this, &RecordPlanConfig::noPlan);
+    connect(m_form->btnCopyTo, &QPushButton::clicked, this, &RecordPlanConfig::copyTo);
 
     for (int i = 0; i <= 10; ++i)
-        m_form.combFrenquency->AddItem(QString::number(i * 10) + QLatin1Char('%'), QString(),
-                                       i * 10);
-    m_form.combFrenquency->setCurrentIndex(m_form.combFrenquency->findText(
+        m_form->combFrenquency->AddItem(QString::number(i * 10) + QLatin1Char('%'), QString(),
+                                        i * 10);
+    m_form->combFrenquency->setCurrentIndex(m_form->combFrenquency->findText(
         QStringLiteral("100%"), Qt::MatchExactly | Qt::MatchCaseSensitive));
     // Only a frequency the planner chose is written: a stored text that
     // matches no item stays as it is.
-    connect(m_form.combFrenquency, &QComboBox::activated, this, [this] { m_frenChosen = true; });
+    connect(m_form->combFrenquency, &QComboBox::activated, this, [this] { m_frenChosen = true; });
     setPaintType(1);
 
     // No window type: as a child of the main window the panel is drawn
@@ -70,10 +69,10 @@ RecordPlanConfig::~RecordPlanConfig() = default;
 
 void RecordPlanConfig::setPaintType(int type)
 {
-    m_form.widgetPlan->setCurrentType(type);
-    KavrinGUIToolkit::CPushButton *pressed = type == 1   ? m_form.btnSchedule
-                                             : type == 2 ? m_form.btnEvent
-                                                         : m_form.btnNoRecord;
+    m_form->widgetPlan->setCurrentType(type);
+    KavrinGUIToolkit::CPushButton *pressed = type == 1   ? m_form->btnSchedule
+                                             : type == 2 ? m_form->btnEvent
+                                                         : m_form->btnNoRecord;
     pressed->setChecked(true);
 }
 
@@ -95,7 +94,7 @@ void RecordPlanConfig::noPlan()
 QString RecordPlanConfig::planString() const
 {
     std::vector<kivui::RecordCell> cells;
-    m_form.widgetPlan->getRecordPlan(cells);
+    m_form->widgetPlan->getRecordPlan(cells);
     QString text;
     for (const kivui::RecordCell &cell : cells)
         text += digitOf(cell.type());
@@ -108,8 +107,8 @@ void RecordPlanConfig::setPlanString(const QString &plan)
     cells.reserve(size_t(plan.size()));
     for (const QChar c : plan)
         cells.emplace_back(c.isDigit() ? c.digitValue() : -1);
-    m_form.widgetPlan->setRecordPlan(cells);
-    m_form.widgetPlan->update();
+    m_form->widgetPlan->setRecordPlan(cells);
+    m_form->widgetPlan->update();
 }
 
 void RecordPlanConfig::showDevice(const QString &taskName, int deviceIndex)
@@ -134,7 +133,7 @@ void RecordPlanConfig::showDevice(const QString &taskName, int deviceIndex)
         return;
     }
     show();
-    m_form.btnSchedule->setFocus();
+    m_form->btnSchedule->setFocus();
 }
 
 bool RecordPlanConfig::saveAndHide()
@@ -222,13 +221,13 @@ bool RecordPlanConfig::load(QString &reason)
     file.recordPlan(m_deviceIndex, plan);
     file.eventFren(m_deviceIndex, fren);
     // A frequency without an item leaves the drop-down as it was.
-    const int item = m_form.combFrenquency->findText(fren + QLatin1Char('%'),
-                                                     Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int item = m_form->combFrenquency->findText(fren + QLatin1Char('%'),
+                                                      Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (item >= 0)
-        m_form.combFrenquency->setCurrentIndex(item);
+        m_form->combFrenquency->setCurrentIndex(item);
     setPlanString(plan);
     m_storedPlan = plan;
-    m_form.widgetPlan->getRecordPlan(m_shownCells);
+    m_form->widgetPlan->getRecordPlan(m_shownCells);
     m_frenChosen = false;
     m_unsaved = false;
     m_loaded = true;
@@ -253,7 +252,7 @@ RecordPlanConfig::Store RecordPlanConfig::save(QString &reason)
     if (m_taskName.isEmpty() || !m_loaded)
         return Store::Stored;
     std::vector<kivui::RecordCell> cells;
-    m_form.widgetPlan->getRecordPlan(cells);
+    m_form->widgetPlan->getRecordPlan(cells);
     const bool painted = cells != m_shownCells;
     if (!painted && !m_frenChosen)
         return Store::Stored;
@@ -268,7 +267,7 @@ RecordPlanConfig::Store RecordPlanConfig::save(QString &reason)
     if (!file.recordPlan(m_deviceIndex, storedPlan) || !file.eventFren(m_deviceIndex, storedFren))
         return Store::DeviceGone;
     const QString plan = painted ? paintedPlan(cells) : storedPlan;
-    const QString fren = m_form.combFrenquency->currentText().chopped(1);
+    const QString fren = m_form->combFrenquency->currentText().chopped(1);
     const bool writePlan = plan != storedPlan;
     const bool writeFren = m_frenChosen && fren != storedFren;
     if ((writePlan && !file.setRecordPlan(plan, m_deviceIndex)) ||
@@ -343,8 +342,8 @@ bool RecordPlanConfig::storeOrTell()
 
 void RecordPlanConfig::letGo()
 {
-    m_form.widgetPlan->setRecordPlan(kNoRecording);
-    m_form.widgetPlan->update();
+    m_form->widgetPlan->setRecordPlan(kNoRecording);
+    m_form->widgetPlan->update();
     m_loaded = false;
     m_unsaved = false;
     m_frenChosen = false;

@@ -1,10 +1,15 @@
 #pragma once
 
-#include "Ui_RecordPlanConfigUI.h"
+#include <RecordCell.h>
 
 #include <QDialog>
 
+#include <memory>
 #include <vector>
+
+namespace Ui {
+class RecordPlanConfigUI;
+}
 
 class TaskDeviceFile;
 
@@ -79,7 +84,7 @@ private:
     QString notStoredText(const QString &reason) const;
     static QString openProblemText(const TaskDeviceFile &file);
 
-    Ui_RecordPlanConfigUI m_form;
+    const std::unique_ptr<Ui::RecordPlanConfigUI> m_form;
     QString m_taskName;
     int m_deviceIndex = -1;
 

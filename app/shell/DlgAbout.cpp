@@ -1,19 +1,22 @@
 #include "DlgAbout.h"
 
+#include "ui_CDlgAboutClass.h"
+
 namespace kiv {
 
-CDlgAbout::CDlgAbout(QWidget *parent) : KavrinGUIToolkit::CBaseDialog(parent)
+CDlgAbout::CDlgAbout(QWidget *parent)
+    : KavrinGUIToolkit::CBaseDialog(parent), m_form(std::make_unique<Ui::CDlgAboutClass>())
 {
     setObjectName(QStringLiteral("VarnelAboutDialog"));
-    m_form.setupUi(GetSetUpUiWidget());
+    m_form->setupUi(GetSetUpUiWidget());
     setFixedSize(520, 200);
     SetTitle(tr("About"));
-    m_form.label_2->setText(tr("Name:"));
-    m_form.label_5->setText(tr("Version:"));
-    m_form.pLabelAbout->setText(tr(" v1.0.0.1") + QStringLiteral(" Build") +
-                                QString::number(getBuildNumber()));
-    m_form.m_pOkBtn->setFocusPolicy(Qt::NoFocus);
-    connect(m_form.m_pOkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    m_form->label_2->setText(tr("Name:"));
+    m_form->label_5->setText(tr("Version:"));
+    m_form->pLabelAbout->setText(tr(" v1.0.0.1") + QStringLiteral(" Build") +
+                                 QString::number(getBuildNumber()));
+    m_form->m_pOkBtn->setFocusPolicy(Qt::NoFocus);
+    connect(m_form->m_pOkBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 CDlgAbout::~CDlgAbout() = default;

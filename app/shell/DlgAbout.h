@@ -1,8 +1,12 @@
 #pragma once
 
-#include "Ui_CDlgAboutClass.h"
-
 #include <BaseDialog.h>
+
+#include <memory>
+
+namespace Ui {
+class CDlgAboutClass;
+}
 
 namespace kiv {
 
@@ -23,7 +27,7 @@ public:
     static unsigned int buildNumberFromDate(const QString &stamp);
 
 private:
-    Ui_CDlgAboutClass m_form;
+    const std::unique_ptr<Ui::CDlgAboutClass> m_form;
 };
 
 } // namespace kiv

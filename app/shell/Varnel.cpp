@@ -8,6 +8,7 @@
 #include "RecordPlanConfig.h"
 #include "TaskManagerWidget.h"
 #include "UserManual.h"
+#include "ui_VarnelClass.h"
 
 #include <PinButton.h>
 #include <SystemMenu.h>
@@ -29,9 +30,10 @@
 
 namespace kiv {
 
-Varnel::Varnel(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
+Varnel::Varnel(QWidget *parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags), m_form(std::make_unique<Ui::VarnelClass>())
 {
-    m_form.setupUi(this);
+    m_form->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);
     setStyleSheet(KavrinGUIToolkit::CFile::ReadAll({QStringLiteral("Title.qss")},
                                                    QStringLiteral(":/Torvel/Qss/Qss/System/")));
@@ -42,7 +44,8 @@ Varnel::~Varnel() = default;
 
 void Varnel::initWidgets()
 {
-    // 1 to 4: the title bar and the three panes.
+    // The title bar and the three panes; the task pane keeps its width and the
+    // calculator pane its height when the window grows.
     m_title = new kivui::WindowTitle(this);
     connect(m_title->systemMenu(), &kivui::SystemMenu::aboutRequested, this, &Varnel::showAbout);
     m_taskPane = new TaskManagerWidget(this);
@@ -54,8 +57,9 @@ void Varnel::initWidgets()
     m_calculator->setFixedHeight(200);
     m_calculator->layout()->setContentsMargins(0, 0, 0, 0);
 
-    // 5: the task pane beside the device list, the calculator pane below,
-    // all under the title bar.
+    // The task pane beside the device list, the calculator pane below, all
+    // under the title bar; the panes stand one pixel apart, over the frame's
+    // colour.
     auto *row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_taskPane);
@@ -65,14 +69,15 @@ void Varnel::initWidgets()
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(row);
     column->addWidget(m_calculator);
-    m_form.centralFrame->setLayout(column);
-    m_form.verticalLayout->insertWidget(0, m_title);
-    m_form.centralWidget->setContentsMargins(9, 0, 9, 9);
-    m_form.verticalLayout->setSpacing(1);
-    m_form.centralFrame->setContentsMargins(0, 0, 0, 0);
+    m_form->centralFrame->setLayout(column);
+    m_form->verticalLayout->insertWidget(0, m_title);
+    m_form->centralWidget->setContentsMargins(9, 0, 9, 9);
+    m_form->verticalLayout->setSpacing(1);
+    m_form->centralFrame->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
 
-    // 6: connections 1 to 6.
+    // A task chosen, added or gone in the task pane is the one the device list
+    // and the calculator pane show.
     connect(m_taskPane, &TaskManagerWidget::selectCurrentTask, m_deviceList,
             &DeviceListWidget::clickCurrentTask);
     connect(m_taskPane, &TaskManagerWidget::addCurrentTask, m_deviceList,
@@ -89,12 +94,13 @@ void Varnel::initWidgets()
     connect(m_taskPane, &TaskManagerWidget::taskAboutToChange, m_deviceList,
             &DeviceListWidget::closePanels);
 
-    // 7: the pin tab floats over the window; movePinButtion() places it.
+    // The pin tab is in no layout: it floats over the window at the task
+    // pane's edge, where movePinButtion() puts it.
     m_pinButton = new kivui::PinButton(this);
     m_pinButton->setBuddy(m_taskPane);
     connect(m_pinButton, &kivui::PinButton::pinButtonClicked, this, &Varnel::movePinButtion);
 
-    // 8: the pop-over panels of a device row, hidden until the device list
+    // The pop-over panels of a device row, hidden until the device list
     // shows one.
     m_recordPlan = new RecordPlanConfig(this);
     m_streams = new DeviceStreamWidget(this);
@@ -104,10 +110,11 @@ void Varnel::initWidgets()
     m_recordPlan->saveAndHide();
     m_deviceList->setSidePanels(m_recordPlan, m_streams, m_accessories);
 
-    // 9: with connections 1 to 6 live, the first task reaches the panes.
+    // Only now that the task pane is wired to the others does it choose its
+    // first task, so that the device list and the calculator pane load it.
     m_taskPane->selectFirstTask();
 
-    // 10: every change of a task's devices, plans or streams reaches the
+    // Every change of a task's devices, plans or streams reaches the
     // calculator pane once.
     connect(m_deviceList, &DeviceListWidget::signalChanngedReslut, m_calculator,
             &CalculateManagerWidget::slotChanngedResult);

@@ -1,8 +1,12 @@
 #pragma once
 
-#include "Ui_VarnelClass.h"
-
 #include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class VarnelClass;
+}
 
 namespace kivui {
 class PinButton;
@@ -57,7 +61,7 @@ private:
     void initWidgets();
     bool openManual();
 
-    Ui_VarnelClass m_form;
+    const std::unique_ptr<Ui::VarnelClass> m_form;
     TaskManagerWidget *m_taskPane = nullptr;
     DeviceListWidget *m_deviceList = nullptr;
     CalculateManagerWidget *m_calculator = nullptr;

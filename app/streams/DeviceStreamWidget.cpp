@@ -1,7 +1,7 @@
 #include "DeviceStreamWidget.h"
 
 #include "DeviceStreamModel.h"
-#include "Ui_DeviceStreamWidget.h"
+#include "ui_DeviceStreamWidget.h"
 
 #include <HeaderView.h>
 #include <TableDelegate.h>
@@ -21,7 +21,7 @@ constexpr int kColumnWidths[DeviceStreamModel::ColumnCount] = {55, 85, 85, 85, 6
 } // namespace
 
 DeviceStreamWidget::DeviceStreamWidget(QWidget *parent)
-    : QDialog(parent), m_form(std::make_unique<Ui_DeviceStreamWidget>())
+    : QDialog(parent), m_form(std::make_unique<Ui::DeviceStreamWidget>())
 {
     m_form->setupUi(this);
     init();

@@ -4,8 +4,11 @@
 
 #include <memory>
 
-class Ui_DeviceStreamWidget;
 class QPushButton;
+
+namespace Ui {
+class DeviceStreamWidget;
+}
 
 namespace KavrinGUIToolkit {
 class CTreeView;
@@ -61,7 +64,7 @@ private:
     void commitOpenEditor();
     void showRefusal(const QModelIndex &index, const QString &hint);
 
-    std::unique_ptr<Ui_DeviceStreamWidget> m_form;
+    const std::unique_ptr<Ui::DeviceStreamWidget> m_form;
     std::unique_ptr<DeviceStreamModel> m_model;
     KavrinGUIToolkit::CTableDelegate *m_delegate = nullptr;
     QString m_taskName;

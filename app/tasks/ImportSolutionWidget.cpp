@@ -3,6 +3,7 @@
 #include "DeviceModel.h"
 #include "DeviceParamWidget.h"
 #include "SceneModel.h"
+#include "ui_ImportSolutionWidgetUI.h"
 
 #include <TableDelegate.h>
 #include <TaskDataBase.h>
@@ -17,9 +18,10 @@ constexpr int kMaxDevices = 1024;
 } // namespace
 
 ImportSolutionWidget::ImportSolutionWidget(const QString &solutionType, QWidget *parent)
-    : KavrinGUIToolkit::CBaseDialog(parent), m_solutionType(solutionType)
+    : KavrinGUIToolkit::CBaseDialog(parent), m_form(std::make_unique<Ui::ImportSolutionWidgetUI>()),
+      m_solutionType(solutionType)
 {
-    m_form.setupUi(GetSetUpUiWidget());
+    m_form->setupUi(GetSetUpUiWidget());
     m_sceneModel = std::make_unique<SceneModel>();
     m_deviceModel = std::make_unique<DeviceModel>();
 
@@ -37,38 +39,38 @@ void ImportSolutionWidget::init()
     SetCloseBtnVisible(true);
     setFixedSize(600, 450);
     SetTitle(tr("New Task"));
-    m_form.treeScene->setItemDelegate(new KavrinGUIToolkit::CTableDelegate(m_form.treeScene));
-    m_form.treeDeviceType->setItemDelegate(
-        new KavrinGUIToolkit::CTableDelegate(m_form.treeDeviceType));
-    m_form.treeScene->setModel(m_sceneModel.get());
-    m_form.treeDeviceType->setModel(m_deviceModel.get());
+    m_form->treeScene->setItemDelegate(new KavrinGUIToolkit::CTableDelegate(m_form->treeScene));
+    m_form->treeDeviceType->setItemDelegate(
+        new KavrinGUIToolkit::CTableDelegate(m_form->treeDeviceType));
+    m_form->treeScene->setModel(m_sceneModel.get());
+    m_form->treeDeviceType->setModel(m_deviceModel.get());
     loadSolution();
     setDeviceColumnWidths();
 
-    connect(m_form.btnPrevious, &QPushButton::clicked, this, &ImportSolutionWidget::previousStep);
-    connect(m_form.btnFinish, &QPushButton::clicked, this, &ImportSolutionWidget::saveTask);
-    connect(m_form.btnCancel, &QPushButton::clicked, this, &ImportSolutionWidget::cancelSolution);
+    connect(m_form->btnPrevious, &QPushButton::clicked, this, &ImportSolutionWidget::previousStep);
+    connect(m_form->btnFinish, &QPushButton::clicked, this, &ImportSolutionWidget::saveTask);
+    connect(m_form->btnCancel, &QPushButton::clicked, this, &ImportSolutionWidget::cancelSolution);
     // Qt 6 has no currentIndexChanged(QString): the text signal carries the
     // industry's name.
-    connect(m_form.combIndustry, &QComboBox::currentTextChanged, this,
+    connect(m_form->combIndustry, &QComboBox::currentTextChanged, this,
             &ImportSolutionWidget::industryChanged);
-    connect(m_form.treeScene,
+    connect(m_form->treeScene,
             qOverload<const QModelIndex &>(&KavrinGUIToolkit::CTreeView::SignalClicked), this,
             &ImportSolutionWidget::clickScene);
     if (!m_countConnection)
         m_countConnection = connect(m_deviceModel.get(), &QStandardItemModel::itemChanged, this,
                                     &ImportSolutionWidget::slotDeviceNumChanged);
-    connect(m_form.treeDeviceType, &QTreeView::doubleClicked, this,
+    connect(m_form->treeDeviceType, &QTreeView::doubleClicked, this,
             &ImportSolutionWidget::slotDoubleClickedDevice);
     if (!m_clickConnection)
-        m_clickConnection = connect(m_form.treeDeviceType, &QTreeView::clicked, m_deviceModel.get(),
-                                    &DeviceModel::onCurrentIndex);
+        m_clickConnection = connect(m_form->treeDeviceType, &QTreeView::clicked,
+                                    m_deviceModel.get(), &DeviceModel::onCurrentIndex);
 }
 
 void ImportSolutionWidget::setDeviceColumnWidths()
 {
-    m_form.treeDeviceType->setColumnWidth(0, 300);
-    m_form.treeDeviceType->setColumnWidth(1, 30);
+    m_form->treeDeviceType->setColumnWidth(0, 300);
+    m_form->treeDeviceType->setColumnWidth(1, 30);
 }
 
 void ImportSolutionWidget::loadSolution()
@@ -76,7 +78,7 @@ void ImportSolutionWidget::loadSolution()
     TaskDataBase *catalogue = TaskDataBase::GetInstance();
     QStringList industries;
     if (catalogue->getAllIndustry(m_solutionType, industries))
-        m_form.combIndustry->addItems(industries);
+        m_form->combIndustry->addItems(industries);
     if (!industries.isEmpty()) {
         QStringList scenes;
         if (catalogue->getScene(industries.first(), scenes))
@@ -100,13 +102,13 @@ void ImportSolutionWidget::showFirstScene()
     if (m_sceneModel->rowCount() == 0)
         return;
     const QModelIndex first = m_sceneModel->index(0, 0);
-    m_form.treeScene->setCurrentIndex(first);
+    m_form->treeScene->setCurrentIndex(first);
     clickScene(first);
 }
 
 void ImportSolutionWidget::getSceneGroupMap(SceneGroupMap &map) const
 {
-    const SceneGroupMap scenes = m_solutions.value(m_form.combIndustry->currentText());
+    const SceneGroupMap scenes = m_solutions.value(m_form->combIndustry->currentText());
     for (int row = 0; row < m_sceneModel->rowCount(); ++row) {
         if (!m_sceneModel->isChecked(row))
             continue;
@@ -139,7 +141,7 @@ void ImportSolutionWidget::cancelSolution()
 
 void ImportSolutionWidget::saveTask()
 {
-    const SceneGroupMap scenes = m_solutions.value(m_form.combIndustry->currentText());
+    const SceneGroupMap scenes = m_solutions.value(m_form->combIndustry->currentText());
     qint64 total = 0;
     for (int row = 0; row < m_sceneModel->rowCount(); ++row) {
         if (!m_sceneModel->isChecked(row))
@@ -152,7 +154,7 @@ void ImportSolutionWidget::saveTask()
         accept();
         return;
     }
-    KavrinGUIToolkit::CToolTip::ShowText(m_form.combIndustry->mapToGlobal(QPoint(0, 0)),
+    KavrinGUIToolkit::CToolTip::ShowText(m_form->combIndustry->mapToGlobal(QPoint(0, 0)),
                                          tr("The device number of task ranges[1~1024]"), nullptr);
 }
 
@@ -174,12 +176,12 @@ void ImportSolutionWidget::clickScene(const QModelIndex &index)
         disconnect(m_clickConnection);
     m_clickConnection = QMetaObject::Connection();
 
-    m_shownIndustry = m_form.combIndustry->currentText();
+    m_shownIndustry = m_form->combIndustry->currentText();
     m_shownScene = m_sceneModel->sceneName(index.row());
     m_deviceModel->setDevices(m_solutions.value(m_shownIndustry).value(m_shownScene));
     setDeviceColumnWidths();
 
-    m_clickConnection = connect(m_form.treeDeviceType, &QTreeView::clicked, m_deviceModel.get(),
+    m_clickConnection = connect(m_form->treeDeviceType, &QTreeView::clicked, m_deviceModel.get(),
                                 &DeviceModel::onCurrentIndex);
     m_countConnection = connect(m_deviceModel.get(), &QStandardItemModel::itemChanged, this,
                                 &ImportSolutionWidget::slotDeviceNumChanged);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "SceneGroupMap.h"
-#include "Ui_ImportSolutionWidgetUI.h"
 
 #include <BaseDialog.h>
 
@@ -13,6 +12,10 @@
 
 class QModelIndex;
 class QStandardItem;
+
+namespace Ui {
+class ImportSolutionWidgetUI;
+}
 
 namespace kiv {
 
@@ -58,7 +61,7 @@ private:
     /// Makes scene row 0 current and shows its devices, when there is one.
     void showFirstScene();
 
-    Ui_ImportSolutionWidgetUI m_form;
+    const std::unique_ptr<Ui::ImportSolutionWidgetUI> m_form;
     QString m_solutionType;
     /// Industry to scene to device type to count; count edits land here.
     QMap<QString, SceneGroupMap> m_solutions;

@@ -12,11 +12,17 @@
 #include <ToolTip.h>
 #include <WarningDlg.h>
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
+#include <QTreeView>
 #include <QtTest>
 
 using KavrinGUIToolkit::CToolTip;

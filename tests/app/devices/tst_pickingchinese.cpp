@@ -13,9 +13,13 @@
 #include <ClassNames.h>
 #include <TaskDeviceFile.h>
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTreeView>
 #include <QtTest>
 

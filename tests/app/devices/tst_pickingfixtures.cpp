@@ -9,8 +9,10 @@
 #include "../core/CatalogueFixture.h"
 #include "PickingSupport.h"
 
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextFrame>
 #include <QTextTable>
 #include <QTreeView>

@@ -16,6 +16,7 @@
 
 #include <TaskDeviceFile.h>
 #include <TaskListFile.h>
+#include <TreeView.h>
 #include <WarningDlg.h>
 
 #include <QComboBox>

@@ -20,6 +20,7 @@
 #include <WarningDlg.h>
 
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>

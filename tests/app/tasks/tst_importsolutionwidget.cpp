@@ -14,9 +14,13 @@
 #include <WarningDlg.h>
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
+#include <QTreeView>
 #include <QtTest>
 
 using KavrinGUIToolkit::CToolTip;
