@@ -38,6 +38,8 @@ QString saveFailureText(SaveFailure failure, const QString &path)
         return QCoreApplication::translate("XmlDataFile", "The folder %1 cannot be written.")
             .arg(folderOf(path));
     case SaveFailure::None:
+    case SaveFailure::TargetIsFolder:
+    case SaveFailure::InUse:
     case SaveFailure::Other:
         break;
     }

@@ -13,6 +13,7 @@
 #include <TaskListFile.h>
 #include <ToolTip.h>
 #include <WarningDlg.h>
+#include <WriteFailure.h>
 
 #include <QDebug>
 #include <QDir>
@@ -50,14 +51,9 @@ constexpr qint64 kProbeBytes = 1024 * 1024;
 
 enum class FolderState { Writable, NotWritable, DiskFull };
 
-bool diskFullError(int error)
-{
-    return error == ENOSPC || error == EDQUOT;
-}
-
 FolderState folderFullOr(const QString &folder, int error)
 {
-    if (diskFullError(error))
+    if (KavrinGUIToolkit::IsNoRoomError(error))
         return FolderState::DiskFull;
     // Some file systems report a full disk otherwise; what is left on it
     // tells.

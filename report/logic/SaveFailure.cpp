@@ -5,37 +5,27 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <cerrno>
+#include <WriteFailure.h>
 
 namespace kiv {
 
 SaveFailure saveFailureOf(const QString &target, int systemError)
 {
-    const QFileInfo info(target);
-    // Qt refuses a folder in the target's place before any call of the
-    // system, so no error code tells it.
-    if (info.isDir())
-        return SaveFailure::TargetIsFolder;
-    if (!QFileInfo(info.absolutePath()).isDir())
-        return SaveFailure::FolderMissing;
-    switch (systemError) {
-    case ENOSPC:
-    case EDQUOT:
-    // A file-size limit refuses the write as a full disk does.
-    case EFBIG:
+    using KavrinGUIToolkit::SaveFailureOf;
+    switch (SaveFailureOf(systemError, target)) {
+    case KavrinGUIToolkit::SaveFailure::None:
+        return SaveFailure::None;
+    case KavrinGUIToolkit::SaveFailure::NoRoom:
         return SaveFailure::DiskFull;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    // The folder exists: a folder of the system answers a new file so.
-    case ENOENT:
+    case KavrinGUIToolkit::SaveFailure::NoFolder:
+        return SaveFailure::FolderMissing;
+    case KavrinGUIToolkit::SaveFailure::NotWritable:
         return SaveFailure::FolderNotWritable;
-    case EISDIR:
+    case KavrinGUIToolkit::SaveFailure::TargetIsFolder:
         return SaveFailure::TargetIsFolder;
-    case EBUSY:
-    case ETXTBSY:
+    case KavrinGUIToolkit::SaveFailure::InUse:
         return SaveFailure::FileInUse;
-    default:
+    case KavrinGUIToolkit::SaveFailure::Other:
         break;
     }
     return SaveFailure::Unknown;

@@ -220,26 +220,6 @@ QByteArray EncodeDomDocument(const QDomDocument &doc)
     return encodeWithReferences(text, declared);
 }
 
-namespace {
-
-// What the error of the last system call, and the folder as it stands, tell
-// of a file that could not be written.
-SaveFailure failureOf(int error, const QString &path)
-{
-    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
-        return SaveFailure::NoRoom;
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir())
-        return SaveFailure::NoFolder;
-    if (error == EACCES || error == EPERM || error == EROFS || !folder.isWritable() ||
-        (file.exists() && !file.isWritable()))
-        return SaveFailure::NotWritable;
-    return SaveFailure::Other;
-}
-
-} // namespace
-
 bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *error,
                      SaveFailure *failure)
 {
@@ -273,7 +253,7 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int openError = errno;
-        return fail(file.errorString(), failureOf(openError, path));
+        return fail(file.errorString(), SaveFailureOf(openError, path));
     }
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
@@ -284,12 +264,12 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
         file.cancelWriting();
         // Bytes that stop short without an error from the file engine ran out
         // of room.
-        return fail(why, engineError ? failureOf(writeError, path) : SaveFailure::NoRoom);
+        return fail(why, engineError ? SaveFailureOf(writeError, path) : SaveFailure::NoRoom);
     }
     errno = 0;
     if (!file.commit()) {
         const int commitError = errno;
-        return fail(file.errorString(), failureOf(commitError, path));
+        return fail(file.errorString(), SaveFailureOf(commitError, path));
     }
     return true;
 }

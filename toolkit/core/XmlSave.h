@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KavrinGUIToolkitCoreExport.h"
+#include "WriteFailure.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,21 +27,6 @@ KAVRIN_CORE_EXPORT bool IsXmlText(const QString &text);
 /// U+FFFF) are written as U+FFFD. An encoding this platform does not know
 /// falls back to UTF-8 with a matching declaration.
 KAVRIN_CORE_EXPORT QByteArray EncodeDomDocument(const QDomDocument &doc);
-
-/// Why SaveDomDocument() could not write a file, as far as the system tells.
-enum class SaveFailure {
-    /// Saved.
-    None,
-    /// The disk (or the file size this process may write) has no room left.
-    NoRoom,
-    /// The folder of the file is not there.
-    NoFolder,
-    /// The folder, or the file itself, may not be written: permissions or a
-    /// read-only mount.
-    NotWritable,
-    /// Anything else, such as bytes that would not read back.
-    Other
-};
 
 /// Writes EncodeDomDocument(@p doc) to @p path atomically (a temporary file
 /// renamed on success). False, with the system's reason in @p error and its
