@@ -2,6 +2,7 @@
 
 #include <ClassNames.h>
 #include <ItemDataRole.h>
+#include <Limits.h>
 #include <TaskDataBase.h>
 #include <TextChecks.h>
 #include <WarningDlg.h>
@@ -140,13 +141,15 @@ void DeviceListModel::appendRowFor(const DeviceInfo &info, const QString &classN
     QStandardItem *type = textItem(info.deviceType, false);
     type->setData(code, ClassCodeRole);
     QList<QStandardItem *> row;
-    row << type << textItem(info.remark, true, 32) << textItem(className, false)
-        << textItem(QString::number(info.count), true, 4);
+    constexpr int countLength = limits::digitsOf(limits::kMaxDeviceCount);
+    constexpr int bitRateLength = limits::digitsOf(limits::kMaxBitRate);
+    row << type << textItem(info.remark, true, limits::kMaxRemarkLength)
+        << textItem(className, false) << textItem(QString::number(info.count), true, countLength);
     if (dvr) {
         row << textItem(QString(), false) << textItem(QString(), false);
     } else {
-        row << textItem(QString::number(info.mainStream), true, 5)
-            << textItem(QString::number(info.subStream), true, 5);
+        row << textItem(QString::number(info.mainStream), true, bitRateLength)
+            << textItem(QString::number(info.subStream), true, bitRateLength);
     }
 
     auto *config = new QStandardItem;
@@ -195,7 +198,7 @@ bool DeviceListModel::writeDevice(const DeviceInfo &info)
     if (!file.isOpen() || !file.totalCount(total))
         return false;
     // Whatever adds a device keeps the task at the limit or under it.
-    if (total + info.count > kMaxTaskDevices)
+    if (limits::exceedsTaskTotal(total, info.count))
         return false;
     if (!file.addDevice(info))
         return false;
@@ -229,8 +232,8 @@ bool DeviceListModel::addDevices(const SceneGroupMap &scenes)
             info.remark = scene.key();
             info.mainType = mainTypeOf(device.key());
             info.count = device.value();
-            info.mainStream = 1024;
-            info.subStream = 1024;
+            info.mainStream = limits::kDefaultBitRate;
+            info.subStream = limits::kDefaultBitRate;
             if (!appendDevice(info)) {
                 allAdded = false;
                 break; // the rest of this scene; the next scene is still added
@@ -313,12 +316,12 @@ QString DeviceListModel::validateCell(const QString &text, int column, int oldCo
     const int value = text.toInt(nullptr, 10);
     QString message;
     if (column == CountColumn) {
-        if (value < 1 || value > kMaxTaskDevices)
+        if (!limits::isDeviceCount(value))
             message = tr("Device Count Ranges [1~1024]");
         if (exceedsTaskLimit(value, oldCount))
             message = tr("The device number of task ranges[1~1024]");
     } else if (column == MainStreamColumn || column == SubStreamColumn) {
-        if (value != 0 && (value < 32 || value > 16384))
+        if (!limits::isBitRate(value))
             message = tr("The Bit rate is not valid(range 0 or 32k-16384k)");
     }
     return message;
@@ -330,7 +333,7 @@ bool DeviceListModel::exceedsTaskLimit(qint64 value, qint64 old)
     qint64 total = 0;
     if (!file.isOpen() || !file.totalCount(total))
         return false;
-    return total + value - old > kMaxTaskDevices;
+    return limits::exceedsTaskTotal(total, value, old);
 }
 
 bool DeviceListModel::writeCell(int row, int column, const QString &text)
@@ -383,9 +386,8 @@ void DeviceListModel::onItemTextChanged(QStandardItem *item)
     const int row = item->row();
 
     if (column != RemarkColumn) {
-        bool ok = false;
-        text.toInt(&ok, 10);
-        if (text.isEmpty() || !isDigits(text) || !ok) {
+        int number = 0;
+        if (!decimalInt(text, number)) {
             restore(item);
             return;
         }

@@ -37,9 +37,6 @@ public:
     static constexpr int RecordIconStateRole = Qt::UserRole + 2;
     static constexpr int AccessoryIconStateRole = Qt::UserRole + 3;
 
-    /// The most devices a task holds, counts added up.
-    static constexpr int kMaxTaskDevices = 1024;
-
     DeviceListModel();
     ~DeviceListModel() override;
     Q_DISABLE_COPY_MOVE(DeviceListModel)

@@ -1,5 +1,6 @@
 #include "DeviceStreamModel.h"
 
+#include <Limits.h>
 #include <TaskDeviceFile.h>
 #include <TextChecks.h>
 
@@ -14,25 +15,11 @@ namespace kiv {
 namespace {
 
 const QString kDeleteIcon = QStringLiteral(":/Torvel/Icon/Images/Public/Icon/Delete.png");
-constexpr int kNumberLength = 5;
-constexpr int kMaxStreamCount = 99999;
-constexpr int kMaxBitRate = 16384;
-constexpr int kMinBitRate = 32;
+
 bool isUseColumn(int column)
 {
     return column >= DeviceStreamModel::PreviewColumn &&
            column <= DeviceStreamModel::TransmissionColumn;
-}
-
-// The number a count or bit-rate cell holds; false for text that is not a
-// number an int can take.
-bool cellNumber(const QString &text, int &value)
-{
-    if (text.isEmpty() || !isDigits(text))
-        return false;
-    bool ok = false;
-    value = text.toInt(&ok, 10);
-    return ok;
 }
 
 QStandardItem *textItem(const QString &text, bool editable)
@@ -73,12 +60,12 @@ void DeviceStreamModel::initHeader()
 bool DeviceStreamModel::isInvalidValue(int column, const QString &text)
 {
     int value = 0;
-    if (!cellNumber(text, value))
+    if (!decimalInt(text, value))
         return true;
     if (column == BitRateColumn)
-        return value > kMaxBitRate || (value >= 1 && value < kMinBitRate);
+        return !limits::isBitRate(value);
     if (column == StreamCountColumn)
-        return value > kMaxStreamCount;
+        return !limits::isStreamCount(value);
     return false;
 }
 
@@ -137,7 +124,8 @@ void DeviceStreamModel::insertStreamRow(const DevStream &stream, const Choices &
 
     const QString count = QString::number(stream.streamCount);
     auto *countItem = textItem(count, true);
-    countItem->setData(kNumberLength, KavrinGUIToolkit::EditMaxLengthRole);
+    countItem->setData(limits::digitsOf(limits::kMaxStreamCount),
+                       KavrinGUIToolkit::EditMaxLengthRole);
     countItem->setData(count, StoredValueRole);
     items << countItem;
 
@@ -159,7 +147,7 @@ void DeviceStreamModel::insertStreamRow(const DevStream &stream, const Choices &
 
     const QString rate = QString::number(stream.bitRate);
     auto *bitRate = textItem(rate, true);
-    bitRate->setData(kNumberLength, KavrinGUIToolkit::EditMaxLengthRole);
+    bitRate->setData(limits::digitsOf(limits::kMaxBitRate), KavrinGUIToolkit::EditMaxLengthRole);
     bitRate->setData(rate, StoredValueRole);
     items << bitRate;
 
@@ -298,7 +286,7 @@ void DeviceStreamModel::onStreamCountChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     int count = 0;
-    cellNumber(changed->text(), count);
+    decimalInt(changed->text(), count);
     if (!store({row}, [&](TaskDeviceFile &file) {
             return file.setStreamCount(m_deviceIndex, row, count);
         })) {
@@ -313,7 +301,7 @@ void DeviceStreamModel::onBitRateChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     int rate = 0;
-    cellNumber(changed->text(), rate);
+    decimalInt(changed->text(), rate);
     if (!store({row},
                [&](TaskDeviceFile &file) { return file.setBitRate(m_deviceIndex, row, rate); })) {
         restoreStored(changed);

@@ -1,6 +1,7 @@
 #include "DeviceModel.h"
 
 #include <ItemDataRole.h>
+#include <Limits.h>
 #include <TextChecks.h>
 #include <WarningDlg.h>
 
@@ -66,7 +67,8 @@ void DeviceModel::setDevices(const QMap<QString, int> &devices)
         const QString countText = QString::number(it.value());
         auto *count = new QStandardItem(countText);
         count->setEditable(true);
-        count->setData(4, KavrinGUIToolkit::EditMaxLengthRole);
+        count->setData(limits::digitsOf(limits::kMaxSceneDeviceCount),
+                       KavrinGUIToolkit::EditMaxLengthRole);
         count->setData(countText, LastValidCountRole);
         appendRow({type, count});
     }
@@ -77,7 +79,7 @@ bool DeviceModel::checkDeviceCount(const QString &text)
 {
     bool ok = false;
     const qint64 count = text.toLongLong(&ok, 10);
-    if (ok && count >= 0 && count <= 1024)
+    if (ok && limits::isSceneDeviceCount(count))
         return true;
     KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Device Count Ranges [0~1024]"),
                                                    nullptr);

@@ -4,17 +4,12 @@
 #include "DeviceParamWidget.h"
 #include "SceneModel.h"
 
+#include <Limits.h>
 #include <TableDelegate.h>
 #include <TaskDataBase.h>
 #include <ToolTip.h>
 
 namespace kiv {
-
-namespace {
-
-constexpr int kMaxDevices = 1024;
-
-} // namespace
 
 ImportSolutionWidget::ImportSolutionWidget(const QString &solutionType, QWidget *parent)
     : KavrinGUIToolkit::CBaseDialog(parent), m_solutionType(solutionType)
@@ -148,7 +143,7 @@ void ImportSolutionWidget::saveTask()
         for (const int count : devices)
             total += count;
     }
-    if (total <= kMaxDevices) {
+    if (!limits::exceedsTaskTotal(0, total)) {
         accept();
         return;
     }

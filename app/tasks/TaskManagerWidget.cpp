@@ -3,6 +3,7 @@
 #include "NewTaskWidget.h"
 #include "TaskManageModel.h"
 
+#include <Limits.h>
 #include <TargetPath.h>
 #include <TaskDeviceFile.h>
 #include <ToolTip.h>
@@ -135,7 +136,7 @@ void TaskManagerWidget::clickTask(const QModelIndex &index)
 
 void TaskManagerWidget::newTask()
 {
-    if (m_model->rowCount() >= kMaxTasks) {
+    if (m_model->rowCount() >= limits::kMaxTasks) {
         KavrinGUIToolkit::CToolTip::ShowText(m_btnAddTask->mapToGlobal(QPoint(0, 0)),
                                              tr("Up to 50 task can be added."));
         return;

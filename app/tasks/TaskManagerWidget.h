@@ -39,9 +39,6 @@ public:
     TaskManageModel *model() const { return m_model; }
     QToolButton *addButton() const { return m_btnAddTask; }
 
-    /// The most tasks the list holds.
-    static constexpr int kMaxTasks = 50;
-
 signals:
     void selectCurrentTask(const QString &name);
     void addCurrentTask(const QString &name);
