@@ -72,10 +72,10 @@ QStandardItem *textItem(const QString &text, bool editable, int maxLength = 0)
 
 } // namespace
 
-DeviceListModel::DeviceListModel() : QStandardItemModel(0, 8)
+DeviceListModel::DeviceListModel()
+    : QStandardItemModel(0, 8), m_classes(*TaskDataBase::GetInstance())
 {
     initHeader();
-    loadDeviceLists();
 }
 
 DeviceListModel::~DeviceListModel() = default;
@@ -91,15 +91,6 @@ void DeviceListModel::initHeader()
                       Qt::TextAlignmentRole);
     }
     connectItemChanged(true);
-}
-
-void DeviceListModel::loadDeviceLists()
-{
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    if (!catalogue->getDeviceList(NetworkCamera, m_cameraTypes))
-        m_cameraTypes.clear();
-    if (!catalogue->getDeviceList(Dvr, m_dvrTypes))
-        m_dvrTypes.clear();
 }
 
 void DeviceListModel::connectItemChanged(bool on)
@@ -119,11 +110,14 @@ void DeviceListModel::setTaskName(const QString &taskName)
 
 QString DeviceListModel::mainTypeOf(const QString &deviceType) const
 {
-    if (m_dvrTypes.contains(deviceType))
+    switch (m_classes.classOf(deviceType)) {
+    case Dvr:
         return tr("DVR");
-    if (m_cameraTypes.contains(deviceType))
+    case NetworkCamera:
         return tr("IPC");
-    return tr("Dome");
+    default:
+        return tr("Dome");
+    }
 }
 
 int DeviceListModel::mainTypeCode(const QString &className) const

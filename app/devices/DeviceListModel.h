@@ -2,6 +2,7 @@
 
 #include "SceneGroupMap.h"
 
+#include <DeviceTypeClasses.h>
 #include <TaskDeviceFile.h>
 
 #include <QStandardItemModel>
@@ -80,7 +81,6 @@ public slots:
 
 private:
     void initHeader();
-    void loadDeviceLists();
     void appendRowFor(const DeviceInfo &info, const QString &className);
     bool writeDevice(const DeviceInfo &info);
     bool writeCell(int row, int column, const QString &text);
@@ -89,8 +89,7 @@ private:
     void setIcon(QStandardItem *item, int role, bool selected);
     void connectItemChanged(bool on);
 
-    QStringList m_cameraTypes;
-    QStringList m_dvrTypes;
+    DeviceTypeClasses m_classes;
     QString m_taskName;
     QString m_currentText;
 };

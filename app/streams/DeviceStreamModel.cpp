@@ -1,6 +1,7 @@
 #include "DeviceStreamModel.h"
 
 #include <Limits.h>
+#include <TaskDataBase.h>
 #include <TaskDeviceFile.h>
 #include <TextChecks.h>
 
@@ -31,10 +32,10 @@ QStandardItem *textItem(const QString &text, bool editable)
 
 } // namespace
 
-DeviceStreamModel::DeviceStreamModel(QObject *parent) : QStandardItemModel(parent)
+DeviceStreamModel::DeviceStreamModel(QObject *parent)
+    : QStandardItemModel(parent), m_classes(*TaskDataBase::GetInstance())
 {
     initHeader();
-    loadDeviceTypeLists();
 }
 
 DeviceStreamModel::~DeviceStreamModel() = default;
@@ -97,13 +98,13 @@ bool DeviceStreamModel::setDevice(const QString &taskName, const QString &device
 
 void DeviceStreamModel::loadStreams(const QVector<DevStream> &streams)
 {
-    const Choices choices = choicesFor(m_deviceType, videoStandard());
+    const StreamChoices choices = choicesFor(m_deviceType, videoStandard());
     for (const DevStream &stream : streams)
         insertStreamRow(stream, choices);
     recountHeaders();
 }
 
-void DeviceStreamModel::insertStreamRow(const DevStream &stream, const Choices &choices)
+void DeviceStreamModel::insertStreamRow(const DevStream &stream, const StreamChoices &choices)
 {
     QList<QStandardItem *> items;
     items << textItem(QStringLiteral("%1-%2").arg(m_deviceIndex + 1).arg(rowCount() + 1), false);
@@ -173,26 +174,14 @@ bool DeviceStreamModel::addStream(const QString &taskName, const QString &device
                                   int deviceIndex)
 {
     m_taskName = taskName;
-    const Choices choices = choicesFor(deviceType, videoStandard());
+    const StreamChoices choices = choicesFor(deviceType, videoStandard());
     if (!choices.available) {
         KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
             tr("Warn"), tr("The catalogue offers no resolution for this device model."));
         return false;
     }
 
-    DevStream stream;
-    stream.useCode = QStringLiteral("111");
-    stream.streamCount = 1;
-    if (choices.category == DvrCategory) {
-        stream.resolution = choices.resolutions.first();
-        stream.frameRate = choices.frameRates.value(0);
-    } else {
-        const QMap<QString, QString> &first = choices.maps.first();
-        stream.resolution = first.firstKey();
-        stream.frameRate = first.first();
-    }
-    stream.bitRate =
-        estimate(choices.category, choices.videoStandard, stream.resolution, stream.frameRate, 0);
+    const DevStream stream = choices.firstStream();
 
     m_deviceIndex = deviceIndex;
     if (!store({}, [&](TaskDeviceFile &file) { return file.addStream(stream, deviceIndex); }))
@@ -315,15 +304,14 @@ void DeviceStreamModel::onFrameRateChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     const QString frameRate = changed->text();
-    const Choices choices = choicesFor(m_deviceType, videoStandard());
+    const StreamChoices choices = choicesFor(m_deviceType, videoStandard());
     if (!choices.available) {
         restoreStored(changed);
         return;
     }
     // The estimate follows the resolution the row shows now.
-    const int rate =
-        estimate(choices.category, choices.videoStandard, item(row, ResolutionColumn)->text(),
-                 frameRate, item(row, BitRateColumn)->data(StoredValueRole).toInt());
+    const int rate = choices.estimate(item(row, ResolutionColumn)->text(), frameRate,
+                                      item(row, BitRateColumn)->data(StoredValueRole).toInt());
     if (!store({row}, [&](TaskDeviceFile &file) {
             return file.setBitRate(m_deviceIndex, row, rate) &&
                    file.setFrameRate(m_deviceIndex, row, frameRate);
@@ -340,7 +328,7 @@ void DeviceStreamModel::onResolutionChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     const QString resolution = changed->text();
-    const Choices choices = choicesFor(m_deviceType, videoStandard());
+    const StreamChoices choices = choicesFor(m_deviceType, videoStandard());
     if (!choices.available) {
         restoreStored(changed);
         return;
@@ -351,14 +339,14 @@ void DeviceStreamModel::onResolutionChanged(QStandardItem *changed)
         frameRateItem->data(KavrinGUIToolkit::ComboBoxItemsRole).toStringList();
     QString frameRate = frameRateItem->text();
     bool resetFrameRate = false;
-    if (frameRatesForResolution(choices, resolution, frameRates) && !frameRates.isEmpty()) {
+    if (choices.frameRatesFor(resolution, frameRates) && !frameRates.isEmpty()) {
         frameRate = frameRates.first();
         resetFrameRate = true;
     }
     // The estimate follows the frame rate the row shows once the change is
     // done, so that the three cells agree.
-    const int rate = estimate(choices.category, choices.videoStandard, resolution, frameRate,
-                              item(row, BitRateColumn)->data(StoredValueRole).toInt());
+    const int rate = choices.estimate(resolution, frameRate,
+                                      item(row, BitRateColumn)->data(StoredValueRole).toInt());
 
     if (!store({row}, [&](TaskDeviceFile &file) {
             return (!resetFrameRate || file.setFrameRate(m_deviceIndex, row, frameRate)) &&

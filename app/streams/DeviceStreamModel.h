@@ -1,9 +1,10 @@
 #pragma once
 
+#include <DeviceTypeClasses.h>
 #include <ItemDataRole.h>
+#include <StreamChoices.h>
 
 #include <QList>
-#include <QMap>
 #include <QStandardItemModel>
 #include <QStringList>
 
@@ -41,10 +42,6 @@ public:
         DeleteColumn,
         ColumnCount
     };
-    /// What the catalogue makes of a device model: the class whose
-    /// resolutions and frame rates it offers.
-    enum Category { NoCategory = -1, CameraCategory = 0, DvrCategory = 1, DomeCategory = 2 };
-
     /// Item data holding what the device file has for an editable cell (the
     /// text, or for a use box its check state), so that a refused or failed
     /// edit can show it again.
@@ -67,21 +64,13 @@ public:
     QString deviceType() const { return m_deviceType; }
     int deviceIndex() const { return m_deviceIndex; }
 
-    /// The category of a model by the catalogue's lists: DVR first, then
-    /// network camera, then speed dome; NoCategory for any other model.
-    Category deviceCategory(const QString &deviceType) const;
+    /// The class of a model by the catalogue's lists: DVR first, then
+    /// network camera, then speed dome; UnknownDeviceClass for any other
+    /// model, whose streams get no choices.
+    DeviceClass deviceCategory(const QString &deviceType) const;
     /// The task's video standard, read from the task list: 0 PAL, any other
     /// value NTSC; 0 when the task is not found.
     int videoStandard() const;
-
-    /// Camera frame-rate choices: the camera ladder of the standard from the
-    /// largest whole number among @p values down; empty when that number is
-    /// not on the ladder. Replaces @p values.
-    static void frameRateList(int videoStandard, QStringList &values);
-    /// DVR frame-rate choices: the fine ladder of the standard when the
-    /// catalogue's frame rates @p values hold "1/16", else the whole-number
-    /// ladder. Replaces @p values.
-    static void deviceFrameRateList(int videoStandard, QStringList &values);
     /// True when @p text cannot stand in the stream count or bit rate column
     /// @p column: empty, not all digits, too long for a number, a count above
     /// 99999, a bit rate from 1 to 31 or above 16384.
@@ -108,31 +97,11 @@ protected:
                                         QStringList &frameRates) const;
 
 private:
-    /// What the catalogue offers a model's streams under one standard.
-    struct Choices
-    {
-        Category category = NoCategory;
-        int videoStandard = 0;
-        /// Whether rows get resolution and frame-rate choices at all.
-        bool available = false;
-        QStringList resolutions;
-        QStringList frameRates;
-        /// Camera and dome: resolution to highest frame rate, per map.
-        QList<QMap<QString, QString>> maps;
-    };
-
     void initHeader();
-    void loadDeviceTypeLists();
-    Choices choicesFor(const QString &deviceType, int videoStandard) const;
-    /// Frame-rate choices after @p resolution was chosen, and whether the
-    /// resolution is one the choices know.
-    static bool frameRatesForResolution(const Choices &choices, const QString &resolution,
-                                        QStringList &frameRates);
-    int estimate(Category category, int videoStandard, const QString &resolution,
-                 const QString &frameRate, int fallback) const;
+    StreamChoices choicesFor(const QString &deviceType, int videoStandard) const;
 
     void loadStreams(const QVector<DevStream> &streams);
-    void insertStreamRow(const DevStream &stream, const Choices &choices);
+    void insertStreamRow(const DevStream &stream, const StreamChoices &choices);
     bool removeStream(int row);
     void renumberRows();
 
@@ -161,9 +130,7 @@ private:
 
     QString m_deviceType;
     int m_deviceIndex = 0;
-    QStringList m_cameraTypes;
-    QStringList m_dvrTypes;
-    QStringList m_domeTypes;
+    DeviceTypeClasses m_classes;
     QString m_taskName;
     // Above 0 while the model fills cells itself: such changes are no edits.
     int m_quiet = 0;

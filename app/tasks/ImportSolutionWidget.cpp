@@ -12,16 +12,12 @@
 namespace kiv {
 
 ImportSolutionWidget::ImportSolutionWidget(const QString &solutionType, QWidget *parent)
-    : KavrinGUIToolkit::CBaseDialog(parent), m_solutionType(solutionType)
+    : KavrinGUIToolkit::CBaseDialog(parent), m_solutionType(solutionType),
+      m_classes(*TaskDataBase::GetInstance())
 {
     m_form.setupUi(GetSetUpUiWidget());
     m_sceneModel = std::make_unique<SceneModel>();
     m_deviceModel = std::make_unique<DeviceModel>();
-
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    (void)catalogue->getDeviceList(0, m_cameraTypes);
-    (void)catalogue->getDeviceList(1, m_dvrTypes);
-    (void)catalogue->getDeviceList(2, m_domeTypes);
     init();
 }
 
@@ -112,13 +108,8 @@ void ImportSolutionWidget::getSceneGroupMap(SceneGroupMap &map) const
 
 int ImportSolutionWidget::deviceKind(const QString &deviceType) const
 {
-    if (m_dvrTypes.contains(deviceType))
-        return 1;
-    if (m_cameraTypes.contains(deviceType))
-        return 0;
-    if (m_domeTypes.contains(deviceType))
-        return 2;
-    return 0;
+    const DeviceClass deviceClass = m_classes.classOf(deviceType);
+    return deviceClass == UnknownDeviceClass ? NetworkCamera : deviceClass;
 }
 
 void ImportSolutionWidget::previousStep()

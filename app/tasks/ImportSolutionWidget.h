@@ -4,6 +4,7 @@
 #include "Ui_ImportSolutionWidgetUI.h"
 
 #include <BaseDialog.h>
+#include <DeviceTypeClasses.h>
 
 #include <QMap>
 #include <QMetaObject>
@@ -62,9 +63,7 @@ private:
     QString m_solutionType;
     /// Industry to scene to device type to count; count edits land here.
     QMap<QString, SceneGroupMap> m_solutions;
-    QStringList m_cameraTypes;
-    QStringList m_dvrTypes;
-    QStringList m_domeTypes;
+    DeviceTypeClasses m_classes;
     bool m_previous = false;
     std::unique_ptr<SceneModel> m_sceneModel;
     std::unique_ptr<DeviceModel> m_deviceModel;

@@ -134,8 +134,6 @@ private slots:
 
     void choicesOfARow_data();
     void choicesOfARow();
-    void cameraRule_data();
-    void cameraRule();
     void ntscFineLadderNeedsTheMarkerAmongTheFrameRates();
 
     void loadingShowsTheStoredStreams();
@@ -332,32 +330,6 @@ void TestDeviceStreamModel::choicesOfARow()
     QVERIFY(model.setDevice(kTask, type, 0));
     QCOMPARE(choices(model, 0, DeviceStreamModel::ResolutionColumn), resolutions);
     QCOMPARE(choices(model, 0, DeviceStreamModel::FrameRateColumn), frameRates);
-}
-
-void TestDeviceStreamModel::cameraRule_data()
-{
-    QTest::addColumn<int>("standard");
-    QTest::addColumn<QStringList>("values");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("25, 30 and 12.5 on PAL: 30 is off the PAL ladder, no choices")
-        << 0 << QStringList{u"25"_s, u"30"_s, u"12.5"_s} << QStringList();
-    QTest::newRow("25 and 12.5 on PAL: the ladder from 25 down to 0.0625")
-        << 0 << QStringList{u"25"_s, u"12.5"_s} << ladder(kPalCamera, 23).mid(1);
-    QTest::newRow("60 on NTSC: the whole NTSC ladder")
-        << 1 << QStringList{u"60"_s} << ladder(kNtscCamera, 23);
-    QTest::newRow("fractions alone leave 0, which no ladder has")
-        << 0 << QStringList{u"12.5"_s, u"0.5"_s} << QStringList();
-    QTest::newRow("a number too long for any rate gives no choices")
-        << 0 << QStringList{u"99999999999999999999999"_s} << QStringList();
-}
-
-void TestDeviceStreamModel::cameraRule()
-{
-    QFETCH(int, standard);
-    QFETCH(QStringList, values);
-    QFETCH(QStringList, expected);
-    DeviceStreamModel::frameRateList(standard, values);
-    QCOMPARE(values, expected);
 }
 
 void TestDeviceStreamModel::ntscFineLadderNeedsTheMarkerAmongTheFrameRates()
