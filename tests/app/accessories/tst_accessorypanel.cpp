@@ -617,7 +617,7 @@ void TestAccessoryPanel::failedSaveIsToldAndTheTileShowsTheFile()
     {
         // No task file fits in 64 bytes: every save fails.
         accessorytest::FileSizeLimit limit(64);
-        QVERIFY(limit.active());
+        QVERIFY(limit.isActive());
         if (clear) {
             clickClear(tile(kind));
         } else {
