@@ -7,6 +7,7 @@
 
 #include <ExpandAttributePannel.h>
 
+#include <FailureText.h>
 #include <TaskDeviceFile.h>
 #include <WarningDlg.h>
 
@@ -116,18 +117,24 @@ kivui::ExpandAttributePannel *ConfigPannel::panelOf(Accessory kind) const
     return m_shieldPanel;
 }
 
-bool ConfigPannel::readAccessory(Accessory kind, QString &type, int &count) const
+bool ConfigPannel::readAccessory(Accessory kind, QString &type, int &count, QString *reason) const
 {
     TaskDeviceFile file(m_taskName);
+    bool read = false;
     switch (kind) {
     case Accessory::Lens:
-        return file.lens(m_deviceIndex, type, count);
+        read = file.lens(m_deviceIndex, type, count);
+        break;
     case Accessory::Stand:
-        return file.stand(m_deviceIndex, type, count);
+        read = file.stand(m_deviceIndex, type, count);
+        break;
     case Accessory::Shield:
+        read = file.shield(m_deviceIndex, type, count);
         break;
     }
-    return file.shield(m_deviceIndex, type, count);
+    if (!read && reason)
+        *reason = file.lastError();
+    return read;
 }
 
 void ConfigPannel::loadTile(Accessory kind)
@@ -150,7 +157,7 @@ void ConfigPannel::loadTile(Accessory kind)
 void ConfigPannel::tellFailure(bool changed, bool saved, const QString &reason) const
 {
     if (!changed)
-        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
+        CWarningDlg::ShowMessageInfo(tr("Hint"), failureText(tr("Failed."), reason), nullptr);
     else if (!saved)
         CWarningDlg::ShowMessageInfo(
             tr("Warn"),
@@ -280,8 +287,9 @@ void ConfigPannel::editAccessory(Accessory which)
 {
     QString type;
     int count = 0;
-    if (!readAccessory(which, type, count)) {
-        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
+    QString reason;
+    if (!readAccessory(which, type, count, &reason)) {
+        CWarningDlg::ShowMessageInfo(tr("Hint"), failureText(tr("Failed."), reason), nullptr);
         loadTile(which);
         return;
     }

@@ -61,8 +61,9 @@ private:
     void setUpForm();
     kivui::ExpandAttributePannel *panelOf(Accessory kind) const;
     /// The accessory of the current entry as the file holds it; false when
-    /// the file cannot be read or the entry has none.
-    bool readAccessory(Accessory kind, QString &type, int &count) const;
+    /// the file cannot be read or the entry has none, with the file's reason
+    /// in @p reason when given.
+    bool readAccessory(Accessory kind, QString &type, int &count, QString *reason = nullptr) const;
     /// Shows on the tile what the file holds, without a clear signal.
     void loadTile(Accessory kind);
     /// Writes the accessory and saves the file; a failure is told to the
@@ -70,8 +71,9 @@ private:
     void storeAccessory(Accessory kind, const QString &type, int count);
     /// The same for removing it.
     void removeAccessory(Accessory kind);
-    /// "Failed" when the file refused the change (no such device, file
-    /// unreadable), the reason when the change could not be saved.
+    /// "Failed." with the file's reason when the file refused the change (no
+    /// such device, file unreadable), the reason when the change could not
+    /// be saved.
     void tellFailure(bool changed, bool saved, const QString &reason) const;
     void editAccessory(Accessory which);
     void chooseLens(bool edit, const QString &storedType, int storedCount);

@@ -1,16 +1,14 @@
 #include "DeviceListModel.h"
 
 #include <ClassNames.h>
+#include <FailureText.h>
 #include <ItemDataRole.h>
 #include <Limits.h>
 #include <TaskDataBase.h>
 #include <TextChecks.h>
-#include <WarningDlg.h>
 
 #include <QDebug>
 #include <QPixmap>
-
-using KavrinGUIToolkit::CWarningDlg;
 
 namespace kiv {
 
@@ -185,35 +183,40 @@ bool DeviceListModel::loadTask(const QString &taskName)
     return ok;
 }
 
-bool DeviceListModel::writeDevice(const DeviceInfo &info)
+bool DeviceListModel::writeDevice(const DeviceInfo &info, QString &reason)
 {
     TaskDeviceFile file(m_taskName);
     qint64 total = 0;
-    if (!file.isOpen() || !file.totalCount(total))
-        return false;
     // Whatever adds a device keeps the task at the limit or under it.
-    if (limits::exceedsTaskTotal(total, info.count))
+    const bool added = file.isOpen() && file.totalCount(total) &&
+                       !limits::exceedsTaskTotal(total, info.count) && file.addDevice(info);
+    if (!added) {
+        reason = file.lastError();
         return false;
-    if (!file.addDevice(info))
-        return false;
+    }
     if (!file.close()) {
         qDebug() << "cannot store the new device of" << m_taskName << ":" << file.lastError();
+        reason = file.lastError();
         return false;
     }
     return true;
 }
 
-bool DeviceListModel::appendDevice(const DeviceInfo &info)
+bool DeviceListModel::appendDevice(const DeviceInfo &info, QString *reason)
 {
-    if (!writeDevice(info))
+    QString why;
+    if (!writeDevice(info, why)) {
+        if (reason)
+            *reason = why;
         return false;
+    }
     connectItemChanged(false);
     appendRowFor(info, mainTypeOf(info.deviceType));
     connectItemChanged(true);
     return true;
 }
 
-bool DeviceListModel::addDevices(const SceneGroupMap &scenes)
+bool DeviceListModel::addDevices(const SceneGroupMap &scenes, QString *reason)
 {
     connectItemChanged(false);
     removeRows(0, rowCount());
@@ -228,7 +231,10 @@ bool DeviceListModel::addDevices(const SceneGroupMap &scenes)
             info.count = device.value();
             info.mainStream = limits::kDefaultBitRate;
             info.subStream = limits::kDefaultBitRate;
-            if (!appendDevice(info)) {
+            QString why;
+            if (!appendDevice(info, &why)) {
+                if (allAdded && reason)
+                    *reason = why;
                 allAdded = false;
                 break; // the rest of this scene; the next scene is still added
             }
@@ -237,17 +243,21 @@ bool DeviceListModel::addDevices(const SceneGroupMap &scenes)
     return allAdded;
 }
 
-bool DeviceListModel::removeDevice(int row)
+bool DeviceListModel::removeDevice(int row, QString *reason)
 {
     if (row < 0 || row >= rowCount())
         return false;
     {
         TaskDeviceFile file(m_taskName);
-        if (!file.removeDevice(row))
-            return false;
-        if (!file.close()) {
+        bool removed = file.removeDevice(row);
+        if (removed && !file.close()) {
             qDebug() << "cannot remove device" << row << "of" << m_taskName << ":"
                      << file.lastError();
+            removed = false;
+        }
+        if (!removed) {
+            if (reason)
+                *reason = file.lastError();
             return false;
         }
     }
@@ -330,7 +340,7 @@ bool DeviceListModel::exceedsTaskLimit(qint64 value, qint64 old)
     return limits::exceedsTaskTotal(total, value, old);
 }
 
-bool DeviceListModel::writeCell(int row, int column, const QString &text)
+bool DeviceListModel::writeCell(int row, int column, const QString &text, QString &reason)
 {
     TaskDeviceFile file(m_taskName);
     bool written = false;
@@ -352,8 +362,10 @@ bool DeviceListModel::writeCell(int row, int column, const QString &text)
     }
     if (written && !file.close()) {
         qDebug() << "cannot store the edit of" << m_taskName << ":" << file.lastError();
-        return false;
+        written = false;
     }
+    if (!written)
+        reason = file.lastError();
     return written;
 }
 
@@ -387,13 +399,14 @@ void DeviceListModel::onItemTextChanged(QStandardItem *item)
         }
         const QString message = validateCell(text, column, stored.toInt(nullptr, 10));
         if (!message.isEmpty()) {
-            CWarningDlg::ShowMessageInfo(tr("Warn"), message);
+            emit editRefused(message);
             restore(item);
             return;
         }
     }
-    if (!writeCell(row, column, text)) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed"));
+    QString reason;
+    if (!writeCell(row, column, text, reason)) {
+        emit editRefused(failureText(tr("Failed."), reason));
         restore(item);
         return;
     }

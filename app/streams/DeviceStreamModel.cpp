@@ -1,11 +1,10 @@
 #include "DeviceStreamModel.h"
 
+#include <FailureText.h>
 #include <Limits.h>
 #include <TaskDataBase.h>
 #include <TaskDeviceFile.h>
 #include <TextChecks.h>
-
-#include <WarningDlg.h>
 
 #include <QPixmap>
 
@@ -176,8 +175,7 @@ bool DeviceStreamModel::addStream(const QString &taskName, const QString &device
     m_taskName = taskName;
     const StreamChoices choices = choicesFor(deviceType, videoStandard());
     if (!choices.available) {
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-            tr("Warn"), tr("The catalogue offers no resolution for this device model."));
+        emit storeFailed(tr("The catalogue offers no resolution for this device model."));
         return false;
     }
 
@@ -472,6 +470,7 @@ bool DeviceStreamModel::store(const QList<int> &rows,
                               const std::function<bool(TaskDeviceFile &)> &write)
 {
     bool stored = false;
+    QString reason;
     {
         TaskDeviceFile file(m_taskName);
         if (file.isOpen()) {
@@ -482,9 +481,10 @@ bool DeviceStreamModel::store(const QList<int> &rows,
                                  [&](int row) { return file.stream(m_deviceIndex, row, probe); });
             stored = stored && write(file) && file.close();
         }
+        reason = file.lastError();
     }
     if (!stored)
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."));
+        emit storeFailed(failureText(tr("Failed."), reason));
     return stored;
 }
 

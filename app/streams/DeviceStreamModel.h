@@ -24,8 +24,9 @@ namespace kiv {
 ///
 /// Every accepted edit is written to the task's device file at once and
 /// announced with signalChanngedReslut(). An edit that cannot be stored is
-/// reported to the planner, the cells show the stored values again and no
-/// signal goes out.
+/// reported with storeFailed(), the cells show the stored values again and
+/// signalChanngedReslut() does not go out. The model shows no messages
+/// itself: the view that owns it tells the planner.
 class DeviceStreamModel : public QStandardItemModel
 {
     Q_OBJECT
@@ -55,8 +56,8 @@ public:
     /// empty table, when the device file cannot be read.
     bool setDevice(const QString &taskName, const QString &deviceType, int deviceIndex);
     /// Appends a stream with the catalogue's first resolution and its frame
-    /// rate for the model, and the estimated bit rate. False, after telling
-    /// the planner, when the catalogue offers no resolution for the model or
+    /// rate for the model, and the estimated bit rate. False, after
+    /// storeFailed(), when the catalogue offers no resolution for the model or
     /// the device file refuses the stream.
     bool addStream(const QString &taskName, const QString &deviceType, int deviceIndex);
 
@@ -81,6 +82,10 @@ signals:
     /// A typed stream count or bit rate was refused; the cell at @p index
     /// shows its stored value again. @p hint says what the column takes.
     void valueRefused(const QModelIndex &index, const QString &hint);
+    /// A stream could not be added, or an edit or deletion could not be
+    /// stored; nothing changed. @p message says so as the planner reads it,
+    /// with the device file's reason on a second line when it gave one.
+    void storeFailed(const QString &message);
 
 public slots:
     void slotItemChanged(QStandardItem *item);
@@ -121,8 +126,8 @@ private:
 
     /// Writes through @p write to the task's device file and saves it. The
     /// rows in @p rows are looked up first, so a stream that is gone fails
-    /// the edit before anything changes. False, after telling the planner,
-    /// when the file cannot be opened, a stream is gone or the save fails.
+    /// the edit before anything changes. False, after storeFailed(), when the
+    /// file cannot be opened, a stream is gone or the save fails.
     bool store(const QList<int> &rows, const std::function<bool(TaskDeviceFile &)> &write);
 
     /// Runs @p fn with the cell changes it makes kept from slotItemChanged().

@@ -3,7 +3,6 @@
 #include <ItemDataRole.h>
 #include <Limits.h>
 #include <TextChecks.h>
-#include <WarningDlg.h>
 
 namespace kiv {
 
@@ -81,8 +80,7 @@ bool DeviceModel::checkDeviceCount(const QString &text)
     const qint64 count = text.toLongLong(&ok, 10);
     if (ok && limits::isSceneDeviceCount(count))
         return true;
-    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Device Count Ranges [0~1024]"),
-                                                   nullptr);
+    emit countRefused(tr("Device Count Ranges [0~1024]"));
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include <TableDelegate.h>
 #include <TaskDataBase.h>
 #include <ToolTip.h>
+#include <WarningDlg.h>
 
 namespace kiv {
 
@@ -51,6 +52,8 @@ void ImportSolutionWidget::init()
                                     &ImportSolutionWidget::slotDeviceNumChanged);
     connect(m_form.treeDeviceType, &QTreeView::doubleClicked, this,
             &ImportSolutionWidget::slotDoubleClickedDevice);
+    connect(m_deviceModel.get(), &DeviceModel::countRefused, this,
+            &ImportSolutionWidget::showCountRefusal);
     if (!m_clickConnection)
         m_clickConnection = connect(m_form.treeDeviceType, &QTreeView::clicked, m_deviceModel.get(),
                                     &DeviceModel::onCurrentIndex);
@@ -186,6 +189,11 @@ void ImportSolutionWidget::slotDeviceNumChanged(QStandardItem *item)
     // need not be the scene list's current row after keyboard navigation.
     const int count = item->text().toInt(nullptr, 10);
     m_solutions[m_shownIndustry][m_shownScene][type->text()] = count;
+}
+
+void ImportSolutionWidget::showCountRefusal(const QString &message)
+{
+    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), message, nullptr);
 }
 
 void ImportSolutionWidget::slotDoubleClickedDevice(const QModelIndex &index)

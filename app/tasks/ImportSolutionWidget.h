@@ -58,6 +58,8 @@ private:
     void setDeviceColumnWidths();
     /// Makes scene row 0 current and shows its devices, when there is one.
     void showFirstScene();
+    /// Tells the planner the range of a refused count.
+    void showCountRefusal(const QString &message);
 
     Ui_ImportSolutionWidgetUI m_form;
     QString m_solutionType;

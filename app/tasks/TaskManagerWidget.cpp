@@ -3,6 +3,7 @@
 #include "NewTaskWidget.h"
 #include "TaskManageModel.h"
 
+#include <FailureText.h>
 #include <Limits.h>
 #include <TargetPath.h>
 #include <TaskDeviceFile.h>
@@ -147,8 +148,9 @@ void TaskManagerWidget::newTask()
         return;
     TaskInfo info;
     dialog.getTaskInfo(info);
-    if (!addTask(info)) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Adding failed."));
+    QString reason;
+    if (!addTask(info, reason)) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Adding failed."), reason));
         return;
     }
     emit addCurrentTask(info.name);
@@ -161,14 +163,17 @@ void TaskManagerWidget::newTask()
     emit selectCurrentTask(info.name);
 }
 
-bool TaskManagerWidget::addTask(const TaskInfo &info)
+bool TaskManagerWidget::addTask(const TaskInfo &info, QString &reason)
 {
     TaskListFile file;
-    if (!file.isOpen() || file.exists(info.name) || !file.addTask(info))
+    if (!file.isOpen() || file.exists(info.name) || !file.addTask(info)) {
+        reason = file.lastError();
         return false;
+    }
     // The row appears only once the list holds the task on disk.
     if (!file.close()) {
         qDebug() << "cannot store the new task:" << file.lastError();
+        reason = file.lastError();
         return false;
     }
     m_model->addTask(info);
@@ -226,16 +231,19 @@ void TaskManagerWidget::editTask(int row, const QString &name)
 void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString &oldName)
 {
     bool stored = false;
+    QString reason;
     {
         TaskListFile file;
         stored = file.setNameRemark(info, row) && file.close();
+        if (!stored)
+            reason = file.lastError();
     }
     if (!stored) {
         // The list still names the task by its old name: its devices go back
         // under that name too.
         if (info.name != oldName && !renameTaskFile(info.name, oldName))
             qDebug() << "cannot give the device file of" << info.name << "back its name" << oldName;
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Modifying failed."));
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Modifying failed."), reason));
         return;
     }
     m_model->updateTask(info, row);
@@ -259,14 +267,17 @@ bool TaskManagerWidget::renameTaskFile(const QString &oldName, const QString &ne
 void TaskManagerWidget::delTask(int row)
 {
     bool removed = false;
+    QString reason;
     {
         TaskListFile file;
         removed = file.removeTaskAt(row) && file.close();
+        if (!removed)
+            reason = file.lastError();
     }
     if (removed)
         m_model->removeRow(row);
     else
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."));
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Failed."), reason));
 }
 
 } // namespace kiv
