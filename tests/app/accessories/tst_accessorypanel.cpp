@@ -215,6 +215,7 @@ private slots:
     void failedSaveIsToldAndTheTileShowsTheFile();
     void deviceNoLongerInTheFileIsTold();
     void accessoryRemovedMeanwhileIsToldOnEdit();
+    void damagedDeviceFileIsNamedOnASecondLine();
     void fromTheDeviceListThroughARestart();
 
 private:
@@ -663,6 +664,23 @@ void TestAccessoryPanel::accessoryRemovedMeanwhileIsToldOnEdit()
     QCOMPARE(accessorytest::shownMessages(), QStringList{QStringLiteral("Hint|Failed.")});
     QCOMPARE(shown(m_panel->shieldPanel()), QString());
     QCOMPARE(stored(Shield, Equipped), qMakePair(QString(), 0));
+}
+
+void TestAccessoryPanel::damagedDeviceFileIsNamedOnASecondLine()
+{
+    showDevice(Bare);
+    // The file is damaged while the panel shows the device.
+    const QByteArray damaged = "<?xml version=\"1.0\"?><DeviceInfoList><Dev";
+    QVERIFY(ProgramFolder::write(TaskDeviceFile::filePath(kTask), damaged));
+    answerTypeDialog(0, QStringLiteral("3"));
+    clickAdd(m_panel->standPanel());
+    VERIFY_ANSWERED(true);
+    const QString reason = failurereason::ofDeviceFileOpen(kTask);
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(accessorytest::shownMessages(),
+             QStringList{QStringLiteral("Hint|Failed.\n") + reason});
+    QCOMPARE(fileBytes(), damaged);
+    QCOMPARE(shown(m_panel->standPanel()), QString());
 }
 
 void TestAccessoryPanel::fromTheDeviceListThroughARestart()
