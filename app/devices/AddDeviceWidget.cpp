@@ -3,6 +3,7 @@
 #include "DeviceParamWidget.h"
 #include "ParamModel.h"
 
+#include <DeviceEntries.h>
 #include <DeviceFilter.h>
 #include <Limits.h>
 #include <TaskDataBase.h>
@@ -277,13 +278,7 @@ void AddDeviceWidget::showHint(QWidget *field, const QString &text)
 
 bool AddDeviceWidget::checkTaskDeviceCount(int count)
 {
-    qint64 total = 0;
-    {
-        TaskDeviceFile file(m_taskName);
-        if (!file.totalCount(total))
-            return false;
-    }
-    return limits::exceedsTaskTotal(total, count);
+    return DeviceEntries(m_taskName).wouldExceedTotal(count);
 }
 
 void AddDeviceWidget::onConfirm()

@@ -1,6 +1,7 @@
 #include "DeviceListModel.h"
 
 #include <ClassNames.h>
+#include <DeviceEntries.h>
 #include <FailureText.h>
 #include <ItemDataRole.h>
 #include <Limits.h>
@@ -183,33 +184,10 @@ bool DeviceListModel::loadTask(const QString &taskName)
     return ok;
 }
 
-bool DeviceListModel::writeDevice(const DeviceInfo &info, QString &reason)
-{
-    TaskDeviceFile file(m_taskName);
-    qint64 total = 0;
-    // Whatever adds a device keeps the task at the limit or under it.
-    const bool added = file.isOpen() && file.totalCount(total) &&
-                       !limits::exceedsTaskTotal(total, info.count) && file.addDevice(info);
-    if (!added) {
-        reason = file.lastError();
-        return false;
-    }
-    if (!file.close()) {
-        qDebug() << "cannot store the new device of" << m_taskName << ":" << file.lastError();
-        reason = file.lastError();
-        return false;
-    }
-    return true;
-}
-
 bool DeviceListModel::appendDevice(const DeviceInfo &info, QString *reason)
 {
-    QString why;
-    if (!writeDevice(info, why)) {
-        if (reason)
-            *reason = why;
+    if (!DeviceEntries(m_taskName).append(info, reason))
         return false;
-    }
     connectItemChanged(false);
     appendRowFor(info, mainTypeOf(info.deviceType));
     connectItemChanged(true);
@@ -247,20 +225,8 @@ bool DeviceListModel::removeDevice(int row, QString *reason)
 {
     if (row < 0 || row >= rowCount())
         return false;
-    {
-        TaskDeviceFile file(m_taskName);
-        bool removed = file.removeDevice(row);
-        if (removed && !file.close()) {
-            qDebug() << "cannot remove device" << row << "of" << m_taskName << ":"
-                     << file.lastError();
-            removed = false;
-        }
-        if (!removed) {
-            if (reason)
-                *reason = file.lastError();
-            return false;
-        }
-    }
+    if (!DeviceEntries(m_taskName).remove(row, reason))
+        return false;
     return removeRow(row);
 }
 
@@ -333,40 +299,28 @@ QString DeviceListModel::validateCell(const QString &text, int column, int oldCo
 
 bool DeviceListModel::exceedsTaskLimit(qint64 value, qint64 old)
 {
-    TaskDeviceFile file(m_taskName);
-    qint64 total = 0;
-    if (!file.isOpen() || !file.totalCount(total))
-        return false;
-    return limits::exceedsTaskTotal(total, value, old);
+    return DeviceEntries(m_taskName).wouldExceedTotal(value, old);
 }
 
 bool DeviceListModel::writeCell(int row, int column, const QString &text, QString &reason)
 {
-    TaskDeviceFile file(m_taskName);
-    bool written = false;
+    DeviceEntries::Field field = DeviceEntries::Remark;
     switch (column) {
     case RemarkColumn:
-        written = file.setRemark(text, row);
         break;
     case CountColumn:
-        written = file.setCount(text.toInt(nullptr, 10), row);
+        field = DeviceEntries::Count;
         break;
     case MainStreamColumn:
-        written = file.setMainStream(text.toInt(nullptr, 10), row);
+        field = DeviceEntries::MainStream;
         break;
     case SubStreamColumn:
-        written = file.setSubStream(text.toInt(nullptr, 10), row);
+        field = DeviceEntries::SubStream;
         break;
     default:
-        break;
+        return false;
     }
-    if (written && !file.close()) {
-        qDebug() << "cannot store the edit of" << m_taskName << ":" << file.lastError();
-        written = false;
-    }
-    if (!written)
-        reason = file.lastError();
-    return written;
+    return DeviceEntries(m_taskName).setField(row, field, text, &reason);
 }
 
 void DeviceListModel::restore(QStandardItem *item)

@@ -94,7 +94,6 @@ public slots:
 private:
     void initHeader();
     void appendRowFor(const DeviceInfo &info, const QString &className);
-    bool writeDevice(const DeviceInfo &info, QString &reason);
     bool writeCell(int row, int column, const QString &text, QString &reason);
     bool exceedsTaskLimit(qint64 value, qint64 old);
     void restore(QStandardItem *item);
