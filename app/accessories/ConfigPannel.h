@@ -1,5 +1,7 @@
 #pragma once
 
+#include <DeviceAccessories.h>
+
 #include <QDialog>
 #include <QString>
 
@@ -56,7 +58,7 @@ private slots:
     void slotDelShield();
 
 private:
-    enum class Accessory { Lens, Stand, Shield };
+    using Accessory = DeviceAccessories::Kind;
 
     void setUpForm();
     kivui::ExpandAttributePannel *panelOf(Accessory kind) const;
@@ -73,8 +75,8 @@ private:
     void removeAccessory(Accessory kind);
     /// "Failed." with the file's reason when the file refused the change (no
     /// such device, file unreadable), the reason when the change could not
-    /// be saved.
-    void tellFailure(bool changed, bool saved, const QString &reason) const;
+    /// be saved; nothing when it was stored.
+    void tellFailure(DeviceAccessories::Outcome outcome, const QString &reason) const;
     void editAccessory(Accessory which);
     void chooseLens(bool edit, const QString &storedType, int storedCount);
     void chooseStand(bool edit, const QString &storedType, int storedCount);
