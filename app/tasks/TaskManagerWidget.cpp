@@ -6,7 +6,7 @@
 #include <FailureText.h>
 #include <Limits.h>
 #include <TargetPath.h>
-#include <TaskDeviceFile.h>
+#include <TaskEntries.h>
 #include <ToolTip.h>
 #include <TreeView.h>
 #include <TreeViewWithRightPixmapDelegate.h>
@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -165,17 +164,9 @@ void TaskManagerWidget::newTask()
 
 bool TaskManagerWidget::addTask(const TaskInfo &info, QString &reason)
 {
-    TaskListFile file;
-    if (!file.isOpen() || file.exists(info.name) || !file.addTask(info)) {
-        reason = file.lastError();
-        return false;
-    }
     // The row appears only once the list holds the task on disk.
-    if (!file.close()) {
-        qDebug() << "cannot store the new task:" << file.lastError();
-        reason = file.lastError();
+    if (!TaskEntries::add(info, &reason))
         return false;
-    }
     m_model->addTask(info);
     return true;
 }
@@ -230,15 +221,8 @@ void TaskManagerWidget::editTask(int row, const QString &name)
 
 void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString &oldName)
 {
-    bool stored = false;
     QString reason;
-    {
-        TaskListFile file;
-        stored = file.setNameRemark(info, row) && file.close();
-        if (!stored)
-            reason = file.lastError();
-    }
-    if (!stored) {
+    if (!TaskEntries::setNameRemark(info, row, &reason)) {
         // The list still names the task by its old name: its devices go back
         // under that name too.
         if (info.name != oldName && !renameTaskFile(info.name, oldName))
@@ -253,28 +237,13 @@ void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString 
 
 bool TaskManagerWidget::renameTaskFile(const QString &oldName, const QString &newName)
 {
-    const QString from = TaskDeviceFile::filePath(oldName);
-    const QString to = TaskDeviceFile::filePath(newName);
-    if (to.isEmpty() || QFile::exists(to))
-        return false;
-    // A task whose device file was never written (or went missing) has no
-    // devices to carry over: the new name is free, so the rename holds.
-    if (!from.isEmpty() && !QFile::exists(from))
-        return true;
-    return TaskDeviceFile::renameFile(oldName, newName);
+    return TaskEntries::renameDeviceFile(oldName, newName);
 }
 
 void TaskManagerWidget::delTask(int row)
 {
-    bool removed = false;
     QString reason;
-    {
-        TaskListFile file;
-        removed = file.removeTaskAt(row) && file.close();
-        if (!removed)
-            reason = file.lastError();
-    }
-    if (removed)
+    if (TaskEntries::removeAt(row, &reason))
         m_model->removeRow(row);
     else
         CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Failed."), reason));
