@@ -4,6 +4,7 @@
 #include "DeviceParamWidget.h"
 #include "SceneModel.h"
 
+#include <IndustrySolutions.h>
 #include <Limits.h>
 #include <TableDelegate.h>
 #include <TaskDataBase.h>
@@ -67,25 +68,14 @@ void ImportSolutionWidget::setDeviceColumnWidths()
 
 void ImportSolutionWidget::loadSolution()
 {
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    QStringList industries;
-    if (catalogue->getAllIndustry(m_solutionType, industries))
-        m_form.combIndustry->addItems(industries);
-    if (!industries.isEmpty()) {
-        QStringList scenes;
-        if (catalogue->getScene(industries.first(), scenes))
-            m_sceneModel->setScenes(scenes);
-    }
-    for (const QString &industry : std::as_const(industries)) {
-        QStringList scenes;
-        (void)catalogue->getScene(industry, scenes);
-        SceneGroupMap &sceneMap = m_solutions[industry];
-        for (const QString &scene : std::as_const(scenes)) {
-            QMap<QString, int> devices;
-            (void)catalogue->getDevice(industry, scene, m_solutionType, devices);
-            sceneMap.insert(scene, devices);
-        }
-    }
+    const IndustrySolutions solutions =
+        IndustrySolutions::read(*TaskDataBase::GetInstance(), m_solutionType);
+    m_form.combIndustry->addItems(solutions.industries);
+    // The first industry's scenes come in the catalogue's order; another
+    // industry chosen later lists its scenes by name.
+    if (!solutions.industries.isEmpty())
+        m_sceneModel->setScenes(solutions.sceneNames.value(solutions.industries.first()));
+    m_solutions = solutions.scenes;
     showFirstScene();
 }
 
@@ -128,15 +118,13 @@ void ImportSolutionWidget::cancelSolution()
 
 void ImportSolutionWidget::saveTask()
 {
-    const SceneGroupMap scenes = m_solutions.value(m_form.combIndustry->currentText());
-    qint64 total = 0;
+    QStringList ticked;
     for (int row = 0; row < m_sceneModel->rowCount(); ++row) {
-        if (!m_sceneModel->isChecked(row))
-            continue;
-        const QMap<QString, int> devices = scenes.value(m_sceneModel->sceneName(row));
-        for (const int count : devices)
-            total += count;
+        if (m_sceneModel->isChecked(row))
+            ticked << m_sceneModel->sceneName(row);
     }
+    const qint64 total = IndustrySolutions::deviceTotal(
+        m_solutions.value(m_form.combIndustry->currentText()), ticked);
     if (!limits::exceedsTaskTotal(0, total)) {
         accept();
         return;
