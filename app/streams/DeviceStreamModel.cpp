@@ -1,14 +1,12 @@
 #include "DeviceStreamModel.h"
 
+#include <DeviceStreams.h>
 #include <FailureText.h>
 #include <Limits.h>
 #include <TaskDataBase.h>
-#include <TaskDeviceFile.h>
 #include <TextChecks.h>
 
 #include <QPixmap>
-
-#include <algorithm>
 
 namespace kiv {
 
@@ -80,14 +78,7 @@ bool DeviceStreamModel::setDevice(const QString &taskName, const QString &device
     withoutEditHandling([this] { removeRows(0, rowCount()); });
 
     QVector<DevStream> streams;
-    bool read = false;
-    {
-        TaskDeviceFile file(taskName);
-        int devices = 0;
-        read = file.deviceCount(devices) && deviceIndex >= 0 && deviceIndex < devices &&
-               file.streams(deviceIndex, streams);
-    }
-    if (!read) {
+    if (!DeviceStreams(taskName, deviceIndex).read(streams)) {
         recountHeaders();
         return false;
     }
@@ -182,7 +173,9 @@ bool DeviceStreamModel::addStream(const QString &taskName, const QString &device
     const DevStream stream = choices.firstStream();
 
     m_deviceIndex = deviceIndex;
-    if (!store({}, [&](TaskDeviceFile &file) { return file.addStream(stream, deviceIndex); }))
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.add(stream, reason);
+        }))
         return false;
     emit signalChanngedReslut();
     insertStreamRow(stream, choices);
@@ -203,7 +196,9 @@ void DeviceStreamModel::deleteStream(const QModelIndex &index, KavrinGUIToolkit:
 
 bool DeviceStreamModel::removeStream(int row)
 {
-    if (!store({row}, [&](TaskDeviceFile &file) { return file.removeStream(m_deviceIndex, row); }))
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.remove(row, reason);
+        }))
         return false;
     emit signalChanngedReslut();
     withoutEditHandling([&] { removeRow(row); });
@@ -259,8 +254,9 @@ void DeviceStreamModel::onUseCodeChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     const QString code = useCodeOf(row);
-    if (!store({row},
-               [&](TaskDeviceFile &file) { return file.setUseCode(m_deviceIndex, row, code); })) {
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setUseCodes({row}, {code}, reason);
+        })) {
         restoreStored(changed);
         return;
     }
@@ -274,8 +270,8 @@ void DeviceStreamModel::onStreamCountChanged(QStandardItem *changed)
     const int row = changed->row();
     int count = 0;
     decimalInt(changed->text(), count);
-    if (!store({row}, [&](TaskDeviceFile &file) {
-            return file.setStreamCount(m_deviceIndex, row, count);
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setStreamCount(row, count, reason);
         })) {
         restoreStored(changed);
         return;
@@ -289,8 +285,9 @@ void DeviceStreamModel::onBitRateChanged(QStandardItem *changed)
     const int row = changed->row();
     int rate = 0;
     decimalInt(changed->text(), rate);
-    if (!store({row},
-               [&](TaskDeviceFile &file) { return file.setBitRate(m_deviceIndex, row, rate); })) {
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setBitRate(row, rate, reason);
+        })) {
         restoreStored(changed);
         return;
     }
@@ -310,9 +307,8 @@ void DeviceStreamModel::onFrameRateChanged(QStandardItem *changed)
     // The estimate follows the resolution the row shows now.
     const int rate = choices.estimate(item(row, ResolutionColumn)->text(), frameRate,
                                       item(row, BitRateColumn)->data(StoredValueRole).toInt());
-    if (!store({row}, [&](TaskDeviceFile &file) {
-            return file.setBitRate(m_deviceIndex, row, rate) &&
-                   file.setFrameRate(m_deviceIndex, row, frameRate);
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setFrameRate(row, frameRate, rate, reason);
         })) {
         restoreStored(changed);
         return;
@@ -346,10 +342,9 @@ void DeviceStreamModel::onResolutionChanged(QStandardItem *changed)
     const int rate = choices.estimate(resolution, frameRate,
                                       item(row, BitRateColumn)->data(StoredValueRole).toInt());
 
-    if (!store({row}, [&](TaskDeviceFile &file) {
-            return (!resetFrameRate || file.setFrameRate(m_deviceIndex, row, frameRate)) &&
-                   file.setBitRate(m_deviceIndex, row, rate) &&
-                   file.setResolution(m_deviceIndex, row, resolution);
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setResolution(row, resolution, resetFrameRate ? frameRate : QString(),
+                                         rate, reason);
         })) {
         restoreStored(changed);
         return;
@@ -385,12 +380,8 @@ void DeviceStreamModel::slotHeaderClicked(int section)
         rows << row;
         codes << code;
     }
-    if (!rows.isEmpty() && !store(rows, [&](TaskDeviceFile &file) {
-            for (int i = 0; i < rows.size(); ++i) {
-                if (!file.setUseCode(m_deviceIndex, rows.at(i), codes.at(i)))
-                    return false;
-            }
-            return true;
+    if (!rows.isEmpty() && !store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setUseCodes(rows, codes, reason);
         }))
         return;
 
@@ -466,26 +457,13 @@ void DeviceStreamModel::setStoredText(int row, int column, const QString &text)
     });
 }
 
-bool DeviceStreamModel::store(const QList<int> &rows,
-                              const std::function<bool(TaskDeviceFile &)> &write)
+bool DeviceStreamModel::store(const std::function<bool(const DeviceStreams &, QString *)> &change)
 {
-    bool stored = false;
     QString reason;
-    {
-        TaskDeviceFile file(m_taskName);
-        if (file.isOpen()) {
-            // Every stream is looked up before the first write: a write that
-            // failed halfway would still be saved when the file closes.
-            DevStream probe;
-            stored = std::all_of(rows.cbegin(), rows.cend(),
-                                 [&](int row) { return file.stream(m_deviceIndex, row, probe); });
-            stored = stored && write(file) && file.close();
-        }
-        reason = file.lastError();
-    }
-    if (!stored)
-        emit storeFailed(failureText(tr("Failed."), reason));
-    return stored;
+    if (change(DeviceStreams(m_taskName, m_deviceIndex), &reason))
+        return true;
+    emit storeFailed(failureText(tr("Failed."), reason));
+    return false;
 }
 
 void DeviceStreamModel::withoutEditHandling(const std::function<void()> &fn)

@@ -10,10 +10,11 @@
 
 #include <functional>
 
-class TaskDeviceFile;
 struct DevStream;
 
 namespace kiv {
+
+class DeviceStreams;
 
 /// The stream table of one device of one task, behind the stream editor.
 /// One row per stream of the device, in the order the device file keeps
@@ -124,11 +125,10 @@ private:
     /// Sets a cell's text and remembers it as stored.
     void setStoredText(int row, int column, const QString &text);
 
-    /// Writes through @p write to the task's device file and saves it. The
-    /// rows in @p rows are looked up first, so a stream that is gone fails
-    /// the edit before anything changes. False, after storeFailed(), when the
-    /// file cannot be opened, a stream is gone or the save fails.
-    bool store(const QList<int> &rows, const std::function<bool(TaskDeviceFile &)> &write);
+    /// Makes @p change to the device's streams in the task's device file.
+    /// False, after storeFailed() with the file's reason, when the file
+    /// cannot be opened, a stream it touches is gone or the save fails.
+    bool store(const std::function<bool(const DeviceStreams &, QString *)> &change);
 
     /// Runs @p fn with the cell changes it makes kept from slotItemChanged().
     void withoutEditHandling(const std::function<void()> &fn);
