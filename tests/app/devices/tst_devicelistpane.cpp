@@ -91,6 +91,17 @@ void clickIcon(DeviceListWidget *list, int row, int column, int role)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// Shows @p list, a size at which every row and icon is on screen, with the
+// task kTask of two cameras chosen.
+void showTwoCameras(DeviceListWidget &list)
+{
+    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
+    list.resize(900, 500);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.clickCurrentTask(kTask);
+}
+
 int iconState(DeviceListWidget *list, int row, int stateRole)
 {
     return list->model()->index(row, DeviceListModel::ConfigColumn).data(stateRole).toInt();
@@ -211,12 +222,8 @@ void TestDeviceListPane::deletionAsksAndAnnounces()
     QFETCH(int, rows);
     QFETCH(int, announced);
     QFETCH(QStringList, messages);
-    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
     DeviceListWidget list;
-    list.resize(900, 500);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    list.clickCurrentTask(kTask);
+    showTwoCameras(list);
     if (entryGone) {
         TaskDeviceFile file(kTask);
         QVERIFY(file.removeDevice(1));
@@ -268,12 +275,8 @@ void TestDeviceListPane::failureNamesTheFilesReason()
     QFETCH(ListAction, action);
     QFETCH(bool, damaged);
     QFETCH(QString, text);
-    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
     DeviceListWidget list;
-    list.resize(900, 500);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    list.clickCurrentTask(kTask);
+    showTwoCameras(list);
     const QString path = TaskDeviceFile::filePath(kTask);
     QString reason;
     if (damaged)
