@@ -1,6 +1,7 @@
 #pragma once
 
 #include <DeviceAccessories.h>
+#include <DeviceClass.h>
 
 #include <QDialog>
 #include <QString>
@@ -30,8 +31,8 @@ public:
     ~ConfigPannel() override;
     Q_DISABLE_COPY_MOVE(ConfigPannel)
 
-    /// The device class of the entry shown next (0 network camera, 1 DVR,
-    /// 2 speed dome, 3 NVR, 4 CVR); it chooses the stand list.
+    /// The device class (DeviceClass) of the entry shown next; it chooses
+    /// the stand list.
     void setDeviceClass(int deviceClass) { m_deviceClass = deviceClass; }
     /// Fills the tiles with the accessories of entry @p deviceIndex of the
     /// task's device file and shows the panel. Writes nothing.
@@ -90,7 +91,7 @@ private:
     QString m_taskName;
     int m_deviceIndex = 0;
     QString m_deviceType;
-    int m_deviceClass = 0;
+    int m_deviceClass = NetworkCamera;
     // A window of its own, without a parent: the panel deletes it.
     std::unique_ptr<PendrikWidget> m_lensHost;
 };

@@ -32,7 +32,7 @@ public:
         DeleteColumn = 7,
     };
 
-    /// Item data on column 0: the device class code (0 to 4). On column 6:
+    /// Item data on column 0: the device class (DeviceClass). On column 6:
     /// the selected state of the stream, record and accessory icons.
     static constexpr int ClassCodeRole = Qt::UserRole + 1;
     static constexpr int StreamIconStateRole = Qt::UserRole + 1;

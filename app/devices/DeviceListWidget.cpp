@@ -372,7 +372,7 @@ void DeviceListWidget::togglePanel(Panel panel)
         break;
     case AccessoryPanel:
         m_accessories->setDeviceClass(
-            typeItem ? typeItem->data(DeviceListModel::ClassCodeRole).toInt() : 0);
+            typeItem ? typeItem->data(DeviceListModel::ClassCodeRole).toInt() : int(NetworkCamera));
         m_accessories->showForDevice(task, deviceType, row);
         break;
     }
