@@ -65,24 +65,25 @@ CalculationEngine::CalculationEngine()
 
 CalculationEngine::~CalculationEngine() = default;
 
-double CalculationEngine::bitRateForResolution(int mode, int videoStandard,
+double CalculationEngine::bitRateForResolution(int deviceClass, int videoStandard,
                                                const QString &resolution, double frameRate,
                                                bool *ok) const
 {
     QString key = resolution;
     key.remove(QLatin1Char(' '));
-    return estimateBitRate(mode, videoStandard, m_resolutionIndex.value(key, 0), frameRate, ok);
+    return estimateBitRate(deviceClass, videoStandard, m_resolutionIndex.value(key, 0), frameRate,
+                           ok);
 }
 
-double CalculationEngine::estimateBitRate(int mode, int videoStandard, int index, double frameRate,
-                                          bool *ok) const
+double CalculationEngine::estimateBitRate(int deviceClass, int videoStandard, int index,
+                                          double frameRate, bool *ok) const
 {
     if (index < 0 || index >= kColumnCount || !std::isfinite(frameRate))
         return fail(ok);
 
     const double base = videoStandard == 0 ? 25.0 : 30.0;
     double result = 0.0;
-    if (mode == Dvr) {
+    if (deviceClass == kiv::Dvr) {
         // A DVR stream keeps a fifth of its rate even at 0 fps.
         const double rate = kDvrRates[index];
         result = rate / 5 + frameRate * 4 * rate / (base * 5);

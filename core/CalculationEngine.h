@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeviceClass.h"
+
 #include <QMap>
 #include <QString>
 
@@ -31,24 +33,22 @@ struct StreamStorageItem
 class CalculationEngine
 {
 public:
-    /// Device class of a stream's device as the estimate reads it.
-    enum Mode { NetworkCamera = 0, Dvr = 1, SpeedDome = 2 };
-
     CalculationEngine();
     ~CalculationEngine();
 
     /// The estimated bit rate in Kbps of a stream of @p resolution at
-    /// @p frameRate. @p mode is the device class (1 DVR, anything else a
-    /// camera or dome), @p videoStandard the task's (0 PAL, else NTSC).
+    /// @p frameRate. @p deviceClass is the stream's device class
+    /// (kiv::DeviceClass: kiv::Dvr, anything else counts as a camera or dome),
+    /// @p videoStandard the task's (0 PAL, else NTSC).
     /// Blanks in @p resolution do not matter; a resolution the table does not
     /// know is estimated as the largest one (index 0). @p ok is false when the
     /// frame rate is not a finite number or the estimate does not fit an int.
-    double bitRateForResolution(int mode, int videoStandard, const QString &resolution,
+    double bitRateForResolution(int deviceClass, int videoStandard, const QString &resolution,
                                 double frameRate, bool *ok = nullptr) const;
 
     /// The formula behind bitRateForResolution() by resolution column
     /// @p index (0 to 12); another index gives 0 with @p ok false.
-    double estimateBitRate(int mode, int videoStandard, int index, double frameRate,
+    double estimateBitRate(int deviceClass, int videoStandard, int index, double frameRate,
                            bool *ok = nullptr) const;
 
     /// Adds the storage of every item to *tb and *gb (not reset first). An

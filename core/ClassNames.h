@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeviceClass.h"
+
 #include <QString>
 
 /// Class names as task files and stored results keep them. A device entry
@@ -9,16 +11,6 @@
 /// read such a text in either language, so a task made in one interface works
 /// in the other.
 namespace kiv {
-
-/// Device classes, as the catalogue numbers them.
-enum DeviceClass {
-    UnknownDeviceClass = -1,
-    NetworkCamera = 0,
-    Dvr = 1,
-    SpeedDome = 2,
-    Nvr = 3,
-    Cvr = 4,
-};
 
 /// The class a stored class name names, in English or Chinese;
 /// UnknownDeviceClass for any other text.

@@ -17,6 +17,10 @@ struct ParamCodeItem
 
 namespace kiv {
 
+/// The code that marks NVR models in the DVR tables when the parameter-code
+/// table has no NVRType tag.
+inline constexpr char kNvrTypeFallback[] = "010403";
+
 /// ParamCode.xml of the program folder: for each kind of catalogue row, named
 /// by a tag, the LIKE pattern and the code that the catalogue queries use.
 /// The file is read again by every getter, so a changed file counts from the

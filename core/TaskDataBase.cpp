@@ -33,14 +33,20 @@ TaskDataBase::TaskDataBase()
 }
 
 TaskDataBase::TaskDataBase(const QString &dbPath, const QString &connectionName, int language)
-    : m_dbPath(dbPath), m_connectionName(connectionName),
-      m_language(language), m_paramTables{QStringLiteral("DevParam1"), QStringLiteral("DevParam2"),
-                                          QStringLiteral("DevParam3"), QStringLiteral("DevParam2"),
-                                          QStringLiteral("DevParam5")},
-      m_deviceTables{QStringLiteral("Device1"), QStringLiteral("Device2"),
-                     QStringLiteral("Device3"), QStringLiteral("Device2"),
-                     QStringLiteral("Device5")}
+    : m_dbPath(dbPath), m_connectionName(connectionName), m_language(language)
 {
+    // NVRs share the DVR tables.
+    const char *const tables[kDeviceClassCount][2] = {
+        {"DevParam1", "Device1"}, // NetworkCamera
+        {"DevParam2", "Device2"}, // Dvr
+        {"DevParam3", "Device3"}, // SpeedDome
+        {"DevParam2", "Device2"}, // Nvr
+        {"DevParam5", "Device5"}, // Cvr
+    };
+    for (int deviceClass = 0; deviceClass < kDeviceClassCount; ++deviceClass) {
+        m_paramTables[deviceClass] = QLatin1String(tables[deviceClass][0]);
+        m_deviceTables[deviceClass] = QLatin1String(tables[deviceClass][1]);
+    }
     init();
 }
 
@@ -89,7 +95,8 @@ bool TaskDataBase::loadDB()
     // empty file or another program's database is refused as well.
     {
         QSqlQuery probe(m_database);
-        if (!probe.exec(QStringLiteral("select 1 from %1 limit 1").arg(m_deviceTables[0]))) {
+        if (!probe.exec(
+                QStringLiteral("select 1 from %1 limit 1").arg(m_deviceTables[NetworkCamera]))) {
             logLine("loadDB", " is error: ", probe.lastError().text());
             probe.finish();
             m_database.close();
@@ -110,7 +117,7 @@ void TaskDataBase::closeDB()
 
 bool TaskDataBase::validClass(int deviceClass, const char *method)
 {
-    if (deviceClass >= 0 && deviceClass <= 4)
+    if (deviceClass >= 0 && deviceClass < kDeviceClassCount)
         return true;
     logLine(method, " has no device class ", QString::number(deviceClass));
     return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeviceClass.h"
+
 #include <UiSingleton.h>
 
 #include <QList>
@@ -43,8 +45,8 @@ struct NvrModel
 namespace kiv {
 
 /// The read-only device catalogue (Task_EN.db for English, Task.db
-/// otherwise). Device classes: 0 network camera, 1 DVR, 2 speed dome, 3 NVR,
-/// 4 CVR; another class index makes every query return false.
+/// otherwise). Queries take a device class as DeviceClass numbers it; another
+/// class index makes every query return false.
 ///
 /// Every query returns false, leaving its output untouched, while the
 /// catalogue is not open and when a statement fails; a failing statement
@@ -225,8 +227,8 @@ private:
     QString m_connectionName;
     int m_language = 0;
     bool m_opened = false;
-    QString m_paramTables[5];
-    QString m_deviceTables[5];
+    QString m_paramTables[kDeviceClassCount];
+    QString m_deviceTables[kDeviceClassCount];
 
     // Filled once by init(), then only read. Slot 0 serves PAL, slot 1 NTSC.
     QMap<QString, QMap<QString, QString>> m_ipcResolutions[2];

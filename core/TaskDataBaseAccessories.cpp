@@ -14,7 +14,7 @@ bool TaskDataBase::accessoryTypes(AccessoryKind kind, const QString &deviceType,
     if (!isOpen())
         return false;
 
-    int deviceClass = 0;
+    DeviceClass deviceClass = NetworkCamera;
     const char *fallbackPattern = "";
     bool (ParamCode::*getter)(ParamCodeItem &) = nullptr;
     switch (kind) {
@@ -23,7 +23,7 @@ bool TaskDataBase::accessoryTypes(AccessoryKind kind, const QString &deviceType,
         getter = &ParamCode::getIPCStand;
         break;
     case DomeStand:
-        deviceClass = 2;
+        deviceClass = SpeedDome;
         fallbackPattern = "0103%";
         getter = &ParamCode::getDomeStand;
         break;
@@ -117,9 +117,9 @@ bool TaskDataBase::hasCodeGroup(int deviceClass, const QString &deviceType)
     if (!isOpen() || !validClass(deviceClass, "hasCodeGroup"))
         return false;
     QString pattern;
-    if (deviceClass == 0)
+    if (deviceClass == NetworkCamera)
         pattern = QStringLiteral("0410%");
-    else if (deviceClass == 2)
+    else if (deviceClass == SpeedDome)
         pattern = QStringLiteral("0604%");
     QSqlQuery query(m_database);
     const QString sql = QStringLiteral("select* from %1 where DeviceType = ? and code like ?")

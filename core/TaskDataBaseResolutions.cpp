@@ -39,31 +39,31 @@ bool TaskDataBase::loadCache(CacheKind kind)
     if (!isOpen())
         return false;
 
-    int deviceClass = 0;
+    DeviceClass deviceClass = NetworkCamera;
     const char *fallbackPattern = "";
     const char *fallbackHeading = "";
     bool (ParamCode::*getter)(ParamCodeItem &) = nullptr;
     switch (kind) {
     case IpcResolutions:
-        deviceClass = 0;
+        deviceClass = NetworkCamera;
         fallbackPattern = "0415%";
         fallbackHeading = "041500";
         getter = &ParamCode::getIPCResolution;
         break;
     case DomeResolutions:
-        deviceClass = 2;
+        deviceClass = SpeedDome;
         fallbackPattern = "0602%";
         fallbackHeading = "060200";
         getter = &ParamCode::getDomeResolution;
         break;
     case DvrResolutions:
-        deviceClass = 1;
+        deviceClass = Dvr;
         fallbackPattern = "0402%";
         fallbackHeading = "040200";
         getter = &ParamCode::getDVRResolution;
         break;
     case DvrFrameRates:
-        deviceClass = 1;
+        deviceClass = Dvr;
         fallbackPattern = "0403%";
         fallbackHeading = "040300";
         getter = &ParamCode::getDVRFrameRate;

@@ -105,9 +105,9 @@ bool TaskDataBase::getDeviceListCN(int deviceClass, QStringList &deviceTypes)
     if (!m_opened || !validClass(deviceClass, "getDeviceListCN"))
         return false;
 
-    if (deviceClass == 1 || deviceClass == 3) {
-        const QString first = deviceClass == 3 ? tagCode(&ParamCode::getNVRType, "010403")
-                                               : tagCode(&ParamCode::getDVRType, "010402");
+    if (deviceClass == Dvr || deviceClass == Nvr) {
+        const QString first = deviceClass == Nvr ? tagCode(&ParamCode::getNVRType, kNvrTypeFallback)
+                                                 : tagCode(&ParamCode::getDVRType, "010402");
         const QString second = tagCode(&ParamCode::getHNVRType, "010401");
         QVector<QString> found;
         if (!getDeviceByCodes(deviceClass, {first}, found) ||
@@ -132,22 +132,22 @@ bool TaskDataBase::getDeviceListEN(int deviceClass, QStringList &deviceTypes)
 
     QVector<QVector<QString>> codeLists;
     switch (deviceClass) {
-    case 1:
-    case 3: {
+    case Dvr:
+    case Nvr: {
         const QString english = tagCode(&ParamCode::getEnglistDVRDevice, "010501");
-        const QString first = deviceClass == 3 ? tagCode(&ParamCode::getNVRType, "010403")
-                                               : tagCode(&ParamCode::getDVRType, "010402");
+        const QString first = deviceClass == Nvr ? tagCode(&ParamCode::getNVRType, kNvrTypeFallback)
+                                                 : tagCode(&ParamCode::getDVRType, "010402");
         const QString hybrid = tagCode(&ParamCode::getHNVRType, "010401");
         codeLists = {{first, english}, {hybrid, english}};
         break;
     }
-    case 4:
+    case Cvr:
         codeLists = {{tagCode(&ParamCode::getEnglistCVRDevice, "010201")}};
         break;
-    case 0:
+    case NetworkCamera:
         codeLists = {{tagCode(&ParamCode::getIPCType, "011001")}};
         break;
-    case 2:
+    case SpeedDome:
         codeLists = {{tagCode(&ParamCode::getEnglistDomeDevice, "010701")}};
         break;
     }

@@ -23,18 +23,18 @@ QString tagPattern(bool (ParamCode::*getter)(ParamCodeItem &), const char *fallb
 
 QString raidPattern(int deviceClass)
 {
-    if (deviceClass == 4)
+    if (deviceClass == Cvr)
         return tagPattern(&ParamCode::getCVRRAID, "0206%");
-    if (deviceClass == 3)
+    if (deviceClass == Nvr)
         return tagPattern(&ParamCode::getNVRRAID, "1001%");
     return QString();
 }
 
 QString bayPattern(int deviceClass)
 {
-    if (deviceClass == 4)
+    if (deviceClass == Cvr)
         return tagPattern(&ParamCode::getCVRHDDBay, "0201%");
-    if (deviceClass == 3)
+    if (deviceClass == Nvr)
         return tagPattern(&ParamCode::getNVRHDDBay, "0501%");
     return QString();
 }
@@ -120,7 +120,7 @@ bool TaskDataBase::getNVRInfo(QList<NvrModel> &models)
     if (!isOpen())
         return false;
     QStringList names;
-    if (!getDeviceList(3, names))
+    if (!getDeviceList(Nvr, names))
         return false;
 
     const QString analogPattern = tagPattern(&ParamCode::getNVRAnalogInputNumber, "0201%");
@@ -134,17 +134,17 @@ bool TaskDataBase::getNVRInfo(QList<NvrModel> &models)
 
         QString text;
         bool found = false;
-        if (!firstParamText(3, model.name, analogPattern, "getResolution", text, found))
+        if (!firstParamText(Nvr, model.name, analogPattern, "getResolution", text, found))
             return false;
         if (found)
             model.analogInputNumber = text.toInt(nullptr, 10);
 
-        if (!firstParamText(3, model.name, bandwidthPattern, "getResolution", text, found))
+        if (!firstParamText(Nvr, model.name, bandwidthPattern, "getResolution", text, found))
             return false;
         if (found)
             model.bandwidth = bandwidthKbps(text);
 
-        if (!firstParamText(3, model.name, netPattern, "getResolution", text, found))
+        if (!firstParamText(Nvr, model.name, netPattern, "getResolution", text, found))
             return false;
         if (found)
             model.netInputNumber = text.toInt(nullptr, 10);

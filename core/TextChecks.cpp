@@ -12,4 +12,15 @@ bool isDigits(const QString &text)
     return true;
 }
 
+bool decimalInt(const QString &text, int &value)
+{
+    if (text.isEmpty() || !isDigits(text))
+        return false;
+    bool ok = false;
+    const int number = text.toInt(&ok, 10);
+    if (ok)
+        value = number;
+    return ok;
+}
+
 } // namespace kiv

@@ -9,5 +9,9 @@ namespace kiv {
 /// false. Cells that take counts and bit rates test their text with it
 /// before converting it.
 bool isDigits(const QString &text);
+/// True, with @p value set, when @p text is a number as a count or bit-rate
+/// field takes it: not empty, only the digits 0 to 9, and small enough for an
+/// int. @p value is left as it is otherwise.
+bool decimalInt(const QString &text, int &value);
 
 } // namespace kiv

@@ -1,5 +1,6 @@
 #include "AccessoryTypeDialog.h"
 
+#include <Limits.h>
 #include <ToolTip.h>
 #include <Validators.h>
 #include <Widgets.h>
@@ -11,13 +12,6 @@
 #include <QSpacerItem>
 
 namespace kiv {
-
-namespace {
-
-constexpr int kCountMin = 1;
-constexpr int kCountMax = 1000;
-
-} // namespace
 
 AccessoryTypeDialog::AccessoryTypeDialog(const QString &deviceType, const QString &formName,
                                          const QString &modelCaption, const QString &numberCaption,
@@ -54,7 +48,8 @@ AccessoryTypeDialog::AccessoryTypeDialog(const QString &deviceType, const QStrin
     grid->addWidget(m_countEdit, 2, 2);
     grid->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding), 3, 1);
 
-    m_countValidator = new KavrinGUIToolkit::CIntValidator(kCountMin, kCountMax, this);
+    m_countValidator = new KavrinGUIToolkit::CIntValidator(limits::kMinAccessoryCount,
+                                                           limits::kMaxAccessoryCount, this);
     m_countEdit->setValidator(m_countValidator);
     m_countEdit->setText(QStringLiteral("1"));
 

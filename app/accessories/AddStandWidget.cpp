@@ -25,9 +25,9 @@ AddStandWidget::~AddStandWidget() = default;
 void AddStandWidget::loadTypes()
 {
     QVector<QString> types;
-    if (m_deviceClass == 0)
+    if (m_deviceClass == NetworkCamera)
         TaskDataBase::GetInstance()->getIPCStand(deviceType(), types);
-    else if (m_deviceClass == 2)
+    else if (m_deviceClass == SpeedDome)
         TaskDataBase::GetInstance()->getDomeStand(deviceType(), types);
     addTypes(types);
 }

@@ -2,10 +2,12 @@
 
 #include "AccessoryTypeDialog.h"
 
+#include <DeviceClass.h>
+
 namespace kiv {
 
 /// Chooses a bracket stand type of a device model from the catalogue, with
-/// a count. Only network cameras (class 0) and speed domes (class 2) have
+/// a count. Only network cameras and speed domes have
 /// stand lists; for any other class the list stays empty.
 class AddStandWidget : public AccessoryTypeDialog
 {
@@ -23,7 +25,7 @@ public slots:
 private:
     void loadTypes();
 
-    int m_deviceClass = 0;
+    int m_deviceClass = NetworkCamera;
 };
 
 } // namespace kiv

@@ -7,7 +7,7 @@
 
 #include <ExpandAttributePannel.h>
 
-#include <TaskDeviceFile.h>
+#include <FailureText.h>
 #include <WarningDlg.h>
 
 #include <QCoreApplication>
@@ -116,18 +116,9 @@ kivui::ExpandAttributePannel *ConfigPannel::panelOf(Accessory kind) const
     return m_shieldPanel;
 }
 
-bool ConfigPannel::readAccessory(Accessory kind, QString &type, int &count) const
+bool ConfigPannel::readAccessory(Accessory kind, QString &type, int &count, QString *reason) const
 {
-    TaskDeviceFile file(m_taskName);
-    switch (kind) {
-    case Accessory::Lens:
-        return file.lens(m_deviceIndex, type, count);
-    case Accessory::Stand:
-        return file.stand(m_deviceIndex, type, count);
-    case Accessory::Shield:
-        break;
-    }
-    return file.shield(m_deviceIndex, type, count);
+    return DeviceAccessories(m_taskName, m_deviceIndex).read(kind, type, count, reason);
 }
 
 void ConfigPannel::loadTile(Accessory kind)
@@ -147,11 +138,11 @@ void ConfigPannel::loadTile(Accessory kind)
     panel->clearAttribute();
 }
 
-void ConfigPannel::tellFailure(bool changed, bool saved, const QString &reason) const
+void ConfigPannel::tellFailure(DeviceAccessories::Outcome outcome, const QString &reason) const
 {
-    if (!changed)
-        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
-    else if (!saved)
+    if (outcome == DeviceAccessories::Refused)
+        CWarningDlg::ShowMessageInfo(tr("Hint"), failureText(tr("Failed."), reason), nullptr);
+    else if (outcome == DeviceAccessories::NotSaved)
         CWarningDlg::ShowMessageInfo(
             tr("Warn"),
             tr("The device file of task %1 could not be saved: %2").arg(m_taskName, reason),
@@ -160,51 +151,16 @@ void ConfigPannel::tellFailure(bool changed, bool saved, const QString &reason) 
 
 void ConfigPannel::storeAccessory(Accessory kind, const QString &type, int count)
 {
-    bool stored = false;
-    bool saved = false;
     QString reason;
-    {
-        TaskDeviceFile file(m_taskName);
-        switch (kind) {
-        case Accessory::Lens:
-            stored = file.setLens(m_deviceIndex, type, count);
-            break;
-        case Accessory::Stand:
-            stored = file.setStand(m_deviceIndex, type, count);
-            break;
-        case Accessory::Shield:
-            stored = file.setShield(m_deviceIndex, type, count);
-            break;
-        }
-        saved = stored && file.close();
-        reason = file.lastError();
-    }
-    tellFailure(stored, saved, reason);
+    tellFailure(DeviceAccessories(m_taskName, m_deviceIndex).store(kind, type, count, &reason),
+                reason);
     loadTile(kind);
 }
 
 void ConfigPannel::removeAccessory(Accessory kind)
 {
-    bool removed = false;
-    bool saved = false;
     QString reason;
-    {
-        TaskDeviceFile file(m_taskName);
-        switch (kind) {
-        case Accessory::Lens:
-            removed = file.removeLens(m_deviceIndex);
-            break;
-        case Accessory::Stand:
-            removed = file.removeStand(m_deviceIndex);
-            break;
-        case Accessory::Shield:
-            removed = file.removeShield(m_deviceIndex);
-            break;
-        }
-        saved = removed && file.close();
-        reason = file.lastError();
-    }
-    tellFailure(removed, saved, reason);
+    tellFailure(DeviceAccessories(m_taskName, m_deviceIndex).remove(kind, &reason), reason);
     loadTile(kind);
 }
 
@@ -280,8 +236,9 @@ void ConfigPannel::editAccessory(Accessory which)
 {
     QString type;
     int count = 0;
-    if (!readAccessory(which, type, count)) {
-        CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Failed"), nullptr);
+    QString reason;
+    if (!readAccessory(which, type, count, &reason)) {
+        CWarningDlg::ShowMessageInfo(tr("Hint"), failureText(tr("Failed."), reason), nullptr);
         loadTile(which);
         return;
     }

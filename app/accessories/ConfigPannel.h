@@ -1,5 +1,8 @@
 #pragma once
 
+#include <DeviceAccessories.h>
+#include <DeviceClass.h>
+
 #include <QDialog>
 #include <QString>
 
@@ -28,8 +31,8 @@ public:
     ~ConfigPannel() override;
     Q_DISABLE_COPY_MOVE(ConfigPannel)
 
-    /// The device class of the entry shown next (0 network camera, 1 DVR,
-    /// 2 speed dome, 3 NVR, 4 CVR); it chooses the stand list.
+    /// The device class (DeviceClass) of the entry shown next; it chooses
+    /// the stand list.
     void setDeviceClass(int deviceClass) { m_deviceClass = deviceClass; }
     /// Fills the tiles with the accessories of entry @p deviceIndex of the
     /// task's device file and shows the panel. Writes nothing.
@@ -56,13 +59,14 @@ private slots:
     void slotDelShield();
 
 private:
-    enum class Accessory { Lens, Stand, Shield };
+    using Accessory = DeviceAccessories::Kind;
 
     void setUpForm();
     kivui::ExpandAttributePannel *panelOf(Accessory kind) const;
     /// The accessory of the current entry as the file holds it; false when
-    /// the file cannot be read or the entry has none.
-    bool readAccessory(Accessory kind, QString &type, int &count) const;
+    /// the file cannot be read or the entry has none, with the file's reason
+    /// in @p reason when given.
+    bool readAccessory(Accessory kind, QString &type, int &count, QString *reason = nullptr) const;
     /// Shows on the tile what the file holds, without a clear signal.
     void loadTile(Accessory kind);
     /// Writes the accessory and saves the file; a failure is told to the
@@ -70,9 +74,10 @@ private:
     void storeAccessory(Accessory kind, const QString &type, int count);
     /// The same for removing it.
     void removeAccessory(Accessory kind);
-    /// "Failed" when the file refused the change (no such device, file
-    /// unreadable), the reason when the change could not be saved.
-    void tellFailure(bool changed, bool saved, const QString &reason) const;
+    /// "Failed." with the file's reason when the file refused the change (no
+    /// such device, file unreadable), the reason when the change could not
+    /// be saved; nothing when it was stored.
+    void tellFailure(DeviceAccessories::Outcome outcome, const QString &reason) const;
     void editAccessory(Accessory which);
     void chooseLens(bool edit, const QString &storedType, int storedCount);
     void chooseStand(bool edit, const QString &storedType, int storedCount);
@@ -86,7 +91,7 @@ private:
     QString m_taskName;
     int m_deviceIndex = 0;
     QString m_deviceType;
-    int m_deviceClass = 0;
+    int m_deviceClass = NetworkCamera;
     // A window of its own, without a parent: the panel deletes it.
     std::unique_ptr<PendrikWidget> m_lensHost;
 };

@@ -4,15 +4,15 @@
 #include "ParamModel.h"
 #include "ui_AddDeviceWidgetUI.h"
 
-#include <ParamCode.h>
+#include <DeviceEntries.h>
+#include <DeviceFilter.h>
+#include <Limits.h>
 #include <TaskDataBase.h>
 #include <TextChecks.h>
 #include <ToolTip.h>
 #include <Validators.h>
 
 #include <QDebug>
-#include <QRegularExpression>
-#include <QSet>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
@@ -20,30 +20,45 @@ namespace kiv {
 
 namespace {
 
-constexpr int kMaxDevices = 1024;
-
 /// A bit rate typed into a custom field: empty means 0; otherwise it must be
-/// 0 or 32 to 16384 Kbps.
+/// a bit rate an entry may have.
 bool customBitRate(const QString &text, int &value)
 {
     value = 0;
     if (text.isEmpty())
         return true;
-    bool ok = false;
-    const qint64 number = isDigits(text) ? text.toLongLong(&ok, 10) : -1;
-    if (!ok || (number != 0 && (number < 32 || number > 16384)))
+    int number = 0;
+    if (!decimalInt(text, number) || !limits::isBitRate(number))
         return false;
-    value = int(number);
+    value = number;
     return true;
 }
 
-/// The code a list of DVRs leaves out: the NVRs, which share the DVR tables.
-QString nvrTypeCode()
+/// The ticks of every group of a filter tree, in tree order.
+QVector<FilterGroupTicks> tickedGroups(const ParamModel &tree)
 {
-    ParamCodeItem item;
-    if (ParamCode::GetInstance()->getNVRType(item) && !item.code.isEmpty())
-        return item.code;
-    return QStringLiteral("010403");
+    QVector<FilterGroupTicks> groups;
+    for (int h = 0; h < tree.rowCount(); ++h) {
+        const QStandardItem *heading = tree.item(h);
+        for (int g = 0; g < heading->rowCount(); ++g) {
+            const QStandardItem *group = heading->child(g);
+            const bool offersSatisfy = group->data(ParamModel::SatisfyRole).toInt() != 0;
+            FilterGroupTicks ticks;
+            for (int v = 0; v < group->rowCount(); ++v) {
+                const QStandardItem *value = group->child(v);
+                if (value->checkState() != Qt::Checked)
+                    continue;
+                const QString code = value->data(ParamModel::CodeRole).toString();
+                qDebug().noquote() << QStringLiteral("qeb select code is: ") + code;
+                if (!code.isEmpty())
+                    ticks.codes.append(code);
+                else if (offersSatisfy)
+                    ticks.allOf = true;
+            }
+            groups.append(ticks);
+        }
+    }
+    return groups;
 }
 
 } // namespace
@@ -66,11 +81,11 @@ int AddDeviceWidget::deviceClassOfTab(int tab)
 {
     switch (tab) {
     case DomeTab:
-        return 2;
+        return SpeedDome;
     case DvrTab:
-        return 1;
+        return Dvr;
     default:
-        return 0;
+        return NetworkCamera;
     }
 }
 
@@ -109,24 +124,29 @@ void AddDeviceWidget::init()
     m_proxyModel->setFilterCaseSensitivity(Qt::CaseSensitive);
     m_form->devTreeView->setModel(m_proxyModel.get());
 
-    m_form->edtDevCount->setText(QStringLiteral("1"));
-    const QStringList bitRates{
-        QStringLiteral("16384"), QStringLiteral("8192"), QStringLiteral("4096"),
-        QStringLiteral("2048"),  QStringLiteral("1024"), QStringLiteral("512"),
-        QStringLiteral("256"),   QStringLiteral("128"),  QStringLiteral("64"),
-        QStringLiteral("32"),    QStringLiteral("0"),    tr("Customize")};
+    m_form->edtDevCount->setText(QString::number(limits::kMinDeviceCount));
+    // Every rate on offer is one an entry may have: halving from the highest
+    // down to the lowest, then none.
+    QStringList bitRates;
+    for (int rate = limits::kMaxBitRate; rate >= limits::kMinBitRate; rate /= 2)
+        bitRates << QString::number(rate);
+    bitRates << QStringLiteral("0") << tr("Customize");
     for (KavrinGUIToolkit::CComboBox *combo : {m_form->combMainStream, m_form->combSubStream}) {
         combo->addItems(bitRates);
-        combo->setCurrentText(QStringLiteral("1024"));
+        combo->setCurrentText(QString::number(limits::kDefaultBitRate));
     }
 
-    m_form->edtMainStream->setValidator(new KavrinGUIToolkit::CIntValidator(0, 16384, this));
-    m_form->edtSubStream->setValidator(new KavrinGUIToolkit::CIntValidator(0, 16384, this));
+    m_form->edtMainStream->setValidator(
+        new KavrinGUIToolkit::CIntValidator(0, limits::kMaxBitRate, this));
+    m_form->edtSubStream->setValidator(
+        new KavrinGUIToolkit::CIntValidator(0, limits::kMaxBitRate, this));
     m_form->edtMainStream->hide();
     m_form->edtSubStream->hide();
     m_form->edtDevType->setEnabled(false);
-    m_form->edtDevCount->setValidator(new KavrinGUIToolkit::CIntValidator(1, kMaxDevices, this));
-    m_form->edtRemark->setValidator(new KavrinGUIToolkit::CRegExpValidator(32, this));
+    m_form->edtDevCount->setValidator(new KavrinGUIToolkit::CIntValidator(
+        limits::kMinDeviceCount, limits::kMaxDeviceCount, this));
+    m_form->edtRemark->setValidator(
+        new KavrinGUIToolkit::CRegExpValidator(limits::kMaxRemarkLength, this));
 
     setFixedSize(800, 600);
     connect(m_form->edtKeyword, &QLineEdit::textChanged, this, &AddDeviceWidget::keywordChanged);
@@ -177,34 +197,18 @@ void AddDeviceWidget::refreshDeviceTypes(int deviceClass)
 {
     const bool wasConnected = bool(m_treeConnections[IpcTab]);
     disconnectTrees();
-    m_deviceTypeModel->removeRows(0, m_deviceTypeModel->rowCount());
-
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    QStringList types;
-    (void)catalogue->getDeviceList(deviceClass, types);
-    const QString nvrCode = nvrTypeCode();
-    QSet<QString> listed;
-    for (const QString &type : std::as_const(types)) {
-        // The DVR list joins two type codes and can name a model twice.
-        if (listed.contains(type))
-            continue;
-        listed.insert(type);
-        if (deviceClass == 1 && catalogue->isDeviceCode(1, type, nvrCode))
-            continue;
-        auto *item = new QStandardItem(type);
-        item->setEditable(false);
-        m_deviceTypeModel->appendRow(item);
-    }
+    writeDeviceTypes(DeviceFilter(*TaskDataBase::GetInstance()).classList(deviceClass));
     if (wasConnected)
         connectTrees();
 }
 
 void AddDeviceWidget::writeDeviceTypes(const QStringList &types)
 {
-    for (int row = 0; row < types.size(); ++row) {
-        auto *item = new QStandardItem(types.at(row));
+    m_deviceTypeModel->removeRows(0, m_deviceTypeModel->rowCount());
+    for (const QString &type : types) {
+        auto *item = new QStandardItem(type);
         item->setEditable(false);
-        m_deviceTypeModel->setItem(row, 0, item);
+        m_deviceTypeModel->appendRow(item);
     }
 }
 
@@ -213,109 +217,16 @@ void AddDeviceWidget::onFilterDevice(QStandardItem *item)
     if (!item || !item->parent() || !item->parent()->parent())
         return;
     const int tab = m_form->pararmTabWidget->currentIndex();
-    const int deviceClass = deviceClassOfTab(tab);
-    const ParamModel *tree = paramModelOfTab(tab);
     disconnectTrees();
-
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    int filled = 0;
-    bool codeTicked = false;
-    // Each working list holds a model once, so that a model the catalogue
-    // names twice counts once.
-    auto fill = [this, &filled](const QVector<QString> &types) {
-        QVector<QString> &list = m_filterGroups[filled++];
-        QSet<QString> seen;
-        for (const QString &type : types) {
-            if (!seen.contains(type)) {
-                seen.insert(type);
-                list.append(type);
-            }
-        }
-    };
-
-    for (int h = 0; h < tree->rowCount(); ++h) {
-        const QStandardItem *heading = tree->item(h);
-        for (int g = 0; g < heading->rowCount(); ++g) {
-            const QStandardItem *group = heading->child(g);
-            const bool offersSatisfy = group->data(ParamModel::SatisfyRole).toInt() != 0;
-            bool satisfyAll = false;
-            QVector<QString> codes;
-            for (int v = 0; v < group->rowCount(); ++v) {
-                const QStandardItem *value = group->child(v);
-                if (value->checkState() != Qt::Checked)
-                    continue;
-                const QString code = value->data(ParamModel::CodeRole).toString();
-                qDebug().noquote() << QStringLiteral("qeb select code is: ") + code;
-                if (!code.isEmpty())
-                    codes.append(code);
-                else if (offersSatisfy)
-                    satisfyAll = true;
-            }
-            if (codes.isEmpty())
-                continue;
-            codeTicked = true;
-            if (filled >= kWorkingLists)
-                continue;
-            QVector<QString> types;
-            if (offersSatisfy && satisfyAll) {
-                // Every ticked value: the models carrying each code, however
-                // many rows of one code the catalogue holds for a model.
-                QSet<QString> common;
-                for (int c = 0; c < codes.size(); ++c) {
-                    QSet<QString> carrying;
-                    (void)catalogue->getDeviceTypesOfCode(deviceClass, codes.at(c), carrying);
-                    if (c == 0)
-                        common = carrying;
-                    else
-                        common.intersect(carrying);
-                }
-                types = QVector<QString>(common.cbegin(), common.cend());
-                std::sort(types.begin(), types.end());
-            } else {
-                (void)catalogue->getDeviceByCodesOrdered(deviceClass, codes, types);
-            }
-            fill(types);
-        }
-    }
-    if (filled < kWorkingLists) {
-        QStringList all;
-        (void)catalogue->getDeviceList(deviceClass, all);
-        fill(QVector<QString>(all.cbegin(), all.cend()));
-    }
-
-    QMap<QString, int> occurrences;
-    int nonEmpty = 0;
-    for (QVector<QString> &list : m_filterGroups) {
-        if (list.isEmpty())
-            continue;
-        ++nonEmpty;
-        for (const QString &type : std::as_const(list))
-            ++occurrences[type];
-        list.clear();
-    }
-    QStringList result;
-    if (nonEmpty == filled) {
-        for (auto it = occurrences.cbegin(); it != occurrences.cend(); ++it) {
-            if (it.value() == nonEmpty)
-                result.append(it.key());
-        }
-    }
-
-    if (!codeTicked) {
-        refreshDeviceTypes(deviceClass);
-    } else {
-        m_deviceTypeModel->removeRows(0, m_deviceTypeModel->rowCount());
-    }
-    writeDeviceTypes(result);
+    // The keyword stays with the proxy: it narrows whatever the filter lists.
+    writeDeviceTypes(DeviceFilter(*TaskDataBase::GetInstance())
+                         .filter(deviceClassOfTab(tab), tickedGroups(*paramModelOfTab(tab))));
     connectTrees();
 }
 
 void AddDeviceWidget::keywordChanged(const QString &keyword)
 {
-    // The keyword is text to look for, not a pattern: a model name such as
-    // "KC-B21(W)" must find itself.
-    m_proxyModel->setFilterRegularExpression(
-        QRegularExpression(QRegularExpression::escape(keyword)));
+    m_proxyModel->setFilterRegularExpression(DeviceFilter::keywordPattern(keyword));
 }
 
 void AddDeviceWidget::selectDeviceType(const QModelIndex &index)
@@ -369,13 +280,7 @@ void AddDeviceWidget::showHint(QWidget *field, const QString &text)
 
 bool AddDeviceWidget::checkTaskDeviceCount(int count)
 {
-    qint64 total = 0;
-    {
-        TaskDeviceFile file(m_taskName);
-        if (!file.totalCount(total))
-            return false;
-    }
-    return total + count > kMaxDevices;
+    return DeviceEntries(m_taskName).wouldExceedTotal(count);
 }
 
 void AddDeviceWidget::onConfirm()
@@ -402,13 +307,12 @@ void AddDeviceWidget::onConfirm()
         return;
     }
     // The validator only sees what is typed; a count can arrive otherwise.
-    bool ok = false;
-    const qint64 count = isDigits(countText) ? countText.toLongLong(&ok, 10) : 0;
-    if (!ok || count < 1 || count > kMaxDevices) {
+    int count = 0;
+    if (!decimalInt(countText, count) || !limits::isDeviceCount(count)) {
         showHint(m_form->edtDevCount, tr("Device Count Ranges [1~1024]"));
         return;
     }
-    if (checkTaskDeviceCount(int(count))) {
+    if (checkTaskDeviceCount(count)) {
         showHint(m_form->edtDevCount, tr("The device number of task ranges[1~1024]"));
         return;
     }
@@ -417,7 +321,7 @@ void AddDeviceWidget::onConfirm()
     m_deviceInfo.deviceType = m_form->edtDevType->text();
     m_deviceInfo.remark = m_form->edtRemark->text();
     m_deviceInfo.mainType = m_classNames[qBound(0, m_form->pararmTabWidget->currentIndex(), 2)];
-    m_deviceInfo.count = int(count);
+    m_deviceInfo.count = count;
     m_deviceInfo.mainStream = m_form->edtMainStream->isHidden()
                                   ? m_form->combMainStream->currentText().toInt(nullptr, 10)
                                   : mainStream;

@@ -5,7 +5,6 @@
 
 #include <QMetaObject>
 #include <QString>
-#include <QVector>
 
 #include <array>
 #include <memory>
@@ -35,9 +34,6 @@ class AddDeviceWidget : public KavrinGUIToolkit::CBaseDialogWithBottom
 public:
     /// Tabs of the dialog and the device class each filters.
     enum Tab { IpcTab = 0, DomeTab = 1, DvrTab = 2 };
-    /// The most groups with ticks that take part in one filter run, the
-    /// class list included.
-    static constexpr int kWorkingLists = 250;
 
     AddDeviceWidget(const QString &taskName, QWidget *parent = nullptr);
     ~AddDeviceWidget() override;
@@ -52,8 +48,8 @@ public:
     ParamModel *paramModelOfTab(int tab) const;
 
 public slots:
-    /// Runs the device filter over the current tab's ticks after a tick in
-    /// one of the trees changed.
+    /// Lists what the device filter makes of the current tab's ticks after
+    /// a tick in one of the trees changed.
     void onFilterDevice(QStandardItem *item);
     void keywordChanged(const QString &keyword);
     void selectDeviceType(const QModelIndex &index);
@@ -76,7 +72,7 @@ private:
     bool checkTaskDeviceCount(int count);
     void connectTrees();
     void disconnectTrees();
-    /// Replaces the rows from row 0 on with @p types.
+    /// Replaces every row with @p types.
     void writeDeviceTypes(const QStringList &types);
     /// Untick the tree of @p tab and list its class afresh: reset and tab
     /// change.
@@ -91,7 +87,6 @@ private:
     std::unique_ptr<QSortFilterProxyModel> m_proxyModel;
     DeviceInfo m_deviceInfo;
     QString m_classNames[3];
-    std::array<QVector<QString>, kWorkingLists> m_filterGroups;
     QString m_taskName;
     std::array<QMetaObject::Connection, 3> m_treeConnections;
 };

@@ -1,15 +1,15 @@
 #include "DeviceListModel.h"
 
 #include <ClassNames.h>
+#include <DeviceEntries.h>
+#include <FailureText.h>
 #include <ItemDataRole.h>
+#include <Limits.h>
 #include <TaskDataBase.h>
 #include <TextChecks.h>
-#include <WarningDlg.h>
 
 #include <QDebug>
 #include <QPixmap>
-
-using KavrinGUIToolkit::CWarningDlg;
 
 namespace kiv {
 
@@ -71,10 +71,10 @@ QStandardItem *textItem(const QString &text, bool editable, int maxLength = 0)
 
 } // namespace
 
-DeviceListModel::DeviceListModel() : QStandardItemModel(0, 8)
+DeviceListModel::DeviceListModel()
+    : QStandardItemModel(0, 8), m_classes(*TaskDataBase::GetInstance())
 {
     initHeader();
-    loadDeviceLists();
 }
 
 DeviceListModel::~DeviceListModel() = default;
@@ -90,15 +90,6 @@ void DeviceListModel::initHeader()
                       Qt::TextAlignmentRole);
     }
     connectItemChanged(true);
-}
-
-void DeviceListModel::loadDeviceLists()
-{
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    if (!catalogue->getDeviceList(NetworkCamera, m_cameraTypes))
-        m_cameraTypes.clear();
-    if (!catalogue->getDeviceList(Dvr, m_dvrTypes))
-        m_dvrTypes.clear();
 }
 
 void DeviceListModel::connectItemChanged(bool on)
@@ -118,11 +109,14 @@ void DeviceListModel::setTaskName(const QString &taskName)
 
 QString DeviceListModel::mainTypeOf(const QString &deviceType) const
 {
-    if (m_dvrTypes.contains(deviceType))
+    switch (m_classes.classOf(deviceType)) {
+    case Dvr:
         return tr("DVR");
-    if (m_cameraTypes.contains(deviceType))
+    case NetworkCamera:
         return tr("IPC");
-    return tr("Dome");
+    default:
+        return tr("Dome");
+    }
 }
 
 int DeviceListModel::mainTypeCode(const QString &className) const
@@ -140,13 +134,15 @@ void DeviceListModel::appendRowFor(const DeviceInfo &info, const QString &classN
     QStandardItem *type = textItem(info.deviceType, false);
     type->setData(code, ClassCodeRole);
     QList<QStandardItem *> row;
-    row << type << textItem(info.remark, true, 32) << textItem(className, false)
-        << textItem(QString::number(info.count), true, 4);
+    constexpr int countLength = limits::digitsOf(limits::kMaxDeviceCount);
+    constexpr int bitRateLength = limits::digitsOf(limits::kMaxBitRate);
+    row << type << textItem(info.remark, true, limits::kMaxRemarkLength)
+        << textItem(className, false) << textItem(QString::number(info.count), true, countLength);
     if (dvr) {
         row << textItem(QString(), false) << textItem(QString(), false);
     } else {
-        row << textItem(QString::number(info.mainStream), true, 5)
-            << textItem(QString::number(info.subStream), true, 5);
+        row << textItem(QString::number(info.mainStream), true, bitRateLength)
+            << textItem(QString::number(info.subStream), true, bitRateLength);
     }
 
     auto *config = new QStandardItem;
@@ -188,27 +184,9 @@ bool DeviceListModel::loadTask(const QString &taskName)
     return ok;
 }
 
-bool DeviceListModel::writeDevice(const DeviceInfo &info)
+bool DeviceListModel::appendDevice(const DeviceInfo &info, QString *reason)
 {
-    TaskDeviceFile file(m_taskName);
-    qint64 total = 0;
-    if (!file.isOpen() || !file.totalCount(total))
-        return false;
-    // Whatever adds a device keeps the task at the limit or under it.
-    if (total + info.count > kMaxTaskDevices)
-        return false;
-    if (!file.addDevice(info))
-        return false;
-    if (!file.close()) {
-        qDebug() << "cannot store the new device of" << m_taskName << ":" << file.lastError();
-        return false;
-    }
-    return true;
-}
-
-bool DeviceListModel::appendDevice(const DeviceInfo &info)
-{
-    if (!writeDevice(info))
+    if (!DeviceEntries(m_taskName).append(info, reason))
         return false;
     connectItemChanged(false);
     appendRowFor(info, mainTypeOf(info.deviceType));
@@ -216,7 +194,7 @@ bool DeviceListModel::appendDevice(const DeviceInfo &info)
     return true;
 }
 
-bool DeviceListModel::addDevices(const SceneGroupMap &scenes)
+bool DeviceListModel::addDevices(const SceneGroupMap &scenes, QString *reason)
 {
     connectItemChanged(false);
     removeRows(0, rowCount());
@@ -229,9 +207,12 @@ bool DeviceListModel::addDevices(const SceneGroupMap &scenes)
             info.remark = scene.key();
             info.mainType = mainTypeOf(device.key());
             info.count = device.value();
-            info.mainStream = 1024;
-            info.subStream = 1024;
-            if (!appendDevice(info)) {
+            info.mainStream = limits::kDefaultBitRate;
+            info.subStream = limits::kDefaultBitRate;
+            QString why;
+            if (!appendDevice(info, &why)) {
+                if (allAdded && reason)
+                    *reason = why;
                 allAdded = false;
                 break; // the rest of this scene; the next scene is still added
             }
@@ -240,20 +221,12 @@ bool DeviceListModel::addDevices(const SceneGroupMap &scenes)
     return allAdded;
 }
 
-bool DeviceListModel::removeDevice(int row)
+bool DeviceListModel::removeDevice(int row, QString *reason)
 {
     if (row < 0 || row >= rowCount())
         return false;
-    {
-        TaskDeviceFile file(m_taskName);
-        if (!file.removeDevice(row))
-            return false;
-        if (!file.close()) {
-            qDebug() << "cannot remove device" << row << "of" << m_taskName << ":"
-                     << file.lastError();
-            return false;
-        }
-    }
+    if (!DeviceEntries(m_taskName).remove(row, reason))
+        return false;
     return removeRow(row);
 }
 
@@ -313,12 +286,12 @@ QString DeviceListModel::validateCell(const QString &text, int column, int oldCo
     const int value = text.toInt(nullptr, 10);
     QString message;
     if (column == CountColumn) {
-        if (value < 1 || value > kMaxTaskDevices)
+        if (!limits::isDeviceCount(value))
             message = tr("Device Count Ranges [1~1024]");
         if (exceedsTaskLimit(value, oldCount))
             message = tr("The device number of task ranges[1~1024]");
     } else if (column == MainStreamColumn || column == SubStreamColumn) {
-        if (value != 0 && (value < 32 || value > 16384))
+        if (!limits::isBitRate(value))
             message = tr("The Bit rate is not valid(range 0 or 32k-16384k)");
     }
     return message;
@@ -326,38 +299,28 @@ QString DeviceListModel::validateCell(const QString &text, int column, int oldCo
 
 bool DeviceListModel::exceedsTaskLimit(qint64 value, qint64 old)
 {
-    TaskDeviceFile file(m_taskName);
-    qint64 total = 0;
-    if (!file.isOpen() || !file.totalCount(total))
-        return false;
-    return total + value - old > kMaxTaskDevices;
+    return DeviceEntries(m_taskName).wouldExceedTotal(value, old);
 }
 
-bool DeviceListModel::writeCell(int row, int column, const QString &text)
+bool DeviceListModel::writeCell(int row, int column, const QString &text, QString &reason)
 {
-    TaskDeviceFile file(m_taskName);
-    bool written = false;
+    DeviceEntries::Field field = DeviceEntries::Remark;
     switch (column) {
     case RemarkColumn:
-        written = file.setRemark(text, row);
         break;
     case CountColumn:
-        written = file.setCount(text.toInt(nullptr, 10), row);
+        field = DeviceEntries::Count;
         break;
     case MainStreamColumn:
-        written = file.setMainStream(text.toInt(nullptr, 10), row);
+        field = DeviceEntries::MainStream;
         break;
     case SubStreamColumn:
-        written = file.setSubStream(text.toInt(nullptr, 10), row);
+        field = DeviceEntries::SubStream;
         break;
     default:
-        break;
-    }
-    if (written && !file.close()) {
-        qDebug() << "cannot store the edit of" << m_taskName << ":" << file.lastError();
         return false;
     }
-    return written;
+    return DeviceEntries(m_taskName).setField(row, field, text, &reason);
 }
 
 void DeviceListModel::restore(QStandardItem *item)
@@ -383,21 +346,21 @@ void DeviceListModel::onItemTextChanged(QStandardItem *item)
     const int row = item->row();
 
     if (column != RemarkColumn) {
-        bool ok = false;
-        text.toInt(&ok, 10);
-        if (text.isEmpty() || !isDigits(text) || !ok) {
+        int number = 0;
+        if (!decimalInt(text, number)) {
             restore(item);
             return;
         }
         const QString message = validateCell(text, column, stored.toInt(nullptr, 10));
         if (!message.isEmpty()) {
-            CWarningDlg::ShowMessageInfo(tr("Warn"), message);
+            emit editRefused(message);
             restore(item);
             return;
         }
     }
-    if (!writeCell(row, column, text)) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed"));
+    QString reason;
+    if (!writeCell(row, column, text, reason)) {
+        emit editRefused(failureText(tr("Failed."), reason));
         restore(item);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "SceneGroupMap.h"
 
+#include <DeviceTypeClasses.h>
 #include <TaskDeviceFile.h>
 
 #include <QStandardItemModel>
@@ -14,7 +15,8 @@ namespace kiv {
 /// device file. Eight columns: device type, remark, class name, count, main
 /// and sub stream bit rate, the configuration icons and the delete icon.
 /// Every accepted cell edit is written to the device file at once; a refused
-/// or failed one restores the cell.
+/// or failed one restores the cell and is reported with editRefused(). The
+/// model shows no messages itself: the pane that owns it tells the planner.
 class DeviceListModel : public QStandardItemModel
 {
     Q_OBJECT
@@ -30,15 +32,12 @@ public:
         DeleteColumn = 7,
     };
 
-    /// Item data on column 0: the device class code (0 to 4). On column 6:
+    /// Item data on column 0: the device class (DeviceClass). On column 6:
     /// the selected state of the stream, record and accessory icons.
     static constexpr int ClassCodeRole = Qt::UserRole + 1;
     static constexpr int StreamIconStateRole = Qt::UserRole + 1;
     static constexpr int RecordIconStateRole = Qt::UserRole + 2;
     static constexpr int AccessoryIconStateRole = Qt::UserRole + 3;
-
-    /// The most devices a task holds, counts added up.
-    static constexpr int kMaxTaskDevices = 1024;
 
     DeviceListModel();
     ~DeviceListModel() override;
@@ -50,12 +49,19 @@ public:
     /// Rebuilds every row from the task's device file. False, with no rows
     /// left, when the file cannot be read.
     bool loadTask(const QString &taskName);
-    /// Removes all rows and appends one entry per scene and device type.
-    bool addDevices(const SceneGroupMap &scenes);
-    /// Stores the entry at the end of the device file, then shows it.
-    bool appendDevice(const DeviceInfo &info);
-    /// Removes entry @p row from the file, then its row.
-    bool removeDevice(int row);
+    /// Removes all rows and appends one entry per scene and device type. A
+    /// scene stops at its first entry that cannot be stored; the next scene
+    /// is still added. False when any entry was not stored; @p reason, when
+    /// given, then holds the device file's reason for the first such entry
+    /// (empty when the file gave none, as for the task total).
+    bool addDevices(const SceneGroupMap &scenes, QString *reason = nullptr);
+    /// Stores the entry at the end of the device file, then shows it. False
+    /// when the file cannot take it or the entry would take the task past
+    /// its device total; @p reason, when given, then holds the file's reason.
+    bool appendDevice(const DeviceInfo &info, QString *reason = nullptr);
+    /// Removes entry @p row from the file, then its row. False, with the
+    /// file's reason in @p reason when given, when the file refused.
+    bool removeDevice(int row, QString *reason = nullptr);
 
     /// The class name of a catalogue device type: "DVR" when the catalogue
     /// lists it as a DVR, "IPC" as a network camera, else "Dome".
@@ -75,6 +81,10 @@ signals:
     /// An edited cell (remark, count or bit rate) was accepted and stored in
     /// the device file.
     void cellStored(int row, int column);
+    /// An edited cell was refused (a value out of range, the task total) or
+    /// could not be stored; the cell shows its stored text again. @p message
+    /// says why as the planner reads it.
+    void editRefused(const QString &message);
 
 public slots:
     void onItemChanged(const QModelIndex &current, const QModelIndex &previous);
@@ -83,17 +93,14 @@ public slots:
 
 private:
     void initHeader();
-    void loadDeviceLists();
     void appendRowFor(const DeviceInfo &info, const QString &className);
-    bool writeDevice(const DeviceInfo &info);
-    bool writeCell(int row, int column, const QString &text);
+    bool writeCell(int row, int column, const QString &text, QString &reason);
     bool exceedsTaskLimit(qint64 value, qint64 old);
     void restore(QStandardItem *item);
     void setIcon(QStandardItem *item, int role, bool selected);
     void connectItemChanged(bool on);
 
-    QStringList m_cameraTypes;
-    QStringList m_dvrTypes;
+    DeviceTypeClasses m_classes;
     QString m_taskName;
     QString m_currentText;
 };

@@ -7,6 +7,7 @@
 #include "DeviceStreamWidget.h"
 #include "RecordPlanConfig.h"
 
+#include <FailureText.h>
 #include <LanaguageManager.h>
 #include <ReportWidget.h>
 #include <TableDelegate.h>
@@ -133,6 +134,7 @@ void DeviceListWidget::init()
     connect(m_view, &QAbstractItemView::doubleClicked, this,
             &DeviceListWidget::slotDoubleClickedDevice);
     connect(m_model, &DeviceListModel::cellStored, this, &DeviceListWidget::onCellStored);
+    connect(m_model, &DeviceListModel::editRefused, this, &DeviceListWidget::showEditRefusal);
 }
 
 void DeviceListWidget::setSidePanels(RecordPlanConfig *recordPlan, DeviceStreamWidget *streams,
@@ -166,10 +168,9 @@ void DeviceListWidget::showOpenPanelIcon(const QModelIndex &config)
 {
     // The icon of the open panel is selected, the others not: whether a
     // click opened, closed or (a failed save) kept a panel.
-    const std::pair<int, QWidget *> icons[] = {
-        {KavrinGUIToolkit::FirstIconRole, m_streams},
-        {KavrinGUIToolkit::SecondIconRole, m_recordPlan},
-        {KavrinGUIToolkit::ThirdIconRole, m_accessories}};
+    const std::pair<int, QWidget *> icons[] = {{KavrinGUIToolkit::FirstIconRole, m_streams},
+                                               {KavrinGUIToolkit::SecondIconRole, m_recordPlan},
+                                               {KavrinGUIToolkit::ThirdIconRole, m_accessories}};
     for (const auto &[role, panel] : icons)
         m_model->setIconState(config, role, false);
     for (const auto &[role, panel] : icons) {
@@ -226,8 +227,9 @@ void DeviceListWidget::slotNoTask()
 
 void DeviceListWidget::slotAddDevice(const SceneGroupMap &scenes)
 {
-    if (!m_model->addDevices(scenes))
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Adding failed."));
+    QString reason;
+    if (!m_model->addDevices(scenes, &reason))
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Adding failed."), reason));
 }
 
 void DeviceListWidget::closePanels()
@@ -254,8 +256,9 @@ void DeviceListWidget::addDevice()
     DeviceInfo info;
     dialog.getDeviceInfo(info);
     // Nothing changed for the calculators when the entry could not be stored.
-    if (!m_model->appendDevice(info)) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Adding failed."));
+    QString reason;
+    if (!m_model->appendDevice(info, &reason)) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Adding failed."), reason));
         return;
     }
     emit signalChanngedReslut();
@@ -272,11 +275,17 @@ void DeviceListWidget::onCellStored(int row, int column)
 
 void DeviceListWidget::deleteRow(int row)
 {
-    if (!m_model->removeDevice(row)) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."));
+    QString reason;
+    if (!m_model->removeDevice(row, &reason)) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Failed."), reason));
         return;
     }
     emit signalChanngedReslut();
+}
+
+void DeviceListWidget::showEditRefusal(const QString &message)
+{
+    CWarningDlg::ShowMessageInfo(tr("Warn"), message);
 }
 
 void DeviceListWidget::clickDevice(const QModelIndex &index, KavrinGUIToolkit::CItemDataRole role)
@@ -363,7 +372,7 @@ void DeviceListWidget::togglePanel(Panel panel)
         break;
     case AccessoryPanel:
         m_accessories->setDeviceClass(
-            typeItem ? typeItem->data(DeviceListModel::ClassCodeRole).toInt() : 0);
+            typeItem ? typeItem->data(DeviceListModel::ClassCodeRole).toInt() : int(NetworkCamera));
         m_accessories->showForDevice(task, deviceType, row);
         break;
     }

@@ -89,6 +89,8 @@ private:
     QWidget *panelWidget(Panel panel) const;
     void placePanel(QWidget *panel, bool bounded);
     void onCellStored(int row, int column);
+    /// Tells the planner why an edited cell went back to its stored text.
+    void showEditRefusal(const QString &message);
     void showOpenPanelIcon(const QModelIndex &config);
 
     QFrame *m_frameTitle = nullptr;

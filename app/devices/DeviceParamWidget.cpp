@@ -1,5 +1,6 @@
 #include "DeviceParamWidget.h"
 
+#include <ParamItemText.h>
 #include <Widgets.h>
 
 #include <QGridLayout>
@@ -40,19 +41,8 @@ bool DeviceParamWidget::showModal(int deviceClass, const QString &deviceType)
 QString DeviceParamWidget::valueText(const QVector<ParamItem> &items)
 {
     QString text;
-    for (const ParamItem &item : items) {
-        if (item.kind == 3) {
-            const QStringList bounds = item.text.split(QLatin1Char('~'), Qt::KeepEmptyParts);
-            if (bounds.size() == 2) {
-                text += bounds.at(0) + item.unit + QLatin1Char('~') + bounds.at(1) +
-                        item.upperUnit + QLatin1Char(';');
-            } else {
-                text += item.text + QLatin1Char(';');
-            }
-        } else {
-            text += item.text + item.unit + QLatin1Char(';');
-        }
-    }
+    for (const ParamItem &item : items)
+        text += paramItemText(item) + QLatin1Char(';');
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "ParamModel.h"
 
 #include <FilterConfig.h>
+#include <ParamItemText.h>
 #include <StandardItem.h>
 #include <TaskDataBase.h>
 
@@ -24,17 +25,6 @@ ParamModel::ParamModel() : QStandardItemModel(0, 1)
 }
 
 ParamModel::~ParamModel() = default;
-
-QString ParamModel::valueItemText(const QString &text, int kind, const QString &unit,
-                                  const QString &upperUnit)
-{
-    if (kind != 3)
-        return text + unit;
-    const QStringList bounds = text.split(QLatin1Char('~'), Qt::KeepEmptyParts);
-    if (bounds.size() != 2)
-        return text;
-    return bounds.at(0) + unit + QLatin1Char('~') + bounds.at(1) + upperUnit;
-}
 
 void ParamModel::loadParams(int deviceClass)
 {
@@ -90,8 +80,7 @@ void ParamModel::loadParams(int deviceClass)
             for (const ParamItem &value : std::as_const(values)) {
                 if (hidden.contains(value.code))
                     continue;
-                QStandardItem *valueItem =
-                    plainItem(valueItemText(value.text, value.kind, value.unit, value.upperUnit));
+                QStandardItem *valueItem = plainItem(paramItemText(value));
                 valueItem->setData(value.code, CodeRole);
                 valueItem->setCheckable(true);
                 valueItem->setCheckState(Qt::Unchecked);

@@ -33,11 +33,6 @@ public:
     /// Unticks every value and "Whether to satisfy" box; the disabled "Any
     /// One" items stay ticked. Each change is an itemChanged().
     void setChildrenCheckState();
-
-    /// The text a value row shows: a range "low~high" as low + unit + "~" +
-    /// high + second unit, any other value as its text + unit.
-    static QString valueItemText(const QString &text, int kind, const QString &unit,
-                                 const QString &upperUnit);
 };
 
 } // namespace kiv

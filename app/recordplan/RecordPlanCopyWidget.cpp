@@ -3,7 +3,7 @@
 #include "RecordPlanCopyModel.h"
 #include "ui_RecordPlanCopyWidget.h"
 
-#include <TaskDeviceFile.h>
+#include <RecordPlanCopy.h>
 #include <WarningDlg.h>
 
 #include <QPushButton>
@@ -63,44 +63,31 @@ void RecordPlanCopyWidget::onConfirm()
         return;
     }
 
-    TaskDeviceFile file(m_taskName);
-    if (!file.isOpen()) {
+    const RecordPlanCopy copied = RecordPlanCopy::copy(m_taskName, source, targets);
+    if (copied.outcome == RecordPlanCopy::SourceUnreadable) {
         tell(tr("Warn"), tr("The record plan could not be copied: the task's device file "
                             "cannot be read."));
         return;
     }
-    // A source that is no longer in the task has nothing to copy.
-    QString plan;
-    QString fren;
-    file.recordPlan(source, plan);
-    file.eventFren(source, fren);
-    // A value the source does not have is not copied: it would wipe the
-    // target's own.
-    QStringList gone;
-    for (int row : qAsConst(targets)) {
-        bool written = true;
-        if (!plan.isEmpty())
-            written = file.setRecordPlan(plan, row) && written;
-        if (!fren.isEmpty())
-            written = file.setEventFren(row, fren) && written;
-        if (!written)
-            gone << QString::number(row + 1);
-    }
-    if (!file.close()) {
+    if (copied.outcome == RecordPlanCopy::NotSaved) {
         // Nothing reached the file: the dialog stays for another try.
-        tell(tr("Warn"), tr("The record plan could not be copied: %1").arg(file.lastError()));
+        tell(tr("Warn"), tr("The record plan could not be copied: %1").arg(copied.reason));
         return;
     }
-    if (!gone.isEmpty())
+    if (!copied.gone.isEmpty()) {
+        QStringList gone;
+        for (int row : copied.gone)
+            gone << QString::number(row + 1);
         tell(tr("Warn"), tr("The record plan could not be copied to device %1: it is no longer "
                             "in the task.")
                              .arg(gone.join(QStringLiteral(", "))));
+    }
     const QString device = QString::number(source + 1);
-    if (plan.isEmpty())
+    if (copied.planMissing)
         tell(tr("Info"), tr("Device %1 has no stored record plan; the other devices keep "
                             "theirs.")
                              .arg(device));
-    if (fren.isEmpty())
+    if (copied.frenMissing)
         tell(tr("Info"), tr("Device %1 has no stored event frequency; the other devices keep "
                             "theirs.")
                              .arg(device));

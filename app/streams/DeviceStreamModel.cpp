@@ -1,38 +1,23 @@
 #include "DeviceStreamModel.h"
 
-#include <TaskDeviceFile.h>
+#include <DeviceStreams.h>
+#include <FailureText.h>
+#include <Limits.h>
+#include <TaskDataBase.h>
 #include <TextChecks.h>
 
-#include <WarningDlg.h>
-
 #include <QPixmap>
-
-#include <algorithm>
 
 namespace kiv {
 
 namespace {
 
 const QString kDeleteIcon = QStringLiteral(":/Torvel/Icon/Images/Public/Icon/Delete.png");
-constexpr int kNumberLength = 5;
-constexpr int kMaxStreamCount = 99999;
-constexpr int kMaxBitRate = 16384;
-constexpr int kMinBitRate = 32;
+
 bool isUseColumn(int column)
 {
     return column >= DeviceStreamModel::PreviewColumn &&
            column <= DeviceStreamModel::TransmissionColumn;
-}
-
-// The number a count or bit-rate cell holds; false for text that is not a
-// number an int can take.
-bool cellNumber(const QString &text, int &value)
-{
-    if (text.isEmpty() || !isDigits(text))
-        return false;
-    bool ok = false;
-    value = text.toInt(&ok, 10);
-    return ok;
 }
 
 QStandardItem *textItem(const QString &text, bool editable)
@@ -44,10 +29,10 @@ QStandardItem *textItem(const QString &text, bool editable)
 
 } // namespace
 
-DeviceStreamModel::DeviceStreamModel(QObject *parent) : QStandardItemModel(parent)
+DeviceStreamModel::DeviceStreamModel(QObject *parent)
+    : QStandardItemModel(parent), m_classes(*TaskDataBase::GetInstance())
 {
     initHeader();
-    loadDeviceTypeLists();
 }
 
 DeviceStreamModel::~DeviceStreamModel() = default;
@@ -73,12 +58,12 @@ void DeviceStreamModel::initHeader()
 bool DeviceStreamModel::isInvalidValue(int column, const QString &text)
 {
     int value = 0;
-    if (!cellNumber(text, value))
+    if (!decimalInt(text, value))
         return true;
     if (column == BitRateColumn)
-        return value > kMaxBitRate || (value >= 1 && value < kMinBitRate);
+        return !limits::isBitRate(value);
     if (column == StreamCountColumn)
-        return value > kMaxStreamCount;
+        return !limits::isStreamCount(value);
     return false;
 }
 
@@ -93,14 +78,7 @@ bool DeviceStreamModel::setDevice(const QString &taskName, const QString &device
     withoutEditHandling([this] { removeRows(0, rowCount()); });
 
     QVector<DevStream> streams;
-    bool read = false;
-    {
-        TaskDeviceFile file(taskName);
-        int devices = 0;
-        read = file.deviceCount(devices) && deviceIndex >= 0 && deviceIndex < devices &&
-               file.streams(deviceIndex, streams);
-    }
-    if (!read) {
+    if (!DeviceStreams(taskName, deviceIndex).read(streams)) {
         recountHeaders();
         return false;
     }
@@ -110,13 +88,13 @@ bool DeviceStreamModel::setDevice(const QString &taskName, const QString &device
 
 void DeviceStreamModel::loadStreams(const QVector<DevStream> &streams)
 {
-    const Choices choices = choicesFor(m_deviceType, videoStandard());
+    const StreamChoices choices = choicesFor(m_deviceType, videoStandard());
     for (const DevStream &stream : streams)
         insertStreamRow(stream, choices);
     recountHeaders();
 }
 
-void DeviceStreamModel::insertStreamRow(const DevStream &stream, const Choices &choices)
+void DeviceStreamModel::insertStreamRow(const DevStream &stream, const StreamChoices &choices)
 {
     QList<QStandardItem *> items;
     items << textItem(QStringLiteral("%1-%2").arg(m_deviceIndex + 1).arg(rowCount() + 1), false);
@@ -137,7 +115,8 @@ void DeviceStreamModel::insertStreamRow(const DevStream &stream, const Choices &
 
     const QString count = QString::number(stream.streamCount);
     auto *countItem = textItem(count, true);
-    countItem->setData(kNumberLength, KavrinGUIToolkit::EditMaxLengthRole);
+    countItem->setData(limits::digitsOf(limits::kMaxStreamCount),
+                       KavrinGUIToolkit::EditMaxLengthRole);
     countItem->setData(count, StoredValueRole);
     items << countItem;
 
@@ -159,7 +138,7 @@ void DeviceStreamModel::insertStreamRow(const DevStream &stream, const Choices &
 
     const QString rate = QString::number(stream.bitRate);
     auto *bitRate = textItem(rate, true);
-    bitRate->setData(kNumberLength, KavrinGUIToolkit::EditMaxLengthRole);
+    bitRate->setData(limits::digitsOf(limits::kMaxBitRate), KavrinGUIToolkit::EditMaxLengthRole);
     bitRate->setData(rate, StoredValueRole);
     items << bitRate;
 
@@ -185,29 +164,18 @@ bool DeviceStreamModel::addStream(const QString &taskName, const QString &device
                                   int deviceIndex)
 {
     m_taskName = taskName;
-    const Choices choices = choicesFor(deviceType, videoStandard());
+    const StreamChoices choices = choicesFor(deviceType, videoStandard());
     if (!choices.available) {
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-            tr("Warn"), tr("The catalogue offers no resolution for this device model."));
+        emit storeFailed(tr("The catalogue offers no resolution for this device model."));
         return false;
     }
 
-    DevStream stream;
-    stream.useCode = QStringLiteral("111");
-    stream.streamCount = 1;
-    if (choices.category == DvrCategory) {
-        stream.resolution = choices.resolutions.first();
-        stream.frameRate = choices.frameRates.value(0);
-    } else {
-        const QMap<QString, QString> &first = choices.maps.first();
-        stream.resolution = first.firstKey();
-        stream.frameRate = first.first();
-    }
-    stream.bitRate =
-        estimate(choices.category, choices.videoStandard, stream.resolution, stream.frameRate, 0);
+    const DevStream stream = choices.firstStream();
 
     m_deviceIndex = deviceIndex;
-    if (!store({}, [&](TaskDeviceFile &file) { return file.addStream(stream, deviceIndex); }))
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.add(stream, reason);
+        }))
         return false;
     emit signalChanngedReslut();
     insertStreamRow(stream, choices);
@@ -228,7 +196,9 @@ void DeviceStreamModel::deleteStream(const QModelIndex &index, KavrinGUIToolkit:
 
 bool DeviceStreamModel::removeStream(int row)
 {
-    if (!store({row}, [&](TaskDeviceFile &file) { return file.removeStream(m_deviceIndex, row); }))
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.remove(row, reason);
+        }))
         return false;
     emit signalChanngedReslut();
     withoutEditHandling([&] { removeRow(row); });
@@ -284,8 +254,9 @@ void DeviceStreamModel::onUseCodeChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     const QString code = useCodeOf(row);
-    if (!store({row},
-               [&](TaskDeviceFile &file) { return file.setUseCode(m_deviceIndex, row, code); })) {
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setUseCodes({row}, {code}, reason);
+        })) {
         restoreStored(changed);
         return;
     }
@@ -298,9 +269,9 @@ void DeviceStreamModel::onStreamCountChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     int count = 0;
-    cellNumber(changed->text(), count);
-    if (!store({row}, [&](TaskDeviceFile &file) {
-            return file.setStreamCount(m_deviceIndex, row, count);
+    decimalInt(changed->text(), count);
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setStreamCount(row, count, reason);
         })) {
         restoreStored(changed);
         return;
@@ -313,9 +284,10 @@ void DeviceStreamModel::onBitRateChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     int rate = 0;
-    cellNumber(changed->text(), rate);
-    if (!store({row},
-               [&](TaskDeviceFile &file) { return file.setBitRate(m_deviceIndex, row, rate); })) {
+    decimalInt(changed->text(), rate);
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setBitRate(row, rate, reason);
+        })) {
         restoreStored(changed);
         return;
     }
@@ -327,18 +299,16 @@ void DeviceStreamModel::onFrameRateChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     const QString frameRate = changed->text();
-    const Choices choices = choicesFor(m_deviceType, videoStandard());
+    const StreamChoices choices = choicesFor(m_deviceType, videoStandard());
     if (!choices.available) {
         restoreStored(changed);
         return;
     }
     // The estimate follows the resolution the row shows now.
-    const int rate =
-        estimate(choices.category, choices.videoStandard, item(row, ResolutionColumn)->text(),
-                 frameRate, item(row, BitRateColumn)->data(StoredValueRole).toInt());
-    if (!store({row}, [&](TaskDeviceFile &file) {
-            return file.setBitRate(m_deviceIndex, row, rate) &&
-                   file.setFrameRate(m_deviceIndex, row, frameRate);
+    const int rate = choices.estimate(item(row, ResolutionColumn)->text(), frameRate,
+                                      item(row, BitRateColumn)->data(StoredValueRole).toInt());
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setFrameRate(row, frameRate, rate, reason);
         })) {
         restoreStored(changed);
         return;
@@ -352,7 +322,7 @@ void DeviceStreamModel::onResolutionChanged(QStandardItem *changed)
 {
     const int row = changed->row();
     const QString resolution = changed->text();
-    const Choices choices = choicesFor(m_deviceType, videoStandard());
+    const StreamChoices choices = choicesFor(m_deviceType, videoStandard());
     if (!choices.available) {
         restoreStored(changed);
         return;
@@ -363,19 +333,18 @@ void DeviceStreamModel::onResolutionChanged(QStandardItem *changed)
         frameRateItem->data(KavrinGUIToolkit::ComboBoxItemsRole).toStringList();
     QString frameRate = frameRateItem->text();
     bool resetFrameRate = false;
-    if (frameRatesForResolution(choices, resolution, frameRates) && !frameRates.isEmpty()) {
+    if (choices.frameRatesFor(resolution, frameRates) && !frameRates.isEmpty()) {
         frameRate = frameRates.first();
         resetFrameRate = true;
     }
     // The estimate follows the frame rate the row shows once the change is
     // done, so that the three cells agree.
-    const int rate = estimate(choices.category, choices.videoStandard, resolution, frameRate,
-                              item(row, BitRateColumn)->data(StoredValueRole).toInt());
+    const int rate = choices.estimate(resolution, frameRate,
+                                      item(row, BitRateColumn)->data(StoredValueRole).toInt());
 
-    if (!store({row}, [&](TaskDeviceFile &file) {
-            return (!resetFrameRate || file.setFrameRate(m_deviceIndex, row, frameRate)) &&
-                   file.setBitRate(m_deviceIndex, row, rate) &&
-                   file.setResolution(m_deviceIndex, row, resolution);
+    if (!store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setResolution(row, resolution, resetFrameRate ? frameRate : QString(),
+                                         rate, reason);
         })) {
         restoreStored(changed);
         return;
@@ -411,12 +380,8 @@ void DeviceStreamModel::slotHeaderClicked(int section)
         rows << row;
         codes << code;
     }
-    if (!rows.isEmpty() && !store(rows, [&](TaskDeviceFile &file) {
-            for (int i = 0; i < rows.size(); ++i) {
-                if (!file.setUseCode(m_deviceIndex, rows.at(i), codes.at(i)))
-                    return false;
-            }
-            return true;
+    if (!rows.isEmpty() && !store([&](const DeviceStreams &streams, QString *reason) {
+            return streams.setUseCodes(rows, codes, reason);
         }))
         return;
 
@@ -492,24 +457,13 @@ void DeviceStreamModel::setStoredText(int row, int column, const QString &text)
     });
 }
 
-bool DeviceStreamModel::store(const QList<int> &rows,
-                              const std::function<bool(TaskDeviceFile &)> &write)
+bool DeviceStreamModel::store(const std::function<bool(const DeviceStreams &, QString *)> &change)
 {
-    bool stored = false;
-    {
-        TaskDeviceFile file(m_taskName);
-        if (file.isOpen()) {
-            // Every stream is looked up before the first write: a write that
-            // failed halfway would still be saved when the file closes.
-            DevStream probe;
-            stored = std::all_of(rows.cbegin(), rows.cend(),
-                                 [&](int row) { return file.stream(m_deviceIndex, row, probe); });
-            stored = stored && write(file) && file.close();
-        }
-    }
-    if (!stored)
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."));
-    return stored;
+    QString reason;
+    if (change(DeviceStreams(m_taskName, m_deviceIndex), &reason))
+        return true;
+    emit storeFailed(failureText(tr("Failed."), reason));
+    return false;
 }
 
 void DeviceStreamModel::withoutEditHandling(const std::function<void()> &fn)

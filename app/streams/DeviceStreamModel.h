@@ -1,18 +1,20 @@
 #pragma once
 
+#include <DeviceTypeClasses.h>
 #include <ItemDataRole.h>
+#include <StreamChoices.h>
 
 #include <QList>
-#include <QMap>
 #include <QStandardItemModel>
 #include <QStringList>
 
 #include <functional>
 
-class TaskDeviceFile;
 struct DevStream;
 
 namespace kiv {
+
+class DeviceStreams;
 
 /// The stream table of one device of one task, behind the stream editor.
 /// One row per stream of the device, in the order the device file keeps
@@ -23,8 +25,9 @@ namespace kiv {
 ///
 /// Every accepted edit is written to the task's device file at once and
 /// announced with signalChanngedReslut(). An edit that cannot be stored is
-/// reported to the planner, the cells show the stored values again and no
-/// signal goes out.
+/// reported with storeFailed(), the cells show the stored values again and
+/// signalChanngedReslut() does not go out. The model shows no messages
+/// itself: the view that owns it tells the planner.
 class DeviceStreamModel : public QStandardItemModel
 {
     Q_OBJECT
@@ -41,10 +44,6 @@ public:
         DeleteColumn,
         ColumnCount
     };
-    /// What the catalogue makes of a device model: the class whose
-    /// resolutions and frame rates it offers.
-    enum Category { NoCategory = -1, CameraCategory = 0, DvrCategory = 1, DomeCategory = 2 };
-
     /// Item data holding what the device file has for an editable cell (the
     /// text, or for a use box its check state), so that a refused or failed
     /// edit can show it again.
@@ -58,8 +57,8 @@ public:
     /// empty table, when the device file cannot be read.
     bool setDevice(const QString &taskName, const QString &deviceType, int deviceIndex);
     /// Appends a stream with the catalogue's first resolution and its frame
-    /// rate for the model, and the estimated bit rate. False, after telling
-    /// the planner, when the catalogue offers no resolution for the model or
+    /// rate for the model, and the estimated bit rate. False, after
+    /// storeFailed(), when the catalogue offers no resolution for the model or
     /// the device file refuses the stream.
     bool addStream(const QString &taskName, const QString &deviceType, int deviceIndex);
 
@@ -67,21 +66,13 @@ public:
     QString deviceType() const { return m_deviceType; }
     int deviceIndex() const { return m_deviceIndex; }
 
-    /// The category of a model by the catalogue's lists: DVR first, then
-    /// network camera, then speed dome; NoCategory for any other model.
-    Category deviceCategory(const QString &deviceType) const;
+    /// The class of a model by the catalogue's lists: DVR first, then
+    /// network camera, then speed dome; UnknownDeviceClass for any other
+    /// model, whose streams get no choices.
+    DeviceClass deviceCategory(const QString &deviceType) const;
     /// The task's video standard, read from the task list: 0 PAL, any other
     /// value NTSC; 0 when the task is not found.
     int videoStandard() const;
-
-    /// Camera frame-rate choices: the camera ladder of the standard from the
-    /// largest whole number among @p values down; empty when that number is
-    /// not on the ladder. Replaces @p values.
-    static void frameRateList(int videoStandard, QStringList &values);
-    /// DVR frame-rate choices: the fine ladder of the standard when the
-    /// catalogue's frame rates @p values hold "1/16", else the whole-number
-    /// ladder. Replaces @p values.
-    static void deviceFrameRateList(int videoStandard, QStringList &values);
     /// True when @p text cannot stand in the stream count or bit rate column
     /// @p column: empty, not all digits, too long for a number, a count above
     /// 99999, a bit rate from 1 to 31 or above 16384.
@@ -92,6 +83,10 @@ signals:
     /// A typed stream count or bit rate was refused; the cell at @p index
     /// shows its stored value again. @p hint says what the column takes.
     void valueRefused(const QModelIndex &index, const QString &hint);
+    /// A stream could not be added, or an edit or deletion could not be
+    /// stored; nothing changed. @p message says so as the planner reads it,
+    /// with the device file's reason on a second line when it gave one.
+    void storeFailed(const QString &message);
 
 public slots:
     void slotItemChanged(QStandardItem *item);
@@ -108,31 +103,11 @@ protected:
                                         QStringList &frameRates) const;
 
 private:
-    /// What the catalogue offers a model's streams under one standard.
-    struct Choices
-    {
-        Category category = NoCategory;
-        int videoStandard = 0;
-        /// Whether rows get resolution and frame-rate choices at all.
-        bool available = false;
-        QStringList resolutions;
-        QStringList frameRates;
-        /// Camera and dome: resolution to highest frame rate, per map.
-        QList<QMap<QString, QString>> maps;
-    };
-
     void initHeader();
-    void loadDeviceTypeLists();
-    Choices choicesFor(const QString &deviceType, int videoStandard) const;
-    /// Frame-rate choices after @p resolution was chosen, and whether the
-    /// resolution is one the choices know.
-    static bool frameRatesForResolution(const Choices &choices, const QString &resolution,
-                                        QStringList &frameRates);
-    int estimate(Category category, int videoStandard, const QString &resolution,
-                 const QString &frameRate, int fallback) const;
+    StreamChoices choicesFor(const QString &deviceType, int videoStandard) const;
 
     void loadStreams(const QVector<DevStream> &streams);
-    void insertStreamRow(const DevStream &stream, const Choices &choices);
+    void insertStreamRow(const DevStream &stream, const StreamChoices &choices);
     bool removeStream(int row);
     void renumberRows();
 
@@ -150,20 +125,17 @@ private:
     /// Sets a cell's text and remembers it as stored.
     void setStoredText(int row, int column, const QString &text);
 
-    /// Writes through @p write to the task's device file and saves it. The
-    /// rows in @p rows are looked up first, so a stream that is gone fails
-    /// the edit before anything changes. False, after telling the planner,
-    /// when the file cannot be opened, a stream is gone or the save fails.
-    bool store(const QList<int> &rows, const std::function<bool(TaskDeviceFile &)> &write);
+    /// Makes @p change to the device's streams in the task's device file.
+    /// False, after storeFailed() with the file's reason, when the file
+    /// cannot be opened, a stream it touches is gone or the save fails.
+    bool store(const std::function<bool(const DeviceStreams &, QString *)> &change);
 
     /// Runs @p fn with the cell changes it makes kept from slotItemChanged().
     void withoutEditHandling(const std::function<void()> &fn);
 
     QString m_deviceType;
     int m_deviceIndex = 0;
-    QStringList m_cameraTypes;
-    QStringList m_dvrTypes;
-    QStringList m_domeTypes;
+    DeviceTypeClasses m_classes;
     QString m_taskName;
     // Above 0 while the model fills cells itself: such changes are no edits.
     int m_quiet = 0;

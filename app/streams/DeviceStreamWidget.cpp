@@ -7,6 +7,7 @@
 #include <TableDelegate.h>
 #include <ToolTip.h>
 #include <TreeView.h>
+#include <WarningDlg.h>
 
 #include <QHideEvent>
 #include <QStyle>
@@ -67,6 +68,8 @@ void DeviceStreamWidget::init()
             &DeviceStreamWidget::signalChanngedReslut);
     connect(m_model.get(), &DeviceStreamModel::valueRefused, this,
             &DeviceStreamWidget::showRefusal);
+    connect(m_model.get(), &DeviceStreamModel::storeFailed, this,
+            &DeviceStreamWidget::showStoreFailure);
 }
 
 void DeviceStreamWidget::fitColumns()
@@ -177,6 +180,11 @@ void DeviceStreamWidget::showRefusal(const QModelIndex &index, const QString &hi
 {
     const QRect cell = view()->visualRect(index);
     KavrinGUIToolkit::CToolTip::ShowText(view()->viewport()->mapToGlobal(cell.topLeft()), hint);
+}
+
+void DeviceStreamWidget::showStoreFailure(const QString &message)
+{
+    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), message);
 }
 
 } // namespace kiv

@@ -63,6 +63,8 @@ private:
     /// the cell.
     void commitOpenEditor();
     void showRefusal(const QModelIndex &index, const QString &hint);
+    /// Tells the planner that the table could not store a change.
+    void showStoreFailure(const QString &message);
 
     const std::unique_ptr<Ui::DeviceStreamWidget> m_form;
     std::unique_ptr<DeviceStreamModel> m_model;

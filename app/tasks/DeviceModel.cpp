@@ -1,8 +1,8 @@
 #include "DeviceModel.h"
 
 #include <ItemDataRole.h>
+#include <Limits.h>
 #include <TextChecks.h>
-#include <WarningDlg.h>
 
 namespace kiv {
 
@@ -66,7 +66,8 @@ void DeviceModel::setDevices(const QMap<QString, int> &devices)
         const QString countText = QString::number(it.value());
         auto *count = new QStandardItem(countText);
         count->setEditable(true);
-        count->setData(4, KavrinGUIToolkit::EditMaxLengthRole);
+        count->setData(limits::digitsOf(limits::kMaxSceneDeviceCount),
+                       KavrinGUIToolkit::EditMaxLengthRole);
         count->setData(countText, LastValidCountRole);
         appendRow({type, count});
     }
@@ -77,10 +78,9 @@ bool DeviceModel::checkDeviceCount(const QString &text)
 {
     bool ok = false;
     const qint64 count = text.toLongLong(&ok, 10);
-    if (ok && count >= 0 && count <= 1024)
+    if (ok && limits::isSceneDeviceCount(count))
         return true;
-    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Device Count Ranges [0~1024]"),
-                                                   nullptr);
+    emit countRefused(tr("Device Count Ranges [0~1024]"));
     return false;
 }
 

@@ -5,30 +5,22 @@
 #include "SceneModel.h"
 #include "ui_ImportSolutionWidgetUI.h"
 
+#include <IndustrySolutions.h>
+#include <Limits.h>
 #include <TableDelegate.h>
 #include <TaskDataBase.h>
 #include <ToolTip.h>
+#include <WarningDlg.h>
 
 namespace kiv {
 
-namespace {
-
-constexpr int kMaxDevices = 1024;
-
-} // namespace
-
 ImportSolutionWidget::ImportSolutionWidget(const QString &solutionType, QWidget *parent)
     : KavrinGUIToolkit::CBaseDialog(parent), m_form(std::make_unique<Ui::ImportSolutionWidgetUI>()),
-      m_solutionType(solutionType)
+      m_solutionType(solutionType), m_classes(*TaskDataBase::GetInstance())
 {
     m_form->setupUi(GetSetUpUiWidget());
     m_sceneModel = std::make_unique<SceneModel>();
     m_deviceModel = std::make_unique<DeviceModel>();
-
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    (void)catalogue->getDeviceList(0, m_cameraTypes);
-    (void)catalogue->getDeviceList(1, m_dvrTypes);
-    (void)catalogue->getDeviceList(2, m_domeTypes);
     init();
 }
 
@@ -62,6 +54,8 @@ void ImportSolutionWidget::init()
                                     &ImportSolutionWidget::slotDeviceNumChanged);
     connect(m_form->treeDeviceType, &QTreeView::doubleClicked, this,
             &ImportSolutionWidget::slotDoubleClickedDevice);
+    connect(m_deviceModel.get(), &DeviceModel::countRefused, this,
+            &ImportSolutionWidget::showCountRefusal);
     if (!m_clickConnection)
         m_clickConnection = connect(m_form->treeDeviceType, &QTreeView::clicked,
                                     m_deviceModel.get(), &DeviceModel::onCurrentIndex);
@@ -75,25 +69,14 @@ void ImportSolutionWidget::setDeviceColumnWidths()
 
 void ImportSolutionWidget::loadSolution()
 {
-    TaskDataBase *catalogue = TaskDataBase::GetInstance();
-    QStringList industries;
-    if (catalogue->getAllIndustry(m_solutionType, industries))
-        m_form->combIndustry->addItems(industries);
-    if (!industries.isEmpty()) {
-        QStringList scenes;
-        if (catalogue->getScene(industries.first(), scenes))
-            m_sceneModel->setScenes(scenes);
-    }
-    for (const QString &industry : std::as_const(industries)) {
-        QStringList scenes;
-        (void)catalogue->getScene(industry, scenes);
-        SceneGroupMap &sceneMap = m_solutions[industry];
-        for (const QString &scene : std::as_const(scenes)) {
-            QMap<QString, int> devices;
-            (void)catalogue->getDevice(industry, scene, m_solutionType, devices);
-            sceneMap.insert(scene, devices);
-        }
-    }
+    const IndustrySolutions solutions =
+        IndustrySolutions::read(*TaskDataBase::GetInstance(), m_solutionType);
+    m_form->combIndustry->addItems(solutions.industries);
+    // The first industry's scenes come in the catalogue's order; another
+    // industry chosen later lists its scenes by name.
+    if (!solutions.industries.isEmpty())
+        m_sceneModel->setScenes(solutions.sceneNames.value(solutions.industries.first()));
+    m_solutions = solutions.scenes;
     showFirstScene();
 }
 
@@ -119,13 +102,8 @@ void ImportSolutionWidget::getSceneGroupMap(SceneGroupMap &map) const
 
 int ImportSolutionWidget::deviceKind(const QString &deviceType) const
 {
-    if (m_dvrTypes.contains(deviceType))
-        return 1;
-    if (m_cameraTypes.contains(deviceType))
-        return 0;
-    if (m_domeTypes.contains(deviceType))
-        return 2;
-    return 0;
+    const DeviceClass deviceClass = m_classes.classOf(deviceType);
+    return deviceClass == UnknownDeviceClass ? NetworkCamera : deviceClass;
 }
 
 void ImportSolutionWidget::previousStep()
@@ -141,16 +119,14 @@ void ImportSolutionWidget::cancelSolution()
 
 void ImportSolutionWidget::saveTask()
 {
-    const SceneGroupMap scenes = m_solutions.value(m_form->combIndustry->currentText());
-    qint64 total = 0;
+    QStringList ticked;
     for (int row = 0; row < m_sceneModel->rowCount(); ++row) {
-        if (!m_sceneModel->isChecked(row))
-            continue;
-        const QMap<QString, int> devices = scenes.value(m_sceneModel->sceneName(row));
-        for (const int count : devices)
-            total += count;
+        if (m_sceneModel->isChecked(row))
+            ticked << m_sceneModel->sceneName(row);
     }
-    if (total <= kMaxDevices) {
+    const qint64 total = IndustrySolutions::deviceTotal(
+        m_solutions.value(m_form->combIndustry->currentText()), ticked);
+    if (!limits::exceedsTaskTotal(0, total)) {
         accept();
         return;
     }
@@ -202,6 +178,11 @@ void ImportSolutionWidget::slotDeviceNumChanged(QStandardItem *item)
     // need not be the scene list's current row after keyboard navigation.
     const int count = item->text().toInt(nullptr, 10);
     m_solutions[m_shownIndustry][m_shownScene][type->text()] = count;
+}
+
+void ImportSolutionWidget::showCountRefusal(const QString &message)
+{
+    KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Warn"), message, nullptr);
 }
 
 void ImportSolutionWidget::slotDoubleClickedDevice(const QModelIndex &index)

@@ -3,6 +3,7 @@
 #include "SceneGroupMap.h"
 
 #include <BaseDialog.h>
+#include <DeviceTypeClasses.h>
 
 #include <QMap>
 #include <QMetaObject>
@@ -60,14 +61,14 @@ private:
     void setDeviceColumnWidths();
     /// Makes scene row 0 current and shows its devices, when there is one.
     void showFirstScene();
+    /// Tells the planner the range of a refused count.
+    void showCountRefusal(const QString &message);
 
     const std::unique_ptr<Ui::ImportSolutionWidgetUI> m_form;
     QString m_solutionType;
     /// Industry to scene to device type to count; count edits land here.
     QMap<QString, SceneGroupMap> m_solutions;
-    QStringList m_cameraTypes;
-    QStringList m_dvrTypes;
-    QStringList m_domeTypes;
+    DeviceTypeClasses m_classes;
     bool m_previous = false;
     std::unique_ptr<SceneModel> m_sceneModel;
     std::unique_ptr<DeviceModel> m_deviceModel;

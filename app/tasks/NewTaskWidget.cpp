@@ -2,6 +2,7 @@
 
 #include "ImportSolutionWidget.h"
 
+#include <Limits.h>
 #include <TaskDataBase.h>
 #include <TaskName.h>
 #include <ToolTip.h>
@@ -93,7 +94,8 @@ void NewTaskWidget::init()
     m_combVideoStandard->addItem(tr("PAL"), 1);
     m_combVideoStandard->addItem(tr("NTSC"), 2);
 
-    m_editTaskName->setValidator(new KavrinGUIToolkit::CRegExpValidator(32, m_editTaskName));
+    m_editTaskName->setValidator(
+        new KavrinGUIToolkit::CRegExpValidator(limits::kMaxTaskNameLength, m_editTaskName));
     m_textDescription->installEventFilter(this);
     m_checkSolution->hide();
     m_labelSolutionDescription->hide();
@@ -121,7 +123,7 @@ void NewTaskWidget::setTaskInfo(const TaskInfo &info)
     m_editTaskName->setText(info.name);
     // A description stored longer than the dialog allows (a hand-edited
     // file) is shown, and saved again, cut to its first characters.
-    m_textDescription->setPlainText(info.remark.left(kMaxDescription));
+    m_textDescription->setPlainText(info.remark.left(limits::kMaxDescriptionLength));
     m_combTaskType->setCurrentIndex(info.type);
     m_combTaskType->setEnabled(false);
     m_combVideoStandard->setEnabled(false);
@@ -151,14 +153,14 @@ void NewTaskWidget::slotTaskTypeChanged(int index)
 void NewTaskWidget::slotTextChanged()
 {
     const QString text = m_textDescription->toPlainText();
-    const int surplus = int(text.size()) - kMaxDescription;
+    const int surplus = int(text.size()) - limits::kMaxDescriptionLength;
     if (surplus <= 0)
         return;
     // The surplus is what was just typed or pasted: the characters before the
     // cursor. A cursor nearer the start than that (text set from outside)
     // gives up the end instead.
     const int cursor = m_textDescription->textCursor().position();
-    const int from = cursor >= surplus ? cursor - surplus : kMaxDescription;
+    const int from = cursor >= surplus ? cursor - surplus : limits::kMaxDescriptionLength;
     QString kept = text;
     kept.remove(from, surplus);
     const QSignalBlocker blocker(m_textDescription);

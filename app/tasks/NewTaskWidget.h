@@ -45,9 +45,6 @@ public:
     static QString nameProblem(const QString &name, const QString &previousName,
                                TaskListFile &file);
 
-    /// The most characters a description keeps.
-    static constexpr int kMaxDescription = 64;
-
 public slots:
     void importSolution(bool on);
     void next();

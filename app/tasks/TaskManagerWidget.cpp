@@ -3,8 +3,10 @@
 #include "NewTaskWidget.h"
 #include "TaskManageModel.h"
 
+#include <FailureText.h>
+#include <Limits.h>
 #include <TargetPath.h>
-#include <TaskDeviceFile.h>
+#include <TaskEntries.h>
 #include <ToolTip.h>
 #include <TreeView.h>
 #include <TreeViewWithRightPixmapDelegate.h>
@@ -13,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -135,7 +136,7 @@ void TaskManagerWidget::clickTask(const QModelIndex &index)
 
 void TaskManagerWidget::newTask()
 {
-    if (m_model->rowCount() >= kMaxTasks) {
+    if (m_model->rowCount() >= limits::kMaxTasks) {
         KavrinGUIToolkit::CToolTip::ShowText(m_btnAddTask->mapToGlobal(QPoint(0, 0)),
                                              tr("Up to 50 task can be added."));
         return;
@@ -146,8 +147,9 @@ void TaskManagerWidget::newTask()
         return;
     TaskInfo info;
     dialog.getTaskInfo(info);
-    if (!addTask(info)) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Adding failed."));
+    QString reason;
+    if (!addTask(info, reason)) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Adding failed."), reason));
         return;
     }
     emit addCurrentTask(info.name);
@@ -160,16 +162,11 @@ void TaskManagerWidget::newTask()
     emit selectCurrentTask(info.name);
 }
 
-bool TaskManagerWidget::addTask(const TaskInfo &info)
+bool TaskManagerWidget::addTask(const TaskInfo &info, QString &reason)
 {
-    TaskListFile file;
-    if (!file.isOpen() || file.exists(info.name) || !file.addTask(info))
-        return false;
     // The row appears only once the list holds the task on disk.
-    if (!file.close()) {
-        qDebug() << "cannot store the new task:" << file.lastError();
+    if (!TaskEntries::add(info, &reason))
         return false;
-    }
     m_model->addTask(info);
     return true;
 }
@@ -224,17 +221,13 @@ void TaskManagerWidget::editTask(int row, const QString &name)
 
 void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString &oldName)
 {
-    bool stored = false;
-    {
-        TaskListFile file;
-        stored = file.setNameRemark(info, row) && file.close();
-    }
-    if (!stored) {
+    QString reason;
+    if (!TaskEntries::setNameRemark(info, row, &reason)) {
         // The list still names the task by its old name: its devices go back
         // under that name too.
         if (info.name != oldName && !renameTaskFile(info.name, oldName))
             qDebug() << "cannot give the device file of" << info.name << "back its name" << oldName;
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Modifying failed."));
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Modifying failed."), reason));
         return;
     }
     m_model->updateTask(info, row);
@@ -244,28 +237,16 @@ void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString 
 
 bool TaskManagerWidget::renameTaskFile(const QString &oldName, const QString &newName)
 {
-    const QString from = TaskDeviceFile::filePath(oldName);
-    const QString to = TaskDeviceFile::filePath(newName);
-    if (to.isEmpty() || QFile::exists(to))
-        return false;
-    // A task whose device file was never written (or went missing) has no
-    // devices to carry over: the new name is free, so the rename holds.
-    if (!from.isEmpty() && !QFile::exists(from))
-        return true;
-    return TaskDeviceFile::renameFile(oldName, newName);
+    return TaskEntries::renameDeviceFile(oldName, newName);
 }
 
 void TaskManagerWidget::delTask(int row)
 {
-    bool removed = false;
-    {
-        TaskListFile file;
-        removed = file.removeTaskAt(row) && file.close();
-    }
-    if (removed)
+    QString reason;
+    if (TaskEntries::removeAt(row, &reason))
         m_model->removeRow(row);
     else
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Failed."));
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Failed."), reason));
 }
 
 } // namespace kiv

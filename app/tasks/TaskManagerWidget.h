@@ -39,9 +39,6 @@ public:
     TaskManageModel *model() const { return m_model; }
     QToolButton *addButton() const { return m_btnAddTask; }
 
-    /// The most tasks the list holds.
-    static constexpr int kMaxTasks = 50;
-
 signals:
     void selectCurrentTask(const QString &name);
     void addCurrentTask(const QString &name);
@@ -61,7 +58,10 @@ private:
     void init();
     void loadTasks();
     void ensureTaskDir();
-    bool addTask(const TaskInfo &info);
+    /// Stores the new task in the task list, then shows its row. False when
+    /// the name is taken or the list cannot store it; @p reason then holds
+    /// the task list file's reason, when it gave one.
+    bool addTask(const TaskInfo &info, QString &reason);
     void editTask(int row, const QString &name);
     void modifyTask(const TaskInfo &info, int row, const QString &oldName);
     bool renameTaskFile(const QString &oldName, const QString &newName);

@@ -88,10 +88,6 @@
         <translation>Hint</translation>
     </message>
     <message>
-        <source>Failed</source>
-        <translation>Failed</translation>
-    </message>
-    <message>
         <source>Warn</source>
         <translation>Warn</translation>
     </message>
@@ -122,6 +118,10 @@
     <message>
         <source>No fit shield</source>
         <translation>No fit shield</translation>
+    </message>
+    <message>
+        <source>Failed.</source>
+        <translation>Failed.</translation>
     </message>
 </context>
 <context>

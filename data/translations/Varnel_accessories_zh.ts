@@ -88,10 +88,6 @@
         <translation>提示</translation>
     </message>
     <message>
-        <source>Failed</source>
-        <translation>操作失败</translation>
-    </message>
-    <message>
         <source>Warn</source>
         <translation>警告</translation>
     </message>
@@ -122,6 +118,10 @@
     <message>
         <source>No fit shield</source>
         <translation>没有适配此型号的防护罩</translation>
+    </message>
+    <message>
+        <source>Failed.</source>
+        <translation>失败。</translation>
     </message>
 </context>
 <context>

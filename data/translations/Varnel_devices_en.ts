@@ -181,12 +181,8 @@
         <translation>The Bit rate is not valid(range 0 or 32k-16384k)</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Warn</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>Failed</translation>
+        <source>Failed.</source>
+        <translation>Failed.</translation>
     </message>
 </context>
 <context>

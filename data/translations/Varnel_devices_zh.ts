@@ -181,12 +181,8 @@
         <translation>码率无效（范围为0或32k-16384k）</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Failed</source>
-        <translation>失败</translation>
+        <source>Failed.</source>
+        <translation>失败。</translation>
     </message>
 </context>
 <context>

@@ -51,10 +51,6 @@
         <translation>Delete</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Warn</translation>
-    </message>
-    <message>
         <source>The catalogue offers no resolution for this device model.</source>
         <translation>The catalogue offers no resolution for this device model.</translation>
     </message>
@@ -69,6 +65,13 @@
     <message>
         <source>Failed.</source>
         <translation>Failed.</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::DeviceStreamWidget</name>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
     </message>
 </context>
 </TS>

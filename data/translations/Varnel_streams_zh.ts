@@ -51,10 +51,6 @@
         <translation>删除</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>警告</translation>
-    </message>
-    <message>
         <source>The catalogue offers no resolution for this device model.</source>
         <translation>设备库中没有该设备型号的分辨率。</translation>
     </message>
@@ -69,6 +65,13 @@
     <message>
         <source>Failed.</source>
         <translation>失败。</translation>
+    </message>
+</context>
+<context>
+    <name>kiv::DeviceStreamWidget</name>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
     </message>
 </context>
 </TS>

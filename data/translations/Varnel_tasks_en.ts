@@ -79,10 +79,6 @@ industries or scenes.</translation>
         <translation>Device Count</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>Warn</translation>
-    </message>
-    <message>
         <source>Device Count Ranges [0~1024]</source>
         <translation>Device Count Ranges [0~1024]</translation>
     </message>
@@ -96,6 +92,10 @@ industries or scenes.</translation>
     <message>
         <source>The device number of task ranges[1~1024]</source>
         <translation>The device number of task ranges[1~1024]</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
     </message>
 </context>
 <context>

@@ -79,10 +79,6 @@ industries or scenes.</source>
         <translation>设备数量</translation>
     </message>
     <message>
-        <source>Warn</source>
-        <translation>警告</translation>
-    </message>
-    <message>
         <source>Device Count Ranges [0~1024]</source>
         <translation>设备数量范围为[0~1024]</translation>
     </message>
@@ -96,6 +92,10 @@ industries or scenes.</source>
     <message>
         <source>The device number of task ranges[1~1024]</source>
         <translation>任务的设备总数范围为[1~1024]</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@ class FileSizeLimit
 public:
     /// Files cannot grow past @p bytes; a write beyond gets EFBIG instead of
     /// the signal that would end the process.
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes = 16)
     {
         m_handler = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_before);

@@ -196,12 +196,10 @@ void TestCalculationEngine::everyResolutionTextReadsItsColumn()
 
     CalculationEngine engine;
     bool ok = false;
-    const double camera =
-        engine.bitRateForResolution(CalculationEngine::NetworkCamera, 0, resolution, 25.0, &ok);
+    const double camera = engine.bitRateForResolution(kiv::NetworkCamera, 0, resolution, 25.0, &ok);
     QVERIFY(ok);
     QVERIFY2(std::abs(camera - cameraRate) < 1e-9, qPrintable(QString::number(camera, 'g', 17)));
-    const double dvr =
-        engine.bitRateForResolution(CalculationEngine::Dvr, 0, resolution, 25.0, &ok);
+    const double dvr = engine.bitRateForResolution(kiv::Dvr, 0, resolution, 25.0, &ok);
     QVERIFY(ok);
     QVERIFY2(std::abs(dvr - dvrRate) < 1e-9, qPrintable(QString::number(dvr, 'g', 17)));
 }

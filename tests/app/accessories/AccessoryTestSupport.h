@@ -6,6 +6,7 @@
 
 #include "AppCatalogue.h"
 #include "ProgramFolder.h"
+#include "FailingSaves.h"
 
 #include <TaskDataBase.h>
 #include <TaskDeviceFile.h>
@@ -20,9 +21,6 @@
 
 #include <functional>
 #include <memory>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace accessorytest {
 
@@ -122,28 +120,6 @@ std::shared_ptr<ModalAnswer> whenModal(QObject *context, std::function<void(Dial
     return answer;
 }
 
-/// While it lives, a file the process writes cannot grow past @p bytes:
-/// every save of a task file fails, also for root, for whom a read-only
-/// folder is no obstacle.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        rlimit limited = m_before;
-        limited.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_before{};
-    bool m_active = false;
-};
+using ::FileSizeLimit;
 
 } // namespace accessorytest

@@ -215,6 +215,7 @@ private slots:
     void failedSaveIsToldAndTheTileShowsTheFile();
     void deviceNoLongerInTheFileIsTold();
     void accessoryRemovedMeanwhileIsToldOnEdit();
+    void damagedDeviceFileIsNamedOnASecondLine();
     void fromTheDeviceListThroughARestart();
 
 private:
@@ -617,7 +618,7 @@ void TestAccessoryPanel::failedSaveIsToldAndTheTileShowsTheFile()
     {
         // No task file fits in 64 bytes: every save fails.
         accessorytest::FileSizeLimit limit(64);
-        QVERIFY(limit.active());
+        QVERIFY(limit.isActive());
         if (clear) {
             clickClear(tile(kind));
         } else {
@@ -643,7 +644,8 @@ void TestAccessoryPanel::deviceNoLongerInTheFileIsTold()
     answerTypeDialog(0, QStringLiteral("3"));
     clickAdd(m_panel->standPanel());
     VERIFY_ANSWERED(true);
-    QCOMPARE(accessorytest::shownMessages(), QStringList{QStringLiteral("Hint|Failed")});
+    // The file itself is fine: no reason of its own on a second line.
+    QCOMPARE(accessorytest::shownMessages(), QStringList{QStringLiteral("Hint|Failed.")});
     QCOMPARE(fileBytes(), bytes);
     QCOMPARE(shown(m_panel->standPanel()), QString());
 }
@@ -659,9 +661,26 @@ void TestAccessoryPanel::accessoryRemovedMeanwhileIsToldOnEdit()
     answerTypeDialog(0, QStringLiteral("3"));
     clickEdit(m_panel->shieldPanel());
     VERIFY_ANSWERED(false);
-    QCOMPARE(accessorytest::shownMessages(), QStringList{QStringLiteral("Hint|Failed")});
+    QCOMPARE(accessorytest::shownMessages(), QStringList{QStringLiteral("Hint|Failed.")});
     QCOMPARE(shown(m_panel->shieldPanel()), QString());
     QCOMPARE(stored(Shield, Equipped), qMakePair(QString(), 0));
+}
+
+void TestAccessoryPanel::damagedDeviceFileIsNamedOnASecondLine()
+{
+    showDevice(Bare);
+    // The file is damaged while the panel shows the device.
+    const QByteArray damaged = "<?xml version=\"1.0\"?><DeviceInfoList><Dev";
+    QVERIFY(ProgramFolder::write(TaskDeviceFile::filePath(kTask), damaged));
+    answerTypeDialog(0, QStringLiteral("3"));
+    clickAdd(m_panel->standPanel());
+    VERIFY_ANSWERED(true);
+    const QString reason = failurereason::ofDeviceFileOpen(kTask);
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(accessorytest::shownMessages(),
+             QStringList{QStringLiteral("Hint|Failed.\n") + reason});
+    QCOMPARE(fileBytes(), damaged);
+    QCOMPARE(shown(m_panel->standPanel()), QString());
 }
 
 void TestAccessoryPanel::fromTheDeviceListThroughARestart()

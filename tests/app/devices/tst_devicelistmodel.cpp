@@ -1,7 +1,9 @@
 #include <DeviceListModel.h>
+#include <DeviceListWidget.h>
 
 #include "AppCatalogue.h"
 #include "ProgramFolder.h"
+#include "FailingSaves.h"
 
 #include <ItemDataRole.h>
 #include <TaskDeviceFile.h>
@@ -273,7 +275,9 @@ void TestDeviceListModel::cellEdits()
     writeDevices({device(QStringLiteral("CAM-A"), QStringLiteral("IPC"), 2, 2048, 512,
                          QStringLiteral("gate")),
                   device(QStringLiteral("CAM-B"), QStringLiteral("IPC"), 100)});
-    DeviceListModel model;
+    // The pane that owns the list tells the planner what it reports.
+    kiv::DeviceListWidget pane;
+    DeviceListModel &model = *pane.model();
     model.setTaskName(kTask);
     QVERIFY(model.loadTask(kTask));
     QSignalSpy stores(&model, &DeviceListModel::cellStored);
@@ -322,7 +326,9 @@ void TestDeviceListModel::taskTotalUsesTheEditedCellsOldCount()
 {
     writeDevices({device(QStringLiteral("CAM-A"), QStringLiteral("IPC"), 1000),
                   device(QStringLiteral("CAM-B"), QStringLiteral("IPC"), 20)});
-    DeviceListModel model;
+    // The pane that owns the list tells the planner what it reports.
+    kiv::DeviceListWidget pane;
+    DeviceListModel &model = *pane.model();
     model.setTaskName(kTask);
     QVERIFY(model.loadTask(kTask));
     model.onCurrentIndex(model.index(0, 1));         // a remark cell was clicked last
@@ -338,7 +344,9 @@ void TestDeviceListModel::taskTotalUsesTheEditedCellsOldCount()
 void TestDeviceListModel::failedWriteIsToldAndRestored()
 {
     writeDevices({device(QStringLiteral("CAM-A"), QStringLiteral("IPC"), 2)});
-    DeviceListModel model;
+    // The pane that owns the list tells the planner what it reports.
+    kiv::DeviceListWidget pane;
+    DeviceListModel &model = *pane.model();
     model.setTaskName(kTask);
     QVERIFY(model.loadTask(kTask));
     QSignalSpy stores(&model, &DeviceListModel::cellStored);
@@ -346,8 +354,12 @@ void TestDeviceListModel::failedWriteIsToldAndRestored()
     QVERIFY(QDir(m_folder->file(QStringLiteral("Task"))).removeRecursively());
     model.item(0, 1)->setText(QStringLiteral("north"));
     model.item(0, 3)->setText(QStringLiteral("3"));
-    QCOMPARE(shownMessages(),
-             (QStringList{QStringLiteral("Warn|Failed"), QStringLiteral("Warn|Failed")}));
+    // The second line says why: the device file is missing and cannot be
+    // created.
+    const QString reason = failurereason::ofDeviceFileOpen(kTask);
+    QVERIFY(!reason.isEmpty());
+    const QString failed = QStringLiteral("Warn|Failed.\n") + reason;
+    QCOMPARE(shownMessages(), (QStringList{failed, failed}));
     QCOMPARE(cell(model, 0, 1), QString());
     QCOMPARE(cell(model, 0, 3), QStringLiteral("2"));
     QCOMPARE(stores.count(), 0);

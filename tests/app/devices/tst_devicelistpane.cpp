@@ -10,6 +10,7 @@
 
 #include "AppCatalogue.h"
 #include "ProgramFolder.h"
+#include "FailingSaves.h"
 
 #include <ItemDataRole.h>
 #include <PixmapDelegate.h>
@@ -25,11 +26,16 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using KavrinGUIToolkit::CWarningDlg;
 using kiv::DeviceListModel;
 using kiv::DeviceListWidget;
+
+// One action on the device list that stores something.
+using ListAction = std::function<void(DeviceListWidget &)>;
+Q_DECLARE_METATYPE(ListAction)
 
 namespace {
 
@@ -85,6 +91,17 @@ void clickIcon(DeviceListWidget *list, int row, int column, int role)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// Shows @p list, a size at which every row and icon is on screen, with the
+// task kTask of two cameras chosen.
+void showTwoCameras(DeviceListWidget &list)
+{
+    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
+    list.resize(900, 500);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.clickCurrentTask(kTask);
+}
+
 int iconState(DeviceListWidget *list, int row, int stateRole)
 {
     return list->model()->index(row, DeviceListModel::ConfigColumn).data(stateRole).toInt();
@@ -105,6 +122,8 @@ private slots:
     void damagedDeviceFileIsNamedAndListedEmpty();
     void deletionAsksAndAnnounces_data();
     void deletionAsksAndAnnounces();
+    void failureNamesTheFilesReason_data();
+    void failureNamesTheFilesReason();
     void countAndBitRateEditsReachTheCalculators();
     void solutionDevicesAreListed();
     void iconOpensItsPanelAndASecondClickClosesIt();
@@ -203,12 +222,8 @@ void TestDeviceListPane::deletionAsksAndAnnounces()
     QFETCH(int, rows);
     QFETCH(int, announced);
     QFETCH(QStringList, messages);
-    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
     DeviceListWidget list;
-    list.resize(900, 500);
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    list.clickCurrentTask(kTask);
+    showTwoCameras(list);
     if (entryGone) {
         TaskDeviceFile file(kTask);
         QVERIFY(file.removeDevice(1));
@@ -226,6 +241,62 @@ void TestDeviceListPane::deletionAsksAndAnnounces()
         file.deviceCount(n);
         QCOMPARE(n, rows);
     }
+}
+
+void TestDeviceListPane::failureNamesTheFilesReason_data()
+{
+    QTest::addColumn<ListAction>("action");
+    QTest::addColumn<bool>("damaged"); // else the Task folder takes no writes
+    QTest::addColumn<QString>("text"); // the message's first line
+
+    const ListAction remove = [](DeviceListWidget &list) {
+        clickIcon(&list, 1, DeviceListModel::DeleteColumn, KavrinGUIToolkit::SecondIconRole);
+    };
+    const ListAction import = [](DeviceListWidget &list) {
+        SceneGroupMap scenes;
+        scenes[QStringLiteral("Gate")][QStringLiteral("CAM-A")] = 2;
+        list.slotAddDevice(scenes);
+    };
+    const ListAction count = [](DeviceListWidget &list) {
+        list.model()->item(0, DeviceListModel::CountColumn)->setText(QStringLiteral("3"));
+    };
+    const QString failed = QStringLiteral("Failed.");
+    const QString adding = QStringLiteral("Adding failed.");
+    QTest::newRow("a deletion from a damaged device file") << remove << true << failed;
+    QTest::newRow("a deletion in a read-only Task folder") << remove << false << failed;
+    QTest::newRow("a solution imported into a damaged device file") << import << true << adding;
+    QTest::newRow("a solution imported in a read-only Task folder") << import << false << adding;
+    QTest::newRow("a count edited in a damaged device file") << count << true << failed;
+    QTest::newRow("a count edited in a read-only Task folder") << count << false << failed;
+}
+
+void TestDeviceListPane::failureNamesTheFilesReason()
+{
+    QFETCH(ListAction, action);
+    QFETCH(bool, damaged);
+    QFETCH(QString, text);
+    DeviceListWidget list;
+    showTwoCameras(list);
+    const QString path = TaskDeviceFile::filePath(kTask);
+    QString reason;
+    if (damaged)
+        QVERIFY(ProgramFolder::write(path, "<?xml version=\"1.0\"?><DeviceInfoList><Dev"));
+    const QByteArray before = ProgramFolder::readAll(path);
+    if (damaged) {
+        action(list);
+        reason = failurereason::ofDeviceFileOpen(kTask);
+    } else {
+        ReadOnlyFolder folder(m_folder->file(QStringLiteral("Task")));
+        QVERIFY(folder.isActive());
+        action(list);
+        reason = failurereason::ofDeviceFileSave(kTask);
+    }
+    QVERIFY(!reason.isEmpty());
+    const QStringList messages = shownMessages();
+    QVERIFY(!messages.isEmpty());
+    QCOMPARE(messages.last(), QStringLiteral("Warn|") + text + QLatin1Char('\n') + reason);
+    // Nothing of the action reached the file.
+    QCOMPARE(ProgramFolder::readAll(path), before);
 }
 
 void TestDeviceListPane::countAndBitRateEditsReachTheCalculators()

@@ -58,8 +58,6 @@ private slots:
     void groupsOfTheCheckListOfferWhetherToSatisfy_data();
     void groupsOfTheCheckListOfferWhetherToSatisfy();
     void hiddenGroupsAreLeftOut();
-    void valueTexts_data();
-    void valueTexts();
     void rangeValuesOfTheCatalogueReadWithTheirUnits();
     void untickingLeavesAnyOneTicked();
     void modelPassesTheTester();
@@ -191,41 +189,6 @@ void TestParamModel::hiddenGroupsAreLeftOut()
     dvrs.loadParams(1);
     QVERIFY(!group(dvrs, QStringLiteral("Recording"), QStringLiteral("Recording Frame Rate")));
     QVERIFY(group(dvrs, QStringLiteral("Recording"), QStringLiteral("Video Compression")));
-}
-
-void TestParamModel::valueTexts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<QString>("upperUnit");
-    QTest::addColumn<QString>("expected");
-    const QString mm = QStringLiteral("mm");
-    QTest::newRow("a range reads low, unit, ~, high, unit")
-        << QStringLiteral("4~8") << 3 << mm << mm << QStringLiteral("4mm~8mm");
-    QTest::newRow("a range with an empty low bound keeps both units")
-        << QStringLiteral("~8") << 3 << mm << mm << QStringLiteral("mm~8mm");
-    QTest::newRow("a range without ~ is the bare name")
-        << QStringLiteral("4") << 3 << mm << mm << QStringLiteral("4");
-    QTest::newRow("a range of three parts is the bare name")
-        << QStringLiteral("1~2~3") << 3 << mm << mm << QStringLiteral("1~2~3");
-    QTest::newRow("any other kind is name and unit")
-        << QStringLiteral("120") << 1 << QStringLiteral("dB") << QString()
-        << QStringLiteral("120dB");
-    QTest::newRow("a value without unit is its bare name")
-        << QStringLiteral("H.265") << 1 << QString() << QString() << QStringLiteral("H.265");
-    QTest::newRow("~ in a value that is no range stays")
-        << QStringLiteral("0~8") << 1 << mm << mm << QStringLiteral("0~8mm");
-}
-
-void TestParamModel::valueTexts()
-{
-    QFETCH(QString, name);
-    QFETCH(int, kind);
-    QFETCH(QString, unit);
-    QFETCH(QString, upperUnit);
-    QFETCH(QString, expected);
-    QCOMPARE(ParamModel::valueItemText(name, kind, unit, upperUnit), expected);
 }
 
 void TestParamModel::rangeValuesOfTheCatalogueReadWithTheirUnits()

@@ -13,6 +13,7 @@
 #include <Varnel.h>
 
 #include "PickingSupport.h"
+#include "FailingSaves.h"
 
 #include <TaskDeviceFile.h>
 #include <TaskListFile.h>
@@ -276,7 +277,10 @@ void TestPickingPanes::failedAppendIsToldAndAnnouncesNothing()
     QCOMPARE(changed.count(), 0);
     QCOMPARE(pane.model()->rowCount(), 1);
     QCOMPARE(CWarningDlg::History().size(), 1);
-    QCOMPARE(CWarningDlg::History().first().text, QStringLiteral("Adding failed."));
+    // The second line names the damage.
+    const QString reason = failurereason::ofDeviceFileOpen(kTask);
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(CWarningDlg::History().first().text, QStringLiteral("Adding failed.\n") + reason);
     QCOMPARE(ProgramFolder::readAll(path), QByteArray("<DeviceInfoList><DeviceInfo>"));
 }
 

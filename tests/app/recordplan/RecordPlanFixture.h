@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramFolder.h"
+#include "FailingSaves.h"
 
 #include <RecordPlanConfig.h>
 #include <RecordWidget.h>
@@ -11,9 +12,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 /// Device files of tasks for the record-plan tests.
 namespace recordplan {
@@ -118,30 +116,6 @@ inline QStringList shownMessages()
     return out;
 }
 
-/// While it lives, no file of this process can grow past a few bytes: every
-/// save fails as on a full disk (the write gets EFBIG instead of a signal).
-class FileSizeLimit
-{
-public:
-    FileSizeLimit()
-    {
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tight = m_before;
-        tight.rlim_cur = 16;
-        setrlimit(RLIMIT_FSIZE, &tight);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_before{};
-    void (*m_handler)(int) = nullptr;
-};
+using ::FileSizeLimit;
 
 } // namespace recordplan

@@ -6,6 +6,7 @@
 
 #include "CatalogueFixture.h"
 #include "ProgramFolder.h"
+#include "FailingSaves.h"
 
 #include <ConfigureManager.h>
 #include <TaskDataBase.h>
@@ -14,9 +15,7 @@
 
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 namespace StreamFixture {
 
@@ -95,32 +94,6 @@ inline QVector<DevStream> storedStreams(const QString &name, int device)
     return out;
 }
 
-/// While it lives, no file of the process can grow beyond @p bytes: a save
-/// of anything larger fails as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-    bool isActive() const { return m_ok; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_ok = false;
-};
+using ::FileSizeLimit;
 
 } // namespace StreamFixture

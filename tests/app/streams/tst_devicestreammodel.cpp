@@ -3,6 +3,7 @@
 // what a failed write leaves behind.
 
 #include <DeviceStreamModel.h>
+#include <DeviceStreamWidget.h>
 
 #include "StreamFixture.h"
 
@@ -18,6 +19,7 @@ using namespace Qt::Literals::StringLiterals;
 
 using KavrinGUIToolkit::CWarningDlg;
 using kiv::DeviceStreamModel;
+using kiv::DeviceStreamWidget;
 
 Q_DECLARE_METATYPE(DevStream)
 
@@ -134,8 +136,6 @@ private slots:
 
     void choicesOfARow_data();
     void choicesOfARow();
-    void cameraRule_data();
-    void cameraRule();
     void ntscFineLadderNeedsTheMarkerAmongTheFrameRates();
 
     void loadingShowsTheStoredStreams();
@@ -280,7 +280,9 @@ void TestDeviceStreamModel::addingWithoutResolutionsTellsThePlanner()
     QVERIFY(StreamFixture::makeTask(kTask, standard, {Device{type, mainType, {}}}));
     const QByteArray before = ProgramFolder::readAll(TaskDeviceFile::filePath(kTask));
 
-    DeviceStreamModel model;
+    // The panel that owns the table tells the planner what it reports.
+    DeviceStreamWidget panel;
+    DeviceStreamModel &model = *panel.model();
     QVERIFY(model.setDevice(kTask, type, 0));
     QSignalSpy changed(&model, &DeviceStreamModel::signalChanngedReslut);
     QVERIFY(!model.addStream(kTask, type, 0));
@@ -332,32 +334,6 @@ void TestDeviceStreamModel::choicesOfARow()
     QVERIFY(model.setDevice(kTask, type, 0));
     QCOMPARE(choices(model, 0, DeviceStreamModel::ResolutionColumn), resolutions);
     QCOMPARE(choices(model, 0, DeviceStreamModel::FrameRateColumn), frameRates);
-}
-
-void TestDeviceStreamModel::cameraRule_data()
-{
-    QTest::addColumn<int>("standard");
-    QTest::addColumn<QStringList>("values");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("25, 30 and 12.5 on PAL: 30 is off the PAL ladder, no choices")
-        << 0 << QStringList{u"25"_s, u"30"_s, u"12.5"_s} << QStringList();
-    QTest::newRow("25 and 12.5 on PAL: the ladder from 25 down to 0.0625")
-        << 0 << QStringList{u"25"_s, u"12.5"_s} << ladder(kPalCamera, 23).mid(1);
-    QTest::newRow("60 on NTSC: the whole NTSC ladder")
-        << 1 << QStringList{u"60"_s} << ladder(kNtscCamera, 23);
-    QTest::newRow("fractions alone leave 0, which no ladder has")
-        << 0 << QStringList{u"12.5"_s, u"0.5"_s} << QStringList();
-    QTest::newRow("a number too long for any rate gives no choices")
-        << 0 << QStringList{u"99999999999999999999999"_s} << QStringList();
-}
-
-void TestDeviceStreamModel::cameraRule()
-{
-    QFETCH(int, standard);
-    QFETCH(QStringList, values);
-    QFETCH(QStringList, expected);
-    DeviceStreamModel::frameRateList(standard, values);
-    QCOMPARE(values, expected);
 }
 
 void TestDeviceStreamModel::ntscFineLadderNeedsTheMarkerAmongTheFrameRates()
@@ -493,12 +469,17 @@ void TestDeviceStreamModel::unreadableDeviceFileLeavesTheTableEmpty()
     const QByteArray cut = ProgramFolder::readAll(path).left(60);
     QVERIFY(ProgramFolder::write(path, cut));
 
-    DeviceStreamModel model;
+    // The panel that owns the table tells the planner what it reports.
+    DeviceStreamWidget panel;
+    DeviceStreamModel &model = *panel.model();
     QVERIFY(!model.setDevice(kTask, QStringLiteral("CAM-S"), 0));
     QCOMPARE(model.rowCount(), 0);
     QSignalSpy changed(&model, &DeviceStreamModel::signalChanngedReslut);
     QVERIFY(!model.addStream(kTask, QStringLiteral("CAM-S"), 0));
-    QCOMPARE(shownMessages(), QStringList{kFailed});
+    // The second line names the damage.
+    const QString reason = failurereason::ofDeviceFileOpen(kTask);
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(shownMessages(), QStringList{kFailed + QLatin1Char('\n') + reason});
     QCOMPARE(changed.count(), 0);
     QCOMPARE(ProgramFolder::readAll(path), cut);
 }
@@ -948,17 +929,24 @@ void TestDeviceStreamModel::failedWriteLeavesFileAndCells()
                                              stream(u"100"_s, 2, u"4CIF"_s, u"12"_s, 600)}}}));
     const QString path = TaskDeviceFile::filePath(kTask);
     const QByteArray before = ProgramFolder::readAll(path);
-    DeviceStreamModel model;
+    // The panel that owns the table tells the planner what it reports.
+    DeviceStreamWidget panel;
+    DeviceStreamModel &model = *panel.model();
     QVERIFY(model.setDevice(kTask, QStringLiteral("CAM-S"), 0));
     const QStringList cells = allCells(model);
     QSignalSpy changed(&model, &DeviceStreamModel::signalChanngedReslut);
+    QSignalSpy failures(&model, &DeviceStreamModel::storeFailed);
+    QString reason;
     {
         // The device file reads, but its save runs out of room.
         StreamFixture::FileSizeLimit limit(64);
         QVERIFY(limit.isActive());
         change(model);
+        reason = failurereason::ofDeviceFileSave(kTask);
     }
-    QCOMPARE(shownMessages(), QStringList{kFailed});
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(shownMessages(), QStringList{kFailed + QLatin1Char('\n') + reason});
+    QCOMPARE(failures.count(), 1);
     QCOMPARE(changed.count(), 0);
     QCOMPARE(allCells(model), cells);
     QCOMPARE(ProgramFolder::readAll(path), before);
@@ -978,7 +966,9 @@ void TestDeviceStreamModel::editOfAStreamThatIsGoneFails()
                                             u"IPC"_s,
                                             {stream(u"111"_s, 1, u"1280x720"_s, u"25"_s, 3072),
                                              stream(u"100"_s, 2, u"4CIF"_s, u"12"_s, 600)}}}));
-    DeviceStreamModel model;
+    // The panel that owns the table tells the planner what it reports.
+    DeviceStreamWidget panel;
+    DeviceStreamModel &model = *panel.model();
     QVERIFY(model.setDevice(kTask, QStringLiteral("CAM-S"), 0));
     const QStringList cells = allCells(model);
     {

@@ -150,6 +150,7 @@ private slots:
     void panelIsDrawnInsideItsParent();
     void showingADeviceFillsTheTable();
     void addButtonAddsAStreamAndPassesTheSignalOn();
+    void failedAddIsToldWithTheFilesReason();
     void deleteIconRemovesTheStream();
     void headerClickTicksTheColumnInEveryRow();
     void spaceOnAUseBoxWritesTheUseCode();
@@ -263,6 +264,24 @@ void TestDeviceStreamWidget::addButtonAddsAStreamAndPassesTheSignalOn()
     m_panel->view()->setFocus();
     QTest::keyClick(m_panel->view(), Qt::Key_Return);
     QCOMPARE(m_panel->model()->rowCount(), 1);
+}
+
+void TestDeviceStreamWidget::failedAddIsToldWithTheFilesReason()
+{
+    m_panel->showDevice(kTask, QStringLiteral("DOME-S"), 2);
+    QSignalSpy changed(m_panel, &DeviceStreamWidget::signalChanngedReslut);
+    QString reason;
+    {
+        ReadOnlyFolder folder(m_folder->file(QStringLiteral("Task")));
+        QVERIFY(folder.isActive());
+        QTest::mouseClick(m_panel->addButton(), Qt::LeftButton);
+        reason = failurereason::ofDeviceFileSave(kTask);
+    }
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(shownMessages(), QStringList{QStringLiteral("Warn|Failed.\n") + reason});
+    QCOMPARE(m_panel->model()->rowCount(), 0);
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(StreamFixture::storedStreams(kTask, 2).isEmpty());
 }
 
 void TestDeviceStreamWidget::deleteIconRemovesTheStream()

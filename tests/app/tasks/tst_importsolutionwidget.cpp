@@ -532,10 +532,14 @@ void TestImportSolutionWidget::modelsPassTheTester()
                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
     deviceModel.setDevices({{QStringLiteral("KC-B21"), 2}, {QStringLiteral("KC-A1"), 0}});
     QCOMPARE(deviceModel.item(0, 0)->text(), QStringLiteral("KC-A1"));
-    // A count too long for a number is out of range, not 0.
+    // A count too long for a number is out of range, not 0. The model
+    // reports it; the dialog owning it tells the planner.
+    QSignalSpy refused(&deviceModel, &kiv::DeviceModel::countRefused);
     deviceModel.setData(deviceModel.index(0, 1), QStringLiteral("99999999999"));
     QCOMPARE(deviceModel.index(0, 1).data().toString(), QStringLiteral("0"));
-    QCOMPARE(CWarningDlg::History().size(), 1);
+    QCOMPARE(refused.count(), 1);
+    QCOMPARE(refused.at(0).at(0).toString(), QStringLiteral("Device Count Ranges [0~1024]"));
+    QVERIFY(CWarningDlg::History().isEmpty());
     deviceModel.reset();
     QCOMPARE(deviceModel.rowCount(), 0);
     QCOMPARE(deviceModel.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Device Count"));

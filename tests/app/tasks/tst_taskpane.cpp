@@ -8,6 +8,7 @@
 #include "AppCatalogue.h"
 #include "ModalDriver.h"
 #include "ProgramFolder.h"
+#include "FailingSaves.h"
 
 #include <ItemDataRole.h>
 #include <TaskDeviceFile.h>
@@ -23,11 +24,16 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using KavrinGUIToolkit::CWarningDlg;
 using kiv::NewTaskWidget;
 using kiv::TaskManagerWidget;
+
+// One action on the task list that stores something.
+using PaneAction = std::function<void(TaskManagerWidget &)>;
+Q_DECLARE_METATYPE(PaneAction)
 
 namespace {
 
@@ -149,6 +155,8 @@ private slots:
     void deleteSelectsTheTaskThatMovesUp();
     void deletingTheOnlyTaskLeavesNone();
     void deletingATaskWithoutDeviceFileSucceeds();
+    void failureNamesTheTaskListsReason_data();
+    void failureNamesTheTaskListsReason();
     void openPanelIsClosedBeforeItsTaskIsRenamed();
     void rowToolTipIsRichText();
 
@@ -341,7 +349,10 @@ void TestTaskPane::renameIsUndoneWhenTheListCannotBeChanged()
     answerTaskDialog(&pane, QStringLiteral("Hall"), QString(),
                      [&] { QVERIFY(ProgramFolder::write(list, damaged)); });
     pane.clickTask(pane.model()->index(0, 1), KavrinGUIToolkit::FirstIconRole);
-    QCOMPARE(shownMessages(), QStringList{QStringLiteral("Warn|Modifying failed.")});
+    // The second line names the damage.
+    const QString reason = failurereason::ofTaskListOpen();
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(shownMessages(), QStringList{QStringLiteral("Warn|Modifying failed.\n") + reason});
     QVERIFY(QFile::exists(TaskDeviceFile::filePath(QStringLiteral("Lobby"))));
     QVERIFY(!QFile::exists(TaskDeviceFile::filePath(QStringLiteral("Hall"))));
     QCOMPARE(rowNames(pane), QStringList{QStringLiteral("Lobby")});
@@ -413,6 +424,62 @@ void TestTaskPane::deletingATaskWithoutDeviceFileSucceeds()
     pane.clickTask(pane.model()->index(0, 1), KavrinGUIToolkit::SecondIconRole);
     QCOMPARE(shownMessages(), QStringList{QStringLiteral("Hint|Delete it?")});
     QCOMPARE(storedNames(), QStringList{QStringLiteral("B")});
+}
+
+void TestTaskPane::failureNamesTheTaskListsReason_data()
+{
+    QTest::addColumn<PaneAction>("action");
+    QTest::addColumn<bool>("damaged"); // else the Task folder takes no writes
+    QTest::addColumn<QString>("text"); // the message's first line
+
+    const PaneAction add = [](TaskManagerWidget &pane) {
+        answerTaskDialog(&pane, QStringLiteral("Hall"));
+        pane.newTask();
+    };
+    const PaneAction remark = [](TaskManagerWidget &pane) {
+        answerTaskDialog(&pane, QStringLiteral("A"), QStringLiteral("north gate"));
+        pane.clickTask(pane.model()->index(0, 1), KavrinGUIToolkit::FirstIconRole);
+    };
+    const PaneAction remove = [](TaskManagerWidget &pane) {
+        pane.clickTask(pane.model()->index(0, 1), KavrinGUIToolkit::SecondIconRole);
+    };
+    QTest::newRow("a new task on a damaged task list")
+        << add << true << QStringLiteral("Adding failed.");
+    QTest::newRow("a new task in a read-only Task folder")
+        << add << false << QStringLiteral("Adding failed.");
+    QTest::newRow("a remark changed in a read-only Task folder")
+        << remark << false << QStringLiteral("Modifying failed.");
+    QTest::newRow("a deletion from a damaged task list")
+        << remove << true << QStringLiteral("Failed.");
+    QTest::newRow("a deletion in a read-only Task folder")
+        << remove << false << QStringLiteral("Failed.");
+}
+
+void TestTaskPane::failureNamesTheTaskListsReason()
+{
+    QFETCH(PaneAction, action);
+    QFETCH(bool, damaged);
+    QFETCH(QString, text);
+    // Tasks without device files: only the task list is written.
+    addTasks({QStringLiteral("A"), QStringLiteral("B")});
+    TaskManagerWidget pane;
+    QString reason;
+    if (damaged) {
+        QVERIFY(ProgramFolder::write(TaskListFile::filePath(),
+                                     "<?xml version=\"1.0\"?><TaskInfoList><Task><Na"));
+        action(pane);
+        reason = failurereason::ofTaskListOpen();
+    } else {
+        ReadOnlyFolder folder(m_folder->file(QStringLiteral("Task")));
+        QVERIFY(folder.isActive());
+        action(pane);
+        reason = failurereason::ofTaskListSave();
+    }
+    QVERIFY(!reason.isEmpty());
+    const QStringList messages = shownMessages();
+    QVERIFY(!messages.isEmpty());
+    QCOMPARE(messages.last(), QStringLiteral("Warn|") + text + QLatin1Char('\n') + reason);
+    QCOMPARE(rowNames(pane), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
 }
 
 void TestTaskPane::openPanelIsClosedBeforeItsTaskIsRenamed()

@@ -1,0 +1,12 @@
+#include "FailureText.h"
+
+namespace kiv {
+
+QString failureText(const QString &text, const QString &reason)
+{
+    if (reason.isEmpty())
+        return text;
+    return text + QLatin1Char('\n') + reason;
+}
+
+} // namespace kiv

@@ -1,0 +1,197 @@
+#include "ProgramFolder.h"
+#include "FailingSaves.h"
+#include "TaskEntries.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using kiv::TaskEntries;
+
+// The tasks of the task list as the task pane changes them, with the task
+// list's reason when a change fails, and the rule for moving a task's device
+// file to a new name.
+class TestTaskEntries : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void addRefusesATakenName();
+    void nameAndRemarkAreRewrittenInPlace();
+    void removingATaskRemovesItsDeviceFile();
+    void deviceFileRename_data();
+    void deviceFileRename();
+    void aDamagedListFailsWithItsReasonAndStaysAsItIs();
+    void aFailedSaveGivesItsReason();
+
+private:
+    std::unique_ptr<ProgramFolder> m_folder;
+};
+
+namespace {
+
+TaskInfo task(const QString &name, const QString &remark = QString())
+{
+    TaskInfo info;
+    info.name = name;
+    info.remark = remark;
+    return info;
+}
+
+QStringList stored()
+{
+    TaskListFile file;
+    QVector<TaskInfo> tasks;
+    file.tasks(tasks);
+    QStringList out;
+    for (const TaskInfo &t : tasks)
+        out << t.name + QLatin1Char(':') + t.remark;
+    return out;
+}
+
+void writeDeviceFile(const QString &name, const QString &type)
+{
+    TaskDeviceFile file(name);
+    DeviceInfo d;
+    d.deviceType = type;
+    d.count = 1;
+    QVERIFY(file.addDevice(d));
+    QVERIFY(file.close());
+}
+
+QString firstType(const QString &name)
+{
+    TaskDeviceFile file(name);
+    DeviceInfo d;
+    file.device(0, d);
+    return d.deviceType;
+}
+
+} // namespace
+
+void TestTaskEntries::init()
+{
+    m_folder = std::make_unique<ProgramFolder>();
+}
+
+void TestTaskEntries::cleanup()
+{
+    m_folder.reset();
+}
+
+void TestTaskEntries::addRefusesATakenName()
+{
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"), QStringLiteral("east"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
+    QString reason = QStringLiteral("untouched");
+    QVERIFY(!TaskEntries::add(task(QStringLiteral("Lobby"), QStringLiteral("west")), &reason));
+    // A taken name is the list's rule, not the file's trouble.
+    QCOMPARE(reason, QString());
+    QCOMPARE(stored(), (QStringList{QStringLiteral("Lobby:east"), QStringLiteral("Hall:")}));
+}
+
+void TestTaskEntries::nameAndRemarkAreRewrittenInPlace()
+{
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
+    QVERIFY(TaskEntries::setNameRemark(task(QStringLiteral("Yard"), QStringLiteral("north")), 1));
+    QCOMPARE(stored(), (QStringList{QStringLiteral("Lobby:"), QStringLiteral("Yard:north")}));
+    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Gate")), 5));
+    QCOMPARE(stored().size(), 2);
+}
+
+void TestTaskEntries::removingATaskRemovesItsDeviceFile()
+{
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
+    writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
+    QVERIFY(TaskEntries::removeAt(0));
+    QCOMPARE(stored(), QStringList{QStringLiteral("Hall:")});
+    QVERIFY(!QFile::exists(TaskDeviceFile::filePath(QStringLiteral("Lobby"))));
+}
+
+void TestTaskEntries::deviceFileRename_data()
+{
+    QTest::addColumn<bool>("fromExists");
+    QTest::addColumn<bool>("toExists");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("renamed");
+    QTest::newRow("the devices move to the new name")
+        << true << false << QStringLiteral("Hall") << true;
+    QTest::newRow("a name that already has a device file is refused")
+        << true << true << QStringLiteral("Hall") << false;
+    QTest::newRow("a task without a device file takes any free name")
+        << false << false << QStringLiteral("Hall") << true;
+    QTest::newRow("a name that cannot name a file is refused")
+        << true << false << QStringLiteral("a/b") << false;
+}
+
+void TestTaskEntries::deviceFileRename()
+{
+    QFETCH(bool, fromExists);
+    QFETCH(bool, toExists);
+    QFETCH(QString, to);
+    QFETCH(bool, renamed);
+    const QString from = QStringLiteral("Lobby");
+    if (fromExists)
+        writeDeviceFile(from, QStringLiteral("CAM-A"));
+    if (toExists)
+        writeDeviceFile(to, QStringLiteral("CAM-B"));
+    QCOMPARE(TaskEntries::renameDeviceFile(from, to), renamed);
+    if (renamed && fromExists) {
+        QVERIFY(!QFile::exists(TaskDeviceFile::filePath(from)));
+        QCOMPARE(firstType(to), QStringLiteral("CAM-A"));
+    } else if (fromExists) {
+        QCOMPARE(firstType(from), QStringLiteral("CAM-A"));
+    }
+    if (toExists)
+        QCOMPARE(firstType(to), QStringLiteral("CAM-B"));
+}
+
+void TestTaskEntries::aDamagedListFailsWithItsReasonAndStaysAsItIs()
+{
+    const QByteArray damaged = "<?xml version=\"1.0\"?><TaskInfoList><Task><Na";
+    QVERIFY(ProgramFolder::write(TaskListFile::filePath(), damaged));
+    const QString expected = failurereason::ofTaskListOpen();
+    QVERIFY(!expected.isEmpty());
+    QString reason;
+    QVERIFY(!TaskEntries::add(task(QStringLiteral("Lobby")), &reason));
+    QCOMPARE(reason, expected);
+    reason.clear();
+    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Lobby")), 0, &reason));
+    QCOMPARE(reason, expected);
+    reason.clear();
+    QVERIFY(!TaskEntries::removeAt(0, &reason));
+    QCOMPARE(reason, expected);
+    QCOMPARE(ProgramFolder::readAll(TaskListFile::filePath()), damaged);
+}
+
+void TestTaskEntries::aFailedSaveGivesItsReason()
+{
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
+    const QByteArray before = ProgramFolder::readAll(TaskListFile::filePath());
+    QString added;
+    QString edited;
+    QString removed;
+    QString expected;
+    {
+        FileSizeLimit full;
+        QVERIFY(full.isActive());
+        QVERIFY(!TaskEntries::add(task(QStringLiteral("Yard")), &added));
+        QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Gate")), 0, &edited));
+        QVERIFY(!TaskEntries::removeAt(1, &removed));
+        expected = failurereason::ofTaskListSave();
+    }
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(added, expected);
+    QCOMPARE(edited, expected);
+    QCOMPARE(removed, expected);
+    QCOMPARE(ProgramFolder::readAll(TaskListFile::filePath()), before);
+}
+
+QTEST_MAIN(TestTaskEntries)
+#include "tst_taskentries.moc"
