@@ -18,6 +18,7 @@
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -177,18 +178,8 @@ inline void print(const QString &name, const Pair &p, double goal, const QString
           << Qt::endl;
 }
 
-/// The catalogue writes every statement to the debug output; timing that
-/// would measure the terminal.
-inline void dropDebugLines(QtMsgType type, const QMessageLogContext &context,
-                           const QString &message)
-{
-    if (type == QtDebugMsg || type == QtInfoMsg)
-        return;
-    QTextStream(stderr) << qFormatLogMessage(type, context, message) << Qt::endl;
-}
-
-/// What every benchmark starts with: the debug lines dropped from its first
-/// line on, its application object (QCoreApplication, or QApplication for a
+/// What every benchmark starts with: the program's debug lines off from its
+/// first line on, its application object (QCoreApplication, or QApplication for a
 /// benchmark that shows widgets), a temporary program folder for its
 /// lifetime, and the language and demo catalogue made from that folder as
 /// the program's start-up makes them.
@@ -222,12 +213,16 @@ public:
     }
 
 private:
-    // Installed before the application is made, and kept to the end.
-    struct DroppingDebugLines
+    // Set before the application is made: the program's diagnostics would
+    // otherwise be timed with the terminal they go to.
+    struct QuietDiagnostics
     {
-        DroppingDebugLines() { qInstallMessageHandler(dropDebugLines); }
+        QuietDiagnostics()
+        {
+            QLoggingCategory::setFilterRules(QStringLiteral("varnel.*.debug=false"));
+        }
     };
-    DroppingDebugLines m_dropping;
+    QuietDiagnostics m_quiet;
     Application m_app;
     ProgramFolder m_folder;
 };

@@ -1,10 +1,10 @@
 #include "BandwidthCalModel.h"
 
+#include "CalcLogging.h"
 #include "CalculatorFlow.h"
 
 #include <TaskListFile.h>
 
-#include <QDebug>
 #include <QFont>
 
 namespace kiv {
@@ -106,7 +106,7 @@ bool BandwidthCalModel::saveResult(const QString &taskName, bool enabled)
         return true;
     if (file.setBandWidthResult(r) && file.close())
         return true;
-    qDebug() << "qeb setBandWidthResult error" << file.lastError();
+    qCDebug(lcCalc) << "qeb setBandWidthResult error" << file.lastError();
     return false;
 }
 

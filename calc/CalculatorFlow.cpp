@@ -1,9 +1,10 @@
 #include "CalculatorFlow.h"
 
+#include "CalcLogging.h"
+
 #include <Validators.h>
 #include <WarningDlg.h>
 
-#include <QDebug>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
@@ -37,7 +38,7 @@ bool CalculatorFlow::readDevices(const QString &taskName, const char *calculatio
     QString why;
     if (readTaskDevices(taskName, devices, &why, reason))
         return true;
-    qDebug() << calculation << taskName << why;
+    qCDebug(lcCalc) << calculation << taskName << why;
     return false;
 }
 

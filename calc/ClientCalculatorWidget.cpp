@@ -1,12 +1,11 @@
 #include "ClientCalculatorWidget.h"
 
+#include "CalcLogging.h"
 #include "CalculatorFlow.h"
 #include "ui_ClientCalculatorWidget.h"
 
 #include <ServerCounts.h>
 #include <TaskListFile.h>
-
-#include <QDebug>
 
 namespace kiv {
 
@@ -93,7 +92,7 @@ bool ClientCalculatorWidget::writeResult(const QString &taskName, bool enabled, 
         return true;
     if (file.setClientResult(r) && file.close())
         return true;
-    qDebug() << "qeb setClientResult error" << file.lastError();
+    qCDebug(lcCalc) << "qeb setClientResult error" << file.lastError();
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "StorageCalculatorWidget.h"
 
+#include "CalcLogging.h"
 #include "CalculatorFlow.h"
 #include "ui_StorageCalculatorWidget.h"
 
@@ -13,7 +14,6 @@
 #include <Validators.h>
 #include <WarningDlg.h>
 
-#include <QDebug>
 #include <QStandardItemModel>
 
 namespace kiv {
@@ -115,7 +115,7 @@ int StorageCalculatorWidget::countNvrs(const QString &model,
     thread.start(QThread::InheritPriority);
     if (!thread.isRunning() && !thread.isFinished()) {
         // No thread could be made: count here, without the dialog.
-        qDebug() << "storage calculation: no worker thread, counting on the GUI thread";
+        qCDebug(lcCalc) << "storage calculation: no worker thread, counting on the GUI thread";
         NvrCalculator calculator;
         return calculator.calculate(model, cameras);
     }
@@ -189,7 +189,7 @@ void StorageCalculatorWidget::saveResult(bool enabled)
     if (file.isOpen() && !file.exists(m_taskName))
         return;
     if (!file.setStorageResult(r) || !file.close()) {
-        qDebug() << "qeb addStorageResult error" << file.lastError();
+        qCDebug(lcCalc) << "qeb addStorageResult error" << file.lastError();
         CalculatorFlow::tellNotStored(this);
     }
 }

@@ -1,12 +1,11 @@
 #include "StreamServerCalulatorWidget.h"
 
+#include "CalcLogging.h"
 #include "CalculatorFlow.h"
 #include "ui_StreamServerCalulatorWidget.h"
 
 #include <ServerCounts.h>
 #include <TaskListFile.h>
-
-#include <QDebug>
 
 namespace kiv {
 
@@ -66,7 +65,7 @@ bool StreamServerCalulatorWidget::writeResult(const QString &taskName, bool enab
         return true;
     if (file.setStreamServerResult(r) && file.close())
         return true;
-    qDebug() << "qeb setStreamServerResult error" << file.lastError();
+    qCDebug(lcCalc) << "qeb setStreamServerResult error" << file.lastError();
     return false;
 }
 

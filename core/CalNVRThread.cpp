@@ -1,6 +1,6 @@
 #include "CalNVRThread.h"
 
-#include <QDebug>
+#include "CoreLogging.h"
 
 namespace kiv {
 
@@ -26,7 +26,7 @@ CalNVRThread::~CalNVRThread()
 void CalNVRThread::setParam(const QString &nvrModelName, const std::vector<IpcTypeCount> &cameras)
 {
     if (isRunning()) {
-        qDebug() << "CalNVRThread::setParam ignored while a calculation runs";
+        qCDebug(lcCore) << "CalNVRThread::setParam ignored while a calculation runs";
         return;
     }
     m_cameras = cameras;

@@ -1,8 +1,7 @@
 #include "DeviceEntries.h"
 
+#include "CoreLogging.h"
 #include "Limits.h"
-
-#include <QDebug>
 
 namespace kiv {
 
@@ -40,7 +39,8 @@ bool DeviceEntries::append(const DeviceInfo &info, QString *reason) const
     bool added = file.isOpen() && file.totalCount(total) &&
                  !limits::exceedsTaskTotal(total, info.count) && file.addDevice(info);
     if (added && !file.close()) {
-        qDebug() << "cannot store the new device of" << m_taskName << ":" << file.lastError();
+        qCDebug(lcCore) << "cannot store the new device of" << m_taskName << ":"
+                        << file.lastError();
         added = false;
     }
     return result(file, added, reason);
@@ -51,8 +51,8 @@ bool DeviceEntries::remove(int index, QString *reason) const
     TaskDeviceFile file(m_taskName);
     bool removed = file.removeDevice(index);
     if (removed && !file.close()) {
-        qDebug() << "cannot remove device" << index << "of" << m_taskName << ":"
-                 << file.lastError();
+        qCDebug(lcCore) << "cannot remove device" << index << "of" << m_taskName << ":"
+                        << file.lastError();
         removed = false;
     }
     return result(file, removed, reason);
@@ -77,7 +77,7 @@ bool DeviceEntries::setField(int index, Field field, const QString &text, QStrin
         break;
     }
     if (written && !file.close()) {
-        qDebug() << "cannot store the edit of" << m_taskName << ":" << file.lastError();
+        qCDebug(lcCore) << "cannot store the edit of" << m_taskName << ":" << file.lastError();
         written = false;
     }
     return result(file, written, reason);

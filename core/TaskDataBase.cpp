@@ -1,11 +1,11 @@
 #include "TaskDataBase.h"
 
+#include "CoreLogging.h"
 #include "LanaguageManager.h"
 
 #include <TargetPath.h>
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,8 +16,8 @@ namespace {
 
 void logLine(const char *method, const char *what, const QString &text)
 {
-    qDebug().noquote() << QLatin1String("qeb TaskDataBase::") + QLatin1String(method) +
-                              QLatin1String(what) + text;
+    qCDebug(lcCore).noquote() << QLatin1String("qeb TaskDataBase::") + QLatin1String(method) +
+                                     QLatin1String(what) + text;
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 
 #include "TaskDataBase.h"
 
-#include <QDebug>
+#include "CoreLogging.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -91,7 +92,7 @@ bool TaskDataBase::getDeviceByCodes(int deviceClass, const QVector<QString> &cod
     const QString sql =
         QStringLiteral("select* from %1 where code = ?").arg(m_deviceTables[deviceClass]);
     for (const QString &code : codes) {
-        qDebug().noquote() << QStringLiteral("qeb test sql: ") + sqlText(sql, {code});
+        qCDebug(lcCatalogue).noquote() << QStringLiteral("qeb test sql: ") + sqlText(sql, {code});
         QSqlQuery query(m_database);
         if (!exec(query, sql, {code}, "getSub2Param"))
             return false;
@@ -112,7 +113,7 @@ bool TaskDataBase::getDeviceTypesOfCode(int deviceClass, const QString &code,
         return false;
     const QString sql =
         QStringLiteral("select* from %1 where code = ?").arg(m_deviceTables[deviceClass]);
-    qDebug().noquote() << QStringLiteral("qeb test sql: ") + sqlText(sql, {code});
+    qCDebug(lcCatalogue).noquote() << QStringLiteral("qeb test sql: ") + sqlText(sql, {code});
     QSqlQuery query(m_database);
     if (!exec(query, sql, {code}, "getSub2Param"))
         return false;
@@ -152,9 +153,8 @@ bool TaskDataBase::getDeviceAllParam(int deviceClass, const QString &deviceType,
         if (!lookUp(code, found))
             return false;
         if (!found) {
-            qDebug().noquote() << QStringLiteral(
-                                      "qeb TaskDataBase::getDeviceAllParam has no row for ") +
-                                      code;
+            qCDebug(lcCore).noquote()
+                << QStringLiteral("qeb TaskDataBase::getDeviceAllParam has no row for ") + code;
             continue;
         }
         const ParamItem item = paramItemFromRow(param);
@@ -163,9 +163,9 @@ bool TaskDataBase::getDeviceAllParam(int deviceClass, const QString &deviceType,
         if (!lookUp(groupCode, found))
             return false;
         if (!found) {
-            qDebug().noquote() << QStringLiteral(
-                                      "qeb TaskDataBase::getDeviceAllParam has no row for ") +
-                                      groupCode;
+            qCDebug(lcCore).noquote()
+                << QStringLiteral("qeb TaskDataBase::getDeviceAllParam has no row for ") +
+                       groupCode;
             continue;
         }
         const QString groupText = param.value(0).toString();
@@ -176,9 +176,9 @@ bool TaskDataBase::getDeviceAllParam(int deviceClass, const QString &deviceType,
         if (!lookUp(headingCode, found))
             return false;
         if (!found) {
-            qDebug().noquote() << QStringLiteral(
-                                      "qeb TaskDataBase::getDeviceAllParam has no row for ") +
-                                      headingCode;
+            qCDebug(lcCore).noquote()
+                << QStringLiteral("qeb TaskDataBase::getDeviceAllParam has no row for ") +
+                       headingCode;
             continue;
         }
         const QString headingText = param.value(0).toString();

@@ -1,10 +1,10 @@
 // Resolution and frame-rate caches, filled once while the catalogue opens,
 // and the look-ups answered from them.
 
+#include "CoreLogging.h"
 #include "ParamCode.h"
 #include "TaskDataBase.h"
 
-#include <QDebug>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -105,9 +105,10 @@ bool TaskDataBase::loadCache(CacheKind kind)
             if (!parseResolutionText(text, slot, resolution, frameRate)) {
                 // An unset slot or an empty resolution would become the
                 // stream editor's default choice.
-                qDebug().noquote() << QStringLiteral("qeb TaskDataBase::getResolution drops ") +
-                                          deviceType + QStringLiteral(" ") + code +
-                                          QStringLiteral(" \"") + text + QStringLiteral("\"");
+                qCDebug(lcCore).noquote()
+                    << QStringLiteral("qeb TaskDataBase::getResolution drops ") + deviceType +
+                           QStringLiteral(" ") + code + QStringLiteral(" \"") + text +
+                           QStringLiteral("\"");
                 break;
             }
             auto &cache = kind == IpcResolutions ? m_ipcResolutions : m_domeResolutions;

@@ -1,10 +1,10 @@
 #include "TaskDeviceFile.h"
 
+#include "CoreLogging.h"
 #include "TaskName.h"
 
 #include <TargetPath.h>
 
-#include <QDebug>
 #include <QFile>
 
 namespace {
@@ -52,7 +52,7 @@ void readStream(const XmlNode &node, DevStream &out)
 TaskDeviceFile::TaskDeviceFile(const QString &taskName) : XmlDataFile(filePath(taskName), kRoot)
 {
     if (path().isEmpty())
-        qDebug() << "refused task name for a device file:" << taskName;
+        qCDebug(lcCore) << "refused task name for a device file:" << taskName;
 }
 
 QString TaskDeviceFile::filePath(const QString &taskName)

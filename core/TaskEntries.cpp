@@ -1,8 +1,8 @@
 #include "TaskEntries.h"
 
+#include "CoreLogging.h"
 #include "TaskDeviceFile.h"
 
-#include <QDebug>
 #include <QFile>
 
 namespace kiv {
@@ -23,7 +23,7 @@ bool TaskEntries::add(const TaskInfo &info, QString *reason)
     TaskListFile file;
     bool added = file.isOpen() && !file.exists(info.name) && file.addTask(info);
     if (added && !file.close()) {
-        qDebug() << "cannot store the new task:" << file.lastError();
+        qCDebug(lcCore) << "cannot store the new task:" << file.lastError();
         added = false;
     }
     return result(file, added, reason);

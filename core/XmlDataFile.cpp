@@ -1,9 +1,10 @@
 #include "XmlDataFile.h"
 
+#include "CoreLogging.h"
+
 #include <XmlSave.h>
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 
@@ -120,7 +121,7 @@ bool XmlDataFile::close()
     if (!m_root.save(m_path, &detail, &failure)) {
         m_saveFailed = true;
         m_lastError = saveFailureText(failure, m_path);
-        qDebug() << "cannot write" << m_path << ":" << detail;
+        qCDebug(lcCore) << "cannot write" << m_path << ":" << detail;
         return false;
     }
     m_lastError.clear();

@@ -1,10 +1,10 @@
 #include "XmlFile.h"
 
+#include "CoreLogging.h"
 #include "XmlNode.h"
 
 #include <XmlSave.h>
 
-#include <QDebug>
 #include <QFileInfo>
 
 XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag)
@@ -12,18 +12,18 @@ XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString
     if (path.isEmpty() || !QFileInfo::exists(path))
         return XmlFileProblem::Missing;
     if (!root.load(path)) {
-        qDebug() << "file cannot be read, left untouched:" << path;
+        qCDebug(lcCore) << "file cannot be read, left untouched:" << path;
         return XmlFileProblem::Unreadable;
     }
     if (!root.parsed()) {
-        qDebug() << "file does not parse, left untouched:" << path;
+        qCDebug(lcCore) << "file does not parse, left untouched:" << path;
         return XmlFileProblem::Damaged;
     }
     // Any well-formed file would otherwise do: a foreign file's elements
     // would be read as entries, and saving would write into it.
     if (!root.tagIs(rootTag)) {
-        qDebug() << "file has the root element" << root.name() << "instead of" << rootTag
-                 << ", left untouched:" << path;
+        qCDebug(lcCore) << "file has the root element" << root.name() << "instead of" << rootTag
+                        << ", left untouched:" << path;
         return XmlFileProblem::Damaged;
     }
     return XmlFileProblem::None;

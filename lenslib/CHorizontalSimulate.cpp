@@ -3,9 +3,9 @@
 #include "CSimulateTextNode.h"
 #include "CUnidimensionalArrowNode.h"
 #include "LensFormulas.h"
+#include "PendrikLogging.h"
 #include "UserManual.h"
 
-#include <QDebug>
 #include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsPolygonItem>
@@ -56,8 +56,8 @@ CHorizontalSimulate::CHorizontalSimulate(QWidget *parent) : QFrame(parent)
 
     const QPixmap arrow(QString::fromLatin1(kArrowLeftRight));
     if (arrow.isNull())
-        qDebug().noquote() << QStringLiteral("wuz---cannt load ") +
-                                  QString::fromLatin1(kArrowLeftRight);
+        qCDebug(lcPendrik).noquote()
+            << QStringLiteral("wuz---cannt load ") + QString::fromLatin1(kArrowLeftRight);
     m_fArrowBreadth = float(arrow.height());
     m_fArrowLength = float(arrow.width());
     m_pMoveArrow = named(new CUnidimensionalArrowNode(arrow, CUnidimensionalArrowNode::Horizontal),
@@ -153,7 +153,7 @@ void CHorizontalSimulate::onArrowMoved(CUnidimensionalArrowNode *arrow)
     // A view narrower than its margins has no fraction to take.
     if (arrow == m_pMoveArrow && usable > 0) {
         m_fMoveArrowPos = float((arrow->x() + m_fArrowLength / 2 - m_nLeft) / usable);
-        qDebug().noquote()
+        qCDebug(lcPendrik).noquote()
             << QStringLiteral("wuz---m_fMoveArrowPos:%1").arg(double(m_fMoveArrowPos), 0, 'f', 6);
     }
     redraw();

@@ -3,12 +3,12 @@
 #include "CInstanceLock.h"
 #include "ClientConfigManager.h"
 #include "LibrarySetup.h"
+#include "PendrikLogging.h"
 
 #include <File.h>
 #include <ToolTip.h>
 #include <WarningDlg.h>
 
-#include <QDebug>
 #include <QDir>
 #include <QFont>
 #include <QScreen>
@@ -50,7 +50,7 @@ CKavrinApplication::CKavrinApplication(int &argc, char **argv, const QString &ap
         break;
     case CInstanceLock::Failed:
         m_bRunning = false;
-        qDebug() << "Unable to create single instance.";
+        qCDebug(lcPendrik) << "Unable to create single instance.";
         break;
     }
 }
@@ -64,7 +64,7 @@ void CKavrinApplication::loadStyle()
 {
     QStyle *style = QStyleFactory::create(QString::fromLatin1(kStyleName));
     if (!style) {
-        qDebug() << "[ToolsApplication::loadStyle]The CKavrinStyle does not exist.";
+        qCDebug(lcPendrik) << "[ToolsApplication::loadStyle]The CKavrinStyle does not exist.";
         style = QStyleFactory::create(QStringLiteral("Fusion"));
     }
     if (style)

@@ -6,6 +6,7 @@
 #include "CVerticalSimulate.h"
 #include "LensCatalogue.h"
 #include "LensFormulas.h"
+#include "PendrikLogging.h"
 #include "UserManual.h"
 
 #include <TableWidget.h>
@@ -14,7 +15,6 @@
 #include <Widgets.h>
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
@@ -152,7 +152,7 @@ void CPendrikWindow::ChangeIPCType(int index)
 {
     if (index < 0 || index >= m_cameraList.size())
         return;
-    qDebug().noquote() << QStringLiteral("num:%1").arg(m_comboResolution->count());
+    qCDebug(lcPendrik).noquote() << QStringLiteral("num:%1").arg(m_comboResolution->count());
     m_comboResolution->clear();
     const CameraInfo &camera = m_cameraList.at(index);
     for (const CameraResolution &resolution : camera.resolutions) {

@@ -3,11 +3,11 @@
 #include "CSimulateTextNode.h"
 #include "CUnidimensionalArrowNode.h"
 #include "LensFormulas.h"
+#include "PendrikLogging.h"
 #include "UserManual.h"
 
 #include <Widgets.h>
 
-#include <QDebug>
 #include <QFontMetrics>
 #include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
@@ -115,8 +115,8 @@ CVerticalSimulate::CVerticalSimulate(QWidget *parent) : QFrame(parent)
 
     const QPixmap upDown(QString::fromLatin1(kArrowUpDown));
     if (upDown.isNull())
-        qDebug().noquote() << QStringLiteral("wuz---cannt load ") +
-                                  QString::fromLatin1(kArrowUpDown);
+        qCDebug(lcPendrik).noquote()
+            << QStringLiteral("wuz---cannt load ") + QString::fromLatin1(kArrowUpDown);
     m_fArrowLength = float(upDown.height());
     m_fArrowBreadth = float(upDown.width());
 

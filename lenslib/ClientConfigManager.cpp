@@ -1,10 +1,9 @@
 #include "ClientConfigManager.h"
 
 #include "ClientConfig.h"
+#include "PendrikLogging.h"
 
 #include <SettingsFile.h>
-
-#include <QDebug>
 
 namespace {
 
@@ -57,11 +56,12 @@ bool ClientConfigManager::load(const QString &path)
     if (m_damaged) {
         // What was read before a fault would disagree with the host program,
         // which takes nothing from a damaged file.
-        qDebug() << "Setup.xml is damaged," << file.ProblemDetail() << "; the defaults hold";
+        qCDebug(lcPendrik) << "Setup.xml is damaged," << file.ProblemDetail()
+                           << "; the defaults hold";
         return false;
     }
     if (file.Problem() != KavrinGUIToolkit::XmlFileProblem::None) {
-        qDebug() << "No file to read...";
+        qCDebug(lcPendrik) << "No file to read...";
         return false;
     }
 

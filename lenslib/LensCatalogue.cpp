@@ -2,9 +2,9 @@
 
 #include "ClientConfig.h"
 #include "ClientConfigManager.h"
+#include "PendrikLogging.h"
 #include "TextTools.h"
 
-#include <QDebug>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
@@ -54,24 +54,24 @@ CatalogueProblem readDocument(const QString &path, const QString &rootTag, QDomD
 {
     QFile file(path);
     if (!file.exists()) {
-        qDebug() << "no catalogue" << path;
+        qCDebug(lcPendrik) << "no catalogue" << path;
         return CatalogueProblem::Missing;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "cannot open" << path;
+        qCDebug(lcPendrik) << "cannot open" << path;
         return CatalogueProblem::Damaged;
     }
     QString error;
     int line = 0;
     if (!document->setContent(&file, &error, &line)) {
-        qDebug() << "cannot parse" << path << "line" << line << error;
+        qCDebug(lcPendrik) << "cannot parse" << path << "line" << line << error;
         return CatalogueProblem::Damaged;
     }
     // Another program's file would otherwise pass for a catalogue that
     // holds nothing.
     if (document->documentElement().tagName() != rootTag) {
-        qDebug() << "not a catalogue:" << path << "has the root element"
-                 << document->documentElement().tagName();
+        qCDebug(lcPendrik) << "not a catalogue:" << path << "has the root element"
+                           << document->documentElement().tagName();
         return CatalogueProblem::Damaged;
     }
     return CatalogueProblem::None;

@@ -4,13 +4,13 @@
 #include "ClientConfigManager.h"
 #include "ClientLanguageManager.h"
 #include "ClientLanguageProperty.h"
+#include "PendrikLogging.h"
 #include "SkinLoader.h"
 #include "TextTools.h"
 
 #include <ktl.h>
 
 #include <QCoreApplication>
-#include <QDebug>
 
 namespace pendrik {
 
@@ -36,14 +36,15 @@ bool loadLibrarySkin()
     const ClientConfig *skin =
         ClientConfigManager::instance()->getConfig(ClientConfigManager::SkinKey);
     if (!skin) {
-        qDebug() << "cannot find skin!!!!!!!!";
+        qCDebug(lcPendrik) << "cannot find skin!!!!!!!!";
         return false;
     }
-    qDebug() << "find skin!!!!!!!!";
+    qCDebug(lcPendrik) << "find skin!!!!!!!!";
     const bool applied =
         loadSkinPlugin(skin->getValue(), appDirWithSlash() + QStringLiteral("plugins/skins"));
     if (!applied)
-        qDebug().noquote() << "skin" << skin->getValue() << "not applied; keeping Qt's style";
+        qCDebug(lcPendrik).noquote()
+            << "skin" << skin->getValue() << "not applied; keeping Qt's style";
     return applied;
 }
 

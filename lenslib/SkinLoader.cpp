@@ -1,8 +1,8 @@
 #include "SkinLoader.h"
 
+#include "PendrikLogging.h"
 #include "skin/CPluginFactoryInterface.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QPluginLoader>
 
@@ -13,7 +13,7 @@ bool loadSkinPlugin(const QString &name, const QString &folder)
     const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Unsorted);
     for (const QString &file : files) {
         const QString path = QDir::cleanPath(folder + QLatin1Char('/') + file);
-        qDebug().noquote().nospace() << "load skin " << path;
+        qCDebug(lcPendrik).noquote().nospace() << "load skin " << path;
 
         QPluginLoader loader(path);
         // The host's skin, or this library's from an earlier look, is already

@@ -1,12 +1,12 @@
 #include "UserManual.h"
 
+#include "PendrikLogging.h"
 #include "TextTools.h"
 
 #include <SettingsFile.h>
 #include <WarningDlg.h>
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -50,7 +50,7 @@ QString userManualLanguage()
     CSettingsFile settings(currentDirWithSlash() + QStringLiteral("Setup.xml"));
     if (settings.Problem() == XmlFileProblem::Missing ||
         settings.Problem() == XmlFileProblem::Unreadable) {
-        qDebug() << "No file to read...";
+        qCDebug(lcPendrik) << "No file to read...";
         settings = CSettingsFile(appDirWithSlash() + QStringLiteral("Setup.xml"));
     }
     switch (settings.Problem()) {

@@ -1,13 +1,13 @@
 // Saving the report as a PDF file or an Excel workbook, and printing it.
 #include "ReportWidget.h"
 
+#include "ReportLogging.h"
 #include "ui_ReportWidget.h"
 
 #include <PathWidget.h>
 #include <ReportExports.h>
 #include <WarningDlg.h>
 
-#include <QDebug>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -75,7 +75,7 @@ void ReportWidget::onSavePdf()
     if (!chooseTarget(QStringLiteral(".pdf"), path, fileName))
         return;
     if (!savePdf(path)) {
-        qDebug() << "qeb cannot write" << path << ":" << m_lastError;
+        qCDebug(lcReport) << "qeb cannot write" << path << ":" << m_lastError;
         tellSaveFailed();
         return;
     }
@@ -90,7 +90,7 @@ void ReportWidget::onSaveExcel()
     if (!chooseTarget(QStringLiteral(".xlsx"), path, fileName))
         return;
     if (!saveWorkbook(path, fileName)) {
-        qDebug() << "qeb cannot write" << path << ":" << m_lastError;
+        qCDebug(lcReport) << "qeb cannot write" << path << ":" << m_lastError;
         tellSaveFailed();
         return;
     }

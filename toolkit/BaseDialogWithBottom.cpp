@@ -1,9 +1,9 @@
 #include "BaseDialogWithBottom.h"
 
+#include "ToolkitLogging.h"
 #include "Widgets.h"
 
 #include <QBoxLayout>
-#include <QDebug>
 #include <QMetaMethod>
 
 namespace KavrinGUIToolkit {
@@ -68,7 +68,7 @@ bool CBaseDialogWithBottom::ReConnect(QObject *sender, const char *signal, QObje
                                       const char *method, Qt::ConnectionType type)
 {
     if (!sender || !receiver) {
-        qWarning() << "[CBaseDialogWithBottom::ReConnect] no sender or receiver";
+        qCWarning(lcToolkit) << "[CBaseDialogWithBottom::ReConnect] no sender or receiver";
         return false;
     }
     const QByteArray signalSig = signatureOf(signal);
@@ -79,8 +79,8 @@ bool CBaseDialogWithBottom::ReConnect(QObject *sender, const char *signal, QObje
     const int mi = rmo->indexOfMethod(methodSig.constData());
     if (si < 0 || mi < 0 ||
         !QMetaObject::checkConnectArgs(signalSig.constData(), methodSig.constData())) {
-        qWarning() << "[CBaseDialogWithBottom::ReConnect] cannot connect" << signalSig << "to"
-                   << methodSig;
+        qCWarning(lcToolkit) << "[CBaseDialogWithBottom::ReConnect] cannot connect" << signalSig
+                             << "to" << methodSig;
         return false;
     }
     const QMetaMethod signalMethod = smo->method(si);

@@ -1,5 +1,8 @@
 #include "AddDeviceWidget.h"
 
+#include <CoreLogging.h>
+
+#include "AppLogging.h"
 #include "DeviceParamWidget.h"
 #include "ParamModel.h"
 #include "ui_AddDeviceWidgetUI.h"
@@ -12,7 +15,6 @@
 #include <ToolTip.h>
 #include <Validators.h>
 
-#include <QDebug>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
@@ -49,7 +51,7 @@ QVector<FilterGroupTicks> tickedGroups(const ParamModel &tree)
                 if (value->checkState() != Qt::Checked)
                     continue;
                 const QString code = value->data(ParamModel::CodeRole).toString();
-                qDebug().noquote() << QStringLiteral("qeb select code is: ") + code;
+                qCDebug(lcCatalogue).noquote() << QStringLiteral("qeb select code is: ") + code;
                 if (!code.isEmpty())
                     ticks.codes.append(code);
                 else if (offersSatisfy)
@@ -161,7 +163,7 @@ void AddDeviceWidget::init()
     connect(m_form->pararmTabWidget, &QTabWidget::currentChanged, this,
             &AddDeviceWidget::paramTabChanged);
     if (!ReConnect(GetConfirmBtn(), "clicked()", this, "onConfirm()"))
-        qWarning() << "AddDeviceWidget: the confirm button does not reach onConfirm()";
+        qCWarning(lcApp) << "AddDeviceWidget: the confirm button does not reach onConfirm()";
     SetTitle(tr("Add Device"));
     refreshDeviceTypes(deviceClassOfTab(IpcTab));
     connectTrees();

@@ -1,5 +1,7 @@
 #include "DeviceListModel.h"
 
+#include "AppLogging.h"
+
 #include <ClassNames.h>
 #include <DeviceEntries.h>
 #include <FailureText.h>
@@ -8,7 +10,6 @@
 #include <TaskDataBase.h>
 #include <TextChecks.h>
 
-#include <QDebug>
 #include <QPixmap>
 
 namespace kiv {
@@ -272,8 +273,8 @@ void DeviceListModel::onItemChanged(const QModelIndex &current, const QModelInde
 {
     if (current.column() != RemarkColumn)
         return;
-    qDebug() << "cur:" << current.data().toString();
-    qDebug() << "pre:" << previous.data().toString();
+    qCDebug(lcApp) << "cur:" << current.data().toString();
+    qCDebug(lcApp) << "pre:" << previous.data().toString();
 }
 
 void DeviceListModel::onCurrentIndex(const QModelIndex &index)

@@ -1,11 +1,13 @@
 #include "ParamModel.h"
 
+#include <CoreLogging.h>
+
+#include "AppLogging.h"
+
 #include <FilterConfig.h>
 #include <ParamItemText.h>
 #include <StandardItem.h>
 #include <TaskDataBase.h>
-
-#include <QDebug>
 
 namespace kiv {
 
@@ -85,7 +87,7 @@ void ParamModel::loadParams(int deviceClass)
                 valueItem->setCheckable(true);
                 valueItem->setCheckState(Qt::Unchecked);
                 groupItem->appendRow(valueItem);
-                qDebug().noquote() << QStringLiteral("qeb sub2 code is") << value.code;
+                qCDebug(lcCatalogue).noquote() << QStringLiteral("qeb sub2 code is") << value.code;
             }
         }
     }

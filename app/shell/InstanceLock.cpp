@@ -1,7 +1,8 @@
 #include "InstanceLock.h"
 
+#include "AppLogging.h"
+
 #include <QCryptographicHash>
-#include <QDebug>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -56,7 +57,7 @@ bool InstanceLock::acquire()
     QLockFile startLock(lockFilePath());
     startLock.setStaleLockTime(0);
     if (!startLock.tryLock(kStartLockTimeoutMs)) {
-        qDebug() << "[InstanceLock] another start holds" << lockFilePath();
+        qCDebug(lcApp) << "[InstanceLock] another start holds" << lockFilePath();
         return false;
     }
 
@@ -72,7 +73,8 @@ bool InstanceLock::acquire()
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(serverName()))
-        qDebug() << "[InstanceLock] cannot listen on" << serverName() << m_server->errorString();
+        qCDebug(lcApp) << "[InstanceLock] cannot listen on" << serverName()
+                       << m_server->errorString();
     // Later starts only knock; nothing is read from them.
     connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *s = m_server->nextPendingConnection()) {

@@ -1,8 +1,9 @@
 #include "SkinLoader.h"
 
+#include "AppLogging.h"
+
 #include <ISkinPlugin.h>
 
-#include <QDebug>
 #include <QDir>
 #include <QPluginLoader>
 
@@ -31,7 +32,7 @@ ISkinPlugin *SkinLoader::load(const QString &name, const QString &folder)
             continue;
         }
         if (!loader.load()) {
-            qDebug() << "[SkinLoader] skipping" << file << loader.errorString();
+            qCDebug(lcApp) << "[SkinLoader] skipping" << file << loader.errorString();
             continue;
         }
         if (ISkinPlugin *skin = offering(loader, name))

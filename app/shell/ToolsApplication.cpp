@@ -1,5 +1,6 @@
 #include "ToolsApplication.h"
 
+#include "AppLogging.h"
 #include "SkinLoader.h"
 
 #include <ConfigureManager.h>
@@ -15,7 +16,6 @@
 #include <WarningDlg.h>
 #include <WriteFailure.h>
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -152,7 +152,7 @@ void ToolsApplication::loadSkin()
         name = skin->value();
     const QString folder = KavrinGUIToolkit::GetTargetPath() + QStringLiteral("/plugins/skins/");
     const ISkinPlugin *plugin = loadSkinPlugin(name, folder);
-    qWarning("[Tool]LoadSkin = %s %s", qUtf8Printable(name), plugin ? "Success" : "failed");
+    qCWarning(lcApp, "[Tool]LoadSkin = %s %s", qUtf8Printable(name), plugin ? "Success" : "failed");
 }
 
 ISkinPlugin *ToolsApplication::loadSkinPlugin(const QString &name, const QString &folder)
@@ -165,7 +165,7 @@ void ToolsApplication::loadStyle()
     if (QStyle *style = QStyleFactory::create(QString::fromLatin1(kStyleKey)))
         QApplication::setStyle(style);
     else
-        qDebug("[ToolsApplication::loadStyle]The CKavrinStyle does not exist.");
+        qCDebug(lcApp, "[ToolsApplication::loadStyle]The CKavrinStyle does not exist.");
 
     const QString folder = QString::fromLatin1(kStyleSheetFolder);
     QStringList files = QDir(folder).entryList(QDir::Files, QDir::NoSort);
@@ -352,9 +352,9 @@ bool ToolsApplication::notify(QObject *receiver, QEvent *event)
     try {
         return SingleApplication::notify(receiver, event);
     } catch (const std::exception &e) {
-        qDebug() << "[ToolsApplication::notify] exception swallowed:" << e.what();
+        qCDebug(lcApp) << "[ToolsApplication::notify] exception swallowed:" << e.what();
     } catch (...) {
-        qDebug() << "[ToolsApplication::notify] exception swallowed";
+        qCDebug(lcApp) << "[ToolsApplication::notify] exception swallowed";
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "Varnel.h"
 
+#include "AppLogging.h"
 #include "CalculateManagerWidget.h"
 #include "ConfigPannel.h"
 #include "DeviceListWidget.h"
@@ -20,7 +21,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDebug>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -140,8 +140,8 @@ void Varnel::movePinButtion()
         return;
     const QPoint p = m_taskPane->geometry().topRight();
     const QPoint g = m_taskPane->mapToParent(p);
-    qDebug("current x(%d) y(%d)", p.x(), p.y());
-    qDebug("globlePos x(%d) y(%d)", g.x(), g.y());
+    qCDebug(lcApp, "current x(%d) y(%d)", p.x(), p.y());
+    qCDebug(lcApp, "globlePos x(%d) y(%d)", g.x(), g.y());
     const int left = layout() ? layout()->contentsMargins().left() : 0;
     const int y = g.y() + m_taskPane->height() / 2;
     if (m_taskPane->isVisible()) {

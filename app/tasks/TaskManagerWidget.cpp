@@ -1,5 +1,6 @@
 #include "TaskManagerWidget.h"
 
+#include "AppLogging.h"
 #include "NewTaskWidget.h"
 #include "TaskManageModel.h"
 
@@ -13,7 +14,6 @@
 #include <WarningDlg.h>
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -226,7 +226,8 @@ void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString 
         // The list still names the task by its old name: its devices go back
         // under that name too.
         if (info.name != oldName && !renameTaskFile(info.name, oldName))
-            qDebug() << "cannot give the device file of" << info.name << "back its name" << oldName;
+            qCDebug(lcApp) << "cannot give the device file of" << info.name << "back its name"
+                           << oldName;
         CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Modifying failed."), reason));
         return;
     }

@@ -1,6 +1,7 @@
 #include "AttributeFrame.h"
 
-#include <QDebug>
+#include "WidgetsLogging.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -77,7 +78,7 @@ void AttributeFrame::resizeEvent(QResizeEvent *event)
     m_label->move(0, kLabelTop);
     m_label->setFixedHeight(qMax(0, h - kLabelTop - 1));
     m_label->setFixedWidth(w);
-    qDebug().noquote() << "attribute:" << m_label->text();
+    qCDebug(lcWidgets).noquote() << "attribute:" << m_label->text();
 }
 
 } // namespace kivui

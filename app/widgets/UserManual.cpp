@@ -1,8 +1,9 @@
 #include "UserManual.h"
 
+#include "WidgetsLogging.h"
+
 #include <TargetPath.h>
 
-#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +44,7 @@ bool UserManual::open(int language)
     // missing one, so the file is looked for first.
     const QString path = find(language);
     if (path.isEmpty()) {
-        qDebug() << "[UserManual] not found:" << fileName(language);
+        qCDebug(lcWidgets) << "[UserManual] not found:" << fileName(language);
         return false;
     }
     const QUrl url = QUrl::fromLocalFile(path);

@@ -1,8 +1,9 @@
 #include "ExcelWorkbook.h"
 
+#include "ReportLogging.h"
+
 #include <xlsxwriter.h>
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +25,7 @@ bool ExcelWorkbook::fail(const QString &what, SaveFailure failure)
 {
     m_lastError = what;
     m_failure = failure;
-    qDebug() << "qeb workbook" << m_target << ":" << what;
+    qCDebug(lcReport) << "qeb workbook" << m_target << ":" << what;
     return false;
 }
 

@@ -1,10 +1,11 @@
 #include "TaskReport.h"
 
+#include "ReportLogging.h"
+
 #include <LanaguageManager.h>
 #include <TaskDeviceFile.h>
 
 #include <QDate>
-#include <QDebug>
 
 namespace kiv {
 
@@ -42,19 +43,19 @@ ReportResults readReportResults(const QString &taskName)
     ReportResults results;
     TaskListFile file;
     if (!file.storageResult(taskName, results.storage)) {
-        qDebug() << "qeb getStorageResult error";
+        qCDebug(lcReport) << "qeb getStorageResult error";
         results.storage = StorageResult();
     }
     if (!file.bandWidthResult(taskName, results.bandWidth)) {
-        qDebug() << "qeb getBandWidthResult error";
+        qCDebug(lcReport) << "qeb getBandWidthResult error";
         results.bandWidth = BandWidthResult();
     }
     if (!file.streamServerResult(taskName, results.streamServer)) {
-        qDebug() << "qeb getStreamServerResult error";
+        qCDebug(lcReport) << "qeb getStreamServerResult error";
         results.streamServer = StreamServerResult();
     }
     if (!file.clientResult(taskName, results.client)) {
-        qDebug() << "qeb getClientResult error";
+        qCDebug(lcReport) << "qeb getClientResult error";
         results.client = ClientResult();
     }
     return results;

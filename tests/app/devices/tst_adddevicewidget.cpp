@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyle>
@@ -185,6 +186,9 @@ void TestAddDeviceWidget::initTestCase()
 {
     m_folder = std::make_unique<ProgramFolder>();
     picking::useDemoFolder(*m_folder, 0);
+    // The codes the filter looks up are traced in a category that is off
+    // unless asked for.
+    QLoggingCategory::setFilterRules(QStringLiteral("varnel.catalogue.debug=true"));
     g_previousHandler = qInstallMessageHandler(keepDebugLines);
 }
 

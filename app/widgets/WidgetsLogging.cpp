@@ -1,0 +1,3 @@
+#include "WidgetsLogging.h"
+
+Q_LOGGING_CATEGORY(lcWidgets, "varnel.widgets")

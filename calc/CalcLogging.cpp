@@ -1,0 +1,3 @@
+#include "CalcLogging.h"
+
+Q_LOGGING_CATEGORY(lcCalc, "varnel.calc")

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+/// The calculators' diagnostics: results that could not be read or stored.
+Q_DECLARE_LOGGING_CATEGORY(lcCalc)

@@ -1,0 +1,4 @@
+#include "CoreLogging.h"
+
+Q_LOGGING_CATEGORY(lcCore, "varnel.core")
+Q_LOGGING_CATEGORY(lcCatalogue, "varnel.catalogue", QtInfoMsg)

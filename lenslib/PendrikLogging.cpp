@@ -1,0 +1,3 @@
+#include "PendrikLogging.h"
+
+Q_LOGGING_CATEGORY(lcPendrik, "pendrik")

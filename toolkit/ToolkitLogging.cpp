@@ -1,0 +1,3 @@
+#include "ToolkitLogging.h"
+
+Q_LOGGING_CATEGORY(lcToolkit, "varnel.toolkit")

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+/// The toolkit's diagnostics.
+Q_DECLARE_LOGGING_CATEGORY(lcToolkit)
