@@ -23,6 +23,14 @@ QChar digitOf(int type)
     return type >= 0 && type <= 9 ? QChar(u'0' + type) : QChar(u'0');
 }
 
+// A file's reason is a sentence of its own; the messages here go on after it.
+QString withoutFullStop(QString reason)
+{
+    if (reason.endsWith(QLatin1Char('.')) || reason.endsWith(QChar(0x3002)))
+        reason.chop(1);
+    return reason;
+}
+
 } // namespace
 
 RecordPlanConfig::RecordPlanConfig(QWidget *parent)
@@ -128,7 +136,9 @@ void RecordPlanConfig::showDevice(const QString &taskName, int deviceIndex)
         hide();
         CWarningDlg::ShowMessageInfo(
             tr("Warn"),
-            tr("The record plan of device %1 cannot be read: %2.").arg(deviceIndex + 1).arg(reason),
+            tr("The record plan of device %1 cannot be read: %2.")
+                .arg(deviceIndex + 1)
+                .arg(withoutFullStop(reason)),
             parentWidget());
         return;
     }
@@ -305,7 +315,7 @@ QString RecordPlanConfig::notStoredText(const QString &reason) const
 {
     return tr("The record plan of device %1 could not be stored: %2.")
         .arg(m_deviceIndex + 1)
-        .arg(reason);
+        .arg(withoutFullStop(reason));
 }
 
 bool RecordPlanConfig::storeOrTell()

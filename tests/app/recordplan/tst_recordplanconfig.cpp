@@ -446,6 +446,9 @@ void TestRecordPlanConfig::failedWriteKeepsThePaintedPlan()
              qPrintable(messages.at(0)));
     QVERIFY(messages.at(0).endsWith(
         QStringLiteral("The panel keeps it: close the panel again to retry.")));
+    // The file's reason is a sentence of its own, and the message goes on
+    // after it with one full stop.
+    QVERIFY2(!messages.at(0).contains(QStringLiteral("..")), qPrintable(messages.at(0)));
     // The painted plan is still there, for the same device.
     QVERIFY(panel.isVisible());
     QCOMPARE(panel.deviceIndex(), 0);
