@@ -201,6 +201,7 @@ void PlanningJob::changeACountInTheList()
                               QStringLiteral("300")));
     QCOMPARE(listedDevices().value(1),
              QStringLiteral("KC-D21|%1|%2|300|2048|512").arg(texts().remarks[1], texts().ipc));
+    pictures().take(window(), QStringLiteral("count-changed"));
     QCOMPARE(takeMessages(), QStringList());
 }
 
@@ -328,6 +329,7 @@ void PlanningJob::addABracketAShieldAndALens()
             auto *types = planner::named<QComboBox>(dialog, "combType");
             QCOMPARE(planner::rowTexts(types->model(), 0), QStringList{texts().shield});
             planner::retype(planner::named<QLineEdit>(dialog, "edtCount"), QStringLiteral("4"));
+            pictures().take(dialog, QStringLiteral("shield"));
             gui::click(confirmButton(dialog));
         }));
 
