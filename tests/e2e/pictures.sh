@@ -25,36 +25,10 @@ out=$(cd "$out" && pwd)
 cmake --build "$build_dir" --target tst_planningjob >/dev/null
 job=$build_dir/tests-bin/tst_planningjob
 
-work=$(mktemp -d)
-server=
-cleanup() {
-  if [ -n "$server" ]; then
-    kill "$server" 2>/dev/null || true
-    wait "$server" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The screen the gallery pictures on, 1280 x 1024, on a free display.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-server=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-  echo "Xvfb did not start; see below" >&2
-  cat "$work/xvfb.log" >&2
-  exit 1
-fi
-
-# Nothing of the caller's desktop may change what the pictures show.
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING \
-  QT_FONT_DPI QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM_PLUGIN_PATH XDG_CURRENT_DESKTOP \
-  XDG_DOCUMENTS_DIR
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
-export DISPLAY=:$(tr -d '\n' <"$work/display") VARNEL_JOB_PICTURES=$out
+source "$source_dir/tests/gallery/xvfb.sh"
+steady_desktop
+start_display job
+export DISPLAY=:$display VARNEL_JOB_PICTURES=$out
 rm -rf "${out:?}/en" "${out:?}/zh"
 
 status=0
