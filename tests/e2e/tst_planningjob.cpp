@@ -27,7 +27,7 @@
 namespace {
 
 // A run of a stage takes seconds; a loaded machine may take minutes.
-constexpr int kStageLimitMs = 10 * 60 * 1000;
+constexpr int kStageLimitMs = 3 * 60 * 1000;
 
 /// A program folder as the program finds it after its installation: the
 /// shipped catalogues, parameter codes, filter configuration and lens
