@@ -80,10 +80,14 @@ JobInTheOtherLanguage::JobInTheOtherLanguage(int language, QObject *parent)
 
 JobInTheOtherLanguage::~JobInTheOtherLanguage() = default;
 
-void JobInTheOtherLanguage::theStoredResultsAreShown()
+void JobInTheOtherLanguage::theTaskAndItsStoredResultsAreShown()
 {
     pictures().take(window(), QStringLiteral("other-language"));
     QCOMPARE(window()->deviceList()->taskName(), jobTexts(1 - language()).depot);
+    // The rows keep the names and remarks they were entered with.
+    QCOMPARE(listedDevices(), figures::depotDevices(jobTexts(1 - language())));
+    QCOMPARE(streamsOf(0), figures::gateStreams());
+    QCOMPARE(planOf(2), figures::eventMornings());
     QCOMPARE(storageFigures(), figures::cvrStorage());
     QCOMPARE(bandwidthFigures(), figures::bandwidth());
     QCOMPARE(takeMessages(), QStringList());

@@ -24,8 +24,8 @@ private slots:
 };
 
 /// The folder of a planning job made in one language, opened by the program
-/// in the other: the stored results are shown, and each calculator, pressed
-/// again, comes to the same figures.
+/// in the other: the devices, streams, plans and stored results are shown as
+/// made, and each calculator, pressed again, comes to the same figures.
 class JobInTheOtherLanguage : public JobStage
 {
     Q_OBJECT
@@ -35,7 +35,7 @@ public:
     Q_DISABLE_COPY_MOVE(JobInTheOtherLanguage)
 
 private slots:
-    void theStoredResultsAreShown();
+    void theTaskAndItsStoredResultsAreShown();
     void storageComesToTheSameFigures();
     void bandwidthComesToTheSameFigures();
     void serversAndClientsComeToTheSameFigures();
