@@ -10,7 +10,7 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins
   libqt6sql6-sqlite libqt6svg6 libgl-dev
   libxlsxwriter-dev sqlite3 python3-openpyxl
-  fonts-wqy-microhei poppler-utils xvfb imagemagick
+  fonts-wqy-microhei poppler-utils xvfb imagemagick libxcb1-dev
 )
 
 missing=()

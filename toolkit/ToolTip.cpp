@@ -16,8 +16,14 @@ namespace {
 class TipLabel : public QLabel
 {
 public:
+    // A tip stands over the field it refuses: the window system hands every
+    // click on it to the window below, so the planner's next click reaches
+    // the field. X11 keeps a tip on top of every window anyway; asking for
+    // that here spares the tip's window from being made anew when it first
+    // shows, which would lose its pass-through.
     TipLabel()
-        : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+        : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                              Qt::WindowTransparentForInput | Qt::WindowStaysOnTopHint)
     {
         setObjectName(QStringLiteral("CToolTip"));
         setAttribute(Qt::WA_ShowWithoutActivating);

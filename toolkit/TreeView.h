@@ -27,6 +27,14 @@ public:
     void SetAutoChangeCheckbox(bool on);
     bool IsAutoChangeCheckbox() const;
     CHeaderView *GetHeaderView() const { return m_header; }
+    /// Whether the current row is the item the view's owner has chosen (off
+    /// by default). On, neither a press nor a drag moves the current row, so
+    /// an icon click whose action is declined leaves the highlight where it
+    /// was; the owner makes a clicked item current when it takes it. Keys
+    /// that move the current row emit SignalClicked(index) for the new row,
+    /// as a plain click on it would.
+    void SetCurrentIsChosen(bool on);
+    bool IsCurrentChosen() const { return m_currentIsChosen; }
 
 signals:
     void SignalClicked(const QModelIndex &index, KavrinGUIToolkit::CItemDataRole role);
@@ -36,10 +44,17 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    /// Puts the current row back where the owner chose it, when a press or
+    /// a drag moved it.
+    void keepChosenRow();
+
     CHeaderView *m_header;
     CViewClickTracker m_clicks;
+    bool m_currentIsChosen = false;
+    QPersistentModelIndex m_chosen;
 };
 
 } // namespace KavrinGUIToolkit

@@ -127,11 +127,19 @@ void Varnel::initWidgets()
 void Varnel::showCentred()
 {
     show();
-    resize(1024, 768);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(1024, 768);
+        return;
     }
+    // On a screen smaller than the start size the window takes the free area
+    // instead, so that its title bar, with its buttons and its drag strip,
+    // stays within reach. A window that cannot shrink that far starts at the
+    // area's top-left corner for the same reason.
+    const QRect area = screen->availableGeometry();
+    resize(QSize(1024, 768).boundedTo(area.size()));
+    move(area.x() + qMax(0, (area.width() - width()) / 2),
+         area.y() + qMax(0, (area.height() - height()) / 2));
 }
 
 void Varnel::movePinButtion()

@@ -35,7 +35,8 @@ public:
     Q_DISABLE_COPY_MOVE(Varnel)
 
     /// Shows the window at 1024 x 768, centred on the primary screen's free
-    /// area.
+    /// area; on a smaller screen it fills that area, its title bar on the
+    /// screen.
     void showCentred();
 
     kivui::WindowTitle *titleBar() const { return m_title; }

@@ -84,9 +84,7 @@ void ImportSolutionWidget::showFirstScene()
 {
     if (m_sceneModel->rowCount() == 0)
         return;
-    const QModelIndex first = m_sceneModel->index(0, 0);
-    m_form->treeScene->setCurrentIndex(first);
-    clickScene(first);
+    clickScene(m_sceneModel->index(0, 0));
 }
 
 void ImportSolutionWidget::getSceneGroupMap(SceneGroupMap &map) const
@@ -152,6 +150,9 @@ void ImportSolutionWidget::clickScene(const QModelIndex &index)
         disconnect(m_clickConnection);
     m_clickConnection = QMetaObject::Connection();
 
+    // A tick in a scene's box reaches here without moving the list's
+    // current row: the highlight goes to the scene whose devices are shown.
+    m_form->treeScene->setCurrentIndex(m_sceneModel->index(index.row(), 0));
     m_shownIndustry = m_form->combIndustry->currentText();
     m_shownScene = m_sceneModel->sceneName(index.row());
     m_deviceModel->setDevices(m_solutions.value(m_shownIndustry).value(m_shownScene));

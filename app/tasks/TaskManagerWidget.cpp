@@ -84,6 +84,10 @@ void TaskManagerWidget::init()
     m_view->setItemsExpandable(false);
     m_view->setRootIsDecorated(false);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The highlighted task is always the one the other panes show: a
+    // declined delete or edit leaves the highlight where it was, and the
+    // arrow keys choose the task they move to.
+    m_view->SetCurrentIsChosen(true);
 
     connect(m_btnAddTask, &QToolButton::clicked, this, &TaskManagerWidget::newTask);
     connect(m_view,

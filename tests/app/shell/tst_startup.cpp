@@ -210,8 +210,8 @@ private slots:
     void startUpLoadsSkinStyleAndIcon_data();
     void startUpLoadsSkinStyleAndIcon();
     void unknownSkinIsLoggedAndTheStartGoesOn();
-    void windowIsCentredOnThePrimaryScreen_data();
-    void windowIsCentredOnThePrimaryScreen();
+    void windowStandsWithinThePrimaryScreen_data();
+    void windowStandsWithinThePrimaryScreen();
     void taskFolderProblem_data();
     void taskFolderProblem();
     void fullDiskIsToldApartFromAnUnwritableFolder();
@@ -394,7 +394,7 @@ void TestStartup::unknownSkinIsLoggedAndTheStartGoesOn()
     QCOMPARE(run.messages, QStringList());
 }
 
-void TestStartup::windowIsCentredOnThePrimaryScreen_data()
+void TestStartup::windowStandsWithinThePrimaryScreen_data()
 {
     QTest::addColumn<QList<QRect>>("screens"); // the first one is the primary screen
     QTest::addColumn<QRect>("primary");
@@ -407,9 +407,19 @@ void TestStartup::windowIsCentredOnThePrimaryScreen_data()
     QTest::newRow("a larger screen right of the primary one")
         << QList<QRect>{QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1200)}
         << QRect(0, 0, 1280, 1024) << QRect(128, 128, 1024, 768);
+    // Centred, a 1024 x 768 window would stand at (-12, -34), its title bar
+    // above the screen.
+    QTest::newRow("a screen of 1000 x 700 is filled from its top-left")
+        << QList<QRect>{QRect(0, 0, 1000, 700)} << QRect(0, 0, 1000, 700) << QRect(0, 0, 1000, 700);
+    QTest::newRow("a screen only too low keeps the width and stays centred across")
+        << QList<QRect>{QRect(0, 0, 1280, 720)} << QRect(0, 0, 1280, 720)
+        << QRect(128, 0, 1024, 720);
+    QTest::newRow("a small primary screen right of a large one holds the whole window")
+        << QList<QRect>{QRect(1280, 0, 1000, 700), QRect(0, 0, 1280, 1024)}
+        << QRect(1280, 0, 1000, 700) << QRect(1280, 0, 1000, 700);
 }
 
-void TestStartup::windowIsCentredOnThePrimaryScreen()
+void TestStartup::windowStandsWithinThePrimaryScreen()
 {
     QFETCH(QList<QRect>, screens);
     QFETCH(QRect, primary);

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -75,6 +76,25 @@ void clickRow(QTreeView *view, int row, int column = 0)
 {
     const QModelIndex index = view->model()->index(row, column);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
+
+/// Where a planner clicks to tick or untick a scene: the centre of the row's
+/// check box, as the view's delegate lays it out.
+QPoint checkBoxCentre(QTreeView *view, int row)
+{
+    struct OptionOf : QStyledItemDelegate
+    {
+        using QStyledItemDelegate::initStyleOption;
+    };
+    const QModelIndex index = view->model()->index(row, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(view->viewport());
+    option.rect = view->visualRect(index);
+    option.widget = view;
+    OptionOf().initStyleOption(&option, index);
+    return view->style()
+        ->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view)
+        .center();
 }
 
 /// A double click is a click, then the double-click event.
@@ -137,6 +157,7 @@ private slots:
 
     void opensWithTheFirstIndustryAndItsFirstScene();
     void clickingASceneShowsItsDevices();
+    void tickingASceneShowsItsDevicesUnderTheHighlight();
     void industryChangeTicksItsScenesAndKeepsEdits();
     void countEdits_data();
     void countEdits();
@@ -219,6 +240,31 @@ void TestImportSolutionWidget::clickingASceneShowsItsDevices()
     QCOMPARE(deviceRows(dialog),
              (QStringList{QStringLiteral("KC-B21Z=4"), QStringLiteral("KS-P220=2")}));
     clickRow(scenes(dialog), 1);
+    QCOMPARE(deviceRows(dialog),
+             (QStringList{QStringLiteral("KC-D21=2"), QStringLiteral("KC-D41=1")}));
+}
+
+void TestImportSolutionWidget::tickingASceneShowsItsDevicesUnderTheHighlight()
+{
+    ImportSolutionWidget dialog(kHd);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeView *sceneView = scenes(dialog);
+    QTest::mouseClick(sceneView->viewport(), Qt::LeftButton, {}, checkBoxCentre(sceneView, 1));
+    QList<bool> ticked;
+    sceneRows(dialog, &ticked);
+    QCOMPARE(ticked, (QList<bool>{true, false, true}));
+    QCOMPARE(deviceRows(dialog),
+             (QStringList{QStringLiteral("KC-D21=2"), QStringLiteral("KC-D41=1")}));
+    QCOMPARE(sceneView->currentIndex().row(), 1);
+    const QModelIndexList highlighted = sceneView->selectionModel()->selectedRows();
+    QCOMPARE(highlighted.size(), 1);
+    QCOMPARE(highlighted.first().row(), 1);
+
+    // Ticked again, the scene keeps the highlight and its devices.
+    QTest::mouseClick(sceneView->viewport(), Qt::LeftButton, {}, checkBoxCentre(sceneView, 1));
+    QVERIFY(qobject_cast<kiv::SceneModel *>(sceneView->model())->isChecked(1));
+    QCOMPARE(sceneView->currentIndex().row(), 1);
     QCOMPARE(deviceRows(dialog),
              (QStringList{QStringLiteral("KC-D21=2"), QStringLiteral("KC-D41=1")}));
 }

@@ -1,3 +1,4 @@
+#include <CalculateManagerWidget.h>
 #include <DeviceListWidget.h>
 #include <NewTaskWidget.h>
 #include <RecordPlanConfig.h>
@@ -6,15 +7,16 @@
 #include <Varnel.h>
 
 #include "AppCatalogue.h"
+#include "FailingSaves.h"
 #include "ModalDriver.h"
 #include "ProgramFolder.h"
-#include "FailingSaves.h"
 
 #include <ItemDataRole.h>
 #include <TaskDeviceFile.h>
 #include <TaskListFile.h>
 #include <ToolTip.h>
 #include <TreeView.h>
+#include <TreeViewWithRightPixmapDelegate.h>
 #include <WarningDlg.h>
 
 #include <QLineEdit>
@@ -128,6 +130,30 @@ struct Spies
     QStringList order;
 };
 
+/// Where a planner clicks an icon of a task row, in the view's viewport.
+QPoint iconCentre(const TaskManagerWidget &pane, int row, KavrinGUIToolkit::CItemDataRole role)
+{
+    const QModelIndex cell = pane.model()->index(row, 1);
+    const auto *delegate =
+        qobject_cast<KavrinGUIToolkit::CPixmapDelegate *>(pane.view()->itemDelegate());
+    if (!delegate)
+        return QPoint();
+    for (const auto &slot : delegate->IconSlots(pane.view()->visualRect(cell), cell)) {
+        if (slot.role == role)
+            return slot.rect.center();
+    }
+    return QPoint();
+}
+
+/// The task rows the view highlights.
+QList<int> highlightedRows(const TaskManagerWidget &pane)
+{
+    QList<int> rows;
+    for (const QModelIndex &index : pane.view()->selectionModel()->selectedRows())
+        rows << index.row();
+    return rows;
+}
+
 } // namespace
 
 class TestTaskPane : public QObject
@@ -159,6 +185,9 @@ private slots:
     void failureNamesTheTaskListsReason();
     void openPanelIsClosedBeforeItsTaskIsRenamed();
     void rowToolTipIsRichText();
+    void declinedActionLeavesTheShownTaskHighlighted_data();
+    void declinedActionLeavesTheShownTaskHighlighted();
+    void arrowKeysChooseTheTaskTheyMoveTo();
 
 private:
     std::unique_ptr<AppCatalogue> m_catalogue;
@@ -512,6 +541,93 @@ void TestTaskPane::rowToolTipIsRichText()
     const QString tip = pane.model()->index(0, 0).data(Qt::ToolTipRole).toString();
     QCOMPARE(tip, QStringLiteral("<div align='left'><b>Lobby:</b></div><b>two</b> floors"));
     QVERIFY(Qt::mightBeRichText(tip));
+}
+
+void TestTaskPane::declinedActionLeavesTheShownTaskHighlighted_data()
+{
+    // What the planner does to task B while task A is shown.
+    QTest::addColumn<PaneAction>("action");
+    QTest::newRow("a delete of B answered no") << PaneAction([this](TaskManagerWidget &pane) {
+        m_answer = 0;
+        QTest::mouseClick(pane.view()->viewport(), Qt::LeftButton, {},
+                          iconCentre(pane, 1, KavrinGUIToolkit::SecondIconRole));
+        QCOMPARE(shownMessages(), QStringList{QStringLiteral("Hint|Delete it?")});
+    });
+    QTest::newRow("an edit of B cancelled") << PaneAction([](TaskManagerWidget &pane) {
+        bool asked = false;
+        whenModal<NewTaskWidget>(&pane, [&asked](NewTaskWidget *dialog) {
+            asked = true;
+            dialog->reject();
+        });
+        QTest::mouseClick(pane.view()->viewport(), Qt::LeftButton, {},
+                          iconCentre(pane, 1, KavrinGUIToolkit::FirstIconRole));
+        QVERIFY(asked);
+    });
+    QTest::newRow("a press on B let go below the rows") << PaneAction([](TaskManagerWidget &pane) {
+        QWidget *viewport = pane.view()->viewport();
+        const QRect b = pane.view()->visualRect(pane.model()->index(1, 0));
+        QTest::mousePress(viewport, Qt::LeftButton, {}, b.center());
+        QTest::mouseMove(viewport, QPoint(b.center().x(), viewport->height() - 4));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {},
+                            QPoint(b.center().x(), viewport->height() - 4));
+    });
+}
+
+void TestTaskPane::declinedActionLeavesTheShownTaskHighlighted()
+{
+    QFETCH(PaneAction, action);
+    addTasks({QStringLiteral("A"), QStringLiteral("B")});
+    for (const QString &t : {QStringLiteral("A"), QStringLiteral("B")})
+        writeDevice(t);
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TaskManagerWidget &pane = *w.taskPane();
+    QCOMPARE(w.deviceList()->taskName(), QStringLiteral("A"));
+    Spies spies(&pane);
+
+    action(pane);
+    QCOMPARE(spies.order, QStringList());
+    QCOMPARE(pane.view()->currentIndex().row(), 0);
+    QCOMPARE(highlightedRows(pane), QList<int>{0});
+    QCOMPARE(w.deviceList()->taskName(), QStringLiteral("A"));
+    QCOMPARE(w.calculatorPane()->taskName(), QStringLiteral("A"));
+    QCOMPARE(storedNames(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+
+    // The next plain click still chooses B.
+    QTest::mouseClick(pane.view()->viewport(), Qt::LeftButton, {},
+                      pane.view()->visualRect(pane.model()->index(1, 0)).center());
+    QCOMPARE(spies.order, QStringList{QStringLiteral("select B")});
+    QCOMPARE(highlightedRows(pane), QList<int>{1});
+    QCOMPARE(w.deviceList()->taskName(), QStringLiteral("B"));
+}
+
+void TestTaskPane::arrowKeysChooseTheTaskTheyMoveTo()
+{
+    addTasks({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    for (const QString &t : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})
+        writeDevice(t);
+    kiv::Varnel w;
+    w.showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TaskManagerWidget &pane = *w.taskPane();
+    Spies spies(&pane);
+    pane.view()->setFocus();
+
+    QTest::keyClick(pane.view(), Qt::Key_Down);
+    QCOMPARE(spies.order, QStringList{QStringLiteral("select B")});
+    QCOMPARE(highlightedRows(pane), QList<int>{1});
+    QCOMPARE(w.deviceList()->taskName(), QStringLiteral("B"));
+    QCOMPARE(w.calculatorPane()->taskName(), QStringLiteral("B"));
+
+    QTest::keyClick(pane.view(), Qt::Key_Down);
+    // At the last task the key moves nothing and chooses nothing again.
+    QTest::keyClick(pane.view(), Qt::Key_Down);
+    QTest::keyClick(pane.view(), Qt::Key_Up);
+    QCOMPARE(spies.order, (QStringList{QStringLiteral("select B"), QStringLiteral("select C"),
+                                       QStringLiteral("select B")}));
+    QCOMPARE(highlightedRows(pane), QList<int>{1});
+    QCOMPARE(w.deviceList()->taskName(), QStringLiteral("B"));
 }
 
 QTEST_MAIN(TestTaskPane)
