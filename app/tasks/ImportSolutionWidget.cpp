@@ -46,6 +46,9 @@ void ImportSolutionWidget::init()
     // industry's name.
     connect(m_form->combIndustry, &QComboBox::currentTextChanged, this,
             &ImportSolutionWidget::industryChanged);
+    // The highlighted scene is always the one whose devices are shown, also
+    // when the arrow keys move through the list.
+    m_form->treeScene->SetCurrentIsChosen(true);
     connect(m_form->treeScene,
             qOverload<const QModelIndex &>(&KavrinGUIToolkit::CTreeView::SignalClicked), this,
             &ImportSolutionWidget::clickScene);
