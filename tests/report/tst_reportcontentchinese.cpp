@@ -37,6 +37,7 @@ private slots:
     void init();
     void cleanup();
 
+    void headerDateReadsAsAChineseDate();
     void configurationTablesFollowTheDeviceTable();
     void resultsOfATaskCalculatedInEnglish();
     void pdfShowsTheChineseReport();
@@ -65,6 +66,22 @@ void TestReportContentChinese::cleanup()
 {
     m_out.reset();
     m_folder.reset();
+}
+
+void TestReportContentChinese::headerDateReadsAsAChineseDate()
+{
+    BuiltReport report(plannerTask());
+    const QDate today = QDate::currentDate();
+    static const char *const weekdays[] = {"一", "二", "三", "四", "五", "六", "日"};
+    const QString date = QString::fromUtf8("%1年%2月%3日星期%4")
+                             .arg(today.year())
+                             .arg(today.month())
+                             .arg(today.day())
+                             .arg(QString::fromUtf8(weekdays[today.dayOfWeek() - 1]));
+    QCOMPARE(linesBeforeTables(report.document()),
+             (QStringList{QStringLiteral("Varnel"), QString::fromUtf8("方案报告"),
+                          QString::fromUtf8("任务:Harbour Gate    日期: ") + date,
+                          QString::fromUtf8("物料清单")}));
 }
 
 void TestReportContentChinese::configurationTablesFollowTheDeviceTable()
