@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -212,6 +214,17 @@ bool ExcelWorkbook::exec()
     return true;
 }
 
+mode_t ExcelWorkbook::modeForTarget() const
+{
+    struct stat old = {};
+    if (::stat(QFile::encodeName(m_target).constData(), &old) == 0)
+        return old.st_mode & 07777;
+    // umask() can only be read by setting it; it is put back at once.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 bool ExcelWorkbook::close()
 {
     if (!m_book)
@@ -230,6 +243,13 @@ bool ExcelWorkbook::close()
     const QString written = m_temporary->fileName();
     if (QFileInfo(written).size() <= 0)
         return fail(QStringLiteral("the workbook came out empty"));
+    // The temporary file was made readable by its owner alone; the workbook
+    // gets the permissions any saved file gets: an old file's own, or those
+    // of a new file.
+    if (::chmod(QFile::encodeName(written).constData(), modeForTarget()) != 0) {
+        const int systemError = errno;
+        return failFile(QStringLiteral("cannot set the workbook's permissions"), systemError);
+    }
     // The library has written and closed the whole file; only now does it
     // take the target's name, so an old workbook is replaced by a complete
     // new one or not at all.

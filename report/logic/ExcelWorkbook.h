@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include <sys/types.h>
+
 struct lxw_workbook;
 struct lxw_worksheet;
 struct lxw_format;
@@ -83,6 +85,9 @@ private:
     bool failFile(const QString &what, int systemError);
     bool failLibrary(int error, int systemError);
     void discard();
+    /// The mode the workbook takes in the target's place: the old file's,
+    /// or 0666 less the umask for a new one, as for any file saved.
+    mode_t modeForTarget() const;
 
     lxw_workbook *m_book = nullptr;
     lxw_worksheet *m_sheet = nullptr;

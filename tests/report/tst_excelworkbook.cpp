@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using kiv::ExcelWorkbook;
 
 // The workbook layer of the Excel export: sheet names, the rows it writes
@@ -30,6 +32,8 @@ private slots:
     void failedRowLeavesTheOldFileAsItWas();
     void unwritableTargetFailsAndLeavesNoFile();
     void workbookNeverClosedWritesNothing();
+    void savedWorkbookHasTheModeOfAnySavedFile_data();
+    void savedWorkbookHasTheModeOfAnySavedFile();
 
 private:
     QString path(const QString &name) const { return m_dir->path() + QLatin1Char('/') + name; }
@@ -215,6 +219,38 @@ void TestExcelWorkbook::workbookNeverClosedWritesNothing()
         QVERIFY(book.exec());
     }
     QVERIFY(!QFile::exists(file));
+}
+
+void TestExcelWorkbook::savedWorkbookHasTheModeOfAnySavedFile_data()
+{
+    QTest::addColumn<int>("umask");
+    QTest::addColumn<int>("oldMode"); // -1: no old file
+    QTest::addColumn<int>("mode");
+    QTest::newRow("a new workbook under umask 022 is 0644") << 022 << -1 << 0644;
+    QTest::newRow("a new workbook under umask 027 is 0640") << 027 << -1 << 0640;
+    QTest::newRow("a new workbook under umask 0 is 0666") << 0 << -1 << 0666;
+    QTest::newRow("an old workbook keeps its mode 0664") << 022 << 0664 << 0664;
+}
+
+void TestExcelWorkbook::savedWorkbookHasTheModeOfAnySavedFile()
+{
+    QFETCH(int, umask);
+    QFETCH(int, oldMode);
+    QFETCH(int, mode);
+    const QString file = path(QStringLiteral("mode.xlsx"));
+    if (oldMode >= 0) {
+        QVERIFY(ProgramFolder::write(file, "old contents"));
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(oldMode)), 0);
+    }
+    const mode_t before = ::umask(mode_t(umask));
+    ExcelWorkbook book;
+    const bool written =
+        writeTable(book, file, QStringLiteral("mode")) && book.exec() && book.close();
+    ::umask(before);
+    QVERIFY(written);
+    struct stat saved = {};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &saved), 0);
+    QCOMPARE(int(saved.st_mode & 07777), mode);
 }
 
 QTEST_GUILESS_MAIN(TestExcelWorkbook)
