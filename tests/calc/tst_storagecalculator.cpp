@@ -80,6 +80,13 @@ struct Form
     QVariant cellData(int column, int role) const { return result()->index(0, column).data(role); }
 };
 
+/// Stores @p r in the task list file as the calculator would have.
+bool storeResult(const StorageResult &r)
+{
+    TaskListFile file;
+    return file.setStorageResult(r) && file.close();
+}
+
 /// Types into a line edit as the planner does, after clearing it.
 void type(QLineEdit *edit, const QString &text)
 {
@@ -743,11 +750,7 @@ void TestStorageCalculator::storedModelMissingFromTheCatalogueLeavesNoSelection(
     r.devNumber = 3;
     r.totalCap = QStringLiteral("20.00T");
     r.hddNumber = 23;
-    {
-        TaskListFile file;
-        QVERIFY(file.setStorageResult(r));
-        QVERIFY(file.close());
-    }
+    QVERIFY(storeResult(r));
     Form f;
     f.widget.setTaskName(QStringLiteral("Depot"));
     f.widget.loadResult();
@@ -767,11 +770,7 @@ void TestStorageCalculator::storedUnitOutsideTheRangeIsReadAsDays()
     r.devType = QStringLiteral("KN-16");
     r.timeType = 5;
     r.recordTime = 200;
-    {
-        TaskListFile file;
-        QVERIFY(file.setStorageResult(r));
-        QVERIFY(file.close());
-    }
+    QVERIFY(storeResult(r));
     Form f;
     f.unit()->setCurrentButton(2);
     f.widget.setTaskName(QStringLiteral("Depot"));
@@ -796,11 +795,7 @@ void TestStorageCalculator::storedCountOfAnotherRaidTypeComesBackHiddenAsZero()
     r.raid1Number = 5;
     r.raidNumber = 2;
     r.recordTime = 30;
-    {
-        TaskListFile file;
-        QVERIFY(file.setStorageResult(r));
-        QVERIFY(file.close());
-    }
+    QVERIFY(storeResult(r));
     Form f;
     f.widget.setTaskName(QStringLiteral("Depot"));
     f.widget.loadResult();
