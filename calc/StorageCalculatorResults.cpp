@@ -231,6 +231,9 @@ void StorageCalculatorWidget::loadResult()
     m_form->edtRaid5Count->setText(QString::number(r.raid5Number));
     m_form->edtRaidGroup->setText(QString::number(r.raidNumber));
     m_form->edtHotspare->setText(QString::number(r.hotSpare));
+    // A count stored beside a RAID type it does not belong to stays hidden,
+    // and so reads 0.
+    slotRaidTypeChanged(m_form->combRaidType->currentText());
     // No figure data of an earlier run may stay behind the stored texts.
     clearResult();
     cell(DeviceCountColumn)->setText(QString::number(r.devNumber));

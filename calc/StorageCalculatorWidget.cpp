@@ -190,14 +190,15 @@ void StorageCalculatorWidget::fillRaidTypes(int deviceClass, const QString &mode
     TaskDataBase::GetInstance()->getRAIDType(deviceClass, model, types);
     types = raidTypeChoices(types);
     m_form->combRaidType->clear();
-    if (types.isEmpty()) {
-        m_form->combRaidType->setEnabled(false);
-        return;
-    }
-    m_form->combRaidType->setEnabled(true);
+    m_form->combRaidType->setEnabled(!types.isEmpty());
     for (const QString &type : types)
         m_form->combRaidType->AddItem(type, type);
-    m_form->combRaidType->setCurrentIndex(0);
+    if (!types.isEmpty())
+        m_form->combRaidType->setCurrentIndex(0);
+    // Callers refill the list with the RAID-type slot disconnected as often
+    // as not; the count rows must follow the type shown either way, or a
+    // count of the type before would stay on show and be stored.
+    slotRaidTypeChanged(m_form->combRaidType->currentText());
 }
 
 void StorageCalculatorWidget::updateHddBay(int deviceClass, const QString &model)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 /// What a task, its device entries, their streams and their accessories may
@@ -52,6 +53,22 @@ constexpr int digitsOf(int value)
     }
     return digits;
 }
+
+/// A description made to fit kMaxDescriptionLength, and where the cursor
+/// that was in it stands afterwards.
+struct DescriptionCut
+{
+    QString text;
+    int cursor = 0;
+};
+
+/// @p text cut to at most kMaxDescriptionLength characters, counted as a
+/// reader sees them: a character outside the basic plane, or a letter with
+/// its combining marks, is one and is kept or dropped whole. The surplus is
+/// taken from just before @p cursor (a UTF-16 position), where typing or a
+/// paste put it; a cursor nearer the start than the surplus is long gives
+/// up the end instead. A text that fits is kept as it is, with its cursor.
+DescriptionCut cutDescription(const QString &text, int cursor);
 
 /// A device count one entry may have.
 bool isDeviceCount(qint64 count);

@@ -2,18 +2,13 @@
 
 #include "ui_PendrikWidget.h"
 
+#include <Limits.h>
 #include <PendrikExports.h>
 #include <WarningDlg.h>
 
 #include <QPushButton>
 
 namespace kiv {
-
-namespace {
-
-constexpr int kLensCountMax = 1000;
-
-} // namespace
 
 PendrikWidget::PendrikWidget(QWidget *parent)
     : KavrinGUIToolkit::CBaseDialogWithBottom(parent), m_form(std::make_unique<Ui::PendrikWidget>())
@@ -46,8 +41,15 @@ void PendrikWidget::onConfirm()
     int count = 0;
     KIV_SMC_GetLens(&lens, &count);
     const bool named = !lens.section(QLatin1Char(','), 0, 0).trimmed().isEmpty();
-    if (!named || count < 1 || count > kLensCountMax) {
+    if (!named) {
         KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Please select Lens"),
+                                                       nullptr);
+        return;
+    }
+    // A lens is chosen; what is wrong is the count in the calculator's
+    // field, told in the words the other accessory dialogs use for it.
+    if (!limits::isAccessoryCount(count)) {
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Hint"), tr("Number Range [1~1000]"),
                                                        nullptr);
         return;
     }

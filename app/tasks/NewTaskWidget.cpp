@@ -123,7 +123,8 @@ void NewTaskWidget::setTaskInfo(const TaskInfo &info)
     m_editTaskName->setText(info.name);
     // A description stored longer than the dialog allows (a hand-edited
     // file) is shown, and saved again, cut to its first characters.
-    m_textDescription->setPlainText(info.remark.left(limits::kMaxDescriptionLength));
+    m_textDescription->setPlainText(
+        limits::cutDescription(info.remark, int(info.remark.size())).text);
     m_combTaskType->setCurrentIndex(info.type);
     m_combTaskType->setEnabled(false);
     m_combVideoStandard->setEnabled(false);
@@ -153,20 +154,16 @@ void NewTaskWidget::slotTaskTypeChanged(int index)
 void NewTaskWidget::slotTextChanged()
 {
     const QString text = m_textDescription->toPlainText();
-    const int surplus = int(text.size()) - limits::kMaxDescriptionLength;
-    if (surplus <= 0)
-        return;
     // The surplus is what was just typed or pasted: the characters before the
-    // cursor. A cursor nearer the start than that (text set from outside)
-    // gives up the end instead.
-    const int cursor = m_textDescription->textCursor().position();
-    const int from = cursor >= surplus ? cursor - surplus : limits::kMaxDescriptionLength;
-    QString kept = text;
-    kept.remove(from, surplus);
+    // cursor.
+    const limits::DescriptionCut cut =
+        limits::cutDescription(text, m_textDescription->textCursor().position());
+    if (cut.text.size() == text.size())
+        return;
     const QSignalBlocker blocker(m_textDescription);
-    m_textDescription->setPlainText(kept);
+    m_textDescription->setPlainText(cut.text);
     QTextCursor c = m_textDescription->textCursor();
-    c.setPosition(qMin(from, int(kept.size())));
+    c.setPosition(cut.cursor);
     m_textDescription->setTextCursor(c);
 }
 

@@ -138,5 +138,9 @@
         <source>Please select Lens</source>
         <translation>Please select Lens</translation>
     </message>
+    <message>
+        <source>Number Range [1~1000]</source>
+        <translation>Number Range [1~1000]</translation>
+    </message>
 </context>
 </TS>

@@ -138,5 +138,9 @@
         <source>Please select Lens</source>
         <translation>请选择镜头</translation>
     </message>
+    <message>
+        <source>Number Range [1~1000]</source>
+        <translation>数量范围 [1~1000]</translation>
+    </message>
 </context>
 </TS>

@@ -8,11 +8,51 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
 namespace kiv {
+
+namespace {
+
+// What a spreadsheet program gives a line of the default font, in points,
+// and the most it lets a row or a column be.
+constexpr double kLineHeight = 15.0;
+constexpr double kMaxRowHeight = 409.0;
+constexpr double kMaxColumnWidth = 255.0;
+// Room beside the longest line, in character widths, so that it does not
+// touch the cell's border.
+constexpr double kColumnPadding = 2.0;
+
+bool isWide(char32_t c)
+{
+    // East Asian wide and full-width characters, and the emoji beside them,
+    // take about two widths of a digit.
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
+           (c >= 0x3041 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+           (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) ||
+           (c >= 0x1F300 && c <= 0x1FAFF) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+/// The widths, in widths of a digit, of the lines of @p text.
+QVector<double> lineWidthsOf(const QString &text)
+{
+    QVector<double> widths;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        double width = 0;
+        for (const char32_t c : line.toUcs4())
+            width += isWide(c) ? 2 : 1;
+        widths.append(width);
+    }
+    return widths;
+}
+
+} // namespace
 
 ExcelWorkbook::ExcelWorkbook() = default;
 
@@ -138,10 +178,13 @@ bool ExcelWorkbook::createTable(const QString &name, const QVector<Column> &colu
     format_set_text_wrap(m_wrapFormat);
 
     m_columns = int(columns.size());
+    m_columnWidths.clear();
+    m_rowLines.clear();
+    m_rowLines.append(QVector<QVector<double>>(m_columns));
     for (int c = 0; c < m_columns; ++c) {
         const Column &column = columns.at(c);
-        if (column.width > 0)
-            worksheet_set_column(m_sheet, lxw_col_t(c), lxw_col_t(c), column.width, nullptr);
+        m_columnWidths.append(column.width > 0 ? column.width : LXW_DEF_COL_WIDTH);
+        noteText(c, column.name);
         const lxw_error error = worksheet_write_string(
             m_sheet, 0, lxw_col_t(c), column.name.toUtf8().constData(), m_headerFormat);
         if (error != LXW_NO_ERROR)
@@ -177,6 +220,7 @@ bool ExcelWorkbook::exec()
     if (!m_sheet || m_placeholders.isEmpty())
         return fail(QStringLiteral("no prepared insert"));
     const lxw_row_t row = lxw_row_t(m_row);
+    m_rowLines.append(QVector<QVector<double>>(m_columns));
     for (int c = 0; c < m_columns; ++c) {
         const QVariant value = m_bound.at(c);
         if (value.isNull())
@@ -190,19 +234,23 @@ bool ExcelWorkbook::exec()
         case QMetaType::Double:
             error =
                 worksheet_write_number(m_sheet, row, lxw_col_t(c), value.toDouble(), m_cellFormat);
+            noteText(c, value.toString());
             break;
         default: {
             const QString text = value.toString();
             if (text.isEmpty())
                 continue;
+            // A line too long for the widest column wraps too.
+            const bool wraps = noteText(c, text) > 1 ||
+                               m_rowLines.last().at(c).first() + kColumnPadding > kMaxColumnWidth;
             error = worksheet_write_string(m_sheet, row, lxw_col_t(c), text.toUtf8().constData(),
-                                           text.contains(QLatin1Char('\n')) ? m_wrapFormat
-                                                                            : m_cellFormat);
+                                           wraps ? m_wrapFormat : m_cellFormat);
             break;
         }
         }
         if (error != LXW_NO_ERROR) {
             m_bound.fill(QVariant());
+            m_rowLines.removeLast();
             return failLibrary(error, 0);
         }
     }
@@ -212,10 +260,63 @@ bool ExcelWorkbook::exec()
     return true;
 }
 
+int ExcelWorkbook::noteText(int column, const QString &text)
+{
+    QVector<double> &lines = m_rowLines.last()[column];
+    lines = lineWidthsOf(text);
+    for (const double width : lines)
+        m_columnWidths[column] =
+            qMin(kMaxColumnWidth, qMax(m_columnWidths.at(column), width + kColumnPadding));
+    return int(lines.size());
+}
+
+bool ExcelWorkbook::layOut()
+{
+    // A spreadsheet program neither widens a column nor heightens a row for
+    // what it holds: a workbook that does not say how wide and how high
+    // shows the first line or two of every cell, and prints the wide
+    // columns a page each.
+    for (int c = 0; c < m_columns; ++c) {
+        const lxw_error error = worksheet_set_column(m_sheet, lxw_col_t(c), lxw_col_t(c),
+                                                     m_columnWidths.at(c), nullptr);
+        if (error != LXW_NO_ERROR)
+            return failLibrary(error, 0);
+    }
+    for (int r = 0; r < m_rowLines.size(); ++r) {
+        int lines = 1;
+        for (int c = 0; c < m_columns; ++c) {
+            const double room = m_columnWidths.at(c) - kColumnPadding;
+            int cellLines = 0;
+            for (const double width : m_rowLines.at(r).at(c))
+                cellLines += qMax(1, int(std::ceil(width / room)));
+            lines = qMax(lines, cellLines);
+        }
+        const lxw_error error = worksheet_set_row(
+            m_sheet, lxw_row_t(r), qMin(kMaxRowHeight, lines * kLineHeight), nullptr);
+        if (error != LXW_NO_ERROR)
+            return failLibrary(error, 0);
+    }
+    worksheet_fit_to_pages(m_sheet, 1, 0);
+    return true;
+}
+
+mode_t ExcelWorkbook::modeForTarget() const
+{
+    struct stat old = {};
+    if (::stat(QFile::encodeName(m_target).constData(), &old) == 0)
+        return old.st_mode & 07777;
+    // umask() can only be read by setting it; it is put back at once.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 bool ExcelWorkbook::close()
 {
     if (!m_book)
         return fail(QStringLiteral("workbook not open"));
+    if (m_sheet && !layOut())
+        return false;
     lxw_workbook *book = m_book;
     m_book = nullptr;
     m_sheet = nullptr;
@@ -230,6 +331,13 @@ bool ExcelWorkbook::close()
     const QString written = m_temporary->fileName();
     if (QFileInfo(written).size() <= 0)
         return fail(QStringLiteral("the workbook came out empty"));
+    // The temporary file was made readable by its owner alone; the workbook
+    // gets the permissions any saved file gets: an old file's own, or those
+    // of a new file.
+    if (::chmod(QFile::encodeName(written).constData(), modeForTarget()) != 0) {
+        const int systemError = errno;
+        return failFile(QStringLiteral("cannot set the workbook's permissions"), systemError);
+    }
     // The library has written and closed the whole file; only now does it
     // take the target's name, so an old workbook is replaced by a complete
     // new one or not at all.

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include <sys/types.h>
+
 struct lxw_workbook;
 struct lxw_worksheet;
 struct lxw_format;
@@ -28,7 +30,8 @@ namespace kiv {
 class ExcelWorkbook
 {
 public:
-    /// One column: its name (the header cell) and its width in characters.
+    /// One column: its name (the header cell) and its least width in
+    /// characters; a longer line widens it.
     struct Column
     {
         QString name;
@@ -83,6 +86,16 @@ private:
     bool failFile(const QString &what, int systemError);
     bool failLibrary(int error, int systemError);
     void discard();
+    /// Keeps the widths of the lines of @p text, the value of @p column in
+    /// the row being written, and widens the column for the longest; returns
+    /// the number of lines.
+    int noteText(int column, const QString &text);
+    /// Gives every column the width of its longest line and every row the
+    /// height of its lines, and prints the sheet one page wide.
+    bool layOut();
+    /// The mode the workbook takes in the target's place: the old file's,
+    /// or 0666 less the umask for a new one, as for any file saved.
+    mode_t modeForTarget() const;
 
     lxw_workbook *m_book = nullptr;
     lxw_worksheet *m_sheet = nullptr;
@@ -95,6 +108,10 @@ private:
     QString m_target;
     QString m_sheetName;
     int m_columns = 0;
+    // Per column the width it needs, in widths of a digit; per row written,
+    // per cell, the widths of its lines.
+    QVector<double> m_columnWidths;
+    QVector<QVector<QVector<double>>> m_rowLines;
     QStringList m_placeholders;
     QVector<QVariant> m_bound;
     int m_row = 0;

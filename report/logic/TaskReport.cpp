@@ -61,14 +61,22 @@ ReportResults readReportResults(const QString &taskName)
     return results;
 }
 
+QString reportDateText(const QDate &date, const QLocale &locale)
+{
+    // English keeps the text date its planners have always seen. Another
+    // language's names in that English order would read as neither.
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return locale.toString(date, QStringLiteral("ddd MMM d yyyy"));
+    return locale.toString(date, QLocale::LongFormat);
+}
+
 TaskReport readTaskReport(const QString &taskName)
 {
     TaskReport report;
     report.taskName = taskName;
     const LanaguageManager *language = LanaguageManager::GetInstance();
     report.language = language->language();
-    report.date =
-        language->locale().toString(QDate::currentDate(), QStringLiteral("ddd MMM d yyyy"));
+    report.date = reportDateText(QDate::currentDate(), language->locale());
     report.devicesRead = readReportDevices(taskName, report.devices);
     // An empty report shows no results; they are not read for it.
     if (!report.isEmpty())

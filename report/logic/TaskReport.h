@@ -2,6 +2,8 @@
 
 #include <TaskListFile.h>
 
+#include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QVector>
 
@@ -62,6 +64,11 @@ bool readReportDevices(const QString &taskName, QVector<ReportDevice> &out);
 /// Reads the results stored for @p taskName, each afresh from the task list
 /// file.
 ReportResults readReportResults(const QString &taskName);
+
+/// @p date as the report's header writes it in the interface language of
+/// @p locale: in that language's long date form, but in English (and the C
+/// locale) as short day name, short month name, day and year.
+QString reportDateText(const QDate &date, const QLocale &locale);
 
 /// The report of @p taskName in the interface's language, dated today.
 TaskReport readTaskReport(const QString &taskName);

@@ -80,6 +80,13 @@ struct Form
     QVariant cellData(int column, int role) const { return result()->index(0, column).data(role); }
 };
 
+/// Stores @p r in the task list file as the calculator would have.
+bool storeResult(const StorageResult &r)
+{
+    TaskListFile file;
+    return file.setStorageResult(r) && file.close();
+}
+
 /// Types into a line edit as the planner does, after clearing it.
 void type(QLineEdit *edit, const QString &text)
 {
@@ -105,6 +112,9 @@ private slots:
     void comboSlotsAreConnectedOnceAfterEveryRefill();
     void raidDiskTypeShowsTheRaidRows();
     void raid1And5CountsBelongToRaid10And50();
+    void classChangeLeavesNoCountRowOfTheRaidTypeBefore_data();
+    void classChangeLeavesNoCountRowOfTheRaidTypeBefore();
+    void countOfARaidTypeNoLongerChosenIsStoredAsZero();
     void timeUnitSetsTimeAndRange();
     void countsAndTimeRefuseValuesOutOfRange_data();
     void countsAndTimeRefuseValuesOutOfRange();
@@ -124,6 +134,7 @@ private slots:
     void disabledResultBlanksFiguresAndResetsCounts();
     void storedModelMissingFromTheCatalogueLeavesNoSelection();
     void storedUnitOutsideTheRangeIsReadAsDays();
+    void storedCountOfAnotherRaidTypeComesBackHiddenAsZero();
     void blankingClearsTheFiguresAndTheirData();
 
 private:
@@ -276,6 +287,73 @@ void TestStorageCalculator::raid1And5CountsBelongToRaid10And50()
     QVERIFY(!f.raid5()->isHidden());
     f.hddType()->setCurrentIndex(0);
     QVERIFY(f.raid5()->isHidden());
+}
+
+void TestStorageCalculator::classChangeLeavesNoCountRowOfTheRaidTypeBefore_data()
+{
+    QTest::addColumn<int>("fromClass");
+    QTest::addColumn<QString>("fromModel");
+    QTest::addColumn<QString>("raidType");
+    QTest::addColumn<int>("toClass");
+    QTest::addColumn<QString>("raidTypeAfter");
+    // KN-16 offers RAID10; the first CVR, KV-24, starts at RAID0. KV-48
+    // offers RAID50; the first NVR, KN-08, offers no RAID type at all.
+    QTest::newRow("NVR with RAID10 to CVR hides the RAID1 count") << 0 << "KN-16"
+                                                                  << "RAID10" << 1 << "RAID0";
+    QTest::newRow("CVR with RAID50 to NVR hides the RAID5 count") << 1 << "KV-48"
+                                                                  << "RAID50" << 0 << "";
+}
+
+void TestStorageCalculator::classChangeLeavesNoCountRowOfTheRaidTypeBefore()
+{
+    QFETCH(int, fromClass);
+    QFETCH(QString, fromModel);
+    QFETCH(QString, raidType);
+    QFETCH(int, toClass);
+    QFETCH(QString, raidTypeAfter);
+    Form f;
+    f.deviceClass()->setCurrentIndex(fromClass);
+    f.model()->setCurrentText(fromModel);
+    f.hddType()->setCurrentIndex(1);
+    f.raidType()->setCurrentText(raidType);
+    QCOMPARE(f.raidType()->currentText(), raidType);
+    QLineEdit *count = raidType == QLatin1String("RAID10") ? f.raid1() : f.raid5();
+    QVERIFY(!count->isHidden());
+    count->setText(QStringLiteral("5"));
+
+    f.deviceClass()->setCurrentIndex(toClass);
+    QCOMPARE(f.hddType()->currentIndex(), 1);
+    QCOMPARE(f.raidType()->currentText(), raidTypeAfter);
+    for (QLineEdit *row : {f.raid1(), f.raid5()}) {
+        QVERIFY2(row->isHidden(), qPrintable(row->objectName()));
+        QCOMPARE(row->text(), QStringLiteral("0"));
+    }
+}
+
+void TestStorageCalculator::countOfARaidTypeNoLongerChosenIsStoredAsZero()
+{
+    addTasks({QStringLiteral("Depot")});
+    addDevice(QStringLiteral("Depot"), QStringLiteral("IPC"), 100, 4096,
+              {stream(QStringLiteral("111"), 100, 4096)});
+    Form f;
+    f.widget.setTaskName(QStringLiteral("Depot"));
+    f.model()->setCurrentText(QStringLiteral("KN-16"));
+    f.hddType()->setCurrentIndex(1);
+    f.raidType()->setCurrentText(QStringLiteral("RAID10"));
+    f.raid1()->setText(QStringLiteral("5"));
+    f.deviceClass()->setCurrentIndex(1);
+    f.capacity()->setCurrentText(QStringLiteral("2T"));
+    f.time()->setText(QStringLiteral("30"));
+    f.groups()->setText(QStringLiteral("2"));
+    f.spares()->setText(QStringLiteral("2"));
+    f.calculate()->click();
+    QVERIFY(messages().isEmpty());
+    const StorageResult r = storedStorage(QStringLiteral("Depot"));
+    QCOMPARE(r.storageEnable, 1);
+    QCOMPARE(r.mainType, QStringLiteral("CVR"));
+    QCOMPARE(r.raidType, QStringLiteral("RAID0"));
+    QCOMPARE(r.raid1Number, 0);
+    QCOMPARE(r.raid5Number, 0);
 }
 
 void TestStorageCalculator::timeUnitSetsTimeAndRange()
@@ -672,11 +750,7 @@ void TestStorageCalculator::storedModelMissingFromTheCatalogueLeavesNoSelection(
     r.devNumber = 3;
     r.totalCap = QStringLiteral("20.00T");
     r.hddNumber = 23;
-    {
-        TaskListFile file;
-        QVERIFY(file.setStorageResult(r));
-        QVERIFY(file.close());
-    }
+    QVERIFY(storeResult(r));
     Form f;
     f.widget.setTaskName(QStringLiteral("Depot"));
     f.widget.loadResult();
@@ -696,11 +770,7 @@ void TestStorageCalculator::storedUnitOutsideTheRangeIsReadAsDays()
     r.devType = QStringLiteral("KN-16");
     r.timeType = 5;
     r.recordTime = 200;
-    {
-        TaskListFile file;
-        QVERIFY(file.setStorageResult(r));
-        QVERIFY(file.close());
-    }
+    QVERIFY(storeResult(r));
     Form f;
     f.unit()->setCurrentButton(2);
     f.widget.setTaskName(QStringLiteral("Depot"));
@@ -708,6 +778,31 @@ void TestStorageCalculator::storedUnitOutsideTheRangeIsReadAsDays()
     QCOMPARE(f.unit()->currentButton(), 0);
     QCOMPARE(f.time()->text(), QStringLiteral("200"));
     QVERIFY(f.time()->hasAcceptableInput());
+}
+
+void TestStorageCalculator::storedCountOfAnotherRaidTypeComesBackHiddenAsZero()
+{
+    // A file written before the count rows followed the RAID type can hold
+    // a RAID1 count beside RAID0.
+    addTasks({QStringLiteral("Depot")});
+    StorageResult r;
+    r.taskName = QStringLiteral("Depot");
+    r.storageEnable = 1;
+    r.mainType = QStringLiteral("CVR");
+    r.devType = QStringLiteral("KV-24");
+    r.hddModel = QStringLiteral("raid");
+    r.raidType = QStringLiteral("RAID0");
+    r.raid1Number = 5;
+    r.raidNumber = 2;
+    r.recordTime = 30;
+    QVERIFY(storeResult(r));
+    Form f;
+    f.widget.setTaskName(QStringLiteral("Depot"));
+    f.widget.loadResult();
+    QCOMPARE(f.raidType()->currentText(), QStringLiteral("RAID0"));
+    QCOMPARE(f.groups()->text(), QStringLiteral("2"));
+    QVERIFY(f.raid1()->isHidden());
+    QCOMPARE(f.raid1()->text(), QStringLiteral("0"));
 }
 
 void TestStorageCalculator::blankingClearsTheFiguresAndTheirData()

@@ -17,6 +17,8 @@ private slots:
     void taskTotal_data();
     void taskTotal();
     void fieldWidthsFollowTheLargestValue();
+    void descriptionCut_data();
+    void descriptionCut();
 };
 
 namespace {
@@ -140,6 +142,58 @@ void TestLimits::fieldWidthsFollowTheLargestValue()
     QCOMPARE(limits::digitsOf(0), 1);
     QCOMPARE(limits::digitsOf(9), 1);
     QCOMPARE(limits::digitsOf(10), 2);
+}
+
+void TestLimits::descriptionCut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("cursorAfter");
+
+    const QString a63(63, QLatin1Char('a'));
+    const QString a64(64, QLatin1Char('a'));
+    // One character, two UTF-16 units.
+    const QString camera = QString::fromUtf8("\xF0\x9F\x93\xB7");
+    // e with a combining acute accent: one character, two units.
+    const QString accented = QStringLiteral("e\u0301");
+
+    QTest::newRow("64 letters are kept") << a64 << 64 << a64 << 64;
+    QTest::newRow("a 65th letter typed at the end is dropped")
+        << a64 + QStringLiteral("Z") << 65 << a64 << 64;
+    QTest::newRow("a letter typed inside a full text is dropped where it was typed")
+        << QStringLiteral("aaaZ") + QString(61, QLatin1Char('a')) << 4 << a64 << 3;
+    QTest::newRow("an emoji as the 64th character is kept whole")
+        << a63 + camera << 65 << a63 + camera << 65;
+    QTest::newRow("an emoji typed as the 65th character is dropped whole")
+        << a64 + camera << 66 << a64 << 64;
+    QTest::newRow("an emoji typed inside a full text is dropped whole")
+        << QStringLiteral("aaa") + camera + QString(61, QLatin1Char('a')) << 5 << a64 << 3;
+    QTest::newRow("a paste keeps what fits of it")
+        << QString(62, QLatin1Char('a')) + QStringLiteral("xyz") << 65
+        << QString(62, QLatin1Char('a')) + QStringLiteral("xy") << 64;
+    QTest::newRow("64 emoji of 128 units are kept")
+        << camera.repeated(64) << 128 << camera.repeated(64) << 128;
+    QTest::newRow("a stored text of 70 emoji keeps its first 64")
+        << camera.repeated(70) << 140 << camera.repeated(64) << 128;
+    QTest::newRow("a letter and its combining mark count as one character")
+        << a63 + accented << 65 << a63 + accented << 65;
+    QTest::newRow("a mark is never cut from its letter") << a64 + accented << 66 << a64 << 64;
+    QTest::newRow("a cursor nearer the start than the surplus gives up the end")
+        << QString(70, QLatin1Char('a')) << 2 << a64 << 64;
+    QTest::newRow("a Chinese text counts its characters")
+        << QString(65, QChar(0x6C34)) << 65 << QString(64, QChar(0x6C34)) << 64;
+}
+
+void TestLimits::descriptionCut()
+{
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(QString, kept);
+    QFETCH(int, cursorAfter);
+    const limits::DescriptionCut cut = limits::cutDescription(text, cursor);
+    QCOMPARE(cut.text, kept);
+    QCOMPARE(cut.cursor, cursorAfter);
 }
 
 QTEST_MAIN(TestLimits)

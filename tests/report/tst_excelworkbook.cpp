@@ -5,10 +5,13 @@
 #include <xlsxwriter.h>
 
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using kiv::ExcelWorkbook;
 
@@ -26,10 +29,13 @@ private slots:
     void sheetNames();
     void rowsReadBackAsBound();
     void boundValuesDoNotCarryOverToTheNextRow();
+    void rowsAndColumnsMakeRoomForEveryLine();
     void targetIsReplacedOnlyByClose();
     void failedRowLeavesTheOldFileAsItWas();
     void unwritableTargetFailsAndLeavesNoFile();
     void workbookNeverClosedWritesNothing();
+    void savedWorkbookHasTheModeOfAnySavedFile_data();
+    void savedWorkbookHasTheModeOfAnySavedFile();
 
 private:
     QString path(const QString &name) const { return m_dir->path() + QLatin1Char('/') + name; }
@@ -159,6 +165,51 @@ void TestExcelWorkbook::boundValuesDoNotCarryOverToTheNextRow()
     QCOMPARE(reportfixture::cells(rows.at(2)), reportfixture::texts({"second", "", ""}));
 }
 
+void TestExcelWorkbook::rowsAndColumnsMakeRoomForEveryLine()
+{
+    ExcelWorkbook book;
+    const QString file = path(QStringLiteral("layout.xlsx"));
+    QVERIFY(writeTable(book, file, QStringLiteral("layout")));
+    const auto row = [&book](const QVariant &type, const QVariant &count,
+                             const QVariant &ingredient) {
+        return book.bindValue(QStringLiteral(":devicetype"), type) &&
+               book.bindValue(QStringLiteral(":devicecout"), count) &&
+               book.bindValue(QStringLiteral(":ingredient"), ingredient) && book.exec();
+    };
+    // Three lines, the last one empty after the closing line break.
+    QVERIFY(row(QStringLiteral("KC-2120"), 12, QStringLiteral("4mm x 12\nShield x 12\n")));
+    // 50 characters widen the first column from 36 to 50 and 2 of room.
+    QVERIFY(row(QString(50, QLatin1Char('a')), QString::fromUtf8("网络摄像机"), QVariant()));
+    // 30 Chinese characters are 60 widths; with the room, 62.
+    QVERIFY(row(QVariant(), QVariant(), QString(30, QChar(0x6C34)) + QStringLiteral("\nx")));
+    // Five lines of results.
+    QVERIFY(row(QStringLiteral("Report\nStorage\nBandwidth\nServers\nClients"), QVariant(),
+                QVariant()));
+    // 600 characters: the column stops at 255, so 253 to a line, three lines.
+    QVERIFY(row(QVariant(), QString(600, QLatin1Char('b')), QVariant()));
+    QVERIFY(book.close());
+
+    const QJsonObject read = reportfixture::readWorkbook(file);
+    // The library adds a cell's 5 pixels of padding to each width: 0.71 of a
+    // digit's width more than asked for.
+    QStringList widths;
+    for (const QJsonValue width : read.value(QStringLiteral("widths")).toArray())
+        widths << QString::number(int(width.toDouble()));
+    QCOMPARE(widths,
+             (QStringList{QStringLiteral("52"), QStringLiteral("255"), QStringLiteral("62")}));
+    // A row the sheet leaves at the default (null) is 15 points high.
+    QList<double> heights;
+    for (const QJsonValue height : read.value(QStringLiteral("heights")).toArray())
+        heights << (height.isNull() ? 15.0 : height.toDouble());
+    QCOMPARE(heights, (QList<double>{15, 45, 15, 30, 75, 45}));
+    const QJsonArray wrapped = read.value(QStringLiteral("wrapped")).toArray();
+    QCOMPARE(wrapped.at(5).toArray().at(1).toBool(), true);
+    QCOMPARE(read.value(QStringLiteral("printing")).toObject(),
+             (QJsonObject{{QStringLiteral("fitToPage"), true},
+                          {QStringLiteral("fitToWidth"), 1},
+                          {QStringLiteral("fitToHeight"), 0}}));
+}
+
 void TestExcelWorkbook::targetIsReplacedOnlyByClose()
 {
     const QString file = path(QStringLiteral("old.xlsx"));
@@ -215,6 +266,38 @@ void TestExcelWorkbook::workbookNeverClosedWritesNothing()
         QVERIFY(book.exec());
     }
     QVERIFY(!QFile::exists(file));
+}
+
+void TestExcelWorkbook::savedWorkbookHasTheModeOfAnySavedFile_data()
+{
+    QTest::addColumn<int>("umask");
+    QTest::addColumn<int>("oldMode"); // -1: no old file
+    QTest::addColumn<int>("mode");
+    QTest::newRow("a new workbook under umask 022 is 0644") << 022 << -1 << 0644;
+    QTest::newRow("a new workbook under umask 027 is 0640") << 027 << -1 << 0640;
+    QTest::newRow("a new workbook under umask 0 is 0666") << 0 << -1 << 0666;
+    QTest::newRow("an old workbook keeps its mode 0664") << 022 << 0664 << 0664;
+}
+
+void TestExcelWorkbook::savedWorkbookHasTheModeOfAnySavedFile()
+{
+    QFETCH(int, umask);
+    QFETCH(int, oldMode);
+    QFETCH(int, mode);
+    const QString file = path(QStringLiteral("mode.xlsx"));
+    if (oldMode >= 0) {
+        QVERIFY(ProgramFolder::write(file, "old contents"));
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(oldMode)), 0);
+    }
+    const mode_t before = ::umask(mode_t(umask));
+    ExcelWorkbook book;
+    const bool written =
+        writeTable(book, file, QStringLiteral("mode")) && book.exec() && book.close();
+    ::umask(before);
+    QVERIFY(written);
+    struct stat saved = {};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &saved), 0);
+    QCOMPARE(int(saved.st_mode & 07777), mode);
 }
 
 QTEST_GUILESS_MAIN(TestExcelWorkbook)

@@ -37,6 +37,8 @@ private slots:
 
     void unreadableDeviceFileGivesNoReport();
     void headerNamesTaskAndDate();
+    void dateIsWrittenAsTheInterfaceLanguageWritesIt_data();
+    void dateIsWrittenAsTheInterfaceLanguageWritesIt();
     void storedTextsAreShownAsText();
     void deviceTableHeader();
     void deviceRowsAndAccessories_data();
@@ -91,6 +93,32 @@ void TestReportContent::headerNamesTaskAndDate()
              (QStringList{QStringLiteral("Varnel"), QStringLiteral("Solution Report"),
                           QStringLiteral("Task:Harbour Gate    Date: ") + date,
                           QStringLiteral("Ingredient List")}));
+}
+
+void TestReportContent::dateIsWrittenAsTheInterfaceLanguageWritesIt_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("text");
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    // 10 December 2026 is a Thursday, and so is 5 March 2026.
+    QTest::newRow("English keeps day name, month name, day and year")
+        << english << QDate(2026, 12, 10) << QStringLiteral("Thu Dec 10 2026");
+    QTest::newRow("English writes a one-digit day without a zero")
+        << english << QDate(2026, 3, 5) << QStringLiteral("Thu Mar 5 2026");
+    QTest::newRow("Chinese writes year, month, day, then the weekday")
+        << chinese << QDate(2026, 12, 10) << QString::fromUtf8("2026年12月10日星期四");
+    QTest::newRow("Chinese writes one-digit months and days without a zero")
+        << chinese << QDate(2026, 3, 5) << QString::fromUtf8("2026年3月5日星期四");
+}
+
+void TestReportContent::dateIsWrittenAsTheInterfaceLanguageWritesIt()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QDate, date);
+    QFETCH(QString, text);
+    QCOMPARE(kiv::reportDateText(date, locale), text);
 }
 
 void TestReportContent::storedTextsAreShownAsText()

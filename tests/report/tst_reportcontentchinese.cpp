@@ -37,6 +37,7 @@ private slots:
     void init();
     void cleanup();
 
+    void headerDateReadsAsAChineseDate();
     void configurationTablesFollowTheDeviceTable();
     void resultsOfATaskCalculatedInEnglish();
     void pdfShowsTheChineseReport();
@@ -65,6 +66,22 @@ void TestReportContentChinese::cleanup()
 {
     m_out.reset();
     m_folder.reset();
+}
+
+void TestReportContentChinese::headerDateReadsAsAChineseDate()
+{
+    BuiltReport report(plannerTask());
+    const QDate today = QDate::currentDate();
+    static const char *const weekdays[] = {"一", "二", "三", "四", "五", "六", "日"};
+    const QString date = QString::fromUtf8("%1年%2月%3日星期%4")
+                             .arg(today.year())
+                             .arg(today.month())
+                             .arg(today.day())
+                             .arg(QString::fromUtf8(weekdays[today.dayOfWeek() - 1]));
+    QCOMPARE(linesBeforeTables(report.document()),
+             (QStringList{QStringLiteral("Varnel"), QString::fromUtf8("方案报告"),
+                          QString::fromUtf8("任务:Harbour Gate    日期: ") + date,
+                          QString::fromUtf8("物料清单")}));
 }
 
 void TestReportContentChinese::configurationTablesFollowTheDeviceTable()
@@ -139,6 +156,15 @@ void TestReportContentChinese::workbookEndsWithTheConfigurationRows()
                           QString::fromUtf8("服务器推荐配置:\n") + recommended, QString()}));
     const QJsonArray wrapped = book.value(QStringLiteral("wrapped")).toArray();
     QCOMPARE(wrapped.at(7).toArray().at(1).toBool(), true);
+    // A heading and four lines in each configuration cell: five lines of
+    // 15 points.
+    const QJsonArray heights = book.value(QStringLiteral("heights")).toArray();
+    QCOMPARE(heights.at(6).toDouble(), 75.0);
+    QCOMPARE(heights.at(7).toDouble(), 75.0);
+    // The longest line of the recommendation, "显卡: 1 GB及以上, 1280*1024
+    // 及以上分辨率", is 28 narrow characters and 6 Chinese ones of two widths:
+    // 40, and 2 of room. The library stores 0.71 more (its cell padding).
+    QCOMPARE(int(book.value(QStringLiteral("widths")).toArray().at(1).toDouble()), 42);
 }
 
 void TestReportContentChinese::failedSaveNamesItsReasonInChinese()

@@ -65,8 +65,8 @@ private slots:
     void modelWithASuffixSelectsTheLongestCamera();
     void unknownModelIsRefused();
     void confirmWithALensHandsItBack();
-    void confirmWithoutALensAsksForOne_data();
-    void confirmWithoutALensAsksForOne();
+    void confirmRefusesAMissingLensOrAWrongCount_data();
+    void confirmRefusesAMissingLensOrAWrongCount();
     void nextCameraStartsWithoutTheLastChoice();
     void unknownModelAfterAChoiceGivesNoLens();
     void recommendationShowsFourWholeRows();
@@ -173,19 +173,30 @@ void TestLensHostDialog::confirmWithALensHandsItBack()
     QVERIFY(CWarningDlg::History().isEmpty());
 }
 
-void TestLensHostDialog::confirmWithoutALensAsksForOne_data()
+void TestLensHostDialog::confirmRefusesAMissingLensOrAWrongCount_data()
 {
     QTest::addColumn<bool>("chooseALens");
     QTest::addColumn<QString>("count");
-    QTest::newRow("no recommendation row is current") << false << QStringLiteral("1");
-    QTest::newRow("a lens with an empty count") << true << QString();
-    QTest::newRow("a lens with a count of 0") << true << QStringLiteral("0");
+    QTest::addColumn<QString>("message");
+    const QString askForALens = QStringLiteral("Hint|Please select Lens");
+    const QString wrongCount = QStringLiteral("Hint|Number Range [1~1000]");
+    QTest::newRow("no recommendation row is current")
+        << false << QStringLiteral("1") << askForALens;
+    QTest::newRow("no lens and no count asks for the lens first")
+        << false << QString() << askForALens;
+    QTest::newRow("a lens with an empty count tells the count's range")
+        << true << QString() << wrongCount;
+    QTest::newRow("a lens with a count of 0 tells the count's range")
+        << true << QStringLiteral("0") << wrongCount;
+    QTest::newRow("a lens with a count of 1001 tells the count's range")
+        << true << QStringLiteral("1001") << wrongCount;
 }
 
-void TestLensHostDialog::confirmWithoutALensAsksForOne()
+void TestLensHostDialog::confirmRefusesAMissingLensOrAWrongCount()
 {
     QFETCH(bool, chooseALens);
     QFETCH(QString, count);
+    QFETCH(QString, message);
     kiv::PendrikWidget host;
     QVERIFY(host.openPendrik(QStringLiteral("KC-B21")));
     host.show();
@@ -194,8 +205,7 @@ void TestLensHostDialog::confirmWithoutALensAsksForOne()
         chooseRow(&host, 0);
     number(&host)->setText(count);
     QTest::mouseClick(host.GetConfirmBtn(), Qt::LeftButton);
-    QCOMPARE(accessorytest::shownMessages(),
-             QStringList{QStringLiteral("Hint|Please select Lens")});
+    QCOMPARE(accessorytest::shownMessages(), QStringList{message});
     QVERIFY(host.isVisible());
     QCOMPARE(host.result(), 0);
     QCOMPARE(host.getLens(), QString());

@@ -60,6 +60,9 @@ private slots:
     void typedSixtyFifthCharacterIsRemoved();
     void pasteKeepsOnlyWhatFits();
     void enterDoesNotBreakTheDescription();
+    void typedEmojiIsKeptOrDroppedWhole_data();
+    void typedEmojiIsKeptOrDroppedWhole();
+    void editModeKeepsAStoredEmojiWhole();
 
 private:
     void setName(NewTaskWidget &dialog, const QString &name);
@@ -312,6 +315,53 @@ void TestNewTaskDialog::enterDoesNotBreakTheDescription()
     QTest::keyClicks(text, QStringLiteral("c"));
     QCOMPARE(text->toPlainText(), QStringLiteral("abc"));
     QVERIFY(dialog.isVisible());
+}
+
+void TestNewTaskDialog::typedEmojiIsKeptOrDroppedWhole_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("an emoji as the 64th character is kept") << 63 << true;
+    QTest::newRow("an emoji as the 65th character is dropped") << 64 << false;
+}
+
+void TestNewTaskDialog::typedEmojiIsKeptOrDroppedWhole()
+{
+    QFETCH(int, before);
+    QFETCH(bool, kept);
+    const QString camera = QString::fromUtf8("\xF0\x9F\x93\xB7");
+    NewTaskWidget dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    setName(dialog, QStringLiteral("Lobby"));
+    auto *text = child<QTextEdit>(dialog, "textDescription");
+    text->setPlainText(QString(before, QLatin1Char('a')));
+    text->moveCursor(QTextCursor::End);
+    text->setFocus();
+    // One key press that types the whole character, as an input method does.
+    QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, camera, Qt::NoModifier);
+    const QString expected = QString(before, QLatin1Char('a')) + (kept ? camera : QString());
+    QCOMPARE(text->toPlainText(), expected);
+    QCOMPARE(text->textCursor().position(), int(expected.size()));
+    dialog.GetConfirmBtn()->click();
+    TaskInfo back;
+    dialog.getTaskInfo(back);
+    QCOMPARE(back.remark, expected);
+    QVERIFY(!back.remark.contains(QChar(QChar::ReplacementCharacter)));
+}
+
+void TestNewTaskDialog::editModeKeepsAStoredEmojiWhole()
+{
+    const QString camera = QString::fromUtf8("\xF0\x9F\x93\xB7");
+    NewTaskWidget dialog;
+    TaskInfo info;
+    info.name = QStringLiteral("Lobby");
+    info.remark = QString(63, QLatin1Char('x')) + camera + QStringLiteral("END");
+    dialog.setTaskInfo(info);
+    dialog.GetConfirmBtn()->click();
+    TaskInfo back;
+    dialog.getTaskInfo(back);
+    QCOMPARE(back.remark, QString(63, QLatin1Char('x')) + camera);
 }
 
 QTEST_MAIN(TestNewTaskDialog)
