@@ -1,6 +1,7 @@
 #include "ExcelWorkbook.h"
 
 #include "ReportLogging.h"
+#include "WorkbookParts.h"
 
 #include <xlsxwriter.h>
 
@@ -230,6 +231,11 @@ bool ExcelWorkbook::close()
     const QString written = m_temporary->fileName();
     if (QFileInfo(written).size() <= 0)
         return fail(QStringLiteral("the workbook came out empty"));
+    // The library packs each part from a file of its own and does not check
+    // its writes of them: a part cut short without an error ran out of room,
+    // as a short write does anywhere else.
+    if (!workbookPartsAreWhole(written))
+        return fail(QStringLiteral("a part of the workbook was cut off"), SaveFailure::DiskFull);
     // The library has written and closed the whole file; only now does it
     // take the target's name, so an old workbook is replaced by a complete
     // new one or not at all.
