@@ -14,8 +14,9 @@
 //
 // then makes the edit on the program folder, checks that the files hold what
 // the copy said, and logs "done <n>". A hash is "-" for a missing file. It
-// prints "go <n>" on its output as well once the edit is logged, for the test
-// to time its kill, and edits until it is killed.
+// prints "go <n>" on its output as well once the edit is logged and "ran <n>"
+// once it is made, for the test to time its kill, and edits until it is
+// killed.
 #include <TaskDeviceFile.h>
 #include <TaskEntries.h>
 #include <TaskListFile.h>
@@ -319,6 +320,8 @@ int main(int argc, char *argv[])
 
         KavrinGUIToolkit::SetTargetPath(folder);
         edit.run();
+        std::printf("ran\t%d\n", n);
+        std::fflush(stdout);
         if (filesOf(folder) != after) {
             std::fprintf(stderr, "seeded_editor: edit %d (%s) did not give what its copy gave\n", n,
                          qPrintable(edit.what));

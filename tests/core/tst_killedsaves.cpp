@@ -6,7 +6,9 @@
 // the whole folder is the state before or the state after that edit, with no
 // temporary file, no device file without its task and every task listed.
 //
-// The seed is printed; VARNEL_KILL_SEED=<seed> runs the same series again.
+// The seed is printed; VARNEL_KILL_SEED=<seed> runs the same edits again,
+// each kill aimed at the same edit and drawn at the same share of the time
+// the edit before it took.
 #include "ProgramFolder.h"
 
 #include <TaskFolder.h>
@@ -15,11 +17,13 @@
 #include <XmlNode.h>
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -29,9 +33,6 @@ using Files = QMap<QString, QString>;
 
 constexpr int kKills = 240;
 constexpr int kEditsBeforeAKill = 3;
-// About as long as an edit's saves take, the disk's syncs included: most
-// kills find one under way, the others fall between two edits.
-constexpr int kLongestWaitMicroseconds = 10000;
 
 QString hashOf(const QByteArray &bytes)
 {
@@ -177,21 +178,30 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
                      QString::number(seed * 1000 + quint64(round)), log});
         QVERIFY2(child.waitForStarted(30000), "the editing child did not start");
         // The kill lands a random while after the child began a random one
-        // of its first edits: inside that edit's saves, or in the work around
-        // them.
-        const QByteArray target = "go\t" + QByteArray::number(waits.bounded(kEditsBeforeAKill));
-        QByteArray line;
-        while (line != target) {
+        // of its first edits but the first: within about as long as the
+        // edit before took, inside that edit's saves or just after them.
+        const int target = 1 + int(waits.bounded(kEditsBeforeAKill));
+        QElapsedTimer clock;
+        qint64 editMicroseconds = 0;
+        for (bool due = false; !due;) {
             if (!child.canReadLine()) {
                 QVERIFY2(child.waitForReadyRead(30000),
                          qPrintable(QStringLiteral("the editing child stopped:\n") +
                                     QString::fromLocal8Bit(child.readAllStandardError())));
                 continue;
             }
-            line = child.readLine().trimmed();
+            const QList<QByteArray> line = child.readLine().trimmed().split('\t');
+            if (line.size() != 2)
+                continue;
+            if (line.at(0) == "go") {
+                clock.start();
+                due = line.at(1).toInt() == target;
+            } else if (line.at(0) == "ran") {
+                editMicroseconds = clock.nsecsElapsed() / 1000;
+            }
         }
-        std::this_thread::sleep_for(
-            std::chrono::microseconds(waits.bounded(kLongestWaitMicroseconds)));
+        const qint64 window = std::max<qint64>(editMicroseconds * 5 / 4, 100);
+        std::this_thread::sleep_for(std::chrono::microseconds(waits.bounded(window)));
         QVERIFY2(child.state() == QProcess::Running,
                  qPrintable(QStringLiteral("the editing child ended by itself:\n") +
                             QString::fromLocal8Bit(child.readAllStandardError())));
