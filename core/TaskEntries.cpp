@@ -2,8 +2,13 @@
 
 #include "CoreLogging.h"
 #include "TaskDeviceFile.h"
+#include "TaskFolder.h"
+#include "TaskName.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace kiv {
 
@@ -16,12 +21,60 @@ bool result(const TaskListFile &file, bool done, QString *reason)
     return done;
 }
 
+bool refused(QString *reason, const QString &why)
+{
+    if (reason)
+        *reason = why;
+    return false;
+}
+
+// Why a task cannot take the name whose device file is @p path: the file is
+// there, and no task owns it.
+QString strayFileText(const QString &path)
+{
+    return QCoreApplication::translate("TaskEntries",
+                                       "The file %1 holds the devices of no task. Move it out of "
+                                       "the Task folder, or give the task another name.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+// True when the stored task list names a task @p name; false also when the
+// list cannot be read, so that a move on a damaged list is done whole.
+bool listNames(const QString &name)
+{
+    TaskListFile file;
+    return file.exists(name);
+}
+
+// The old name of a renamed task's devices, once the list holds the new one.
+void dropOldName(const QString &oldName, const QString &newName)
+{
+    const QString from = TaskDeviceFile::filePath(oldName);
+    const QString to = TaskDeviceFile::filePath(newName);
+    // Devices that differ from the task's are no second name: they stay,
+    // and the next start names them to the planner.
+    if (TaskFolder::sameBytes(from, to) && !QFile::remove(from))
+        qCDebug(lcCore) << "cannot drop the old name" << from << "of a renamed task's devices";
+}
+
 } // namespace
 
 bool TaskEntries::add(const TaskInfo &info, QString *reason)
 {
+    if (const QString problem = taskNameProblem(info.name); !problem.isEmpty())
+        return refused(reason, problem);
     TaskListFile file;
-    bool added = file.isOpen() && !file.exists(info.name) && file.addTask(info);
+    if (!file.isOpen() || file.exists(info.name))
+        return result(file, false, reason);
+    const QString devices = TaskDeviceFile::filePath(info.name);
+    if (QFileInfo::exists(devices))
+        return refused(reason, strayFileText(devices));
+    // What a deletion of an earlier task of this name could not remove:
+    // the next start would otherwise give its devices to the new task.
+    const QString deleted = TaskFolder::deletedFilePath(info.name);
+    if (QFileInfo::exists(deleted) && !QFile::remove(deleted))
+        return refused(reason, strayFileText(deleted));
+    bool added = file.addTask(info);
     if (added && !file.close()) {
         qCDebug(lcCore) << "cannot store the new task:" << file.lastError();
         added = false;
@@ -32,24 +85,91 @@ bool TaskEntries::add(const TaskInfo &info, QString *reason)
 bool TaskEntries::setNameRemark(const TaskInfo &info, int position, QString *reason)
 {
     TaskListFile file;
-    return result(file, file.setNameRemark(info, position) && file.close(), reason);
+    QVector<TaskInfo> tasks;
+    if (!file.tasks(tasks) || position < 0 || position >= tasks.size())
+        return result(file, false, reason);
+    if (const QString problem = taskNameProblem(info.name); !problem.isEmpty())
+        return refused(reason, problem);
+    const QString oldName = tasks.at(position).name;
+    const bool renamed = info.name != oldName;
+    const QString from = TaskDeviceFile::filePath(oldName);
+    const QString to = TaskDeviceFile::filePath(info.name);
+    bool namedHere = false;
+    if (renamed) {
+        if (file.exists(info.name))
+            return result(file, false, reason);
+        if (QFileInfo::exists(to)) {
+            if (!TaskFolder::sameBytes(from, to))
+                return refused(reason, strayFileText(to));
+        } else if (!from.isEmpty() && QFileInfo::exists(from)) {
+            if (!TaskFolder::addName(from, to))
+                return result(file, false, reason);
+            namedHere = true;
+        }
+    }
+    if (!file.setNameRemark(info, position) || !file.close()) {
+        if (namedHere && !QFile::remove(to))
+            qCDebug(lcCore) << "cannot drop the new name" << to << "of a task left unrenamed";
+        return result(file, false, reason);
+    }
+    if (renamed)
+        dropOldName(oldName, info.name);
+    return true;
 }
 
 bool TaskEntries::removeAt(int position, QString *reason)
 {
     TaskListFile file;
-    return result(file, file.removeTaskAt(position) && file.close(), reason);
+    QVector<TaskInfo> tasks;
+    if (!file.tasks(tasks) || position < 0 || position >= tasks.size())
+        return result(file, false, reason);
+    const QString name = tasks.at(position).name;
+    const QString devices = TaskDeviceFile::filePath(name);
+    const QString aside = TaskFolder::deletedFilePath(name);
+    bool moved = false;
+    if (!devices.isEmpty() && QFileInfo::exists(devices)) {
+        // Only a file can be set aside, and only where nothing waits
+        // already: anything else keeps the task.
+        if (!QFileInfo(devices).isFile() || QFileInfo::exists(aside) ||
+            !QFile::rename(devices, aside))
+            return result(file, false, reason);
+        moved = true;
+    }
+    if (!file.removeTaskAt(position) || !file.close()) {
+        if (moved && !QFile::rename(aside, devices))
+            qCDebug(lcCore) << "cannot put back" << devices << "of a task that stays";
+        return result(file, false, reason);
+    }
+    // When this fails, the next start removes it: the list no longer has
+    // the task.
+    if (moved && !QFile::remove(aside))
+        qCDebug(lcCore) << "cannot remove" << aside << "of a deleted task";
+    return true;
 }
 
 bool TaskEntries::renameDeviceFile(const QString &oldName, const QString &newName)
 {
     const QString from = TaskDeviceFile::filePath(oldName);
     const QString to = TaskDeviceFile::filePath(newName);
-    if (to.isEmpty() || QFile::exists(to))
+    if (to.isEmpty() || !taskNameProblem(newName).isEmpty())
         return false;
-    if (!from.isEmpty() && !QFile::exists(from))
+    const bool hasDevices = !from.isEmpty() && QFileInfo::exists(from);
+    const bool named = !QFileInfo::exists(to);
+    if (!named) {
+        // Only the second name this move gave the devices is taken back; a
+        // file of the same bytes made by anything else stays refused.
+        if (!hasDevices || !TaskFolder::sameFile(from, to))
+            return false;
+    } else if (!hasDevices) {
         return true;
-    return TaskDeviceFile::renameFile(oldName, newName);
+    } else if (!TaskFolder::addName(from, to)) {
+        return false;
+    }
+    if (listNames(oldName) || QFile::remove(from))
+        return true;
+    if (named)
+        QFile::remove(to);
+    return false;
 }
 
 } // namespace kiv

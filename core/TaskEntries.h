@@ -10,21 +10,37 @@ namespace kiv {
 /// the task list file, changes it and saves it; a failed call leaves the
 /// file as it was and gives the file's own reason (empty when it gave none,
 /// as for a name that is taken).
+///
+/// A change that touches a task's device file too is made in steps that
+/// each leave the Task folder whole, or with a leftover that
+/// TaskFolder::open() puts right at the next start, whenever the program is
+/// stopped.
 class TaskEntries
 {
 public:
     /// Adds @p info at the end of the list; refused when a task of that name
-    /// is there already.
+    /// is there already, when the name cannot name a task (the reason then
+    /// says why, as taskNameProblem()) and when a device file of that name
+    /// that no task owns is in the Task folder: a new task never takes over
+    /// devices that are not its own.
     static bool add(const TaskInfo &info, QString *reason = nullptr);
     /// Rewrites the name and remark of the task at @p position with those of
-    /// @p info.
+    /// @p info. A new name is checked as add() checks it; the task's devices
+    /// take the new name before the list does, and lose the old one once the
+    /// list holds the new one (see renameDeviceFile()).
     static bool setNameRemark(const TaskInfo &info, int position, QString *reason = nullptr);
-    /// Removes the task at @p position, its device file first.
+    /// Removes the task at @p position with its device file. The device file
+    /// is moved aside first and removed only once the list without the task
+    /// is stored; when the list cannot be stored, it is put back.
     static bool removeAt(int position, QString *reason = nullptr);
     /// Moves the device file of task @p oldName to the name @p newName.
-    /// Refused when @p newName cannot name a task or already has a device
-    /// file. A task without a device file (never written, or gone) has no
-    /// devices to carry over: the move then holds at once.
+    /// Refused when @p newName cannot name a task (taskNameProblem()) or already has a device
+    /// file of other devices. A task without a device file (never written,
+    /// or gone) has no devices to carry over: the move then holds at once.
+    /// While the task list names a task @p oldName, the devices keep that
+    /// name as well, until setNameRemark() stores the new name: at no
+    /// instant does the listed task lack them. The second name a move gave
+    /// (a move back) is taken as it is.
     static bool renameDeviceFile(const QString &oldName, const QString &newName);
 };
 

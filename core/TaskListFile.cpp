@@ -99,7 +99,7 @@ XmlNode TaskListFile::firstTask(const QString &name) const
 
 bool TaskListFile::addTask(const TaskInfo &info)
 {
-    if (!isOpen())
+    if (!isOpen() || !taskNameProblem(info.name).isEmpty())
         return false;
     markChanged();
     XmlNode t = root().addChild(kTask);
@@ -112,7 +112,7 @@ bool TaskListFile::addTask(const TaskInfo &info)
 
 bool TaskListFile::setNameRemark(const TaskInfo &info, int position)
 {
-    if (!isOpen() || !isValidTaskName(info.name))
+    if (!isOpen() || !taskNameProblem(info.name).isEmpty())
         return false;
     XmlNode t = root().childAt(position);
     if (t.isNull())

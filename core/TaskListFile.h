@@ -83,14 +83,20 @@ public:
 
     static QString filePath();
 
+    /// Appends the task. False, nothing added, when its name cannot name a
+    /// task (taskNameProblem() says why); a name already in the list is the
+    /// caller's business.
     bool addTask(const TaskInfo &info);
     /// Gives the task at @p position the record's name and remark. False when
-    /// the new name cannot name a task.
+    /// the new name cannot name a task. The task's device file keeps its
+    /// name: TaskEntries::setNameRemark() moves the devices with the task.
     bool setNameRemark(const TaskInfo &info, int position);
     bool updateTask(const TaskInfo &info);
     /// Deletes the task's device file (a missing one is no obstacle), then the
     /// entry. False when there is no task at the position or its device file
-    /// exists and cannot be deleted.
+    /// exists and cannot be deleted. The file is gone before the list without
+    /// the task is saved: TaskEntries::removeAt() deletes a task in steps
+    /// that survive the program being stopped between them.
     bool removeTaskAt(int position);
     /// Deletes the device file of @p name (a missing one, or a name that
     /// cannot name a task, is no obstacle), then every entry of that name.

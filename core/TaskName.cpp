@@ -2,6 +2,20 @@
 
 #include <XmlSave.h>
 
+#include <QCoreApplication>
+#include <QFile>
+
+#include <climits>
+
+namespace {
+
+// What the saves add to a task's name for the temporary file they write
+// beside its device file: the file's extension, a dot and six random
+// letters.
+constexpr int kTemporarySuffixBytes = 11; // ".xml.XXXXXX"
+
+} // namespace
+
 QString taskNameIllegalCharacters()
 {
     return QStringLiteral("\\/:*?\"<>|");
@@ -21,4 +35,27 @@ bool isValidTaskName(const QString &name)
             return false;
     }
     return true;
+}
+
+QString taskNameProblem(const QString &name)
+{
+    if (name.trimmed().isEmpty() || name == QLatin1String("Task"))
+        return QCoreApplication::translate("TaskName", "The task name is invalid");
+    for (const QChar c : taskNameIllegalCharacters()) {
+        if (name.contains(c))
+            return QCoreApplication::translate("TaskName", "The name contains illegal character");
+    }
+    if (!isValidTaskName(name))
+        return QCoreApplication::translate("TaskName", "The task name is invalid");
+    // The temporary file of a save takes its random part from the last six
+    // X in a row of the file's name: the temporary of "XXXXXX.xml" would be
+    // named like the device file of another task.
+    if (name.contains(QLatin1String("XXXXXX")))
+        return QCoreApplication::translate("TaskName", "A task name cannot hold six X in a row.");
+    // A save would fail for every change: its temporary file could not be
+    // made.
+    if (QFile::encodeName(name).size() + kTemporarySuffixBytes > NAME_MAX)
+        return QCoreApplication::translate("TaskName",
+                                           "The task name is too long for a file name.");
+    return QString();
 }

@@ -11,6 +11,7 @@
 #include <ParamCode.h>
 #include <TargetPath.h>
 #include <TaskDataBase.h>
+#include <TaskFolder.h>
 #include <TaskListFile.h>
 #include <ToolTip.h>
 #include <WarningDlg.h>
@@ -72,8 +73,8 @@ FolderState probeFolder(const QString &folder)
     errno = 0;
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
         return folderFullOr(folder, errno);
-    QFile probe(QDir(folder).filePath(
-        QStringLiteral(".write-probe-%1").arg(QCoreApplication::applicationPid())));
+    QFile probe(
+        QDir(folder).filePath(TaskFolder::probeFileName(QCoreApplication::applicationPid())));
     errno = 0;
     if (!probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return folderFullOr(folder, errno);
@@ -121,7 +122,9 @@ bool ToolsApplication::init()
     }
     if (!checkProgramFolder())
         return false;
-    tellDamagedDataFiles();
+    // Before any task is read: what a program stopped in the middle of a
+    // save, a rename or a deletion left is put right.
+    tellDamagedDataFiles(TaskFolder::open().strayDeviceFiles);
 
     setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
     return true;
@@ -250,7 +253,7 @@ bool ToolsApplication::checkProgramFolder()
     return true;
 }
 
-void ToolsApplication::tellDamagedDataFiles()
+void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles)
 {
     // Each file whose content the planner would miss is named once; the
     // program goes on without it and leaves it as it is on disk. A missing
@@ -323,6 +326,13 @@ void ToolsApplication::tellDamagedDataFiles()
                        "the right to read and write it, or move it out of the Task folder, and "
                        "start the program again.")
                         .arg(native(TaskListFile::filePath()));
+    }
+
+    for (const QString &stray : strayDeviceFiles) {
+        messages << tr("The device file %1 belongs to no task of the task list, so its devices "
+                       "are not shown. The program leaves the file as it is, and no task can "
+                       "take its name until it is moved out of the Task folder.")
+                        .arg(native(stray));
     }
 
     for (const QString &message : std::as_const(messages))

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRect>
 #include <QSize>
+#include <QStringList>
 
 class ISkinPlugin;
 
@@ -52,7 +53,7 @@ private:
     void setLanguageFont();
     bool checkResolution();
     bool checkProgramFolder();
-    void tellDamagedDataFiles();
+    void tellDamagedDataFiles(const QStringList &strayDeviceFiles);
     ISkinPlugin *loadSkinPlugin(const QString &name, const QString &folder);
 };
 

@@ -180,17 +180,10 @@ bool NewTaskWidget::eventFilter(QObject *watched, QEvent *event)
 QString NewTaskWidget::nameProblem(const QString &name, const QString &previousName,
                                    TaskListFile &file)
 {
-    if (name.isEmpty() || name == QLatin1String("Task"))
-        return tr("The task name is invalid");
-    const QString illegal = taskNameIllegalCharacters();
-    for (const QChar c : illegal) {
-        if (name.contains(c))
-            return tr("The name contains illegal character");
-    }
-    // Control characters and characters no file can hold: the same check
-    // every file path built from a task name goes through.
-    if (!isValidTaskName(name))
-        return tr("The task name is invalid");
+    // The rules every way into the task list checks, in the same order.
+    const QString problem = taskNameProblem(name);
+    if (!problem.isEmpty())
+        return problem;
     if (name != previousName && file.exists(name))
         return tr("Reserved task name can not be added.");
     return QString();

@@ -104,6 +104,10 @@
         <source>The task list %1 cannot be opened for reading, so no task can be shown. The program leaves the file as it is and starts with an empty task list: no task can be added until the file can be read. Give your user the right to read and write it, or move it out of the Task folder, and start the program again.</source>
         <translation>The task list %1 cannot be opened for reading, so no task can be shown. The program leaves the file as it is and starts with an empty task list: no task can be added until the file can be read. Give your user the right to read and write it, or move it out of the Task folder, and start the program again.</translation>
     </message>
+    <message>
+        <source>The device file %1 belongs to no task of the task list, so its devices are not shown. The program leaves the file as it is, and no task can take its name until it is moved out of the Task folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

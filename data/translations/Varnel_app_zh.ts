@@ -104,6 +104,10 @@
         <source>The task list %1 cannot be opened for reading, so no task can be shown. The program leaves the file as it is and starts with an empty task list: no task can be added until the file can be read. Give your user the right to read and write it, or move it out of the Task folder, and start the program again.</source>
         <translation>无法读取任务列表 %1，因此无法显示任何任务。程序不会改动该文件，并以空的任务列表启动：该文件可以读取之前无法添加任务。请给当前用户读写该文件的权限，或将其移出 Task 文件夹，然后重新启动程序。</translation>
     </message>
+    <message>
+        <source>The device file %1 belongs to no task of the task list, so its devices are not shown. The program leaves the file as it is, and no task can take its name until it is moved out of the Task folder.</source>
+        <translation>设备文件 %1 不属于任务列表中的任何任务，因此不显示其中的设备。程序保留该文件原样；在把它移出 Task 文件夹之前，任何任务都不能使用这个名称。</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

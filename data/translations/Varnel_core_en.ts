@@ -13,6 +13,32 @@
     </message>
 </context>
 <context>
+    <name>TaskEntries</name>
+    <message>
+        <source>The file %1 holds the devices of no task. Move it out of the Task folder, or give the task another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaskName</name>
+    <message>
+        <source>The task name is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name contains illegal character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A task name cannot hold six X in a row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The task name is too long for a file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>XmlDataFile</name>
     <message>
         <source>The disk that holds %1 is full.</source>

@@ -13,6 +13,32 @@
     </message>
 </context>
 <context>
+    <name>TaskEntries</name>
+    <message>
+        <source>The file %1 holds the devices of no task. Move it out of the Task folder, or give the task another name.</source>
+        <translation>文件 %1 中的设备不属于任何任务。请把它移出 Task 文件夹，或给任务另取一个名称。</translation>
+    </message>
+</context>
+<context>
+    <name>TaskName</name>
+    <message>
+        <source>The task name is invalid</source>
+        <translation>任务名称无效</translation>
+    </message>
+    <message>
+        <source>The name contains illegal character</source>
+        <translation>名称包含非法字符</translation>
+    </message>
+    <message>
+        <source>A task name cannot hold six X in a row.</source>
+        <translation>任务名称不能包含连续六个 X。</translation>
+    </message>
+    <message>
+        <source>The task name is too long for a file name.</source>
+        <translation>任务名称太长，无法用作文件名。</translation>
+    </message>
+</context>
+<context>
     <name>XmlDataFile</name>
     <message>
         <source>The disk that holds %1 is full.</source>

@@ -121,14 +121,6 @@ industries or scenes.</translation>
         <translation>Confirm</translation>
     </message>
     <message>
-        <source>The task name is invalid</source>
-        <translation>The task name is invalid</translation>
-    </message>
-    <message>
-        <source>The name contains illegal character</source>
-        <translation>The name contains illegal character</translation>
-    </message>
-    <message>
         <source>Reserved task name can not be added.</source>
         <translation>Reserved task name can not be added.</translation>
     </message>

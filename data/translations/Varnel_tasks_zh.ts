@@ -121,14 +121,6 @@ industries or scenes.</source>
         <translation>确定</translation>
     </message>
     <message>
-        <source>The task name is invalid</source>
-        <translation>任务名称无效</translation>
-    </message>
-    <message>
-        <source>The name contains illegal character</source>
-        <translation>名称包含非法字符</translation>
-    </message>
-    <message>
         <source>Reserved task name can not be added.</source>
         <translation>任务名称已存在，不能添加。</translation>
     </message>

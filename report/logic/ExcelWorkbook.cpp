@@ -1,6 +1,7 @@
 #include "ExcelWorkbook.h"
 
 #include "ReportLogging.h"
+#include "WorkbookParts.h"
 
 #include <xlsxwriter.h>
 
@@ -331,6 +332,11 @@ bool ExcelWorkbook::close()
     const QString written = m_temporary->fileName();
     if (QFileInfo(written).size() <= 0)
         return fail(QStringLiteral("the workbook came out empty"));
+    // The library packs each part from a file of its own and does not check
+    // its writes of them: a part cut short without an error ran out of room,
+    // as a short write does anywhere else.
+    if (!workbookPartsAreWhole(written))
+        return fail(QStringLiteral("a part of the workbook was cut off"), SaveFailure::DiskFull);
     // The temporary file was made readable by its owner alone; the workbook
     // gets the permissions any saved file gets: an old file's own, or those
     // of a new file.

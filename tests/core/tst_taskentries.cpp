@@ -1,5 +1,5 @@
-#include "ProgramFolder.h"
 #include "FailingSaves.h"
+#include "ProgramFolder.h"
 #include "TaskEntries.h"
 
 #include <QtTest>
@@ -26,6 +26,9 @@ private slots:
     void deviceFileRename();
     void aDamagedListFailsWithItsReasonAndStaysAsItIs();
     void aFailedSaveGivesItsReason();
+    void aNewTaskNeverTakesOverDevicesOfNoTask();
+    void aDeletionThatCannotBeStoredKeepsTheDevices();
+    void aRenameThatCannotBeStoredKeepsTheOldName();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -191,6 +194,61 @@ void TestTaskEntries::aFailedSaveGivesItsReason()
     QCOMPARE(edited, expected);
     QCOMPARE(removed, expected);
     QCOMPARE(ProgramFolder::readAll(TaskListFile::filePath()), before);
+}
+
+void TestTaskEntries::aNewTaskNeverTakesOverDevicesOfNoTask()
+{
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    // Left by a program stopped in the middle of an older rename.
+    writeDeviceFile(QStringLiteral("Hall"), QStringLiteral("CAM-B"));
+    QString reason;
+    QVERIFY(!TaskEntries::add(task(QStringLiteral("Hall")), &reason));
+    QCOMPARE(reason,
+             QStringLiteral("The file %1 holds the devices of no task. Move it out of the "
+                            "Task folder, or give the task another name.")
+                 .arg(QDir::toNativeSeparators(TaskDeviceFile::filePath(QStringLiteral("Hall")))));
+    QCOMPARE(stored(), QStringList{QStringLiteral("Lobby:")});
+    QCOMPARE(firstType(QStringLiteral("Hall")), QStringLiteral("CAM-B"));
+    // Nor does a rename onto that name.
+    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Hall")), 0, &reason));
+    QCOMPARE(stored(), QStringList{QStringLiteral("Lobby:")});
+}
+
+void TestTaskEntries::aDeletionThatCannotBeStoredKeepsTheDevices()
+{
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
+    writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
+    const QStringList before = QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files);
+    {
+        FileSizeLimit full;
+        QVERIFY(full.isActive());
+        QVERIFY(!TaskEntries::removeAt(0));
+    }
+    QCOMPARE(stored(), (QStringList{QStringLiteral("Lobby:"), QStringLiteral("Hall:")}));
+    QCOMPARE(QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files), before);
+    QCOMPARE(firstType(QStringLiteral("Lobby")), QStringLiteral("CAM-A"));
+}
+
+void TestTaskEntries::aRenameThatCannotBeStoredKeepsTheOldName()
+{
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
+    // As the task pane renames: the devices first, then the list, and the
+    // devices back when the list cannot be stored.
+    QVERIFY(TaskEntries::renameDeviceFile(QStringLiteral("Lobby"), QStringLiteral("Hall")));
+    // While the list names Lobby, Lobby keeps its devices.
+    QCOMPARE(firstType(QStringLiteral("Lobby")), QStringLiteral("CAM-A"));
+    {
+        FileSizeLimit full;
+        QVERIFY(full.isActive());
+        QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Hall")), 0));
+    }
+    QVERIFY(TaskEntries::renameDeviceFile(QStringLiteral("Hall"), QStringLiteral("Lobby")));
+    QCOMPARE(stored(), QStringList{QStringLiteral("Lobby:")});
+    QCOMPARE(QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files),
+             (QStringList{QStringLiteral("Lobby.xml"), QStringLiteral("Task.xml")}));
+    QCOMPARE(firstType(QStringLiteral("Lobby")), QStringLiteral("CAM-A"));
 }
 
 QTEST_MAIN(TestTaskEntries)

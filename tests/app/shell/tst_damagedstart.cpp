@@ -126,6 +126,8 @@ class TestDamagedStart : public QObject
 private slots:
     void damagedFileIsNamedAndLeftAlone_data();
     void damagedFileIsNamedAndLeftAlone();
+    void leftoversOfAStoppedProgramAreMendedAtStart_data();
+    void leftoversOfAStoppedProgramAreMendedAtStart();
 };
 
 void TestDamagedStart::damagedFileIsNamedAndLeftAlone_data()
@@ -220,6 +222,48 @@ void TestDamagedStart::damagedFileIsNamedAndLeftAlone()
     QCOMPARE(after.keys(), before.keys());
     for (auto it = before.cbegin(); it != before.cend(); ++it)
         QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
+}
+
+void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("stray");
+    QTest::newRow("in English") << 0
+                                << QStringLiteral(
+                                       "Varnel|The device file %1 belongs to no task of the task "
+                                       "list, so its devices are not shown. The program leaves "
+                                       "the file as it is, and no task can take its name until "
+                                       "it is moved out of the Task folder.");
+    QTest::newRow("in Chinese") << 1
+                                << QStringLiteral("Varnel|设备文件 %1 不属于任务列表中的任何任务，"
+                                                  "因此不显示其中的设备。程序保留该文件原样；在把"
+                                                  "它移出 Task 文件夹之前，任何任务都不能使用这个"
+                                                  "名称。");
+}
+
+void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart()
+{
+    QFETCH(int, language);
+    QFETCH(QString, stray);
+    DataFolder folder(language);
+    // A save of Lobby's devices stopped before its rename, a deletion of Yard
+    // stopped after the list forgot it, and devices of no task.
+    QVERIFY(
+        ProgramFolder::write(folder.file(QStringLiteral("Task/Lobby.xml.QwErTy")), kGoodDevices));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Yard.xml.trash")), kGoodDevices));
+    const QByteArray hall =
+        QByteArray(kGoodDevices).replace("<Count>4</Count>", "<Count>9</Count>");
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Hall.xml")), hall));
+    QMap<QString, QByteArray> expected = folder.snapshot();
+    expected.remove(QStringLiteral("Task/Lobby.xml.QwErTy"));
+    expected.remove(QStringLiteral("Task/Yard.xml.trash"));
+
+    const ChildRun run = startChild(folder.root(), true);
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
+    QCOMPARE(run.messages, QStringList{stray.arg(QDir::toNativeSeparators(
+                               folder.file(QStringLiteral("Task/Hall.xml"))))});
+    QCOMPARE(folder.snapshot(), expected);
 }
 
 int main(int argc, char *argv[])

@@ -1,0 +1,226 @@
+#include "TaskFolder.h"
+
+#include "CoreLogging.h"
+#include "TaskDeviceFile.h"
+#include "TaskListFile.h"
+#include "TaskName.h"
+
+#include <TargetPath.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+
+#include <cerrno>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QString kDeviceSuffix = QStringLiteral(".xml");
+const QString kDeletedSuffix = QStringLiteral(".xml.trash");
+const QString kListFile = QStringLiteral("Task.xml");
+
+// The task whose device file is @p fileName; empty for any other name.
+QString taskOfDeviceFile(const QString &fileName)
+{
+    if (!fileName.endsWith(kDeviceSuffix) || fileName == kListFile)
+        return QString();
+    const QString task = fileName.chopped(kDeviceSuffix.size());
+    return isValidTaskName(task) ? task : QString();
+}
+
+// The task whose device file waits under @p fileName while its deletion is
+// stored; empty for any other name.
+QString taskOfDeletedFile(const QString &fileName)
+{
+    if (!fileName.endsWith(kDeletedSuffix))
+        return QString();
+    const QString task = fileName.chopped(kDeletedSuffix.size());
+    return isValidTaskName(task) ? task : QString();
+}
+
+// True when a save of the file named @p target names its temporary file
+// target + "." + six random letters. The saves take the random part from
+// the last six X in a row of the name when it has them, and add it behind
+// the name otherwise; a task name never holds them.
+bool savedWithSuffix(const QString &target)
+{
+    if (target == kListFile)
+        return true;
+    const QString task = taskOfDeviceFile(target);
+    return !task.isEmpty() && !task.contains(QLatin1String("XXXXXX"));
+}
+
+bool removeLeftover(const QString &path, int &count)
+{
+    if (QFile::remove(path)) {
+        ++count;
+        return true;
+    }
+    qCDebug(lcCore) << "cannot remove the leftover" << path;
+    return false;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes @p bytes as the new file @p path, whole or not at all.
+bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered, and checked by the size on disk: a short write is no
+    // error to the file engine.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+QString TaskFolder::path()
+{
+    return KavrinGUIToolkit::GetTargetPath() + QStringLiteral("Task");
+}
+
+bool TaskFolder::isLeftoverName(const QString &fileName)
+{
+    static const QRegularExpression probe(QStringLiteral("^\\.write-probe-[0-9]+$"));
+    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    if (probe.match(fileName).hasMatch())
+        return true;
+    const QRegularExpressionMatch m = temporary.match(fileName);
+    return m.hasMatch() && savedWithSuffix(m.captured(1));
+}
+
+QString TaskFolder::deletedFilePath(const QString &taskName)
+{
+    if (!isValidTaskName(taskName))
+        return QString();
+    return path() + QLatin1Char('/') + taskName + kDeletedSuffix;
+}
+
+QString TaskFolder::probeFileName(qint64 pid)
+{
+    return QStringLiteral(".write-probe-%1").arg(pid);
+}
+
+bool TaskFolder::addName(const QString &from, const QString &to)
+{
+    if (QFileInfo::exists(to) || !QFileInfo(from).isFile())
+        return false;
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+#endif
+    // File systems without second names (FAT on a memory stick) get a copy,
+    // which the rename then treats alike: the same bytes under both names.
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    return writeWhole(to, source.readAll());
+}
+
+bool TaskFolder::sameFile(const QString &a, const QString &b)
+{
+#ifdef Q_OS_UNIX
+    struct stat first;
+    struct stat second;
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+#else
+    return false;
+#endif
+}
+
+bool TaskFolder::sameBytes(const QString &a, const QString &b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (!first.isFile() || !second.isFile() || first.size() != second.size())
+        return false;
+    return bytesOf(a) == bytesOf(b);
+}
+
+TaskFolderRepair TaskFolder::open()
+{
+    TaskFolderRepair repair;
+    const QDir folder(path());
+    const QFileInfoList files = folder.entryInfoList(
+        QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDir::Name);
+    QStringList deviceTasks;
+    QStringList deletedTasks;
+    for (const QFileInfo &file : files) {
+        const QString name = file.fileName();
+        if (isLeftoverName(name))
+            removeLeftover(file.filePath(), repair.temporariesRemoved);
+        else if (const QString task = taskOfDeletedFile(name); !task.isEmpty())
+            deletedTasks << task;
+        else if (const QString device = taskOfDeviceFile(name); !device.isEmpty())
+            deviceTasks << device;
+    }
+
+    // Without a list, whose files are which cannot be told: a list that is
+    // missing or empty is made anew, and the device files are left as they
+    // are, without a word, as for a first start.
+    const QFileInfo listFile(folder.filePath(kListFile));
+    if (!listFile.isFile() || listFile.size() == 0)
+        return repair;
+    QVector<TaskInfo> tasks;
+    {
+        TaskListFile list;
+        if (!list.tasks(tasks))
+            return repair;
+    }
+    QSet<QString> listed;
+    for (const TaskInfo &task : std::as_const(tasks))
+        listed.insert(task.name);
+
+    for (const QString &task : std::as_const(deletedTasks)) {
+        const QString moved = deletedFilePath(task);
+        const QString device = TaskDeviceFile::filePath(task);
+        if (!listed.contains(task)) {
+            // The list had forgotten the task: the deletion was done.
+            removeLeftover(moved, repair.deletionsFinished);
+        } else if (!QFileInfo::exists(device) && QFile::rename(moved, device)) {
+            // The list still holds the task: it keeps its devices.
+            ++repair.deletionsUndone;
+        } else {
+            repair.strayDeviceFiles << moved;
+        }
+    }
+
+    for (const QString &task : std::as_const(deviceTasks)) {
+        if (listed.contains(task))
+            continue;
+        const QString device = TaskDeviceFile::filePath(task);
+        // A rename that was cut off leaves the same devices under the name
+        // the list does not hold; the name it holds keeps them.
+        bool copy = false;
+        for (const QString &owner : std::as_const(listed)) {
+            const QString owned = TaskDeviceFile::filePath(owner);
+            if (!owned.isEmpty() && sameBytes(device, owned)) {
+                copy = true;
+                break;
+            }
+        }
+        if (!copy || !removeLeftover(device, repair.renamesFinished))
+            repair.strayDeviceFiles << device;
+    }
+    return repair;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/// What opening the Task folder found left over from a program that was
+/// stopped in the middle of a save, a rename or a deletion, and what it did.
+struct TaskFolderRepair
+{
+    /// Temporary files of saves that never got renamed into place, removed.
+    int temporariesRemoved = 0;
+    /// Second names of device files whose task was being renamed, removed.
+    int renamesFinished = 0;
+    /// Device files of tasks whose deletion was never stored, put back.
+    int deletionsUndone = 0;
+    /// Device files of tasks whose deletion was stored, removed.
+    int deletionsFinished = 0;
+    /// Full paths of the device files that no task of the list owns and that
+    /// are no leftover of the program's own steps; left as they are, for the
+    /// planner to be told.
+    QStringList strayDeviceFiles;
+};
+
+/// The Task folder of the program folder: the task list, one device file per
+/// task, and the few steps that change several of them at once. A rename
+/// gives the device file its new name beside the old one before the list
+/// names the task anew, and drops the old name after; a deletion moves the
+/// device file aside before the list forgets the task, and removes it after.
+/// Whatever instant the program is stopped at, open() at the next start
+/// finds either the state before or the state after the step, or a leftover
+/// it can tell apart and put right.
+class TaskFolder
+{
+public:
+    /// The folder, GetTargetPath() + "Task", without a closing separator.
+    static QString path();
+
+    /// Puts right what a stopped program left, as the start-up does before
+    /// any task is shown: removes the temporary files of cut-off saves (only
+    /// those named exactly as the saves name them beside the task list or a
+    /// device file), finishes or undoes cut-off renames and deletions, and
+    /// lists the device files that no task owns. Files of other names are
+    /// never touched. With a task list that is missing, empty or cannot be
+    /// read, only the temporary files are removed.
+    static TaskFolderRepair open();
+
+    /// True for a file name that only a cut-off save of the task list or of a
+    /// device file leaves in the folder, or the start-up's probe of the
+    /// folder.
+    static bool isLeftoverName(const QString &fileName);
+
+    /// Where a task's device file waits while the deletion of the task is
+    /// stored; empty for a name that cannot name a task.
+    static QString deletedFilePath(const QString &taskName);
+
+    /// The name of the file the start-up writes to learn whether the folder
+    /// takes a task, for the process @p pid.
+    static QString probeFileName(qint64 pid);
+
+    /// Makes the file at @p to a second name of the file at @p from, or, on a
+    /// file system without such names, a whole copy of it. False, nothing
+    /// made, when neither can be done or @p to exists.
+    static bool addName(const QString &from, const QString &to);
+
+    /// True when @p a and @p b are two names of one file, as addName() makes
+    /// them on a file system that has second names.
+    static bool sameFile(const QString &a, const QString &b);
+
+    /// True when the files at @p a and @p b both exist and hold the same
+    /// bytes, as the two names of a file always do.
+    static bool sameBytes(const QString &a, const QString &b);
+};

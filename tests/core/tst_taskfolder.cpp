@@ -1,0 +1,256 @@
+// Opening the Task folder as the start-up does, on what a program stopped in
+// the middle of a save, a rename or a deletion leaves: the program's own
+// leftovers are removed or put back, every listed task keeps its devices, a
+// device file of no task is kept and named, and nothing else is touched.
+#include "ProgramFolder.h"
+
+#include <TaskFolder.h>
+#include <TaskListFile.h>
+
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kDeclaration = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n";
+
+// @p text with every character beyond ASCII as a character reference, which
+// reads the same whatever the declared encoding.
+QByteArray asciiOf(const QString &text)
+{
+    QByteArray out;
+    for (const char32_t c : text.toUcs4())
+        out += c < 0x80 ? QByteArray(1, char(c)) : "&#" + QByteArray::number(uint(c)) + ';';
+    return out;
+}
+
+QByteArray listOf(const QStringList &names)
+{
+    QByteArray xml = kDeclaration + "<TaskInfoList>\n";
+    for (const QString &name : names)
+        xml += " <Task>\n  <Name>" + asciiOf(name) +
+               "</Name>\n  <Type>0</Type>\n"
+               "  <VideoStandard>0</VideoStandard>\n  <Remark/>\n </Task>\n";
+    return xml + "</TaskInfoList>\n";
+}
+
+QByteArray devicesOf(const char *type, int count)
+{
+    return kDeclaration + "<DeviceInfoList>\n <DeviceInfo>\n  <DeviceType>" + type +
+           "</DeviceType>\n  <Count>" + QByteArray::number(count) +
+           "</Count>\n </DeviceInfo>\n</DeviceInfoList>\n";
+}
+
+QStringList filesIn(const ProgramFolder &folder)
+{
+    return QDir(folder.file(QStringLiteral("Task")))
+        .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+QString task(const QString &name)
+{
+    return QStringLiteral("Task/") + name;
+}
+
+} // namespace
+
+class TestTaskFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void leftoversOfCutOffSavesAreRemoved_data();
+    void leftoversOfCutOffSavesAreRemoved();
+    void aCutOffRenameEndsWithTheListedName_data();
+    void aCutOffRenameEndsWithTheListedName();
+    void aCutOffDeletionEndsAsTheListSays_data();
+    void aCutOffDeletionEndsAsTheListSays();
+    void aDeviceFileOfNoTaskIsKeptAndNamed();
+    void aListThatCannotBeReadLeavesEveryDeviceFile();
+};
+
+void TestTaskFolder::leftoversOfCutOffSavesAreRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("a temporary of the task list goes") << QStringLiteral("Task.xml.AbCdEf") << true;
+    QTest::newRow("a temporary of a device file goes")
+        << QStringLiteral("Lobby.xml.QwErTy") << true;
+    QTest::newRow("a temporary of a device file of a Chinese name goes")
+        << QStringLiteral("一期工程.xml.zzzzzz") << true;
+    QTest::newRow("a temporary of a device file of an unlisted name goes")
+        << QStringLiteral("Yard.xml.ABCDEF") << true;
+    QTest::newRow("the start-up's probe of the folder goes")
+        << QStringLiteral(".write-probe-4242") << true;
+    QTest::newRow("five random letters are no temporary")
+        << QStringLiteral("Lobby.xml.AbCdE") << false;
+    QTest::newRow("seven random letters are no temporary")
+        << QStringLiteral("Lobby.xml.AbCdEfG") << false;
+    QTest::newRow("a digit among the letters is no temporary")
+        << QStringLiteral("Lobby.xml.AbC3Ef") << false;
+    QTest::newRow("a backup the planner made stays") << QStringLiteral("Lobby.xml.bak") << false;
+    QTest::newRow("six letters behind a file that is no task file stay")
+        << QStringLiteral("notes.txt.AbCdEf") << false;
+    QTest::newRow("six letters behind a name no task can have stay")
+        << QStringLiteral("a:b.xml.AbCdEf") << false;
+    // Its save would take the random letters from the six X.
+    QTest::newRow("six letters behind a name of six X stay")
+        << QStringLiteral("XXXXXX.xml.AbCdEf") << false;
+    QTest::newRow("a probe without its process number stays")
+        << QStringLiteral(".write-probe-") << false;
+}
+
+void TestTaskFolder::leftoversOfCutOffSavesAreRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    ProgramFolder folder;
+    const QByteArray list = listOf({QStringLiteral("Lobby"), QStringLiteral("一期工程")});
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))), list));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Lobby.xml"))),
+                                 devicesOf("KC-B21", 4)));
+    // A whole copy, as a save leaves it between writing and renaming.
+    const QByteArray leftover = devicesOf("KC-B21", 5);
+    QVERIFY(ProgramFolder::write(folder.file(task(name)), leftover));
+
+    const TaskFolderRepair repair = TaskFolder::open();
+    QCOMPARE(repair.temporariesRemoved, removed ? 1 : 0);
+    QCOMPARE(QFile::exists(folder.file(task(name))), !removed);
+    if (!removed)
+        QCOMPARE(ProgramFolder::readAll(folder.file(task(name))), leftover);
+    QCOMPARE(ProgramFolder::readAll(folder.file(task(QStringLiteral("Task.xml")))), list);
+    QCOMPARE(ProgramFolder::readAll(folder.file(task(QStringLiteral("Lobby.xml")))),
+             devicesOf("KC-B21", 4));
+    QCOMPARE(repair.strayDeviceFiles, QStringList());
+}
+
+void TestTaskFolder::aCutOffRenameEndsWithTheListedName_data()
+{
+    QTest::addColumn<bool>("listHoldsTheNewName");
+    QTest::addColumn<bool>("secondNameIsALink");
+
+    QTest::newRow("stopped before the list took the new name: the old name stays") << false << true;
+    QTest::newRow("stopped after the list took the new name: the new name stays") << true << true;
+    QTest::newRow("a copy where the disk has no second names, before the list") << false << false;
+    QTest::newRow("a copy where the disk has no second names, after the list") << true << false;
+}
+
+void TestTaskFolder::aCutOffRenameEndsWithTheListedName()
+{
+    QFETCH(bool, listHoldsTheNewName);
+    QFETCH(bool, secondNameIsALink);
+    ProgramFolder folder;
+    const QString lobby = folder.file(task(QStringLiteral("Lobby.xml")));
+    const QString hall = folder.file(task(QStringLiteral("Hall.xml")));
+    const QByteArray devices = devicesOf("KC-B21", 4);
+    QVERIFY(ProgramFolder::write(
+        folder.file(task(QStringLiteral("Task.xml"))),
+        listOf({QStringLiteral("Gate"),
+                listHoldsTheNewName ? QStringLiteral("Hall") : QStringLiteral("Lobby")})));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Gate.xml"))),
+                                 devicesOf("KD-5230", 2)));
+    QVERIFY(ProgramFolder::write(lobby, devices));
+    if (secondNameIsALink)
+        QCOMPARE(::link(QFile::encodeName(lobby).constData(), QFile::encodeName(hall).constData()),
+                 0);
+    else
+        QVERIFY(ProgramFolder::write(hall, devices));
+
+    const TaskFolderRepair repair = TaskFolder::open();
+    QCOMPARE(repair.renamesFinished, 1);
+    QCOMPARE(repair.strayDeviceFiles, QStringList());
+    const QString kept = listHoldsTheNewName ? hall : lobby;
+    QCOMPARE(ProgramFolder::readAll(kept), devices);
+    QCOMPARE(filesIn(folder), (QStringList{QStringLiteral("Gate.xml"), QFileInfo(kept).fileName(),
+                                           QStringLiteral("Task.xml")}));
+}
+
+void TestTaskFolder::aCutOffDeletionEndsAsTheListSays_data()
+{
+    QTest::addColumn<bool>("listStillHoldsTheTask");
+    QTest::newRow("stopped before the list forgot the task: it gets its devices back") << true;
+    QTest::newRow("stopped after the list forgot the task: its devices go") << false;
+}
+
+void TestTaskFolder::aCutOffDeletionEndsAsTheListSays()
+{
+    QFETCH(bool, listStillHoldsTheTask);
+    ProgramFolder folder;
+    QStringList listed{QStringLiteral("Gate")};
+    if (listStillHoldsTheTask)
+        listed << QStringLiteral("Lobby");
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))), listOf(listed)));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Lobby.xml.trash"))),
+                                 devicesOf("KC-B21", 4)));
+
+    const TaskFolderRepair repair = TaskFolder::open();
+    QCOMPARE(repair.deletionsUndone, listStillHoldsTheTask ? 1 : 0);
+    QCOMPARE(repair.deletionsFinished, listStillHoldsTheTask ? 0 : 1);
+    QCOMPARE(repair.strayDeviceFiles, QStringList());
+    if (listStillHoldsTheTask) {
+        QCOMPARE(filesIn(folder),
+                 (QStringList{QStringLiteral("Lobby.xml"), QStringLiteral("Task.xml")}));
+        QCOMPARE(ProgramFolder::readAll(folder.file(task(QStringLiteral("Lobby.xml")))),
+                 devicesOf("KC-B21", 4));
+    } else {
+        QCOMPARE(filesIn(folder), QStringList{QStringLiteral("Task.xml")});
+    }
+}
+
+void TestTaskFolder::aDeviceFileOfNoTaskIsKeptAndNamed()
+{
+    // What an older program left when it was stopped between renaming the
+    // device file and storing the list: the list on the old name, the
+    // devices under the new one.
+    ProgramFolder folder;
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))),
+                                 listOf({QStringLiteral("Lobby")})));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Lobby.xml"))),
+                                 kDeclaration + "<DeviceInfoList/>\n"));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Hall.xml"))),
+                                 devicesOf("KC-B21", 4)));
+    // A device file that is damaged belongs to no task all the same.
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Yard.xml"))), "<DeviceInf"));
+    // A trash of a listed task that kept its own device file.
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Lobby.xml.trash"))),
+                                 devicesOf("KC-100", 1)));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("notes.txt"))), "cables\n"));
+    const QStringList before = filesIn(folder);
+
+    const TaskFolderRepair repair = TaskFolder::open();
+    QCOMPARE(repair.strayDeviceFiles,
+             (QStringList{folder.file(task(QStringLiteral("Lobby.xml.trash"))),
+                          folder.file(task(QStringLiteral("Hall.xml"))),
+                          folder.file(task(QStringLiteral("Yard.xml")))}));
+    QCOMPARE(filesIn(folder), before);
+    QCOMPARE(ProgramFolder::readAll(folder.file(task(QStringLiteral("Hall.xml")))),
+             devicesOf("KC-B21", 4));
+}
+
+void TestTaskFolder::aListThatCannotBeReadLeavesEveryDeviceFile()
+{
+    ProgramFolder folder;
+    const QByteArray damaged = listOf({QStringLiteral("Lobby")}).left(60);
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))), damaged));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Lobby.xml"))),
+                                 devicesOf("KC-B21", 4)));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Hall.xml"))),
+                                 devicesOf("KC-B21", 4)));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Gate.xml.trash"))),
+                                 devicesOf("KC-100", 1)));
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml.AbCdEf"))),
+                                 listOf({QStringLiteral("Lobby")})));
+
+    const TaskFolderRepair repair = TaskFolder::open();
+    QCOMPARE(repair.temporariesRemoved, 1);
+    QCOMPARE(repair.renamesFinished + repair.deletionsFinished + repair.deletionsUndone, 0);
+    QCOMPARE(filesIn(folder),
+             (QStringList{QStringLiteral("Gate.xml.trash"), QStringLiteral("Hall.xml"),
+                          QStringLiteral("Lobby.xml"), QStringLiteral("Task.xml")}));
+    QCOMPARE(ProgramFolder::readAll(folder.file(task(QStringLiteral("Task.xml")))), damaged);
+}
+
+QTEST_GUILESS_MAIN(TestTaskFolder)
+#include "tst_taskfolder.moc"
