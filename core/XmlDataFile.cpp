@@ -6,7 +6,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+
+#include <sys/stat.h>
 
 using KavrinGUIToolkit::SaveFailure;
 
@@ -73,6 +78,154 @@ QString openFailureText(XmlFileProblem problem, SaveFailure createFailure, const
     return QString();
 }
 
+// What tells one state of a file on disk from another: its identity,
+// size and modification time, and a digest of its bytes, since two writes
+// within one tick of the file system's clock carry the same time.
+struct FileStamp
+{
+    bool valid = false;
+    qint64 size = 0;
+    qint64 modifiedSeconds = 0;
+    qint64 modifiedNanoseconds = 0;
+    quint64 device = 0;
+    quint64 inode = 0;
+    size_t digest = 0;
+
+    bool operator==(const FileStamp &other) const
+    {
+        return valid && other.valid && size == other.size &&
+               modifiedSeconds == other.modifiedSeconds &&
+               modifiedNanoseconds == other.modifiedNanoseconds && device == other.device &&
+               inode == other.inode && digest == other.digest;
+    }
+};
+
+FileStamp stampOf(const QString &path)
+{
+    FileStamp stamp;
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return stamp;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stamp;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != qint64(info.st_size))
+        return stamp;
+    stamp.size = info.st_size;
+    stamp.modifiedSeconds = info.st_mtim.tv_sec;
+    stamp.modifiedNanoseconds = info.st_mtim.tv_nsec;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.digest = qHash(bytes);
+    // A change made while the bytes were read shows in a second look.
+    struct stat after = {};
+    stamp.valid = ::stat(QFile::encodeName(path).constData(), &after) == 0 &&
+                  after.st_size == info.st_size && after.st_ino == info.st_ino &&
+                  after.st_dev == info.st_dev && after.st_mtim.tv_sec == info.st_mtim.tv_sec &&
+                  after.st_mtim.tv_nsec == info.st_mtim.tv_nsec;
+    return stamp;
+}
+
+// Parsed documents kept between the objects that open one file in turn, so
+// that an edit does not parse the file again when nobody changed it. A kept
+// document is lent to one object at a time: while it is lent, a second
+// object on the same file reads the file for itself, since the one closed
+// last decides what the file holds.
+class KeptDocuments
+{
+public:
+    static KeptDocuments &instance()
+    {
+        static KeptDocuments kept;
+        return kept;
+    }
+
+    /// Lends the document kept for @p path when it is not lent already and
+    /// the file is still the one it was read from or written to; a null node
+    /// otherwise. @p loan then names the loan for giveBack().
+    XmlNode take(const QString &path, quint64 *loan)
+    {
+        FileStamp stamp;
+        {
+            const QMutexLocker lock(&m_mutex);
+            const auto it = m_documents.find(path);
+            if (it == m_documents.end() || it->lent)
+                return XmlNode();
+            stamp = it->stamp;
+        }
+        const bool same = stamp == stampOf(path);
+        const QMutexLocker lock(&m_mutex);
+        const auto it = m_documents.find(path);
+        if (it == m_documents.end() || it->lent || !(it->stamp == stamp))
+            return XmlNode();
+        if (!same) {
+            m_documents.erase(it);
+            return XmlNode();
+        }
+        it->lent = true;
+        it->loan = ++m_loans;
+        *loan = it->loan;
+        return it->root;
+    }
+
+    /// Ends the loan @p loan of an unchanged document: it is kept again.
+    void giveBack(const QString &path, quint64 loan)
+    {
+        const QMutexLocker lock(&m_mutex);
+        const auto it = m_documents.find(path);
+        if (it != m_documents.end() && it->lent && it->loan == loan)
+            it->lent = false;
+    }
+
+    /// Keeps @p root as what the file at @p path holds now, in place of any
+    /// document kept or lent for it.
+    void keep(const QString &path, const XmlNode &root)
+    {
+        const FileStamp stamp = stampOf(path);
+        const QMutexLocker lock(&m_mutex);
+        m_documents.remove(path);
+        if (!stamp.valid)
+            return;
+        // Only the files being worked on: a document costs many times its
+        // file's size.
+        if (m_documents.size() >= kMaxKept)
+            m_documents.erase(m_documents.begin());
+        m_documents.insert(path, {root, stamp});
+    }
+
+    void drop(const QString &path)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_documents.remove(path);
+    }
+
+private:
+    struct Entry
+    {
+        XmlNode root;
+        FileStamp stamp;
+        bool lent = false;
+        quint64 loan = 0;
+    };
+    static constexpr int kMaxKept = 4;
+    QMutex m_mutex;
+    QHash<QString, Entry> m_documents;
+    quint64 m_loans = 0;
+};
+
+// True when @p text reads back from the saved file exactly as it stands in
+// the document: the save writes forbidden characters as U+FFFD, and a text
+// of white space alone is dropped when the file is parsed.
+bool readsBackAsWritten(const QString &text)
+{
+    if (text.isEmpty())
+        return true;
+    if (text.contains(QLatin1Char('\r')) || text.trimmed().isEmpty())
+        return false;
+    return KavrinGUIToolkit::IsXmlText(text);
+}
+
 } // namespace
 
 XmlDataFile::XmlDataFile(const QString &path, const QString &rootTag)
@@ -98,11 +251,37 @@ bool XmlDataFile::open()
         return false;
     m_dirty = false;
     m_saveFailed = false;
+    m_keepable = true;
+    m_loan = 0;
+    forgetNodes();
+    const XmlNode kept = KeptDocuments::instance().take(m_path, &m_loan);
+    if (!kept.isNull()) {
+        m_root = kept;
+        m_problem = XmlFileProblem::None;
+        m_lastError.clear();
+        m_open = true;
+        return true;
+    }
     SaveFailure createFailure = SaveFailure::None;
     m_open = openXmlDataFile(m_root, m_path, m_rootTag, &m_problem, &createFailure);
     m_lastError = openFailureText(m_problem, createFailure, m_path);
-    forgetNodes();
     return m_open;
+}
+
+void XmlDataFile::handOnDocument(bool saved)
+{
+    KeptDocuments &kept = KeptDocuments::instance();
+    if (saved && m_keepable)
+        kept.keep(m_path, m_root);
+    else if (saved)
+        kept.drop(m_path);
+    else if (m_loan != 0)
+        kept.giveBack(m_path, m_loan);
+    m_loan = 0;
+    // The document may now be lent to another object: this one keeps no
+    // handle on it.
+    forgetNodes();
+    m_root = XmlNode();
 }
 
 bool XmlDataFile::close()
@@ -114,11 +293,14 @@ bool XmlDataFile::close()
     // file saved in the meantime.
     if (!m_dirty) {
         m_open = false;
+        handOnDocument(false);
         return true;
     }
     QString detail;
     SaveFailure failure = SaveFailure::None;
     if (!m_root.save(m_path, &detail, &failure)) {
+        // Whatever is on disk now, no kept document tells it.
+        KeptDocuments::instance().drop(m_path);
         m_saveFailed = true;
         m_lastError = saveFailureText(failure, m_path);
         qCDebug(lcCore) << "cannot write" << m_path << ":" << detail;
@@ -128,6 +310,7 @@ bool XmlDataFile::close()
     m_saveFailed = false;
     m_open = false;
     m_dirty = false;
+    handOnDocument(true);
     return true;
 }
 
@@ -140,5 +323,7 @@ bool XmlDataFile::setChildText(XmlNode parent, const QString &tag, const QString
         node = parent.addChild(tag);
     node.setText(value);
     m_dirty = true;
+    if (!readsBackAsWritten(value))
+        m_keepable = false;
     return true;
 }
