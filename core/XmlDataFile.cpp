@@ -169,24 +169,66 @@ public:
         return it->root;
     }
 
-    /// Ends the loan @p loan of an unchanged document: it is kept again.
-    void giveBack(const QString &path, quint64 loan)
+    /// Notes how the file at @p path stands just before an object reads it:
+    /// the document it then reads is at least as new, so should the file
+    /// change meanwhile, the note no longer matches it. The note is named by
+    /// the loan number returned, for giveBack().
+    quint64 noteRead(const QString &path)
+    {
+        const FileStamp stamp = stampOf(path);
+        if (!stamp.valid || stamp.size > kMaxKeptFileSize)
+            return 0;
+        const QMutexLocker lock(&m_mutex);
+        const quint64 loan = ++m_loans;
+        m_reads.insert(loan, {path, stamp});
+        return loan;
+    }
+
+    /// Ends the loan @p loan of an unchanged document: a kept one is kept
+    /// again; one the object read itself is kept unless another object keeps
+    /// or holds one of the same file.
+    void giveBack(const QString &path, quint64 loan, const XmlNode &root)
     {
         const QMutexLocker lock(&m_mutex);
         const auto it = m_documents.find(path);
-        if (it != m_documents.end() && it->lent && it->loan == loan)
-            it->lent = false;
+        if (it != m_documents.end()) {
+            if (it->lent && it->loan == loan)
+                it->lent = false;
+        } else if (const auto read = m_reads.find(loan);
+                   read != m_reads.end() && read->path == path) {
+            insert(path, root, read->stamp);
+        }
+        m_reads.remove(loan);
     }
 
     /// Keeps @p root as what the file at @p path holds now, in place of any
     /// document kept or lent for it.
-    void keep(const QString &path, const XmlNode &root)
+    void keep(const QString &path, const XmlNode &root, quint64 loan)
     {
         const FileStamp stamp = stampOf(path);
         const QMutexLocker lock(&m_mutex);
+        m_reads.remove(loan);
         m_documents.remove(path);
-        if (!stamp.valid)
-            return;
+        if (stamp.valid && stamp.size <= kMaxKeptFileSize)
+            insert(path, root, stamp);
+    }
+
+    void drop(const QString &path, quint64 loan)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_reads.remove(loan);
+        m_documents.remove(path);
+    }
+
+private:
+    struct Read
+    {
+        QString path;
+        FileStamp stamp;
+    };
+
+    void insert(const QString &path, const XmlNode &root, const FileStamp &stamp)
+    {
         // Only the files being worked on: a document costs many times its
         // file's size.
         if (m_documents.size() >= kMaxKept)
@@ -194,13 +236,6 @@ public:
         m_documents.insert(path, {root, stamp});
     }
 
-    void drop(const QString &path)
-    {
-        const QMutexLocker lock(&m_mutex);
-        m_documents.remove(path);
-    }
-
-private:
     struct Entry
     {
         XmlNode root;
@@ -209,8 +244,13 @@ private:
         quint64 loan = 0;
     };
     static constexpr int kMaxKept = 4;
+    // A task of the most devices the program allows makes a file of about
+    // one MiB; a larger, hand-made one is read afresh every time rather
+    // than held in memory.
+    static constexpr qint64 kMaxKeptFileSize = 2 * 1024 * 1024;
     QMutex m_mutex;
     QHash<QString, Entry> m_documents;
+    QHash<quint64, Read> m_reads;
     quint64 m_loans = 0;
 };
 
@@ -262,9 +302,12 @@ bool XmlDataFile::open()
         m_open = true;
         return true;
     }
+    m_loan = KeptDocuments::instance().noteRead(m_path);
     SaveFailure createFailure = SaveFailure::None;
     m_open = openXmlDataFile(m_root, m_path, m_rootTag, &m_problem, &createFailure);
     m_lastError = openFailureText(m_problem, createFailure, m_path);
+    if (!m_open)
+        KeptDocuments::instance().drop(m_path, m_loan);
     return m_open;
 }
 
@@ -272,11 +315,11 @@ void XmlDataFile::handOnDocument(bool saved)
 {
     KeptDocuments &kept = KeptDocuments::instance();
     if (saved && m_keepable)
-        kept.keep(m_path, m_root);
+        kept.keep(m_path, m_root, m_loan);
     else if (saved)
-        kept.drop(m_path);
-    else if (m_loan != 0)
-        kept.giveBack(m_path, m_loan);
+        kept.drop(m_path, m_loan);
+    else
+        kept.giveBack(m_path, m_loan, m_root);
     m_loan = 0;
     // The document may now be lent to another object: this one keeps no
     // handle on it.
@@ -300,7 +343,8 @@ bool XmlDataFile::close()
     SaveFailure failure = SaveFailure::None;
     if (!m_root.save(m_path, &detail, &failure)) {
         // Whatever is on disk now, no kept document tells it.
-        KeptDocuments::instance().drop(m_path);
+        KeptDocuments::instance().drop(m_path, m_loan);
+        m_loan = 0;
         m_saveFailed = true;
         m_lastError = saveFailureText(failure, m_path);
         qCDebug(lcCore) << "cannot write" << m_path << ":" << detail;

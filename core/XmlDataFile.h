@@ -84,8 +84,8 @@ private:
     // False once a change was made that the saved file may not read back
     // as it stands in memory: the document is then not kept after the save.
     bool m_keepable = true;
-    // The loan of a kept document this object has open; 0 when it read the
-    // file itself.
+    // The loan of the document this object has open: a kept one lent to it,
+    // or one it read itself and may hand on unchanged; 0 for neither.
     quint64 m_loan = 0;
     XmlFileProblem m_problem = XmlFileProblem::None;
     QString m_lastError;
