@@ -97,23 +97,33 @@ QVector<Row> cellsOf(const QVector<kiv::ReportWorkbookRow> &rows)
     return cells;
 }
 
+// The same cells as the export writes, in its formats and column widths.
 void writeCellsDirectly(const QString &path, const QVector<Row> &rows)
 {
     lxw_workbook *book = workbook_new(QFile::encodeName(path).constData());
     lxw_worksheet *sheet = workbook_add_worksheet(book, "Bench");
+    lxw_format *header = workbook_add_format(book);
+    format_set_bold(header);
+    lxw_format *cell = workbook_add_format(book);
+    format_set_align(cell, LXW_ALIGN_VERTICAL_TOP);
     lxw_format *wrap = workbook_add_format(book);
+    format_set_align(wrap, LXW_ALIGN_VERTICAL_TOP);
     format_set_text_wrap(wrap);
-    worksheet_write_string(sheet, 0, 0, "Device Type", nullptr);
-    worksheet_write_string(sheet, 0, 1, "Device Count", nullptr);
-    worksheet_write_string(sheet, 0, 2, "Ingredient", nullptr);
+    const char *titles[] = {"Device Type", "Device Count", "Ingredient"};
+    const double widths[] = {36, 36, 40};
+    for (lxw_col_t c = 0; c < 3; ++c) {
+        worksheet_set_column(sheet, c, c, widths[c], nullptr);
+        worksheet_write_string(sheet, 0, c, titles[c], header);
+    }
     lxw_row_t r = 1;
     for (const Row &row : rows) {
         worksheet_write_string(sheet, r, 0, row.type.constData(),
-                               row.type.contains('\n') ? wrap : nullptr);
+                               row.type.contains('\n') ? wrap : cell);
         if (row.counted)
-            worksheet_write_number(sheet, r, 1, row.count, nullptr);
+            worksheet_write_number(sheet, r, 1, row.count, cell);
         if (!row.ingredient.isEmpty())
-            worksheet_write_string(sheet, r, 2, row.ingredient.constData(), wrap);
+            worksheet_write_string(sheet, r, 2, row.ingredient.constData(),
+                                   row.ingredient.contains('\n') ? wrap : cell);
         ++r;
     }
     workbook_close(book);
