@@ -38,7 +38,7 @@ constexpr double kStartGoal = 2.0;
 constexpr double kMemoryGoalMiB = 70;
 constexpr double kBigMemoryGoalMiB = 150;
 constexpr int kBigDevices = 5000;
-constexpr int kStartRuns = 7;
+constexpr int kStartRuns = 9;
 const QString kBigTask = QStringLiteral("Large");
 
 qint64 wallNs()
@@ -87,10 +87,17 @@ private:
 // the peak resident size.
 // The child then ends at once: what it would do on its way out (the close
 // question, freeing the windows) is no part of the figures.
+// When the child reached its main(), had its application ready, and had
+// made its window: where its start spends the time.
+qint64 g_mainAt = 0;
+qint64 g_readyAt = 0;
+qint64 g_windowAt = 0;
+
 [[noreturn]] void tell(qint64 paintedAt, double listMs)
 {
     QTextStream(stdout) << "painted " << paintedAt << " list " << listMs << " peak " << peakKiB()
-                        << Qt::endl;
+                        << " main " << g_mainAt << " ready " << g_readyAt << " window "
+                        << g_windowAt << Qt::endl;
     std::fflush(stdout);
     std::_Exit(0);
 }
@@ -100,8 +107,10 @@ private:
 int bareWindow(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    g_readyAt = wallNs();
     QWidget window;
     window.resize(1024, 768);
+    g_windowAt = wallNs();
     FirstPaint paint(&window);
     window.show();
     QTimer poll;
@@ -134,7 +143,9 @@ int program(int argc, char **argv, const QString &folder, const QString &reportT
     kiv::ToolsApplication app(QStringLiteral("VarnelStartBench"), argc, argv);
     if (!app.init())
         return 2;
+    g_readyAt = wallNs();
     kiv::Varnel window;
+    g_windowAt = wallNs();
     FirstPaint paint(&window);
     window.showCentred();
     auto *list = window.findChild<kiv::DeviceListWidget *>();
@@ -162,6 +173,9 @@ struct Answer
     double startMs = 0;
     double listMs = 0;
     double peakMiB = 0;
+    // From the start to main(), to the application ready, to the window
+    // made, to its first paint.
+    double phasesMs[4] = {};
 };
 
 Answer runChild(const QStringList &arguments)
@@ -182,12 +196,16 @@ Answer runChild(const QStringList &arguments)
         return answer;
     }
     const QList<QByteArray> words = child.readAllStandardOutput().simplified().split(' ');
-    if (words.size() < 6)
+    if (words.size() < 12)
         return answer;
     answer.ok = true;
     answer.startMs = double(words.at(1).toLongLong() - startedAt) / 1e6;
     answer.listMs = words.at(3).toDouble();
     answer.peakMiB = words.at(5).toDouble() / 1024.0;
+    const qint64 marks[] = {startedAt, words.at(7).toLongLong(), words.at(9).toLongLong(),
+                            words.at(11).toLongLong(), words.at(1).toLongLong()};
+    for (int phase = 0; phase < 4; ++phase)
+        answer.phasesMs[phase] = double(marks[phase + 1] - marks[phase]) / 1e6;
     return answer;
 }
 
@@ -209,6 +227,7 @@ bool onlyTask(const QString &name)
 
 int main(int argc, char *argv[])
 {
+    g_mainAt = wallNs();
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (mode == QLatin1String("--bare-window"))
         return bareWindow(argc, argv);
@@ -237,6 +256,8 @@ int main(int argc, char *argv[])
     std::vector<double> program;
     std::vector<double> bare;
     std::vector<double> list;
+    std::vector<double> programPhases[4];
+    std::vector<double> barePhases[4];
     runChild({QStringLiteral("--bare-window")});
     runChild({QStringLiteral("--program"), folder});
     for (int run = 0; run < kStartRuns; ++run) {
@@ -247,6 +268,10 @@ int main(int argc, char *argv[])
         program.push_back(p.startMs);
         list.push_back(p.listMs);
         bare.push_back(b.startMs);
+        for (int phase = 0; phase < 4; ++phase) {
+            programPhases[phase].push_back(p.phasesMs[phase]);
+            barePhases[phase].push_back(b.phasesMs[phase]);
+        }
     }
     const bench::Pair startPair{bench::median(program), bench::median(bare)};
     bench::print(QStringLiteral("start to a painted main window"), startPair, kStartGoal,
@@ -254,6 +279,15 @@ int main(int argc, char *argv[])
     bench::out() << QStringLiteral("  the device list filled %1 ms after the first paint")
                         .arg(bench::median(list), 0, 'f', 1)
                  << Qt::endl;
+    const auto phases = [](const std::vector<double>(&runs)[4]) {
+        return QStringLiteral("loading %1, application %2, window %3, first paint %4 ms")
+            .arg(bench::median(runs[0]), 0, 'f', 1)
+            .arg(bench::median(runs[1]), 0, 'f', 1)
+            .arg(bench::median(runs[2]), 0, 'f', 1)
+            .arg(bench::median(runs[3]), 0, 'f', 1);
+    };
+    bench::out() << "  program: " << phases(programPhases) << Qt::endl
+                 << "  bare:    " << phases(barePhases) << Qt::endl;
 
     const Answer bareMemory = runChild({QStringLiteral("--bare-window")});
     const Answer memory = runChild({QStringLiteral("--program"), folder, bench::taskName()});
