@@ -175,6 +175,8 @@ public:
     /// the loan number returned, for giveBack().
     quint64 noteRead(const QString &path)
     {
+        if (QFileInfo(path).size() > kMaxKeptFileSize)
+            return 0;
         const FileStamp stamp = stampOf(path);
         if (!stamp.valid || stamp.size > kMaxKeptFileSize)
             return 0;
