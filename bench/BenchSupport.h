@@ -1,17 +1,18 @@
 #pragma once
 
-// What the benchmarks share: their start-up, the 1024-device task, the
-// baseline they are measured against (parsing, serialising and writing that
-// task's device file), and timing that alternates a figure's runs with its
-// baseline's, so that a busy machine slows both alike.
+// What the benchmarks share: their start-up, the 1024-device task, the bare
+// floors its steps are held against (parsing the task's device file, or
+// parsing, serialising and writing it, with Qt alone), and timing that
+// alternates a figure's runs with its baseline's, so that a busy machine
+// slows both alike.
 
 #include "ConfigureManager.h"
 #include "LanaguageManager.h"
 #include "TaskDataBase.h"
 #include "TaskDeviceFile.h"
+#include "TaskListFile.h"
 
 #include <TargetPath.h>
-#include <XmlSave.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,6 +65,7 @@ public:
     }
     ~ProgramFolder() { KavrinGUIToolkit::SetTargetPath(QString()); }
     bool isValid() const { return m_ok; }
+    QString path() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
@@ -71,8 +73,10 @@ private:
 };
 
 /// Writes the benchmark task: 1024 devices (every eighth a DVR) of the given
-/// models, three to five streams each, mixed record plans and frequencies.
-inline bool buildTask(const QStringList &cameraModels = {}, const QStringList &dvrModels = {})
+/// models, three to five streams each, mixed record plans and frequencies;
+/// or, given @p devices and @p name, another task made the same way.
+inline bool buildTask(const QStringList &cameraModels = {}, const QStringList &dvrModels = {},
+                      int devices = kDevices, const QString &name = taskName())
 {
     const QString resolutions[] = {QStringLiteral("1920x1080"), QStringLiteral("1280x720"),
                                    QStringLiteral("704x576"), QStringLiteral("CIF")};
@@ -83,10 +87,10 @@ inline bool buildTask(const QStringList &cameraModels = {}, const QStringList &d
                              QStringLiteral("000000111111111111222222"),
                              QStringLiteral("222222222222222222222222")};
 
-    TaskDeviceFile file(taskName());
+    TaskDeviceFile file(name);
     if (!file.isOpen())
         return false;
-    for (int i = 0; i < kDevices; ++i) {
+    for (int i = 0; i < devices; ++i) {
         const bool dvr = i % 8 == 7;
         DeviceInfo device;
         const QStringList &models = dvr ? dvrModels : cameraModels;
@@ -113,18 +117,61 @@ inline bool buildTask(const QStringList &cameraModels = {}, const QStringList &d
     return file.close();
 }
 
-/// The baseline: parse the task's device file, serialise it and write it
-/// back, the least any stored edit of it costs.
-inline void parseSerialiseWrite()
+/// Puts the benchmark task (or task @p name) in the task list, so that the
+/// task pane shows it.
+inline bool listTask(const QString &name = taskName())
 {
-    const QString path = TaskDeviceFile::filePath(taskName());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
+    TaskListFile tasks;
+    TaskInfo task;
+    task.name = name;
+    return tasks.addTask(task) && tasks.close();
+}
+
+/// The floor of a step that reads the task: a bare QDomDocument parse of
+/// its device file.
+inline QDomDocument bareParse()
+{
+    QFile file(TaskDeviceFile::filePath(taskName()));
     QDomDocument document;
-    document.setContent(file.readAll());
-    file.close();
-    KavrinGUIToolkit::SaveDomDocument(document, path);
+    if (file.open(QIODevice::ReadOnly))
+        document.setContent(file.readAll());
+    return document;
+}
+
+/// The floor of a stored edit: a bare parse of the device file, its
+/// serialisation and a QFile write of the same bytes. They are written
+/// beside the task's file, in the same folder: a write over it would be a
+/// change by another program to the file the program is editing.
+inline void bareParseSerialiseWrite()
+{
+    const QDomDocument document = bareParse();
+    // Node by node: QDomDocument::save() refuses the GB2312 that the
+    // declaration names, and the task is plain ASCII.
+    QString text;
+    QTextStream stream(&text);
+    for (QDomNode node = document.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isProcessingInstruction())
+            stream << "<?xml " << node.toProcessingInstruction().data() << "?>\n";
+        else
+            node.save(stream, 0);
+    }
+    stream.flush();
+    const QByteArray bytes = text.toLatin1();
+    QFile file(TaskDeviceFile::filePath(taskName()) + QStringLiteral(".floor"));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+inline const QString &parseName()
+{
+    static const QString name = QStringLiteral("bare parse");
+    return name;
+}
+
+inline const QString &parseWriteName()
+{
+    static const QString name = QStringLiteral("bare parse+serialise+write");
+    return name;
 }
 
 inline double median(std::vector<double> times)
@@ -165,16 +212,34 @@ inline Pair alternating(const std::function<void()> &work, const std::function<v
 }
 
 /// Prints one figure with its baseline, ratio and goal.
-inline void print(const QString &name, const Pair &p, double goal, const QString &baselineName)
+inline void print(const QString &name, const Pair &p, double goal, const QString &baselineName,
+                  const QString &unit = QStringLiteral("ms"))
 {
-    out() << QStringLiteral("%1 %2 ms  %3 x %4 (%5 ms; goal %6: %7)")
+    out() << QStringLiteral("%1 %2 %3  %4 x %5 (%6 %3; goal %7: %8)")
                  .arg(name, -48)
                  .arg(p.work, 8, 'f', 3)
+                 .arg(unit)
                  .arg(p.ratio(), 5, 'f', 2)
                  .arg(baselineName)
                  .arg(p.baseline, 0, 'f', 3)
-                 .arg(goal, 0, 'f', 1)
+                 .arg(goal, 0, 'f', 2)
                  .arg(p.ratio() <= goal ? QStringLiteral("met") : QStringLiteral("missed"))
+          << Qt::endl;
+}
+
+/// Prints a figure whose goal is a bound of its own, with its baseline
+/// from the same run.
+inline void printBound(const QString &name, double figure, double bound, const QString &unit,
+                       double baseline, const QString &baselineName)
+{
+    out() << QStringLiteral("%1 %2 %3  (%4 %5 %3; goal < %6 %3: %7)")
+                 .arg(name, -48)
+                 .arg(figure, 8, 'f', 1)
+                 .arg(unit)
+                 .arg(baselineName)
+                 .arg(baseline, 0, 'f', 1)
+                 .arg(bound, 0, 'f', 0)
+                 .arg(figure < bound ? QStringLiteral("met") : QStringLiteral("missed"))
           << Qt::endl;
 }
 
@@ -195,6 +260,9 @@ public:
     }
     Start(const Start &) = delete;
     Start &operator=(const Start &) = delete;
+
+    /// The temporary program folder.
+    QString folder() const { return m_folder.path(); }
 
     /// False, once said on the output, when the program folder could not be
     /// made or the demo catalogue does not open: the benchmark then has

@@ -6,7 +6,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+
+#include <sys/stat.h>
 
 using KavrinGUIToolkit::SaveFailure;
 
@@ -73,6 +78,196 @@ QString openFailureText(XmlFileProblem problem, SaveFailure createFailure, const
     return QString();
 }
 
+// What tells one state of a file on disk from another: its identity,
+// size and modification time, and a digest of its bytes, since two writes
+// within one tick of the file system's clock carry the same time.
+struct FileStamp
+{
+    bool valid = false;
+    qint64 size = 0;
+    qint64 modifiedSeconds = 0;
+    qint64 modifiedNanoseconds = 0;
+    quint64 device = 0;
+    quint64 inode = 0;
+    size_t digest = 0;
+
+    bool operator==(const FileStamp &other) const
+    {
+        return valid && other.valid && size == other.size &&
+               modifiedSeconds == other.modifiedSeconds &&
+               modifiedNanoseconds == other.modifiedNanoseconds && device == other.device &&
+               inode == other.inode && digest == other.digest;
+    }
+};
+
+FileStamp stampOf(const QString &path)
+{
+    FileStamp stamp;
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return stamp;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stamp;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != qint64(info.st_size))
+        return stamp;
+    stamp.size = info.st_size;
+    stamp.modifiedSeconds = info.st_mtim.tv_sec;
+    stamp.modifiedNanoseconds = info.st_mtim.tv_nsec;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.digest = qHash(bytes);
+    // A change made while the bytes were read shows in a second look.
+    struct stat after = {};
+    stamp.valid = ::stat(QFile::encodeName(path).constData(), &after) == 0 &&
+                  after.st_size == info.st_size && after.st_ino == info.st_ino &&
+                  after.st_dev == info.st_dev && after.st_mtim.tv_sec == info.st_mtim.tv_sec &&
+                  after.st_mtim.tv_nsec == info.st_mtim.tv_nsec;
+    return stamp;
+}
+
+// Parsed documents kept between the objects that open one file in turn, so
+// that an edit does not parse the file again when nobody changed it. A kept
+// document is lent to one object at a time: while it is lent, a second
+// object on the same file reads the file for itself, since the one closed
+// last decides what the file holds.
+class KeptDocuments
+{
+public:
+    static KeptDocuments &instance()
+    {
+        static KeptDocuments kept;
+        return kept;
+    }
+
+    /// Lends the document kept for @p path when it is not lent already and
+    /// the file is still the one it was read from or written to; a null node
+    /// otherwise. @p loan then names the loan for giveBack().
+    XmlNode take(const QString &path, quint64 *loan)
+    {
+        FileStamp stamp;
+        {
+            const QMutexLocker lock(&m_mutex);
+            const auto it = m_documents.find(path);
+            if (it == m_documents.end() || it->lent)
+                return XmlNode();
+            stamp = it->stamp;
+        }
+        const bool same = stamp == stampOf(path);
+        const QMutexLocker lock(&m_mutex);
+        const auto it = m_documents.find(path);
+        if (it == m_documents.end() || it->lent || !(it->stamp == stamp))
+            return XmlNode();
+        if (!same) {
+            m_documents.erase(it);
+            return XmlNode();
+        }
+        it->lent = true;
+        it->loan = ++m_loans;
+        *loan = it->loan;
+        return it->root;
+    }
+
+    /// Notes how the file at @p path stands just before an object reads it:
+    /// the document it then reads is at least as new, so should the file
+    /// change meanwhile, the note no longer matches it. The note is named by
+    /// the loan number returned, for giveBack().
+    quint64 noteRead(const QString &path)
+    {
+        if (QFileInfo(path).size() > kMaxKeptFileSize)
+            return 0;
+        const FileStamp stamp = stampOf(path);
+        if (!stamp.valid || stamp.size > kMaxKeptFileSize)
+            return 0;
+        const QMutexLocker lock(&m_mutex);
+        const quint64 loan = ++m_loans;
+        m_reads.insert(loan, {path, stamp});
+        return loan;
+    }
+
+    /// Ends the loan @p loan of an unchanged document: a kept one is kept
+    /// again; one the object read itself is kept unless another object keeps
+    /// or holds one of the same file.
+    void giveBack(const QString &path, quint64 loan, const XmlNode &root)
+    {
+        const QMutexLocker lock(&m_mutex);
+        const auto it = m_documents.find(path);
+        if (it != m_documents.end()) {
+            if (it->lent && it->loan == loan)
+                it->lent = false;
+        } else if (const auto read = m_reads.find(loan);
+                   read != m_reads.end() && read->path == path) {
+            insert(path, root, read->stamp);
+        }
+        m_reads.remove(loan);
+    }
+
+    /// Keeps @p root as what the file at @p path holds now, in place of any
+    /// document kept or lent for it.
+    void keep(const QString &path, const XmlNode &root, quint64 loan)
+    {
+        const FileStamp stamp = stampOf(path);
+        const QMutexLocker lock(&m_mutex);
+        m_reads.remove(loan);
+        m_documents.remove(path);
+        if (stamp.valid && stamp.size <= kMaxKeptFileSize)
+            insert(path, root, stamp);
+    }
+
+    void drop(const QString &path, quint64 loan)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_reads.remove(loan);
+        m_documents.remove(path);
+    }
+
+private:
+    struct Read
+    {
+        QString path;
+        FileStamp stamp;
+    };
+
+    void insert(const QString &path, const XmlNode &root, const FileStamp &stamp)
+    {
+        // Only the files being worked on: a document costs many times its
+        // file's size.
+        if (m_documents.size() >= kMaxKept)
+            m_documents.erase(m_documents.begin());
+        m_documents.insert(path, {root, stamp});
+    }
+
+    struct Entry
+    {
+        XmlNode root;
+        FileStamp stamp;
+        bool lent = false;
+        quint64 loan = 0;
+    };
+    static constexpr int kMaxKept = 4;
+    // A task of the most devices the program allows makes a file of about
+    // one MiB; a larger, hand-made one is read afresh every time rather
+    // than held in memory.
+    static constexpr qint64 kMaxKeptFileSize = 2 * 1024 * 1024;
+    QMutex m_mutex;
+    QHash<QString, Entry> m_documents;
+    QHash<quint64, Read> m_reads;
+    quint64 m_loans = 0;
+};
+
+// True when @p text reads back from the saved file exactly as it stands in
+// the document: the save writes forbidden characters as U+FFFD, and a text
+// of white space alone is dropped when the file is parsed.
+bool readsBackAsWritten(const QString &text)
+{
+    if (text.isEmpty())
+        return true;
+    if (text.contains(QLatin1Char('\r')) || text.trimmed().isEmpty())
+        return false;
+    return KavrinGUIToolkit::IsXmlText(text);
+}
+
 } // namespace
 
 XmlDataFile::XmlDataFile(const QString &path, const QString &rootTag)
@@ -98,11 +293,40 @@ bool XmlDataFile::open()
         return false;
     m_dirty = false;
     m_saveFailed = false;
+    m_keepable = true;
+    m_loan = 0;
+    forgetNodes();
+    const XmlNode kept = KeptDocuments::instance().take(m_path, &m_loan);
+    if (!kept.isNull()) {
+        m_root = kept;
+        m_problem = XmlFileProblem::None;
+        m_lastError.clear();
+        m_open = true;
+        return true;
+    }
+    m_loan = KeptDocuments::instance().noteRead(m_path);
     SaveFailure createFailure = SaveFailure::None;
     m_open = openXmlDataFile(m_root, m_path, m_rootTag, &m_problem, &createFailure);
     m_lastError = openFailureText(m_problem, createFailure, m_path);
-    forgetNodes();
+    if (!m_open)
+        KeptDocuments::instance().drop(m_path, m_loan);
     return m_open;
+}
+
+void XmlDataFile::handOnDocument(bool saved)
+{
+    KeptDocuments &kept = KeptDocuments::instance();
+    if (saved && m_keepable)
+        kept.keep(m_path, m_root, m_loan);
+    else if (saved)
+        kept.drop(m_path, m_loan);
+    else
+        kept.giveBack(m_path, m_loan, m_root);
+    m_loan = 0;
+    // The document may now be lent to another object: this one keeps no
+    // handle on it.
+    forgetNodes();
+    m_root = XmlNode();
 }
 
 bool XmlDataFile::close()
@@ -114,11 +338,15 @@ bool XmlDataFile::close()
     // file saved in the meantime.
     if (!m_dirty) {
         m_open = false;
+        handOnDocument(false);
         return true;
     }
     QString detail;
     SaveFailure failure = SaveFailure::None;
     if (!m_root.save(m_path, &detail, &failure)) {
+        // Whatever is on disk now, no kept document tells it.
+        KeptDocuments::instance().drop(m_path, m_loan);
+        m_loan = 0;
         m_saveFailed = true;
         m_lastError = saveFailureText(failure, m_path);
         qCDebug(lcCore) << "cannot write" << m_path << ":" << detail;
@@ -128,6 +356,7 @@ bool XmlDataFile::close()
     m_saveFailed = false;
     m_open = false;
     m_dirty = false;
+    handOnDocument(true);
     return true;
 }
 
@@ -140,5 +369,7 @@ bool XmlDataFile::setChildText(XmlNode parent, const QString &tag, const QString
         node = parent.addChild(tag);
     node.setText(value);
     m_dirty = true;
+    if (!readsBackAsWritten(value))
+        m_keepable = false;
     return true;
 }

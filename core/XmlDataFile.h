@@ -57,24 +57,36 @@ protected:
     const XmlNode &root() const { return m_root; }
     /// Records that the document differs from the file, so that close()
     /// writes it. Every change made through root() must call it.
-    void markChanged() { m_dirty = true; }
+    void markChanged()
+    {
+        m_dirty = true;
+        m_keepable = false;
+    }
     /// Sets the text of @p parent's child @p tag, adding the child when an
     /// older or hand-edited file lacks it, and marks the document changed.
     /// False, nothing changed, while closed or without a parent: a write to a
     /// position that does not exist is never reported as done.
     bool setChildText(XmlNode parent, const QString &tag, const QString &value);
     /// Drops whatever nodes a subclass keeps between calls. open() calls it
-    /// whenever it reads the document anew: nodes of the old document no
-    /// longer belong to the file.
+    /// whenever it reads the document anew, and close() when it hands the
+    /// document on: nodes of the old document no longer belong to the file.
     virtual void forgetNodes() {}
 
 private:
+    void handOnDocument(bool saved);
+
     QString m_path;
     QString m_rootTag;
     XmlNode m_root;
     bool m_open = false;
     bool m_dirty = false;
     bool m_saveFailed = false;
+    // False once a change was made that the saved file may not read back
+    // as it stands in memory: the document is then not kept after the save.
+    bool m_keepable = true;
+    // The loan of the document this object has open: a kept one lent to it,
+    // or one it read itself and may hand on unchanged; 0 for neither.
+    quint64 m_loan = 0;
     XmlFileProblem m_problem = XmlFileProblem::None;
     QString m_lastError;
 };

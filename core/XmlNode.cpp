@@ -18,7 +18,13 @@ bool XmlNode::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
+    // Read into an array of the file's size: readAll() grows its array in
+    // steps, to nearly twice a large file's size, while the parse runs.
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    bytes.truncate(read < 0 ? 0 : read);
+    // A file that grew since its size was taken is read to its end.
+    bytes.append(file.readAll());
     file.close();
     // QDomDocument::setContent() clears the document first, so a fresh
     // document keeps other nodes' handles on the previous one valid.

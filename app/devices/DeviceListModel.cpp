@@ -300,7 +300,15 @@ QString DeviceListModel::validateCell(const QString &text, int column, int oldCo
 
 bool DeviceListModel::exceedsTaskLimit(qint64 value, qint64 old)
 {
-    return DeviceEntries(m_taskName).wouldExceedTotal(value, old);
+    // The rows hold every entry of the file with its stored count, so the
+    // total is summed here instead of reading the file once more per edit.
+    qint64 total = 0;
+    for (int row = 0; row < rowCount(); ++row) {
+        const QStandardItem *count = item(row, CountColumn);
+        if (count)
+            total += count->data(kStoredTextRole).toString().toLongLong();
+    }
+    return limits::exceedsTaskTotal(total, value, old);
 }
 
 bool DeviceListModel::writeCell(int row, int column, const QString &text, QString &reason)

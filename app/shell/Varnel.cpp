@@ -26,7 +26,10 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace kiv {
 
@@ -78,8 +81,7 @@ void Varnel::initWidgets()
 
     // A task chosen, added or gone in the task pane is the one the device list
     // and the calculator pane show.
-    connect(m_taskPane, &TaskManagerWidget::selectCurrentTask, m_deviceList,
-            &DeviceListWidget::clickCurrentTask);
+    connect(m_taskPane, &TaskManagerWidget::selectCurrentTask, this, &Varnel::showTaskDevices);
     connect(m_taskPane, &TaskManagerWidget::addCurrentTask, m_deviceList,
             &DeviceListWidget::setCurrentTask);
     connect(m_taskPane, &TaskManagerWidget::addCurrentTask, m_calculator,
@@ -112,7 +114,14 @@ void Varnel::initWidgets()
 
     // Only now that the task pane is wired to the others does it choose its
     // first task, so that the device list and the calculator pane load it.
+    // Reading a large task's rows takes a while: the planner sees the window
+    // first, and the rows follow its first paint (eventFilter()). A window
+    // that is never shown gets them at once from the event loop.
     m_taskPane->selectFirstTask();
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            fillFirstTask();
+    });
 
     // Every change of a task's devices, plans or streams reaches the
     // calculator pane once.
@@ -122,6 +131,54 @@ void Varnel::initWidgets()
             &CalculateManagerWidget::slotChanngedResult);
     connect(m_streams, &DeviceStreamWidget::signalChanngedReslut, m_calculator,
             &CalculateManagerWidget::slotChanngedResult);
+}
+
+void Varnel::showTaskDevices(const QString &name)
+{
+    if (m_firstTaskWaits && m_firstTask.isNull()) {
+        m_deviceList->setCurrentTask(name);
+        m_firstTask = name;
+        return;
+    }
+    // Another task chosen before the first one's rows came: those are no
+    // longer wanted.
+    m_firstTaskWaits = false;
+    m_deviceList->clickCurrentTask(name);
+}
+
+void Varnel::fillFirstTask()
+{
+    if (!m_firstTaskWaits)
+        return;
+    m_firstTaskWaits = false;
+    if (windowHandle())
+        windowHandle()->removeEventFilter(this);
+    if (!m_firstTask.isNull())
+        m_deviceList->clickCurrentTask(m_firstTask);
+}
+
+bool Varnel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_firstTaskWaits && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        // The window paints itself while it handles the exposure; the rows
+        // are read right after, in the same turn of the event loop.
+        watched->event(event);
+        fillFirstTask();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Varnel::showEvent(QShowEvent *event)
+{
+    if (m_firstTaskWaits && windowHandle()) {
+        windowHandle()->installEventFilter(this);
+        // Should no exposure come (a window started minimised), the rows
+        // still follow within the second.
+        QTimer::singleShot(500, this, &Varnel::fillFirstTask);
+    }
+    QMainWindow::showEvent(event);
 }
 
 void Varnel::showCentred()

@@ -54,12 +54,16 @@ public slots:
     void showAbout();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void initWidgets();
+    void showTaskDevices(const QString &name);
+    void fillFirstTask();
     bool openManual();
 
     const std::unique_ptr<Ui::VarnelClass> m_form;
@@ -71,6 +75,10 @@ private:
     DeviceStreamWidget *m_streams = nullptr;
     ConfigPannel *m_accessories = nullptr;
     kivui::WindowTitle *m_title = nullptr;
+    // The first task's rows wait for the window's first paint; until then
+    // the device list has only the task's name.
+    bool m_firstTaskWaits = true;
+    QString m_firstTask;
 };
 
 } // namespace kiv
