@@ -1,5 +1,7 @@
 #include "Camera.h"
 
+#include "TaskReport.h"
+
 #include <QCursor>
 #include <QDate>
 #include <QDir>
@@ -19,7 +21,6 @@ namespace {
 
 // The day every picture shows for the clock's and the build's day.
 const QDate kFixedDay(2024, 1, 15);
-const char kReportDateFormat[] = "ddd MMM d yyyy";
 
 } // namespace
 
@@ -57,9 +58,9 @@ void Camera::fixClockTexts(QWidget *window) const
             label->setText(text.replace(build, fixedBuild));
     }
 
-    const QString format = QString::fromLatin1(kReportDateFormat);
-    const QString today = m_locale.toString(QDate::currentDate(), format);
-    const QString fixedDate = m_locale.toString(kFixedDay, format);
+    // The report writes today's date as its language writes a date.
+    const QString today = kiv::reportDateText(QDate::currentDate(), m_locale);
+    const QString fixedDate = kiv::reportDateText(kFixedDay, m_locale);
     const QList<QTextEdit *> edits = window->findChildren<QTextEdit *>();
     for (QTextEdit *edit : edits) {
         QTextDocument *document = edit->document();
