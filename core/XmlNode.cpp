@@ -1,5 +1,6 @@
 #include "XmlNode.h"
 
+#include <XmlRead.h>
 #include <XmlSave.h>
 
 #include <QDomProcessingInstruction>
@@ -18,12 +19,10 @@ bool XmlNode::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
-    // QDomDocument::setContent() clears the document first, so a fresh
-    // document keeps other nodes' handles on the previous one valid.
+    // A fresh document keeps other nodes' handles on the previous one valid.
     QDomDocument doc;
-    m_parsed = doc.setContent(bytes);
+    m_parsed = KavrinGUIToolkit::ReadXmlDocument(file, &doc);
+    file.close();
     m_document = doc;
     m_element = m_document.documentElement();
     return true;
