@@ -137,7 +137,7 @@ void TestXmlRead::fileLargerThanTheLimitIsNotRead()
     QCOMPARE(bytes.size(), KavrinGUIToolkit::kMaxXmlFileBytes + 1);
     const Read r = read(bytes);
     QVERIFY(!r.ok);
-    QCOMPARE(r.message, QStringLiteral("larger than 8388608 bytes"));
+    QCOMPARE(r.message, QStringLiteral("larger than 4194304 bytes"));
     QCOMPARE(r.line, 0);
     QCOMPARE(r.column, 0);
 }

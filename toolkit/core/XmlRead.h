@@ -13,8 +13,9 @@ namespace KavrinGUIToolkit {
 /// The largest XML file the program reads. A larger one is not read at all
 /// and counts as damaged. The largest task the limits allow (1024 devices,
 /// each with five streams and every accessory) is under 2 MB; reading costs
-/// memory and time in proportion to the size.
-constexpr qint64 kMaxXmlFileBytes = 8 * 1024 * 1024;
+/// memory and time in proportion to the size, up to some 200 bytes of memory
+/// for each byte of a file of nothing but small elements.
+constexpr qint64 kMaxXmlFileBytes = 4 * 1024 * 1024;
 
 /// The deepest nesting of elements the program reads. Its own files nest
 /// five deep at most; the parser's cost grows with the square of the depth,
