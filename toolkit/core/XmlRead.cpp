@@ -18,8 +18,8 @@ struct ShapeFault
 // A byte scan, linear in the size, that finds a nesting or an attribute
 // count beyond the limits before the parser, which is quadratic in both,
 // sees the bytes; and a document type, whose entities can make a file of
-// kilobytes expand to gigabytes of text. It only needs to be right for text that could parse:
-// whatever else it lets through, the parser refuses.
+// kilobytes expand to gigabytes of text. It only needs to be right for text
+// that could parse: whatever else it lets through, the parser refuses.
 ShapeFault findShapeFault(const QByteArray &bytes)
 {
     const char *const data = bytes.constData();
@@ -49,32 +49,12 @@ ShapeFault findShapeFault(const QByteArray &bytes)
             i = after(i + 2, "?>");
         } else if (startsWith(i, "<!DOCTYPE")) {
             return {i, QStringLiteral("a document type declaration")};
-        } else if (startsWith(i, "<!")) {
-            // Not markup of well-formed content; skipped as a declaration
-            // would be, with anything in brackets.
-            int brackets = 0;
-            char quote = 0;
-            qsizetype j = i + 2;
-            for (; j < size; ++j) {
-                const char c = data[j];
-                if (quote) {
-                    if (c == quote)
-                        quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '[') {
-                    ++brackets;
-                } else if (c == ']') {
-                    --brackets;
-                } else if (c == '>' && brackets <= 0) {
-                    break;
-                }
-            }
-            i = j + 1;
         } else if (startsWith(i, "</")) {
             --depth;
             i = after(i + 2, ">");
         } else {
+            // A start tag, or markup that cannot stand in content (which the
+            // parser refuses whatever is counted here).
             const qsizetype tag = i;
             int attributes = 0;
             char quote = 0;
