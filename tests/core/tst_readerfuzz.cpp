@@ -64,6 +64,9 @@ public:
             out.append({QStringLiteral("deep nesting"), deep});
         out.append(
             {QStringLiteral("10 MB text node"), intoFirstField(seed, QByteArray(10 << 20, 'A'))});
+        // Over the size limit the file is refused unread; under it, parsed.
+        out.append(
+            {QStringLiteral("3 MB text node"), intoFirstField(seed, QByteArray(3 << 20, 'A'))});
         for (const QByteArray &huge : hugeNumbers(seed))
             out.append({QStringLiteral("huge number"), huge});
         for (const QByteArray &entity : entities(seed, secretPath))
