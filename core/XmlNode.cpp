@@ -1,5 +1,6 @@
 #include "XmlNode.h"
 
+#include <XmlRead.h>
 #include <XmlSave.h>
 
 #include <QDomProcessingInstruction>
@@ -18,18 +19,10 @@ bool XmlNode::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // Read into an array of the file's size: readAll() grows its array in
-    // steps, to nearly twice a large file's size, while the parse runs.
-    QByteArray bytes(file.size(), Qt::Uninitialized);
-    const qint64 read = file.read(bytes.data(), bytes.size());
-    bytes.truncate(read < 0 ? 0 : read);
-    // A file that grew since its size was taken is read to its end.
-    bytes.append(file.readAll());
-    file.close();
-    // QDomDocument::setContent() clears the document first, so a fresh
-    // document keeps other nodes' handles on the previous one valid.
+    // A fresh document keeps other nodes' handles on the previous one valid.
     QDomDocument doc;
-    m_parsed = doc.setContent(bytes);
+    m_parsed = KavrinGUIToolkit::ReadXmlDocument(file, &doc);
+    file.close();
     m_document = doc;
     m_element = m_document.documentElement();
     return true;

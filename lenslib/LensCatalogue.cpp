@@ -5,6 +5,8 @@
 #include "PendrikLogging.h"
 #include "TextTools.h"
 
+#include <XmlRead.h>
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
@@ -63,7 +65,7 @@ CatalogueProblem readDocument(const QString &path, const QString &rootTag, QDomD
     }
     QString error;
     int line = 0;
-    if (!document->setContent(&file, &error, &line)) {
+    if (!KavrinGUIToolkit::ReadXmlDocument(file, document, &error, &line)) {
         qCDebug(lcPendrik) << "cannot parse" << path << "line" << line << error;
         return CatalogueProblem::Damaged;
     }

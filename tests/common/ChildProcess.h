@@ -56,6 +56,21 @@ inline QString childEnding(const QString &program, const ChildRun &run)
         .arg(program, ending, QString::fromLocal8Bit(run.log));
 }
 
+/// What @p child, started by the caller, has done so far: whether it ended,
+/// how, and what it wrote. It is not waited for.
+inline ChildRun childRunOf(QProcess &child)
+{
+    ChildRun run;
+    run.started = child.state() != QProcess::NotRunning || child.error() != QProcess::FailedToStart;
+    run.finished = run.started && child.state() == QProcess::NotRunning;
+    run.status = child.exitStatus();
+    if (run.exited())
+        run.exitCode = child.exitCode();
+    run.output = child.readAllStandardOutput();
+    run.log = child.readAllStandardError();
+    return run;
+}
+
 /// Runs @p program with @p arguments to its end. A child that does not exit
 /// with the code the setup expects (it cannot start, crashes, exits with
 /// another code or runs past the time-out) has its ending and error output
@@ -68,20 +83,18 @@ inline ChildRun runChild(const QString &program, const QStringList &arguments,
     if (!setup.workingDirectory.isEmpty())
         child.setWorkingDirectory(setup.workingDirectory);
     child.start(program, arguments);
-    ChildRun run;
-    run.started = child.waitForStarted(setup.timeoutMs);
-    if (run.started) {
-        run.finished = child.waitForFinished(setup.timeoutMs);
-        if (!run.finished) {
+    bool finished = false;
+    if (child.waitForStarted(setup.timeoutMs)) {
+        finished = child.waitForFinished(setup.timeoutMs);
+        if (!finished) {
             child.kill();
             child.waitForFinished();
         }
     }
-    run.status = child.exitStatus();
-    if (run.exited())
-        run.exitCode = child.exitCode();
-    run.output = child.readAllStandardOutput();
-    run.log = child.readAllStandardError();
+    ChildRun run = childRunOf(child);
+    run.finished = run.started && finished;
+    if (!run.finished)
+        run.exitCode = -1;
     if (!run.exited() || run.exitCode != setup.expectedExit)
         qWarning().noquote() << childEnding(program, run);
 

@@ -8,15 +8,17 @@
 #include <QRandomGenerator>
 
 /// The ways a copy, a crash or another program leaves a data file.
-enum class Damage { CutToHalf, RandomBytes, WrongRoot, ZeroBytes, Missing, Unreadable };
+/// NestedDeep is well-formed XML of the right root that nests far deeper than
+/// any file of the program's: the parser would take half a minute over it.
+enum class Damage { CutToHalf, RandomBytes, WrongRoot, ZeroBytes, Missing, Unreadable, NestedDeep };
 Q_DECLARE_METATYPE(Damage)
 
 /// Every damage but Unreadable, which the superuser never notices: tests
 /// that lay it skip it when run as root.
 inline QList<Damage> everyDamage()
 {
-    return {Damage::CutToHalf, Damage::RandomBytes, Damage::WrongRoot, Damage::ZeroBytes,
-            Damage::Missing};
+    return {Damage::CutToHalf, Damage::RandomBytes, Damage::WrongRoot,
+            Damage::ZeroBytes, Damage::Missing,     Damage::NestedDeep};
 }
 
 /// The damage as a row name says it after the file: "a task list cut to
@@ -36,6 +38,8 @@ inline const char *damageText(Damage damage, bool database = false)
         return "that is missing";
     case Damage::Unreadable:
         return "that nobody may read";
+    case Damage::NestedDeep:
+        return "nested 100,000 elements deep";
     }
     return "";
 }
@@ -83,6 +87,19 @@ inline const QByteArray kGoodDevices =
     "  <RecordPlan>111111111111111111111111</RecordPlan>\n"
     "  <EventFren>100</EventFren>\n </DeviceInfo>\n</DeviceInfoList>\n";
 
+/// @p good with 100,000 nested elements before its root's end tag, so the root
+/// is still the program's; bytes that are no XML become the nesting alone.
+inline QByteArray nestedDeep(const QByteArray &good)
+{
+    constexpr int depth = 100000;
+    const QByteArray nesting =
+        QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
+    const qsizetype end = good.lastIndexOf("</");
+    if (!good.startsWith('<') || end < 0)
+        return nesting;
+    return good.left(end) + nesting + good.mid(end);
+}
+
 /// Lays @p damage on the file at @p path, whose undamaged content is
 /// @p good; false when it could not.
 inline bool layDamaged(const QString &path, Damage damage, const QByteArray &good)
@@ -102,6 +119,8 @@ inline bool layDamaged(const QString &path, Damage damage, const QByteArray &goo
     case Damage::Unreadable:
         return ProgramFolder::write(path, good) &&
                QFile::setPermissions(path, QFileDevice::Permissions());
+    case Damage::NestedDeep:
+        return ProgramFolder::write(path, nestedDeep(good));
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "GenericDS.h"
 
+#include "XmlRead.h"
 #include "XmlSave.h"
 
 #include <QFile>
@@ -17,7 +18,7 @@ bool CGenericDS::LoadXML(const QString &path)
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return false;
     QDomDocument doc;
-    if (!doc.setContent(file.readAll()))
+    if (!ReadXmlDocument(file, &doc))
         return false;
     m_document = doc;
     m_element = doc.documentElement();

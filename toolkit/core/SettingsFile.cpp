@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "XmlRead.h"
 #include "XmlSave.h"
 
 #include <QDomElement>
@@ -47,7 +48,7 @@ CSettingsFile::CSettingsFile(const QString &path) : m_path(path)
     int line = 0;
     int column = 0;
     m_problem = XmlFileProblem::Damaged;
-    if (!document.setContent(file.readAll(), &message, &line, &column)) {
+    if (!ReadXmlDocument(file, &document, &message, &line, &column)) {
         m_detail = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(message);
         return;
     }

@@ -1,0 +1,154 @@
+// The one way the program's XML files are read: shapes whose parse would
+// take the parser quadratic time (deep nesting, an element of countless
+// attributes), document types with their entities and files past the size
+// limit are refused before parsing;
+// what looks like such a shape inside comments, sections and values is not.
+#include <XmlRead.h>
+
+#include <QBuffer>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QtTest>
+
+using KavrinGUIToolkit::ReadXmlDocument;
+
+namespace {
+
+QByteArray nested(int depth, const QByteArray &inside = QByteArray())
+{
+    return QByteArray("<a>").repeated(depth) + inside + QByteArray("</a>").repeated(depth);
+}
+
+QByteArray attributes(int count)
+{
+    QByteArray tag = "<a";
+    for (int i = 0; i < count; ++i)
+        tag += " x" + QByteArray::number(i) + "=\"" + QByteArray::number(i) + '"';
+    return tag + "/>";
+}
+
+struct Read
+{
+    bool ok = false;
+    QString message;
+    int line = -1;
+    int column = -1;
+    QDomDocument document;
+};
+
+Read read(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Read r;
+    r.ok = ReadXmlDocument(buffer, &r.document, &r.message, &r.line, &r.column);
+    return r;
+}
+
+} // namespace
+
+class TestXmlRead : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shapeDecidesWhetherTheFileIsRead_data();
+    void shapeDecidesWhetherTheFileIsRead();
+    void refusalSaysWhyAndWhere();
+    void fileLargerThanTheLimitIsNotRead();
+    void parseErrorIsTold();
+};
+
+void TestXmlRead::shapeDecidesWhetherTheFileIsRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("read");
+
+    QTest::newRow("a file nested 64 deep is read") << nested(64) << true;
+    QTest::newRow("a file nested 65 deep is refused") << nested(65) << false;
+    QTest::newRow("a file nested 100,000 deep is refused") << nested(100000) << false;
+    QTest::newRow("a deep file that would not parse either is refused")
+        << QByteArray("<a>").repeated(100000) << false;
+    QTest::newRow("empty elements add no depth")
+        << nested(63, QByteArray("<b/>").repeated(1000) + "<c x=\"1\" />") << true;
+    QTest::newRow("an element of 256 attributes is read") << attributes(256) << true;
+    QTest::newRow("an element of 257 attributes is refused") << attributes(257) << false;
+    QTest::newRow("an element of 100,000 attributes is refused") << attributes(100000) << false;
+    QTest::newRow("tags inside a comment add no depth")
+        << nested(60, "<!--" + QByteArray("<b>").repeated(100) + "-->") << true;
+    QTest::newRow("tags inside a character section add no depth")
+        << nested(60, "<![CDATA[" + QByteArray("<b>").repeated(100) + "]]>") << true;
+    QTest::newRow("equals signs and closing brackets inside values are no attributes")
+        << QByteArray("<a v=\"" + QByteArray("=>").repeated(300) + "\" w='=>'>" + nested(63) +
+                      "</a>")
+        << true;
+    QTest::newRow("a declaration and a processing instruction are no elements")
+        << QByteArray("<?xml version=\"1.0\"?>\n<?note <a><a>?>") + nested(64) << true;
+    QTest::newRow("a document type is refused")
+        << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE a>\n<a/>") << false;
+    // 64 KB that would expand to 80 MB of text.
+    QTest::newRow("an entity of 4,000 characters used 20,000 times is refused")
+        << QByteArray("<!DOCTYPE a [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]><a>" +
+                      QByteArray("&e;").repeated(20000) + "</a>")
+        << false;
+    QTest::newRow("an external entity is refused")
+        << QByteArray("<!DOCTYPE a [<!ENTITY e SYSTEM \"file:///etc/hostname\">]><a>&e;</a>")
+        << false;
+}
+
+void TestXmlRead::shapeDecidesWhetherTheFileIsRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, read);
+    const Read r = ::read(bytes);
+    QVERIFY2(r.ok == read, qPrintable(r.message));
+    QCOMPARE(r.document.documentElement().isNull(), !read);
+}
+
+void TestXmlRead::refusalSaysWhyAndWhere()
+{
+    QDomDocument before;
+    QVERIFY(before.setContent(QByteArray("<kept/>")));
+    QBuffer buffer;
+    // The 65th element starts on the third line, at its fifth column.
+    buffer.setData("<r>\n" + QByteArray("<a>").repeated(63) + "\n    <b></b>" +
+                   QByteArray("</a>").repeated(63) + "</r>");
+    buffer.open(QIODevice::ReadOnly);
+    QDomDocument document = before;
+    QString message;
+    int line = 0;
+    int column = 0;
+    QVERIFY(!ReadXmlDocument(buffer, &document, &message, &line, &column));
+    QCOMPARE(message, QStringLiteral("elements nested more than 64 deep"));
+    QCOMPARE(line, 3);
+    QCOMPARE(column, 5);
+    QCOMPARE(document.documentElement().tagName(), QStringLiteral("kept"));
+}
+
+void TestXmlRead::fileLargerThanTheLimitIsNotRead()
+{
+    // Well-formed, shallow and one byte too large.
+    const QByteArray head = "<a>";
+    const QByteArray tail = "</a>";
+    QByteArray bytes =
+        head + QByteArray(KavrinGUIToolkit::kMaxXmlFileBytes + 1 - head.size() - tail.size(), ' ') +
+        tail;
+    QCOMPARE(bytes.size(), KavrinGUIToolkit::kMaxXmlFileBytes + 1);
+    const Read r = read(bytes);
+    QVERIFY(!r.ok);
+    QCOMPARE(r.message, QStringLiteral("larger than 4194304 bytes"));
+    QCOMPARE(r.line, 0);
+    QCOMPARE(r.column, 0);
+}
+
+void TestXmlRead::parseErrorIsTold()
+{
+    const Read r = read("<a>\n<b></a>");
+    QVERIFY(!r.ok);
+    QVERIFY(!r.message.isEmpty());
+    QCOMPARE(r.line, 2);
+}
+
+QTEST_GUILESS_MAIN(TestXmlRead)
+#include "tst_xmlread.moc"

@@ -1,0 +1,137 @@
+#include "XmlRead.h"
+
+#include <QByteArray>
+#include <QDomDocument>
+#include <QIODevice>
+
+namespace KavrinGUIToolkit {
+
+namespace {
+
+struct ShapeFault
+{
+    /// Offset of the tag that broke a limit; -1 when every limit holds.
+    qsizetype at = -1;
+    QString reason;
+};
+
+// A byte scan, linear in the size, that finds a nesting or an attribute
+// count beyond the limits before the parser, which is quadratic in both,
+// sees the bytes; and a document type, whose entities can make a file of
+// kilobytes expand to gigabytes of text. It only needs to be right for text
+// that could parse: whatever else it lets through, the parser refuses.
+ShapeFault findShapeFault(const QByteArray &bytes)
+{
+    const char *const data = bytes.constData();
+    const qsizetype size = bytes.size();
+    // Position just after @p end searched from @p from; size when absent.
+    const auto after = [&](qsizetype from, const char *end) {
+        const qsizetype found = bytes.indexOf(end, from);
+        return found < 0 ? size : found + qsizetype(qstrlen(end));
+    };
+    const auto startsWith = [&](qsizetype at, const char *text) {
+        const qsizetype length = qsizetype(qstrlen(text));
+        return at + length <= size && qstrncmp(data + at, text, size_t(length)) == 0;
+    };
+
+    int depth = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        if (data[i] != '<') {
+            ++i;
+            continue;
+        }
+        if (startsWith(i, "<!--")) {
+            i = after(i + 4, "-->");
+        } else if (startsWith(i, "<![CDATA[")) {
+            i = after(i + 9, "]]>");
+        } else if (startsWith(i, "<?")) {
+            i = after(i + 2, "?>");
+        } else if (startsWith(i, "<!DOCTYPE")) {
+            return {i, QStringLiteral("a document type declaration")};
+        } else if (startsWith(i, "</")) {
+            --depth;
+            i = after(i + 2, ">");
+        } else {
+            // A start tag, or markup that cannot stand in content (which the
+            // parser refuses whatever is counted here).
+            const qsizetype tag = i;
+            int attributes = 0;
+            char quote = 0;
+            qsizetype j = i + 1;
+            for (; j < size; ++j) {
+                const char c = data[j];
+                if (quote) {
+                    if (c == quote)
+                        quote = 0;
+                } else if (c == '"' || c == '\'') {
+                    quote = c;
+                } else if (c == '=') {
+                    ++attributes;
+                } else if (c == '>') {
+                    break;
+                }
+            }
+            if (attributes > kMaxXmlAttributes)
+                return {tag, QStringLiteral("more than %1 attributes on one element")
+                                 .arg(kMaxXmlAttributes)};
+            const bool empty = j < size && data[j - 1] == '/';
+            if (!empty && ++depth > kMaxXmlDepth)
+                return {tag, QStringLiteral("elements nested more than %1 deep").arg(kMaxXmlDepth)};
+            i = j + 1;
+        }
+    }
+    return {};
+}
+
+void setWhere(const QByteArray &bytes, qsizetype at, int *line, int *column)
+{
+    const qsizetype lineStart = bytes.lastIndexOf('\n', at - 1) + 1;
+    if (line)
+        *line = int(bytes.left(at).count('\n')) + 1;
+    if (column)
+        *column = int(at - lineStart) + 1;
+}
+
+} // namespace
+
+bool ReadXmlDocument(QIODevice &device, QDomDocument *document, QString *message, int *line,
+                     int *column)
+{
+    if (line)
+        *line = 0;
+    if (column)
+        *column = 0;
+    // One byte past the limit tells a file that is too large without
+    // holding more of it than the limit.
+    const QByteArray bytes = device.read(kMaxXmlFileBytes + 1);
+    if (bytes.size() > kMaxXmlFileBytes) {
+        if (message)
+            *message = QStringLiteral("larger than %1 bytes").arg(kMaxXmlFileBytes);
+        return false;
+    }
+    const ShapeFault fault = findShapeFault(bytes);
+    if (fault.at >= 0) {
+        if (message)
+            *message = fault.reason;
+        setWhere(bytes, fault.at, line, column);
+        return false;
+    }
+    QDomDocument parsed;
+    QString error;
+    int errorLine = 0;
+    int errorColumn = 0;
+    if (!parsed.setContent(bytes, &error, &errorLine, &errorColumn)) {
+        if (message)
+            *message = error;
+        if (line)
+            *line = errorLine;
+        if (column)
+            *column = errorColumn;
+        return false;
+    }
+    *document = parsed;
+    return true;
+}
+
+} // namespace KavrinGUIToolkit
