@@ -215,12 +215,14 @@ bool linkFromBuild(const QString &folder, const char *name)
     return QFile::link(from, folder + QLatin1Char('/') + QLatin1String(name));
 }
 
-// Leaves @p name the only task of the task list, so that the program
-// chooses it first.
-bool onlyTask(const QString &name)
+// Lists @p name first, so that the program chooses it, and the other task
+// after it: a device file that no listed task owns is named to the planner
+// at start-up, which no start timed here should wait for.
+bool firstTask(const QString &name)
 {
     QFile::remove(TaskListFile::filePath());
-    return bench::listTask(name);
+    const QString other = name == kBigTask ? bench::taskName() : kBigTask;
+    return bench::listTask(name) && bench::listTask(other);
 }
 
 } // namespace
@@ -251,7 +253,7 @@ int main(int argc, char *argv[])
                  << " devices, whole processes; median of " << kStartRuns << " runs each, in turn"
                  << Qt::endl;
 
-    if (!onlyTask(bench::taskName()))
+    if (!firstTask(bench::taskName()))
         return 1;
     std::vector<double> program;
     std::vector<double> bare;
@@ -291,7 +293,7 @@ int main(int argc, char *argv[])
 
     const Answer bareMemory = runChild({QStringLiteral("--bare-window")});
     const Answer memory = runChild({QStringLiteral("--program"), folder, bench::taskName()});
-    if (!onlyTask(kBigTask))
+    if (!firstTask(kBigTask))
         return 1;
     const Answer bigMemory = runChild({QStringLiteral("--program"), folder, kBigTask});
     if (!bareMemory.ok || !memory.ok || !bigMemory.ok)

@@ -19,6 +19,12 @@ QByteArray nested(int depth, const QByteArray &inside = QByteArray())
     return QByteArray("<a>").repeated(depth) + inside + QByteArray("</a>").repeated(depth);
 }
 
+// A root holding @p count empty elements: the smallest bytes per element.
+QByteArray manyElements(int count)
+{
+    return "<r>" + QByteArray("<a/>").repeated(count - 1) + "</r>";
+}
+
 QByteArray attributes(int count)
 {
     QByteArray tag = "<a";
@@ -83,6 +89,10 @@ void TestXmlRead::shapeDecidesWhetherTheFileIsRead_data()
         << QByteArray("<a v=\"" + QByteArray("=>").repeated(300) + "\" w='=>'>" + nested(63) +
                       "</a>")
         << true;
+    QTest::newRow("a file of 250,000 elements is read") << manyElements(250000) << true;
+    QTest::newRow("a file of 250,001 elements is refused") << manyElements(250001) << false;
+    QTest::newRow("two million small elements in 8 MB are refused")
+        << manyElements(2000000) << false;
     QTest::newRow("a declaration and a processing instruction are no elements")
         << QByteArray("<?xml version=\"1.0\"?>\n<?note <a><a>?>") + nested(64) << true;
     QTest::newRow("a document type is refused")
@@ -137,7 +147,7 @@ void TestXmlRead::fileLargerThanTheLimitIsNotRead()
     QCOMPARE(bytes.size(), KavrinGUIToolkit::kMaxXmlFileBytes + 1);
     const Read r = read(bytes);
     QVERIFY(!r.ok);
-    QCOMPARE(r.message, QStringLiteral("larger than 4194304 bytes"));
+    QCOMPARE(r.message, QStringLiteral("larger than 8388608 bytes"));
     QCOMPARE(r.line, 0);
     QCOMPARE(r.column, 0);
 }

@@ -17,9 +17,9 @@ struct ShapeFault
 
 // A byte scan, linear in the size, that finds a nesting or an attribute
 // count beyond the limits before the parser, which is quadratic in both,
-// sees the bytes; and a document type, whose entities can make a file of
-// kilobytes expand to gigabytes of text. It only needs to be right for text
-// that could parse: whatever else it lets through, the parser refuses.
+// sees the bytes, and an element count beyond what a large task holds; and a document type, whose
+// entities can make a file of kilobytes expand to gigabytes of text. It only needs to be right for
+// text that could parse: whatever else it lets through, the parser refuses.
 ShapeFault findShapeFault(const QByteArray &bytes)
 {
     const char *const data = bytes.constData();
@@ -35,6 +35,7 @@ ShapeFault findShapeFault(const QByteArray &bytes)
     };
 
     int depth = 0;
+    int elements = 0;
     qsizetype i = 0;
     while (i < size) {
         if (data[i] != '<') {
@@ -75,6 +76,8 @@ ShapeFault findShapeFault(const QByteArray &bytes)
             if (attributes > kMaxXmlAttributes)
                 return {tag, QStringLiteral("more than %1 attributes on one element")
                                  .arg(kMaxXmlAttributes)};
+            if (++elements > kMaxXmlElements)
+                return {tag, QStringLiteral("more than %1 elements").arg(kMaxXmlElements)};
             const bool empty = j < size && data[j - 1] == '/';
             if (!empty && ++depth > kMaxXmlDepth)
                 return {tag, QStringLiteral("elements nested more than %1 deep").arg(kMaxXmlDepth)};
@@ -103,8 +106,21 @@ bool ReadXmlDocument(QIODevice &device, QDomDocument *document, QString *message
     if (column)
         *column = 0;
     // One byte past the limit tells a file that is too large without
-    // holding more of it than the limit.
-    const QByteArray bytes = device.read(kMaxXmlFileBytes + 1);
+    // holding more of it than the limit. A file's bytes go into an array of
+    // their own size, which stays alive beside the parsed document: one that
+    // grows while it is read ends up near twice a large file's size.
+    QByteArray bytes;
+    const qint64 left = device.isSequential() ? -1 : device.size() - device.pos();
+    if (left >= 0 && left <= kMaxXmlFileBytes) {
+        bytes.resize(left);
+        const qint64 got = device.read(bytes.data(), left);
+        bytes.truncate(got < 0 ? 0 : got);
+        // A file that grew since its size was taken is read to the limit.
+        if (device.bytesAvailable() > 0 || !device.atEnd())
+            bytes.append(device.read(kMaxXmlFileBytes + 1 - bytes.size()));
+    } else {
+        bytes = device.read(kMaxXmlFileBytes + 1);
+    }
     if (bytes.size() > kMaxXmlFileBytes) {
         if (message)
             *message = QStringLiteral("larger than %1 bytes").arg(kMaxXmlFileBytes);
