@@ -118,6 +118,9 @@ void TestToolTipInput::clickOnAFieldUnderATipReachesTheField()
     QVERIFY2(run.facts.contains(QStringLiteral("under")), qPrintable(childEnding(xvfbRun, run)));
     QCOMPARE(run.facts.value(QStringLiteral("covered")), QStringLiteral("1"));
     QCOMPARE(run.facts.value(QStringLiteral("under")), QStringLiteral("field"));
+    // A child that ends badly after its answer (a sanitizer's report at exit)
+    // fails the test too.
+    QVERIFY2(run.exited() && run.exitCode == 0, qPrintable(childEnding(xvfbRun, run)));
 }
 
 int main(int argc, char *argv[])
