@@ -3,8 +3,10 @@
 #include <TargetPath.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -130,6 +132,20 @@ public:
     {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    /// Every file under @p root, hidden ones included, by its path, with its
+    /// bytes: two snapshots compare equal when nothing was written there.
+    static QMap<QString, QByteArray> snapshot(const QString &root)
+    {
+        QMap<QString, QByteArray> files;
+        QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            files.insert(path, readAll(path));
+        }
+        return files;
     }
 
     /// Writes @p bytes as the whole file, making the folders it lies in.

@@ -336,18 +336,6 @@ QVector<Reader> readers()
     };
 }
 
-// Every file under @p root with its bytes.
-QMap<QString, QByteArray> snapshot(const QString &root)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path, ProgramFolder::readAll(path));
-    }
-    return files;
-}
-
 qint64 peakMemoryKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -519,7 +507,7 @@ void TestReaderFuzz::mutatedFilesAreReadSafely()
                                       .arg(i)
                                       .arg(mutant.kind);
             QVERIFY(ProgramFolder::write(path, mutant.bytes));
-            const QMap<QString, QByteArray> before = snapshot(folder.root());
+            const QMap<QString, QByteArray> before = ProgramFolder::snapshot(folder.root());
             QElapsedTimer timer;
             timer.start();
             const QStringList texts = reader.read();
@@ -527,7 +515,7 @@ void TestReaderFuzz::mutatedFilesAreReadSafely()
             for (const QString &text : texts)
                 QVERIFY2(!text.contains(QLatin1String(kSecret)), qPrintable(where));
             // Read, never written: not the file, nor anything beside it.
-            QVERIFY2(snapshot(folder.root()) == before, qPrintable(where));
+            QVERIFY2(ProgramFolder::snapshot(folder.root()) == before, qPrintable(where));
         }
         qInfo("%s: %d inputs fuzzed", reader.name, int(mutants.size()));
         total += int(mutants.size());

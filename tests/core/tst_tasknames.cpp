@@ -59,18 +59,6 @@ QStringList storedNames()
     return names;
 }
 
-// Every file under @p root with its bytes.
-QMap<QString, QByteArray> snapshot(const QString &root)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(path, ProgramFolder::readAll(path));
-    }
-    return files;
-}
-
 } // namespace
 
 class TestTaskNames : public QObject
@@ -142,7 +130,7 @@ void TestTaskNames::aNameThatCannotNameATaskIsRefusedEverywhere()
         QVERIFY(devices.addDevice(camera));
         QVERIFY(devices.close());
     }
-    const QMap<QString, QByteArray> before = snapshot(folder.root());
+    const QMap<QString, QByteArray> before = ProgramFolder::snapshot(folder.root());
 
     QString added;
     QVERIFY(!TaskEntries::add(task(name), &added));
@@ -160,7 +148,7 @@ void TestTaskNames::aNameThatCannotNameATaskIsRefusedEverywhere()
     ++m_refused;
 
     QCOMPARE(storedNames(), QStringList{QStringLiteral("Lobby")});
-    QCOMPARE(snapshot(folder.root()), before);
+    QCOMPARE(ProgramFolder::snapshot(folder.root()), before);
     // Where a name pasted to the folder would have led, outside the folder
     // for some.
     const QString pasted =
@@ -208,7 +196,7 @@ void TestTaskNames::anUnusualNameStaysInsideTheTaskFolder()
 
     QCOMPARE(storedNames(), (QStringList{QStringLiteral("Lobby"), name}));
     const QString task = folder.file(QStringLiteral("Task"));
-    QStringList files = snapshot(folder.root()).keys();
+    QStringList files = ProgramFolder::snapshot(folder.root()).keys();
     files.removeAll(folder.file(QStringLiteral("Setup.xml")));
     QStringList expected{task + QLatin1Char('/') + name + QStringLiteral(".xml"),
                          task + QStringLiteral("/Task.xml")};
