@@ -1,6 +1,7 @@
 #include "DeviceStreams.h"
-#include "ProgramFolder.h"
 #include "FailingSaves.h"
+#include "ProgramFolder.h"
+#include "TestStream.h"
 
 #include <QtTest>
 
@@ -33,18 +34,6 @@ private:
 namespace {
 
 const QString kTask = QStringLiteral("Lobby");
-
-DevStream stream(const QString &useCode, int count, const QString &resolution,
-                 const QString &frameRate, int bitRate)
-{
-    DevStream s;
-    s.useCode = useCode;
-    s.streamCount = count;
-    s.resolution = resolution;
-    s.frameRate = frameRate;
-    s.bitRate = bitRate;
-    return s;
-}
 
 QString text(const DevStream &s)
 {

@@ -5,8 +5,9 @@
 // device file's save fail.
 
 #include "CatalogueFixture.h"
-#include "ProgramFolder.h"
 #include "FailingSaves.h"
+#include "ProgramFolder.h"
+#include "TestStream.h"
 
 #include <ConfigureManager.h>
 #include <TaskDataBase.h>
@@ -37,17 +38,7 @@ inline std::unique_ptr<ProgramFolder> openCatalogue()
     return folder;
 }
 
-inline DevStream stream(const QString &useCode, int count, const QString &resolution,
-                        const QString &frameRate, int bitRate)
-{
-    DevStream s;
-    s.useCode = useCode;
-    s.streamCount = count;
-    s.resolution = resolution;
-    s.frameRate = frameRate;
-    s.bitRate = bitRate;
-    return s;
-}
+using ::stream;
 
 /// One device of a task to be written: model, class name and its streams.
 struct Device
