@@ -215,6 +215,17 @@ public:
             insert(path, root, stamp);
     }
 
+    void forgetAll()
+    {
+        const QMutexLocker lock(&m_mutex);
+        for (auto it = m_documents.begin(); it != m_documents.end();) {
+            if (it->lent)
+                ++it;
+            else
+                it = m_documents.erase(it);
+        }
+    }
+
     void drop(const QString &path, quint64 loan)
     {
         const QMutexLocker lock(&m_mutex);
@@ -274,6 +285,11 @@ XmlDataFile::XmlDataFile(const QString &path, const QString &rootTag)
     : m_path(path), m_rootTag(rootTag)
 {
     open();
+}
+
+void XmlDataFile::forgetKeptDocuments()
+{
+    KeptDocuments::instance().forgetAll();
 }
 
 XmlDataFile::~XmlDataFile()

@@ -48,6 +48,10 @@ public:
     /// never writes it.
     bool isDamaged() const { return m_problem == XmlFileProblem::Damaged; }
 
+    /// Forgets every parsed document kept between objects (none that is lent
+    /// at the moment), so that the next open of any file reads it from disk.
+    static void forgetKeptDocuments();
+
 protected:
     /// Opens the file at @p path, whose root element is @p rootTag. An empty
     /// path names no file: the object stays closed.
