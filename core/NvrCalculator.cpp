@@ -263,6 +263,35 @@ int NvrCalculator::allocate(std::vector<IpcTypeEntry> entries, std::map<int, Nvr
     return n;
 }
 
+qint64 NvrCalculator::capacitySum(std::map<int, NvrCapacity> &models, int bitRate) const
+{
+    for (const auto &model : models) {
+        if (model.second.count < 0)
+            return TooManyCameras;
+    }
+    // A rate of nothing would make every NVR take cameras without end.
+    if (bitRate <= 0)
+        return UnsupportedBitRate;
+
+    qint64 sum = 0;
+    for (auto &model : models) {
+        const auto row =
+            std::find_if(m_models.cbegin(), m_models.cend(),
+                         [&](const NvrModel &candidate) { return candidate.id == model.first; });
+        if (row == m_models.cend())
+            continue;
+        NvrCapacity &capacity = model.second;
+        if (row->bandwidth < bitRate)
+            capacity.flag = -capacity.flag;
+        // Extra channels can take the limit below the inputs, never below 0.
+        const qint64 channels =
+            std::max<qint64>(0, qint64(row->netInputNumber) + capacity.extraChannels);
+        const qint64 perNvr = std::max<qint64>(0, std::min(row->bandwidth / bitRate, channels));
+        sum += capacity.count * perNvr;
+    }
+    return sum;
+}
+
 void NvrCalculator::groupResults(const std::map<int, NvrState> &allocation,
                                  std::vector<NvrGroup> &groups) const
 {

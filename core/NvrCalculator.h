@@ -61,6 +61,20 @@ struct NvrGroup
     bool operator<(const NvrGroup &other) const { return nvrCount < other.nvrCount; }
 };
 
+/// What capacitySum() reads of one model of the table, and the mark it
+/// leaves on it.
+struct NvrCapacity
+{
+    /// Channels one NVR of the model has on top of its network inputs.
+    int extraChannels = 0;
+    /// NVRs of the model counted in.
+    int count = 0;
+    /// Set by the caller, for example 1 for every model; capacitySum()
+    /// negates it (1 becomes -1) when the model's bandwidth is below the bit
+    /// rate, so that a model too small for one such camera comes back marked.
+    int flag = 0;
+};
+
 /// Packs a task's camera types into NVRs of one model, limited by the model's
 /// incoming bandwidth and its network channels, first fit by falling bit
 /// rate. The model table is the catalogue's NVR models followed by the two
@@ -128,6 +142,19 @@ public:
     /// of first appearance; each group's cameras sorted by id.
     void groupResults(const std::map<int, NvrState> &allocation,
                       std::vector<NvrGroup> &groups) const;
+
+    /// The cameras of @p bitRate Kbps each that the NVRs of @p models take
+    /// in all. @p models goes from a model id of the table to what is counted
+    /// of that model: each adds its count times the cameras one of its NVRs
+    /// takes at that rate, which is its bandwidth (Kbps) / @p bitRate in whole
+    /// cameras, at most its network inputs plus its extra channels (so one
+    /// camera when the bit rate equals the bandwidth, none on an NVR left
+    /// without a channel). A model whose bandwidth is below the bit rate
+    /// takes none and gets its flag negated; an id the table does not have
+    /// adds nothing and keeps its flag. TooManyCameras for a negative count
+    /// and UnsupportedBitRate for a bit rate of 0 or less, with no flag
+    /// touched.
+    qint64 capacitySum(std::map<int, NvrCapacity> &models, int bitRate) const;
 
     /// The model table.
     const std::vector<NvrModel> &models() const { return m_models; }

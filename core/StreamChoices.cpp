@@ -41,6 +41,17 @@ QStringList dvrLadder(int videoStandard, bool fine)
     return ladder;
 }
 
+// The engine's estimate in whole Kbps, truncated; @p fallback when it
+// cannot be computed. An empty frame rate counts as 0 fps.
+int engineEstimate(DeviceClass deviceClass, int videoStandard, const QString &resolution,
+                   const QString &frameRate, int fallback)
+{
+    bool ok = false;
+    const double kbps = CalculationEngine().bitRateForResolution(
+        deviceClass, videoStandard, resolution, frameRate.toDouble(), &ok);
+    return ok ? int(kbps) : fallback;
+}
+
 } // namespace
 
 StreamChoices StreamChoices::read(TaskDataBase &catalogue, DeviceClass deviceClass,
@@ -125,10 +136,7 @@ int StreamChoices::estimate(const QString &resolution, const QString &frameRate,
 {
     if (deviceClass == UnknownDeviceClass)
         return fallback;
-    bool ok = false;
-    const double kbps = CalculationEngine().bitRateForResolution(
-        deviceClass, videoStandard, resolution, frameRate.toDouble(), &ok);
-    return ok ? int(kbps) : fallback;
+    return engineEstimate(deviceClass, videoStandard, resolution, frameRate, fallback);
 }
 
 DevStream StreamChoices::firstStream() const
@@ -144,7 +152,13 @@ DevStream StreamChoices::firstStream() const
         stream.resolution = first.firstKey();
         stream.frameRate = first.first();
     }
-    stream.bitRate = estimate(stream.resolution, stream.frameRate, 0);
+    // Without choices the texts stay empty and the stream starts from the
+    // engine's figure for them, which the planner can type over. A model of
+    // no listed class is estimated as a network camera: the engine takes
+    // every class but a DVR so.
+    const DeviceClass estimatedAs = deviceClass == UnknownDeviceClass ? NetworkCamera : deviceClass;
+    stream.bitRate =
+        engineEstimate(estimatedAs, videoStandard, stream.resolution, stream.frameRate, 0);
     return stream;
 }
 

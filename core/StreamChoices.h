@@ -55,7 +55,10 @@ struct StreamChoices
     int estimate(const QString &resolution, const QString &frameRate, int fallback) const;
     /// The stream a device starts with: used for preview, recording and
     /// transmission, one of it, the first resolution and its frame rate, and
-    /// the estimate for them. Only for available choices.
+    /// the estimate for them. Without choices the resolution and frame rate
+    /// are empty and the bit rate is the estimate for empty texts (the
+    /// largest resolution at 0 fps; a model of no class as a network camera),
+    /// so that the planner still gets a stream to type a bit rate into.
     DevStream firstStream() const;
 
     /// Camera frame-rate choices: the camera ladder of the standard from the

@@ -164,12 +164,10 @@ bool DeviceStreamModel::addStream(const QString &taskName, const QString &device
                                   int deviceIndex)
 {
     m_taskName = taskName;
+    // A model the catalogue offers no choices for still gets its stream, with
+    // empty resolution and frame rate, so that the planner can type its bit
+    // rate rather than leave the device out of the storage.
     const StreamChoices choices = choicesFor(deviceType, videoStandard());
-    if (!choices.available) {
-        emit storeFailed(tr("The catalogue offers no resolution for this device model."));
-        return false;
-    }
-
     const DevStream stream = choices.firstStream();
 
     m_deviceIndex = deviceIndex;

@@ -57,9 +57,11 @@ public:
     /// empty table, when the device file cannot be read.
     bool setDevice(const QString &taskName, const QString &deviceType, int deviceIndex);
     /// Appends a stream with the catalogue's first resolution and its frame
-    /// rate for the model, and the estimated bit rate. False, after
-    /// storeFailed(), when the catalogue offers no resolution for the model or
-    /// the device file refuses the stream.
+    /// rate for the model, and the estimated bit rate. When the catalogue
+    /// offers the model no choices under the task's standard, the stream gets
+    /// empty resolution and frame-rate texts and the estimate for them; its
+    /// bit rate stays open to typing. False, after storeFailed(), when the
+    /// device file refuses the stream.
     bool addStream(const QString &taskName, const QString &deviceType, int deviceIndex);
 
     QString taskName() const { return m_taskName; }

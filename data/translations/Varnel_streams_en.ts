@@ -51,10 +51,6 @@
         <translation>Delete</translation>
     </message>
     <message>
-        <source>The catalogue offers no resolution for this device model.</source>
-        <translation>The catalogue offers no resolution for this device model.</translation>
-    </message>
-    <message>
         <source>The stream count is not valid(range 0-99999)</source>
         <translation>The stream count is not valid(range 0-99999)</translation>
     </message>

@@ -51,10 +51,6 @@
         <translation>删除</translation>
     </message>
     <message>
-        <source>The catalogue offers no resolution for this device model.</source>
-        <translation>设备库中没有该设备型号的分辨率。</translation>
-    </message>
-    <message>
         <source>The stream count is not valid(range 0-99999)</source>
         <translation>码流路数无效（范围0-99999）</translation>
     </message>

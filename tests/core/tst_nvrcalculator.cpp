@@ -12,6 +12,8 @@
 
 using Cameras = std::vector<IpcTypeCount>;
 Q_DECLARE_METATYPE(Cameras)
+using Capacities = std::map<int, NvrCapacity>;
+Q_DECLARE_METATYPE(Capacities)
 
 namespace {
 
@@ -126,6 +128,9 @@ private slots:
     void allocateRefusesWhatTheModelCannotTake();
     void summaryGroupsEqualNvrsFewestFirst();
     void sameInputGivesTheSameAllocation();
+
+    void capacitySumAddsWhatEachModelTakes_data();
+    void capacitySumAddsWhatEachModelTakes();
 
     void tableIsTheCatalogueThenTwoStorageServers();
     void catalogueModelsAreAllocated_data();
@@ -342,6 +347,71 @@ void TestNvrCalculator::sameInputGivesTheSameAllocation()
         QCOMPARE(second.calculate(kNvr64, cameras), n);
         QCOMPARE(describe(second.groups()), describe(first.groups()));
     }
+}
+
+void TestNvrCalculator::capacitySumAddsWhatEachModelTakes_data()
+{
+    QTest::addColumn<Capacities>("models");
+    QTest::addColumn<int>("bitRate");
+    QTest::addColumn<qint64>("sum");
+    QTest::addColumn<QList<int>>("flags");
+
+    // Ids of listModels(): 0 NVR-64 (64 inputs, 131072 Kbps), 1 no bandwidth
+    // (16, 0), 2 no channels (0, 131072), 3 the small NVR-64 (8, 8192), 4 the
+    // wide one (32, 2^31 Kbps), 6 the 160-channel storage server (327680).
+    // Each entry: {extra channels, NVRs, flag}.
+    QTest::newRow("bandwidth-bound: 131072 / 4096 = 32 cameras each, 3 NVRs take 96")
+        << Capacities{{0, {0, 3, 1}}} << 4096 << qint64(96) << QList<int>{1};
+    QTest::newRow("whole cameras only: 131072 / 3000 = 43.7, 2 NVRs take 86")
+        << Capacities{{0, {0, 2, 1}}} << 3000 << qint64(86) << QList<int>{1};
+    QTest::newRow("input-bound: 128 by bandwidth but 64 inputs, 2 NVRs take 128")
+        << Capacities{{0, {0, 2, 1}}} << 1024 << qint64(128) << QList<int>{1};
+    QTest::newRow("the input limit plus extra channels: 64 + 16 = 80, 2 NVRs take 160")
+        << Capacities{{0, {16, 2, 1}}} << 1024 << qint64(160) << QList<int>{1};
+    QTest::newRow("extra channels do not lift the bandwidth: 8192 / 512 = 16 of 8 + 16, 3 take 48")
+        << Capacities{{3, {16, 3, 1}}} << 512 << qint64(48) << QList<int>{1};
+    QTest::newRow("a bit rate equal to the bandwidth: one camera each, 5 NVRs take 5")
+        << Capacities{{3, {0, 5, 1}}} << 8192 << qint64(5) << QList<int>{1};
+    QTest::newRow("a model whose bandwidth is below the bit rate takes none and is marked")
+        << Capacities{{3, {0, 4, 1}}} << 16384 << qint64(0) << QList<int>{-1};
+    QTest::newRow("of two models only the one below the rate is marked: 2 x 8 + 0")
+        << Capacities{{0, {0, 2, 1}}, {3, {0, 4, 1}}} << 16384 << qint64(16) << QList<int>{1, -1};
+    QTest::newRow("a model without bandwidth is marked at any rate")
+        << Capacities{{1, {4, 2, 1}}} << 32 << qint64(0) << QList<int>{-1};
+    QTest::newRow("a model without channels takes none, even at its whole bandwidth")
+        << Capacities{{2, {0, 3, 1}}} << 131072 << qint64(0) << QList<int>{1};
+    QTest::newRow("extra channels give a model without inputs its room: 4 each, 3 take 12")
+        << Capacities{{2, {4, 3, 1}}} << 32768 << qint64(12) << QList<int>{1};
+    QTest::newRow("extra channels below 0 leave no channel rather than a negative one")
+        << Capacities{{0, {-80, 2, 1}}} << 1024 << qint64(0) << QList<int>{1};
+    QTest::newRow("the storage server counts like a model: 327680 / 2048 = 160 on 160 inputs")
+        << Capacities{{6, {0, 1, 1}}} << 2048 << qint64(160) << QList<int>{1};
+    QTest::newRow("an id the table does not have adds nothing and keeps its flag")
+        << Capacities{{0, {0, 1, 1}}, {9, {0, 5, 1}}} << 4096 << qint64(32) << QList<int>{1, 1};
+    QTest::newRow("a sum beyond int is kept whole: 32 x 2147483647")
+        << Capacities{{4, {0, std::numeric_limits<int>::max(), 1}}} << 1 << qint64(68719476704LL)
+        << QList<int>{1};
+    QTest::newRow("a bit rate of 0 gives -2 and marks nothing")
+        << Capacities{{3, {0, 1, 1}}} << 0 << qint64(NvrCalculator::UnsupportedBitRate)
+        << QList<int>{1};
+    QTest::newRow("a negative count gives -1 and marks nothing")
+        << Capacities{{0, {0, 2, 1}}, {3, {0, -1, 1}}} << 16384
+        << qint64(NvrCalculator::TooManyCameras) << QList<int>{1, 1};
+}
+
+void TestNvrCalculator::capacitySumAddsWhatEachModelTakes()
+{
+    QFETCH(Capacities, models);
+    QFETCH(int, bitRate);
+    QFETCH(qint64, sum);
+    QFETCH(QList<int>, flags);
+
+    const NvrCalculator calc(listModels());
+    QCOMPARE(calc.capacitySum(models, bitRate), sum);
+    QList<int> marked;
+    for (const auto &model : models)
+        marked << model.second.flag;
+    QCOMPARE(marked, flags);
 }
 
 void TestNvrCalculator::tableIsTheCatalogueThenTwoStorageServers()

@@ -272,6 +272,13 @@ void TestStreamChoices::firstStream_data()
         << int(kiv::NetworkCamera) << u"CAM-30"_s << 0 << u"1920x1080"_s << u"25"_s << 6144;
     QTest::newRow("an NTSC DVR starts at its first resolution and 30 fps")
         << int(kiv::Dvr) << u"DVR-S"_s << 1 << u"WD1"_s << u"30"_s << 2240;
+    // Empty texts: the largest resolution at 0 fps.
+    QTest::newRow("a camera without modes starts empty at 4915.2 x 0.9^9 = 1904.25")
+        << int(kiv::NetworkCamera) << u"CAM-E"_s << 0 << QString() << QString() << 1904;
+    QTest::newRow("a DVR without resolutions starts empty at a fifth of 4096")
+        << int(kiv::Dvr) << u"DVR-E"_s << 1 << QString() << QString() << 819;
+    QTest::newRow("a model of no class starts empty, estimated as an NTSC camera: 1586.87")
+        << int(kiv::UnknownDeviceClass) << u"NVR-S"_s << 1 << QString() << QString() << 1586;
 }
 
 void TestStreamChoices::firstStream()

@@ -7,6 +7,10 @@
 
 #include "StreamFixture.h"
 
+#include <BandwidthCalculation.h>
+#include <ServerCounts.h>
+#include <StorageCalculation.h>
+#include <TaskReport.h>
 #include <WarningDlg.h>
 
 #include <QAbstractItemModelTester>
@@ -32,8 +36,6 @@ using StreamFixture::stream;
 namespace {
 
 const QString kTask = QStringLiteral("Lobby");
-const QString kNoResolution =
-    QStringLiteral("Warn|The catalogue offers no resolution for this device model.");
 const QString kFailed = QStringLiteral("Warn|Failed.");
 
 QStringList shownMessages()
@@ -131,8 +133,9 @@ private slots:
 
     void newStreamTakesTheCataloguesFirstChoice_data();
     void newStreamTakesTheCataloguesFirstChoice();
-    void addingWithoutResolutionsTellsThePlanner_data();
-    void addingWithoutResolutionsTellsThePlanner();
+    void addingWithoutChoicesStoresEmptyTexts_data();
+    void addingWithoutChoicesStoresEmptyTexts();
+    void aStreamWithoutChoicesIsCountedByItsBitRate();
 
     void choicesOfARow_data();
     void choicesOfARow();
@@ -261,36 +264,137 @@ void TestDeviceStreamModel::newStreamTakesTheCataloguesFirstChoice()
     QVERIFY(shownMessages().isEmpty());
 }
 
-void TestDeviceStreamModel::addingWithoutResolutionsTellsThePlanner_data()
+void TestDeviceStreamModel::addingWithoutChoicesStoresEmptyTexts_data()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("mainType");
     QTest::addColumn<int>("standard");
-    QTest::newRow("a camera with PAL modes only, on an NTSC task") << u"CAM-P"_s << u"IPC"_s << 1;
-    QTest::newRow("a DVR without resolutions") << u"DVR-E"_s << u"DVR"_s << 0;
-    QTest::newRow("an NVR, of no class with streams to choose") << u"NVR-S"_s << u"NVR"_s << 0;
-    QTest::newRow("a model the catalogue does not have") << u"XYZ-1"_s << u"IPC"_s << 0;
+    QTest::addColumn<int>("bitRate");
+
+    // Empty texts are the engine's largest resolution (index 0) at 0 fps. A
+    // camera below 1 fps: (10 x 12288 / base) x 0.9^9, 4915.2 x 0.3874 on
+    // PAL, 4096 x 0.3874 on NTSC. A DVR keeps a fifth of its 4096 at 0 fps.
+    QTest::newRow("a camera without any video mode, on a PAL task: 1904.25")
+        << u"CAM-E"_s << u"IPC"_s << 0 << 1904;
+    QTest::newRow("a camera with PAL modes only, on an NTSC task: 1586.87")
+        << u"CAM-P"_s << u"IPC"_s << 1 << 1586;
+    QTest::newRow("a DVR without resolutions: 4096 / 5 = 819.2")
+        << u"DVR-E"_s << u"DVR"_s << 0 << 819;
+    QTest::newRow("an NVR, of no class with streams to choose, counts as a camera")
+        << u"NVR-S"_s << u"NVR"_s << 0 << 1904;
+    QTest::newRow("a model the catalogue does not have counts as a camera")
+        << u"XYZ-1"_s << u"IPC"_s << 1 << 1586;
 }
 
-void TestDeviceStreamModel::addingWithoutResolutionsTellsThePlanner()
+void TestDeviceStreamModel::addingWithoutChoicesStoresEmptyTexts()
 {
     QFETCH(QString, type);
     QFETCH(QString, mainType);
     QFETCH(int, standard);
+    QFETCH(int, bitRate);
     QVERIFY(StreamFixture::makeTask(kTask, standard, {Device{type, mainType, {}}}));
-    const QByteArray before = ProgramFolder::readAll(TaskDeviceFile::filePath(kTask));
 
-    // The panel that owns the table tells the planner what it reports.
+    // The panel that owns the table would tell the planner of any failure.
     DeviceStreamWidget panel;
     DeviceStreamModel &model = *panel.model();
+    QAbstractItemModelTester tester(&model);
     QVERIFY(model.setDevice(kTask, type, 0));
     QSignalSpy changed(&model, &DeviceStreamModel::signalChanngedReslut);
-    QVERIFY(!model.addStream(kTask, type, 0));
+    QVERIFY(model.addStream(kTask, type, 0));
 
-    QCOMPARE(shownMessages(), QStringList{kNoResolution});
-    QCOMPARE(model.rowCount(), 0);
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(ProgramFolder::readAll(TaskDeviceFile::filePath(kTask)), before);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(shownMessages().isEmpty());
+    const DevStream added = StreamFixture::storedStreams(kTask, 0).value(0);
+    QCOMPARE(StreamFixture::storedStreams(kTask, 0).size(), 1);
+    QCOMPARE(added.useCode, u"111"_s);
+    QCOMPARE(added.streamCount, 1);
+    QCOMPARE(added.resolution, QString());
+    QCOMPARE(added.frameRate, QString());
+    QCOMPARE(added.bitRate, bitRate);
+
+    QCOMPARE(model.rowCount(), 1);
+    for (const int column :
+         {int(DeviceStreamModel::ResolutionColumn), int(DeviceStreamModel::FrameRateColumn)}) {
+        const QModelIndex index = model.index(0, column);
+        QCOMPARE(index.data().toString(), QString());
+        QVERIFY(choices(model, 0, column).isEmpty());
+        QVERIFY(!(model.flags(index) & Qt::ItemIsEditable));
+    }
+    QCOMPARE(cell(model, 0, DeviceStreamModel::BitRateColumn), QString::number(bitRate));
+
+    // The planner types the stream's own rate.
+    QVERIFY(model.flags(model.index(0, DeviceStreamModel::BitRateColumn)) & Qt::ItemIsEditable);
+    QVERIFY(edit(model, 0, DeviceStreamModel::BitRateColumn, QStringLiteral("2048")));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(StreamFixture::storedStreams(kTask, 0).value(0).bitRate, 2048);
+
+    // The file reads back as stored.
+    DeviceStreamModel reloaded;
+    QVERIFY(reloaded.setDevice(kTask, type, 0));
+    QCOMPARE(reloaded.rowCount(), 1);
+    QCOMPARE(cell(reloaded, 0, DeviceStreamModel::ResolutionColumn), QString());
+    QCOMPARE(cell(reloaded, 0, DeviceStreamModel::FrameRateColumn), QString());
+    QCOMPARE(cell(reloaded, 0, DeviceStreamModel::BitRateColumn), QStringLiteral("2048"));
+    const DevStream stored = StreamFixture::storedStreams(kTask, 0).value(0);
+    QCOMPARE(stored.resolution, QString());
+    QCOMPARE(stored.frameRate, QString());
+    QVERIFY(shownMessages().isEmpty());
+}
+
+void TestDeviceStreamModel::aStreamWithoutChoicesIsCountedByItsBitRate()
+{
+    QVERIFY(StreamFixture::makeTask(kTask, 0, {Device{u"CAM-E"_s, u"IPC"_s, {}}}));
+    DeviceStreamModel model;
+    QVERIFY(model.setDevice(kTask, QStringLiteral("CAM-E"), 0));
+    QVERIFY(model.addStream(kTask, QStringLiteral("CAM-E"), 0));
+    QVERIFY(edit(model, 0, DeviceStreamModel::BitRateColumn, QStringLiteral("2048")));
+
+    QVector<kiv::TaskDeviceEntry> devices;
+    QVERIFY(kiv::readTaskDevices(kTask, devices));
+    QCOMPARE(devices.size(), 1);
+    QCOMPARE(devices.at(0).streams.size(), 1);
+
+    // One stream of 2048 Kbps recorded 24 hours a day, for one day.
+    // Bandwidth: ceil(2048 / 0.7) = 2926 Kbps, 2.857 Mbps, up to 2.9.
+    const kiv::BandwidthFigures bandwidth = kiv::calculateBandwidth(devices);
+    QVERIFY(bandwidth.ok);
+    QCOMPARE(bandwidth.record, QStringLiteral("2.90Mbps"));
+    QCOMPARE(bandwidth.total, QStringLiteral("2.90Mbps"));
+
+    // NVR path: 24 x 2048 x 3600 x 1.00301 / 8000000 x 1.024 = 22.717 GB.
+    kiv::StorageInputs inputs;
+    inputs.storageClass = kiv::NvrStorage;
+    inputs.model = QStringLiteral("NVR-S");
+    inputs.diskSizeGb = 2000;
+    inputs.recordTime = 1;
+    inputs.timeUnit = 0;
+    const kiv::StorageFigures nvr = kiv::calculateStorage(
+        devices, inputs, [](const QString &, const std::vector<IpcTypeCount> &) { return 1; });
+    QVERIFY(nvr.ok());
+    QCOMPARE(nvr.capacityText, QStringLiteral("22.72G"));
+    QCOMPARE(nvr.disks, 1);
+
+    // CVR path: trunc(2048 / 1024) x 1 / 8388608 x 24 x 3600 = 0.0205994 TB.
+    inputs.storageClass = kiv::CvrStorage;
+    inputs.bays = 8;
+    const kiv::StorageFigures cvr = kiv::calculateStorage(devices, inputs, {});
+    QVERIFY(cvr.ok());
+    QCOMPARE(cvr.capacityText, QStringLiteral("20.5994G"));
+    QCOMPARE(cvr.devices, 1);
+
+    // One device and one stream need one client; 2048 of 131072 Kbps fills
+    // no stream server, and the count always adds one.
+    bool ok = false;
+    QCOMPARE(kiv::clientCount(devices, &ok), 1);
+    QVERIFY(ok);
+    QCOMPARE(kiv::streamServerCount(devices, &ok), 1);
+    QVERIFY(ok);
+
+    QVector<kiv::ReportDevice> listed;
+    QVERIFY(kiv::readReportDevices(kTask, listed));
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(listed.at(0).type, QStringLiteral("CAM-E"));
+    QCOMPARE(listed.at(0).count, 1);
 }
 
 // ---- choices ----

@@ -2,9 +2,10 @@
 -- 010701, DVRs 010402 with 010501) with their video modes.
 --
 -- CAM-S: three modes in each standard. CAM-P: PAL modes only. CAM-30: a PAL
--- mode of 30 fps, which is not on the PAL ladder. DOME-S: one mode in each
--- standard. DVR-S: three resolutions and the "1/16" marker among its frame
--- rates. DVR-W: one resolution, whole frame rates only. DVR-E: no resolution.
+-- mode of 30 fps, which is not on the PAL ladder. CAM-E: no video mode at
+-- all. DOME-S: one mode in each standard. DVR-S: three resolutions and the
+-- "1/16" marker among its frame rates. DVR-W: one resolution, whole frame
+-- rates only. DVR-E: no resolution.
 -- NVR-S is an NVR: no class of the stream editor.
 INSERT INTO DevParam1 VALUES ('Video Modes', '041500', 1, '', '');
 INSERT INTO DevParam1 VALUES ('50Hz:25fps(1920x1080)', '041501', 1, '', '');
@@ -27,6 +28,7 @@ INSERT INTO Device1 VALUES ('CAM-P', '041501');
 INSERT INTO Device1 VALUES ('CAM-30', '011001');
 INSERT INTO Device1 VALUES ('CAM-30', '041501');
 INSERT INTO Device1 VALUES ('CAM-30', '041507');
+INSERT INTO Device1 VALUES ('CAM-E', '011001');
 
 INSERT INTO DevParam3 VALUES ('Video Modes', '060200', 1, '', '');
 INSERT INTO DevParam3 VALUES ('50Hz:25fps(1920x1080)', '060201', 1, '', '');
