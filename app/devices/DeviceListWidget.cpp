@@ -115,10 +115,19 @@ void DeviceListWidget::init()
         if (widths[column] > 0)
             m_view->setColumnWidth(column, widths[column]);
     }
-    // The delete column takes what is left: narrower than a default section,
-    // so the table fits the pane and a click never scrolls it sideways.
-    m_view->header()->setMinimumSectionSize(40);
-    m_view->setColumnWidth(DeviceListModel::DeleteColumn, 50);
+    // The device types, whose catalogue names can be long, take what is
+    // left, so the table fits the pane at any width and a click never
+    // scrolls it sideways. The delete column keeps the width of its
+    // title: its bins, centred in the cells, stand under the title however
+    // wide the pane.
+    QHeaderView *header = m_view->header();
+    header->setMinimumSectionSize(40);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(DeviceListModel::DeviceTypeColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(DeviceListModel::DeleteColumn, QHeaderView::Fixed);
+    m_view->setColumnWidth(DeviceListModel::DeleteColumn,
+                           qMax(header->minimumSectionSize(),
+                                header->sectionSizeHint(DeviceListModel::DeleteColumn)));
     m_scrollBar = m_view->verticalScrollBar();
     setMouseTracking(true);
 

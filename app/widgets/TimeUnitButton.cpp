@@ -1,5 +1,7 @@
 #include "TimeUnitButton.h"
 
+#include <SegmentedButton.h>
+
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -9,6 +11,9 @@ namespace kivui {
 TimeUnitButton::TimeUnitButton(QWidget *parent) : QPushButton(parent)
 {
     setObjectName(QStringLiteral("TimeUnitButton"));
+    // The style draws the current segment (hovered and focused, below) in
+    // the skin's colours, so the planner sees the unit at a glance.
+    setProperty(KavrinGUIToolkit::SegmentedButtonProperty, true);
 }
 
 TimeUnitButton::~TimeUnitButton() = default;

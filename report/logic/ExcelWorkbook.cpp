@@ -90,7 +90,7 @@ void ExcelWorkbook::discard()
         lxw_workbook_free(m_book);
     m_book = nullptr;
     m_sheet = nullptr;
-    m_headerFormat = m_cellFormat = m_wrapFormat = nullptr;
+    m_headerFormat = m_cellFormat = m_numberFormat = m_wrapFormat = nullptr;
 }
 
 QString ExcelWorkbook::sheetNameFor(const QString &name)
@@ -174,6 +174,12 @@ bool ExcelWorkbook::createTable(const QString &name, const QVector<Column> &colu
     format_set_bold(m_headerFormat);
     m_cellFormat = workbook_add_format(m_book);
     format_set_align(m_cellFormat, LXW_ALIGN_VERTICAL_TOP);
+    // A spreadsheet program puts a number without an alignment at the right
+    // of its cell, against the next column's text; the headers and the texts
+    // stand at the left, and so does a number under its header.
+    m_numberFormat = workbook_add_format(m_book);
+    format_set_align(m_numberFormat, LXW_ALIGN_LEFT);
+    format_set_align(m_numberFormat, LXW_ALIGN_VERTICAL_TOP);
     m_wrapFormat = workbook_add_format(m_book);
     format_set_align(m_wrapFormat, LXW_ALIGN_VERTICAL_TOP);
     format_set_text_wrap(m_wrapFormat);
@@ -233,8 +239,8 @@ bool ExcelWorkbook::exec()
         case QMetaType::LongLong:
         case QMetaType::ULongLong:
         case QMetaType::Double:
-            error =
-                worksheet_write_number(m_sheet, row, lxw_col_t(c), value.toDouble(), m_cellFormat);
+            error = worksheet_write_number(m_sheet, row, lxw_col_t(c), value.toDouble(),
+                                           m_numberFormat);
             noteText(c, value.toString());
             break;
         default: {

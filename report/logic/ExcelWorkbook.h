@@ -101,6 +101,7 @@ private:
     lxw_worksheet *m_sheet = nullptr;
     lxw_format *m_headerFormat = nullptr;
     lxw_format *m_cellFormat = nullptr;
+    lxw_format *m_numberFormat = nullptr;
     lxw_format *m_wrapFormat = nullptr;
     // The file the library writes, beside the target so that it can take
     // the target's place in one rename.

@@ -29,6 +29,7 @@ private slots:
     void sheetNames();
     void rowsReadBackAsBound();
     void boundValuesDoNotCarryOverToTheNextRow();
+    void cellsStandAtTheLeftLikeTheirHeaders();
     void rowsAndColumnsMakeRoomForEveryLine();
     void targetIsReplacedOnlyByClose();
     void failedRowLeavesTheOldFileAsItWas();
@@ -143,6 +144,31 @@ void TestExcelWorkbook::rowsReadBackAsBound()
     QCOMPARE(cells(rows.at(2)), texts({"网络摄像机", "007", ""}));
     const QJsonArray wrapped = read.value(QStringLiteral("wrapped")).toArray();
     QCOMPARE(wrapped.at(1).toArray(), (QJsonArray{false, false, true}));
+}
+
+void TestExcelWorkbook::cellsStandAtTheLeftLikeTheirHeaders()
+{
+    ExcelWorkbook book;
+    const QString file = path(QStringLiteral("aligned.xlsx"));
+    QVERIFY(writeTable(book, file, QStringLiteral("aligned")));
+    QVERIFY(book.bindValue(QStringLiteral(":devicetype"), QStringLiteral("KC-2120")));
+    QVERIFY(book.bindValue(QStringLiteral(":devicecout"), 12));
+    QVERIFY(book.bindValue(QStringLiteral(":ingredient"), QStringLiteral("Shield x 12")));
+    QVERIFY(book.exec());
+    QVERIFY(book.bindValue(QStringLiteral(":devicetype"), QStringLiteral("KD-08")));
+    QVERIFY(book.bindValue(QStringLiteral(":devicecout"), 1024.0));
+    QVERIFY(book.bindValue(QStringLiteral(":ingredient"), QStringLiteral("4mm x 2\nStand x 2")));
+    QVERIFY(book.exec());
+    QVERIFY(book.close());
+
+    const QJsonObject read = reportfixture::readWorkbook(file);
+    const QJsonArray rows = read.value(QStringLiteral("rows")).toArray();
+    QCOMPARE(rows.at(1).toArray().at(1).toInt(), 12);
+    // A count is a number, yet it stands at the left as its header does,
+    // clear of the next column's text.
+    const QJsonArray left{QStringLiteral("left"), QStringLiteral("left"), QStringLiteral("left")};
+    const QJsonArray aligned = read.value(QStringLiteral("aligned")).toArray();
+    QCOMPARE(aligned, (QJsonArray{left, left, left}));
 }
 
 void TestExcelWorkbook::boundValuesDoNotCarryOverToTheNextRow()

@@ -32,6 +32,8 @@ private slots:
     void realQuestionCancelledByCloseButton();
 
     void toolTipShowsAndHides();
+    void toolTipStandsBesideItsField_data();
+    void toolTipStandsBesideItsField();
     void baseDialogTitleAndCloseButton();
     void closeButtonShowsACrossAndSaysClose();
     void tableWidgetRows();
@@ -199,6 +201,61 @@ void TestToolkitWidgets::toolTipShowsAndHides()
     QCOMPARE(CToolTip::CurrentText(), QString());
     CToolTip::ShowText(QPoint(1, 1), QString(), nullptr);
     QVERIFY(!CToolTip::IsShowing());
+}
+
+void TestToolkitWidgets::toolTipStandsBesideItsField_data()
+{
+    // On the tests' 1280 x 1024 screen, a field 120 x 23 whose top-left
+    // corner is the tip's point, as a refused value shows it.
+    QTest::addColumn<QPoint>("corner");
+    QTest::addColumn<bool>("clear"); // there is room beside the field
+    QTest::newRow("in the middle of the screen the tip stands above the field")
+        << QPoint(500, 400) << true;
+    QTest::newRow("at the right edge the tip moves left, still above the field")
+        << QPoint(1180, 400) << true;
+    QTest::newRow("at the bottom edge the tip stands above the field") << QPoint(500, 1001) << true;
+    QTest::newRow("at the top edge the tip stands left of the field") << QPoint(500, 0) << true;
+    QTest::newRow("in the top-right corner the tip stands left of the field")
+        << QPoint(1160, 0) << true;
+    QTest::newRow("in the top-left corner the tip stays on the screen") << QPoint(0, 0) << false;
+}
+
+void TestToolkitWidgets::toolTipStandsBesideItsField()
+{
+    QFETCH(QPoint, corner);
+    QFETCH(bool, clear);
+    // Without a window frame, so the field may touch the screen's edges.
+    QLineEdit field;
+    field.setWindowFlags(Qt::FramelessWindowHint);
+    field.setGeometry(QRect(corner, QSize(120, 23)));
+    field.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&field));
+    const QPoint point = field.mapToGlobal(QPoint(0, 0));
+    QCOMPARE(point, corner);
+    CToolTip::ShowText(point, QStringLiteral("Number Range [1~1000]"), nullptr);
+    QVERIFY(CToolTip::IsShowing());
+    QCOMPARE(CToolTip::LastPosition(), point);
+    const QWidget *tip = nullptr;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("CToolTip") && w->isVisible())
+            tip = w;
+    }
+    QVERIFY(tip);
+    const QRect shown = tip->frameGeometry();
+    const QRect screen = field.screen()->availableGeometry();
+    QCOMPARE(screen, QRect(0, 0, 1280, 1024));
+    QVERIFY2(screen.contains(shown), qPrintable(QStringLiteral("%1 %2 %3 x %4")
+                                                    .arg(shown.x())
+                                                    .arg(shown.y())
+                                                    .arg(shown.width())
+                                                    .arg(shown.height())));
+    // The corner leaves no place above or left of the field: being on the
+    // screen is all there is to ask.
+    if (!clear)
+        return;
+    // Next to the point, within three pixels, and clear of the field.
+    QVERIFY(shown.adjusted(-3, -3, 3, 3).contains(point));
+    QVERIFY(!shown.intersects(QRect(point, field.size())));
 }
 
 void TestToolkitWidgets::baseDialogTitleAndCloseButton()

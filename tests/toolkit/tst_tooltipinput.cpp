@@ -1,5 +1,6 @@
-// A validation tip stands over the field it refuses; the planner's next
-// click must still reach the field. Which window a click goes to is the
+// A validation tip stands beside the field it refuses, and may stand over
+// the field next to it; the planner's next click must still reach that
+// field. Which window a click goes to is the
 // window system's decision, and the offscreen platform makes none (it hands
 // a click to the topmost window whatever it asks for), so the tip is shown on
 // a real X server, a private Xvfb, and the server is asked which window
@@ -40,10 +41,11 @@ xcb_window_t windowUnderPointer(xcb_connection_t *connection, const QPoint &glob
     return child;
 }
 
-// Runs on the X server: a form with a field, the tip at the field's
-// top-left corner as a refused value shows it, and where a click in the
-// field would go. Reports "covered" (the tip stands over the point) and
-// "under" (field, tip or other).
+// Runs on the X server: a form with two fields, one above the other, the
+// tip at the lower field's top-left corner as a refused value shows it, and
+// where a click in the upper field, under the tip, would go. Reports
+// "covered" (the tip stands over the point) and "under" (field, tip or
+// other).
 int runTipChild(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -56,13 +58,15 @@ int runTipChild(int argc, char *argv[])
     QWidget form;
     auto *layout = new QVBoxLayout(&form);
     auto *field = new QLineEdit(&form);
+    auto *refused = new QLineEdit(&form);
     layout->addWidget(field);
+    layout->addWidget(refused);
     form.setGeometry(100, 100, 240, 80);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
 
-    const QPoint corner = field->mapToGlobal(QPoint(0, 0));
+    const QPoint corner = refused->mapToGlobal(QPoint(0, 0));
     CToolTip::ShowText(corner, QStringLiteral("Number Range [1~1000]"), nullptr);
     QWidget *tip = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -76,8 +80,8 @@ int runTipChild(int argc, char *argv[])
     QTest::qWait(200);
     xcb_flush(x11->connection());
 
-    // A point of the field that the tip covers.
-    const QPoint click = corner + QPoint(8, 6);
+    // A point of the upper field that the tip covers.
+    const QPoint click = corner + QPoint(8, -12);
     out << "covered\t"
         << (tip->geometry().contains(click) && field->rect().contains(field->mapFromGlobal(click))
                 ? 1

@@ -1,7 +1,28 @@
 #include "KavrinStyle.h"
 
+#include <SegmentedButton.h>
+
+#include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QWidget>
+
+namespace {
+
+const QColor kSkinRed(0x8b, 0x1a, 0x1a);
+const QColor kSkinPaleRed(0xf4, 0xd9, 0xd9);
+
+// The chosen segment of a segmented button: its option carries both the
+// hover and the focus state, which the widget gives to that segment alone.
+bool isChosenSegment(const QStyleOption *option, const QWidget *widget)
+{
+    constexpr QStyle::State chosen = QStyle::State_MouseOver | QStyle::State_HasFocus;
+    return widget && option && (option->state & chosen) == chosen &&
+           widget->property(KavrinGUIToolkit::SegmentedButtonProperty).toBool() &&
+           qstyleoption_cast<const QStyleOptionButton *>(option);
+}
+
+} // namespace
 
 CKavrinStyle::CKavrinStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
@@ -50,6 +71,39 @@ void CKavrinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
         option && option->palette.button().color().alpha() == 0)
         return;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void CKavrinStyle::drawControl(ControlElement element, const QStyleOption *option,
+                               QPainter *painter, const QWidget *widget) const
+{
+    if (element == CE_PushButton && isChosenSegment(option, widget)) {
+        drawChosenSegment(*qstyleoption_cast<const QStyleOptionButton *>(option), painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void CKavrinStyle::drawChosenSegment(const QStyleOptionButton &option, QPainter *painter,
+                                     const QWidget *widget) const
+{
+    // Fusion's outline of a button, filled in the skin's red (pale while
+    // disabled, so the unit still shows). No focus frame: on such a button
+    // the focus state marks the choice, not where the keyboard is.
+    const bool enabled = option.state & State_Enabled;
+    const QColor face = enabled ? kSkinRed : kSkinPaleRed;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(QPen(face.darker(140), 1));
+    painter->setBrush(face);
+    painter->drawRoundedRect(
+        QRectF(option.rect.adjusted(0, 1, -1, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter->restore();
+
+    QStyleOptionButton label(option);
+    label.state &= ~(State_MouseOver | State_HasFocus);
+    if (enabled)
+        label.palette.setColor(QPalette::ButtonText, Qt::white);
+    proxy()->drawControl(CE_PushButtonLabel, &label, painter, widget);
 }
 
 int CKavrinStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,

@@ -9,8 +9,8 @@
 #include <Varnel.h>
 
 #include "AppCatalogue.h"
-#include "ProgramFolder.h"
 #include "FailingSaves.h"
+#include "ProgramFolder.h"
 
 #include <ItemDataRole.h>
 #include <PixmapDelegate.h>
@@ -20,6 +20,7 @@
 #include <WarningDlg.h>
 
 #include <QCursor>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -102,6 +103,21 @@ void showTwoCameras(DeviceListWidget &list)
     list.clickCurrentTask(kTask);
 }
 
+// The bounds, in @p widget's picture, of the pixels of @p area that @p ink
+// picks; null when there are none.
+QRect inkIn(QWidget *widget, const QRect &area, bool (*ink)(QRgb))
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.rect().contains(x, y) && ink(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
 int iconState(DeviceListWidget *list, int row, int stateRole)
 {
     return list->model()->index(row, DeviceListModel::ConfigColumn).data(stateRole).toInt();
@@ -135,6 +151,8 @@ private slots:
     void choosingATaskClosesThePanel();
     void rowUnderCursor_data();
     void rowUnderCursor();
+    void deleteTitleStandsOverItsBins_data();
+    void deleteTitleStandsOverItsBins();
 
 private:
     std::unique_ptr<AppCatalogue> m_catalogue;
@@ -493,6 +511,52 @@ void TestDeviceListPane::rowUnderCursor()
     // Negative: that many pixels into the row (76 + row x height + |y|).
     const int at = y >= 0 ? y : 76 + expected * h - y;
     QCOMPARE(list.rowUnderCursor(list.mapToGlobal(QPoint(5, at))), expected);
+}
+
+void TestDeviceListPane::deleteTitleStandsOverItsBins_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("a pane as wide as in a window of 1024") << 760;
+    QTest::newRow("a pane of 1000") << 1000;
+    QTest::newRow("a pane as wide as the screen") << 1280;
+}
+
+void TestDeviceListPane::deleteTitleStandsOverItsBins()
+{
+    QFETCH(int, width);
+    writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
+    DeviceListWidget list;
+    list.resize(width, 400);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    list.clickCurrentTask(kTask);
+    KavrinGUIToolkit::CTreeView *view = list.view();
+    QHeaderView *header = view->header();
+    const int column = DeviceListModel::DeleteColumn;
+
+    // The title's letters (dark) inside its section, its borders left out.
+    const QRect section(header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                        header->height());
+    const QRect title = inkIn(header, section.adjusted(2, 2, -2, -2), [](QRgb p) {
+                            return qGray(p) < 110;
+                        }).translated(header->mapTo(view, QPoint(0, 0)));
+    // The red bin of the first row.
+    const QRect cell = view->visualRect(list.model()->index(0, column));
+    const QRect bin = inkIn(view->viewport(), cell, [](QRgb p) {
+                          return qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 90;
+                      }).translated(view->viewport()->mapTo(view, QPoint(0, 0)));
+    QVERIFY(!title.isNull());
+    QVERIFY(!bin.isNull());
+    const QString where = QStringLiteral("title %1 to %2, bin %3 to %4")
+                              .arg(title.left())
+                              .arg(title.right())
+                              .arg(bin.left())
+                              .arg(bin.right());
+    // The bin stands under the title, in its middle.
+    QVERIFY2(bin.left() >= title.left() && bin.right() <= title.right(), qPrintable(where));
+    QVERIFY2(qAbs(bin.center().x() - title.center().x()) <= 3, qPrintable(where));
+    // And the table still fits the pane.
+    QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
 }
 
 QTEST_MAIN(TestDeviceListPane)
