@@ -90,7 +90,7 @@ void BandwidthCalModel::loadResult(const QString &taskName)
     show(figures);
 }
 
-bool BandwidthCalModel::saveResult(const QString &taskName, bool enabled)
+bool BandwidthCalModel::saveResult(const QString &taskName, bool enabled, QString *reason)
 {
     BandWidthResult r;
     r.taskName = taskName;
@@ -107,6 +107,8 @@ bool BandwidthCalModel::saveResult(const QString &taskName, bool enabled)
     if (file.setBandWidthResult(r) && file.close())
         return true;
     qCDebug(lcCalc) << "qeb setBandWidthResult error" << file.lastError();
+    if (reason)
+        *reason = file.lastError();
     return false;
 }
 

@@ -36,8 +36,9 @@ public:
     /// no enabled bandwidth result.
     void loadResult(const QString &taskName);
     /// Stores the four figures shown as the task's bandwidth result, with
-    /// @p enabled as its flag. False when the task list cannot be written.
-    bool saveResult(const QString &taskName, bool enabled);
+    /// @p enabled as its flag. False when the task list cannot be written;
+    /// @p reason (when given) then holds the task list's reason.
+    bool saveResult(const QString &taskName, bool enabled, QString *reason = nullptr);
 
     /// The text of cell @p column (0 Preview to 3 Total).
     QString cellText(int column) const;

@@ -47,7 +47,9 @@ void BandwidthCalulatorWidget::onCalculate()
     const BandwidthCalModel::Outcome outcome = m_model->calculate(m_taskName, &reason);
     // A failure is stored too, disabled, so that no earlier figure of the
     // task passes for the current one.
-    const bool stored = m_model->saveResult(m_taskName, outcome == BandwidthCalModel::Calculated);
+    QString notStored;
+    const bool stored =
+        m_model->saveResult(m_taskName, outcome == BandwidthCalModel::Calculated, &notStored);
     if (outcome == BandwidthCalModel::Unreadable) {
         QString text = tr("Failed.");
         if (!reason.isEmpty())
@@ -60,7 +62,7 @@ void BandwidthCalulatorWidget::onCalculate()
                                      this);
     }
     if (!stored)
-        CalculatorFlow::tellNotStored(this);
+        CalculatorFlow::tellNotStored(this, notStored);
 }
 
 } // namespace kiv

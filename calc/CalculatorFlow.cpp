@@ -2,6 +2,7 @@
 
 #include "CalcLogging.h"
 
+#include <FailureText.h>
 #include <Validators.h>
 #include <WarningDlg.h>
 
@@ -48,10 +49,11 @@ void CalculatorFlow::tellUnreadable(QWidget *parent)
         tr("Error"), tr("The devices of this task cannot be read."), parent);
 }
 
-void CalculatorFlow::tellNotStored(QWidget *parent)
+void CalculatorFlow::tellNotStored(QWidget *parent, const QString &reason)
 {
     KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
-        tr("Warn"), tr("The result could not be stored in the task list."), parent);
+        tr("Warn"), failureText(tr("The result could not be stored in the task list."), reason),
+        parent);
 }
 
 void CalculatorFlow::setUpResultRow(QTableView *table, int columnWidth)
@@ -126,8 +128,9 @@ void CalculatorFlow::show(const QString &text)
 void CalculatorFlow::store(const QString &taskName, bool enabled)
 {
     const int number = enabled ? m_field->text().toInt(nullptr, 10) : 0;
-    if (!m_store.write(taskName, enabled, number))
-        tellNotStored(m_owner);
+    QString reason;
+    if (!m_store.write(taskName, enabled, number, reason))
+        tellNotStored(m_owner, reason);
 }
 
 } // namespace kiv

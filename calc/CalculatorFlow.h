@@ -40,8 +40,10 @@ public:
         /// no enabled result.
         std::function<bool(const QString &taskName, int &number)> read;
         /// Stores @p number with @p enabled as the result's flag; false when
-        /// the task list cannot be written.
-        std::function<bool(const QString &taskName, bool enabled, int number)> write;
+        /// the task list cannot be written, with the task list's reason in
+        /// @p reason.
+        std::function<bool(const QString &taskName, bool enabled, int number, QString &reason)>
+            write;
     };
     /// A count of the task's devices; @p ok false when they cannot be counted.
     using Counter = std::function<int(const QVector<TaskDeviceEntry> &devices, bool *ok)>;
@@ -64,8 +66,9 @@ public:
                             QVector<TaskDeviceEntry> &devices, QString *reason = nullptr);
     /// Tells the planner that the task's devices cannot be read.
     static void tellUnreadable(QWidget *parent);
-    /// Tells the planner that a result could not be stored in the task list.
-    static void tellNotStored(QWidget *parent);
+    /// Tells the planner that a result could not be stored in the task list,
+    /// with the task list's @p reason on a second line.
+    static void tellNotStored(QWidget *parent, const QString &reason);
     /// Gives @p table, which already shows its model, the look of a result
     /// row: fixed columns @p columnWidth wide, rows 50 high without a header,
     /// figures in blue that cannot be selected.

@@ -38,8 +38,8 @@ void ClientCalculatorWidget::init()
         number = r.clientNumber;
         return true;
     };
-    store.write = [this](const QString &taskName, bool enabled, int number) {
-        return writeResult(taskName, enabled, number);
+    store.write = [this](const QString &taskName, bool enabled, int number, QString &reason) {
+        return writeResult(taskName, enabled, number, reason);
     };
     m_flow = new CalculatorFlow(this, m_form->edtClientCount, std::move(store));
     connect(m_form->btnCalculate, &QPushButton::clicked, this,
@@ -78,7 +78,8 @@ void ClientCalculatorWidget::slotClientCountChanged(const QString &text)
     m_flow->storeTyped(m_taskName, text);
 }
 
-bool ClientCalculatorWidget::writeResult(const QString &taskName, bool enabled, int number)
+bool ClientCalculatorWidget::writeResult(const QString &taskName, bool enabled, int number,
+                                         QString &reason)
 {
     ClientResult r;
     r.taskName = taskName;
@@ -93,6 +94,7 @@ bool ClientCalculatorWidget::writeResult(const QString &taskName, bool enabled, 
     if (file.setClientResult(r) && file.close())
         return true;
     qCDebug(lcCalc) << "qeb setClientResult error" << file.lastError();
+    reason = file.lastError();
     return false;
 }
 

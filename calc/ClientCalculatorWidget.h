@@ -40,8 +40,9 @@ private slots:
 private:
     void init();
     /// Stores @p number with @p enabled as the result's flag and the client
-    /// software shown; false when the task list cannot be written.
-    bool writeResult(const QString &taskName, bool enabled, int number);
+    /// software shown; false when the task list cannot be written,
+    /// with its reason in @p reason.
+    bool writeResult(const QString &taskName, bool enabled, int number, QString &reason);
 
     const std::unique_ptr<Ui::ClientCalculatorWidgetUI> m_form;
     CalculatorFlow *m_flow = nullptr;

@@ -190,7 +190,7 @@ void StorageCalculatorWidget::saveResult(bool enabled)
         return;
     if (!file.setStorageResult(r) || !file.close()) {
         qCDebug(lcCalc) << "qeb addStorageResult error" << file.lastError();
-        CalculatorFlow::tellNotStored(this);
+        CalculatorFlow::tellNotStored(this, file.lastError());
     }
 }
 

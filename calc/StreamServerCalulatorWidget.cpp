@@ -52,7 +52,8 @@ void StreamServerCalulatorWidget::slotServerCountChanged(const QString &text)
     m_flow->storeTyped(m_taskName, text);
 }
 
-bool StreamServerCalulatorWidget::writeResult(const QString &taskName, bool enabled, int number)
+bool StreamServerCalulatorWidget::writeResult(const QString &taskName, bool enabled, int number,
+                                              QString &reason)
 {
     StreamServerResult r;
     r.taskName = taskName;
@@ -66,6 +67,7 @@ bool StreamServerCalulatorWidget::writeResult(const QString &taskName, bool enab
     if (file.setStreamServerResult(r) && file.close())
         return true;
     qCDebug(lcCalc) << "qeb setStreamServerResult error" << file.lastError();
+    reason = file.lastError();
     return false;
 }
 

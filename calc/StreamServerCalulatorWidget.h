@@ -38,8 +38,8 @@ private slots:
 
 private:
     /// Stores @p number with @p enabled as the result's flag; false when the
-    /// task list cannot be written.
-    static bool writeResult(const QString &taskName, bool enabled, int number);
+    /// task list cannot be written, with its reason in @p reason.
+    static bool writeResult(const QString &taskName, bool enabled, int number, QString &reason);
 
     const std::unique_ptr<Ui::StreamServerCalulatorWidgetUI> m_form;
     CalculatorFlow *m_flow = nullptr;

@@ -1,5 +1,6 @@
 #include "TaskDataBase.h"
 
+#include "CatalogueColumns.h"
 #include "CoreLogging.h"
 #include "LanaguageManager.h"
 
@@ -35,17 +36,9 @@ TaskDataBase::TaskDataBase()
 TaskDataBase::TaskDataBase(const QString &dbPath, const QString &connectionName, int language)
     : m_dbPath(dbPath), m_connectionName(connectionName), m_language(language)
 {
-    // NVRs share the DVR tables.
-    const char *const tables[kDeviceClassCount][2] = {
-        {"DevParam1", "Device1"}, // NetworkCamera
-        {"DevParam2", "Device2"}, // Dvr
-        {"DevParam3", "Device3"}, // SpeedDome
-        {"DevParam2", "Device2"}, // Nvr
-        {"DevParam5", "Device5"}, // Cvr
-    };
     for (int deviceClass = 0; deviceClass < kDeviceClassCount; ++deviceClass) {
-        m_paramTables[deviceClass] = QLatin1String(tables[deviceClass][0]);
-        m_deviceTables[deviceClass] = QLatin1String(tables[deviceClass][1]);
+        m_paramTables[deviceClass] = catalogue::paramTable(deviceClass);
+        m_deviceTables[deviceClass] = catalogue::deviceTable(deviceClass);
     }
     init();
 }
@@ -105,6 +98,35 @@ bool TaskDataBase::loadDB()
     }
     m_opened = true;
     return true;
+}
+
+bool TaskDataBase::findMissingColumn(QString &table, QString &column) const
+{
+    if (!m_opened)
+        return false;
+    for (const catalogue::Table &wanted : catalogue::tables()) {
+        // One row per column of the table; none for a table that is not
+        // there. SQLite takes names in any letter case.
+        QSqlQuery info(m_database);
+        QStringList present;
+        if (info.exec(QStringLiteral("pragma table_info(%1)").arg(wanted.name))) {
+            while (info.next())
+                present << info.value(QStringLiteral("name")).toString();
+        }
+        if (present.isEmpty()) {
+            table = wanted.name;
+            column.clear();
+            return true;
+        }
+        for (const QString &name : wanted.columns) {
+            if (!present.contains(name, Qt::CaseInsensitive)) {
+                table = wanted.name;
+                column = name;
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void TaskDataBase::closeDB()

@@ -77,6 +77,13 @@ public:
     bool loadDB();
     void closeDB();
     bool isOpen() const { return m_opened; }
+    /// True when the open catalogue lacks a table or column that a query
+    /// names or reads (catalogue::tables()): @p table names the first such
+    /// table and @p column its missing column, empty when the whole table is
+    /// missing. Every query on such a catalogue would fail or come back
+    /// empty, so the start refuses it. False when all are there, and while
+    /// the catalogue is not open.
+    bool findMissingColumn(QString &table, QString &column) const;
     QString dbPath() const { return m_dbPath; }
     QString connectionName() const { return m_connectionName; }
 

@@ -1,5 +1,6 @@
 // Accessory types (stands, shields, lenses) of a model and device-code tests.
 
+#include "CatalogueColumns.h"
 #include "ParamCode.h"
 #include "TaskDataBase.h"
 
@@ -43,19 +44,20 @@ bool TaskDataBase::accessoryTypes(AccessoryKind kind, const QString &deviceType,
         pattern = item.likeCode;
 
     QSqlQuery rows(m_database);
-    const QString rowSql = QStringLiteral("select* from %1 where DeviceType = ? and code like ?")
-                               .arg(m_deviceTables[deviceClass]);
+    const QString rowSql =
+        QStringLiteral("select* from %1 where %2 = ? and %3 like ?")
+            .arg(m_deviceTables[deviceClass], catalogue::kDeviceType, catalogue::kCode);
     if (!exec(rows, rowSql, {deviceType, pattern}, "getResolution"))
         return false;
 
-    const QString paramSql =
-        QStringLiteral("select* from %1 where  code = ?").arg(m_paramTables[deviceClass]);
+    const QString paramSql = QStringLiteral("select* from %1 where  %2 = ?")
+                                 .arg(m_paramTables[deviceClass], catalogue::kCode);
     QSqlQuery param(m_database);
     while (rows.next()) {
-        if (!exec(param, paramSql, {rows.value(1).toString()}, nullptr))
+        if (!exec(param, paramSql, {rows.value(catalogue::kCode).toString()}, nullptr))
             return false;
         if (param.next())
-            types.append(param.value(0).toString());
+            types.append(param.value(catalogue::kName).toString());
     }
     return true;
 }
@@ -85,8 +87,9 @@ bool TaskDataBase::isDeviceCode(int deviceClass, const QString &deviceType, cons
     if (!isOpen() || !validClass(deviceClass, "isDeviceCode"))
         return false;
     QSqlQuery query(m_database);
-    const QString sql = QStringLiteral("select* from %1 where DeviceType = ? and code = ?")
-                            .arg(m_deviceTables[deviceClass]);
+    const QString sql =
+        QStringLiteral("select* from %1 where %2 = ? and %3 = ?")
+            .arg(m_deviceTables[deviceClass], catalogue::kDeviceType, catalogue::kCode);
     if (!exec(query, sql, {deviceType, code}, "isDeviceCode"))
         return false;
     return query.next();
@@ -97,14 +100,14 @@ bool TaskDataBase::getDeviceByCodesOrdered(int deviceClass, const QVector<QStrin
 {
     if (!isOpen() || !validClass(deviceClass, "getDeviceByCodesOrdered"))
         return false;
-    const QString sql =
-        QStringLiteral("select* from %1 where code = ?").arg(m_deviceTables[deviceClass]);
+    const QString sql = QStringLiteral("select* from %1 where %2 = ?")
+                            .arg(m_deviceTables[deviceClass], catalogue::kCode);
     for (const QString &code : codes) {
         QSqlQuery query(m_database);
         if (!exec(query, sql, {code}, "getSub2Param"))
             return false;
         while (query.next()) {
-            const QString deviceType = query.value(0).toString();
+            const QString deviceType = query.value(catalogue::kDeviceType).toString();
             if (!deviceTypes.contains(deviceType))
                 deviceTypes.append(deviceType);
         }
@@ -122,8 +125,9 @@ bool TaskDataBase::hasCodeGroup(int deviceClass, const QString &deviceType)
     else if (deviceClass == SpeedDome)
         pattern = QStringLiteral("0604%");
     QSqlQuery query(m_database);
-    const QString sql = QStringLiteral("select* from %1 where DeviceType = ? and code like ?")
-                            .arg(m_deviceTables[deviceClass]);
+    const QString sql =
+        QStringLiteral("select* from %1 where %2 = ? and %3 like ?")
+            .arg(m_deviceTables[deviceClass], catalogue::kDeviceType, catalogue::kCode);
     if (!exec(query, sql, {deviceType, pattern}, "isDeviceCode"))
         return false;
     return query.next();

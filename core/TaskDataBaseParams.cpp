@@ -2,6 +2,7 @@
 
 #include "TaskDataBase.h"
 
+#include "CatalogueColumns.h"
 #include "CoreLogging.h"
 
 #include <QSqlQuery>
@@ -14,24 +15,26 @@ namespace {
 ParamItem paramItemFromRow(const QSqlQuery &query)
 {
     ParamItem item;
-    item.text = query.value(0).toString();
-    item.code = query.value(1).toString();
-    item.kind = query.value(2).toString().toInt(nullptr, 10);
-    item.unit = query.value(3).toString();
-    item.upperUnit = query.value(4).toString();
+    item.text = query.value(catalogue::kName).toString();
+    item.code = query.value(catalogue::kCode).toString();
+    item.kind = query.value(catalogue::kType).toString().toInt(nullptr, 10);
+    item.unit = query.value(catalogue::kUnit).toString();
+    item.upperUnit = query.value(catalogue::kUpperUnit).toString();
     return item;
 }
 
 // The rows under a heading or a group, that row itself left out. The debug
 // lines show the statement without a blank before "and", as it always read.
-QString groupStatement()
+QString groupStatement(const QString &table)
 {
-    return QStringLiteral("select* from %1 where code like ? and code != ?");
+    return QStringLiteral("select* from %1 where %2 like ? and %2 != ?")
+        .arg(table, catalogue::kCode);
 }
 
-QString groupStatementShown()
+QString groupStatementShown(const QString &table)
 {
-    return QStringLiteral("select* from %1 where code like ?and code != ?");
+    return QStringLiteral("select* from %1 where %2 like ?and %2 != ?")
+        .arg(table, catalogue::kCode);
 }
 
 } // namespace
@@ -41,12 +44,16 @@ bool TaskDataBase::getMainParam(int deviceClass, QMap<QString, QString> &codeToT
     if (!m_opened || !validClass(deviceClass, "getMainParam"))
         return false;
     QSqlQuery query(m_database);
-    const QString sql = QStringLiteral("select* from %1").arg(m_paramTables[deviceClass]) +
-                        QStringLiteral(" where code like '%0000'");
+    // The pattern, with its '%', is added after arg(), out of reach of its
+    // place markers.
+    const QString sql = QStringLiteral("select* from %1 where %2")
+                            .arg(m_paramTables[deviceClass], catalogue::kCode) +
+                        QStringLiteral(" like '%0000'");
     if (!exec(query, sql, {}, "getMainParam"))
         return false;
     while (query.next())
-        codeToText.insert(query.value(1).toString(), query.value(0).toString());
+        codeToText.insert(query.value(catalogue::kCode).toString(),
+                          query.value(catalogue::kName).toString());
     return true;
 }
 
@@ -58,11 +65,12 @@ bool TaskDataBase::getSub1Param(int deviceClass, const QString &headingCode,
     QSqlQuery query(m_database);
     const QString table = m_paramTables[deviceClass];
     const QString pattern = headingCode.left(2) + QStringLiteral("%00");
-    if (!exec(query, groupStatement().arg(table), {pattern, headingCode}, "getSub1Param",
-              groupStatementShown().arg(table)))
+    if (!exec(query, groupStatement(table), {pattern, headingCode}, "getSub1Param",
+              groupStatementShown(table)))
         return false;
     while (query.next())
-        codeToText.insert(query.value(1).toString(), query.value(0).toString());
+        codeToText.insert(query.value(catalogue::kCode).toString(),
+                          query.value(catalogue::kName).toString());
     return true;
 }
 
@@ -74,8 +82,8 @@ bool TaskDataBase::getSub2Param(int deviceClass, const QString &groupCode,
     QSqlQuery query(m_database);
     const QString table = m_paramTables[deviceClass];
     const QString pattern = groupCode.left(4) + QStringLiteral("%");
-    if (!exec(query, groupStatement().arg(table), {pattern, groupCode}, "getSub2Param",
-              groupStatementShown().arg(table)))
+    if (!exec(query, groupStatement(table), {pattern, groupCode}, "getSub2Param",
+              groupStatementShown(table)))
         return false;
     while (query.next())
         items.append(paramItemFromRow(query));
@@ -89,15 +97,15 @@ bool TaskDataBase::getDeviceByCodes(int deviceClass, const QVector<QString> &cod
         return false;
     // QMap walks its keys in ascending order: the result comes sorted by name.
     QMap<QString, int> counts;
-    const QString sql =
-        QStringLiteral("select* from %1 where code = ?").arg(m_deviceTables[deviceClass]);
+    const QString sql = QStringLiteral("select* from %1 where %2 = ?")
+                            .arg(m_deviceTables[deviceClass], catalogue::kCode);
     for (const QString &code : codes) {
         qCDebug(lcCatalogue).noquote() << QStringLiteral("qeb test sql: ") + sqlText(sql, {code});
         QSqlQuery query(m_database);
         if (!exec(query, sql, {code}, "getSub2Param"))
             return false;
         while (query.next())
-            ++counts[query.value(0).toString()];
+            ++counts[query.value(catalogue::kDeviceType).toString()];
     }
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         if (it.value() == codes.size())
@@ -111,14 +119,14 @@ bool TaskDataBase::getDeviceTypesOfCode(int deviceClass, const QString &code,
 {
     if (!m_opened || !validClass(deviceClass, "getDeviceTypesOfCode"))
         return false;
-    const QString sql =
-        QStringLiteral("select* from %1 where code = ?").arg(m_deviceTables[deviceClass]);
+    const QString sql = QStringLiteral("select* from %1 where %2 = ?")
+                            .arg(m_deviceTables[deviceClass], catalogue::kCode);
     qCDebug(lcCatalogue).noquote() << QStringLiteral("qeb test sql: ") + sqlText(sql, {code});
     QSqlQuery query(m_database);
     if (!exec(query, sql, {code}, "getSub2Param"))
         return false;
     while (query.next())
-        deviceTypes.insert(query.value(0).toString());
+        deviceTypes.insert(query.value(catalogue::kDeviceType).toString());
     return true;
 }
 
@@ -129,13 +137,14 @@ bool TaskDataBase::getDeviceAllParam(int deviceClass, const QString &deviceType,
         return false;
 
     QSqlQuery devices(m_database);
-    const QString deviceSql = QStringLiteral("select* from %1 where DeviceType = ? order by code")
-                                  .arg(m_deviceTables[deviceClass]);
+    const QString deviceSql =
+        QStringLiteral("select* from %1 where %2 = ? order by %3")
+            .arg(m_deviceTables[deviceClass], catalogue::kDeviceType, catalogue::kCode);
     if (!exec(devices, deviceSql, {deviceType}, "getDeviceAllParam"))
         return false;
 
-    const QString paramSql = QStringLiteral("select* from %1 where  code = ? order by code")
-                                 .arg(m_paramTables[deviceClass]);
+    const QString paramSql = QStringLiteral("select* from %1 where  %2 = ? order by %2")
+                                 .arg(m_paramTables[deviceClass], catalogue::kCode);
     QSqlQuery param(m_database);
     // The first parameter row of a code; false when the statement fails.
     auto lookUp = [&](const QString &code, bool &found) {
@@ -147,7 +156,7 @@ bool TaskDataBase::getDeviceAllParam(int deviceClass, const QString &deviceType,
     };
 
     while (devices.next()) {
-        const QString code = devices.value(1).toString();
+        const QString code = devices.value(catalogue::kCode).toString();
         bool found = false;
 
         if (!lookUp(code, found))
@@ -168,8 +177,8 @@ bool TaskDataBase::getDeviceAllParam(int deviceClass, const QString &deviceType,
                        groupCode;
             continue;
         }
-        const QString groupText = param.value(0).toString();
-        const QString groupRowCode = param.value(1).toString();
+        const QString groupText = param.value(catalogue::kName).toString();
+        const QString groupRowCode = param.value(catalogue::kCode).toString();
 
         const QString headingCode =
             groupRowCode.left(groupRowCode.size() - 4) + QStringLiteral("0000");
@@ -181,7 +190,7 @@ bool TaskDataBase::getDeviceAllParam(int deviceClass, const QString &deviceType,
                        headingCode;
             continue;
         }
-        const QString headingText = param.value(0).toString();
+        const QString headingText = param.value(catalogue::kName).toString();
 
         auto heading = sheet.find(headingText);
         if (heading == sheet.end()) {

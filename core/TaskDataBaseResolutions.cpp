@@ -1,6 +1,7 @@
 // Resolution and frame-rate caches, filled once while the catalogue opens,
 // and the look-ups answered from them.
 
+#include "CatalogueColumns.h"
 #include "CoreLogging.h"
 #include "ParamCode.h"
 #include "TaskDataBase.h"
@@ -79,22 +80,22 @@ bool TaskDataBase::loadCache(CacheKind kind)
     }
 
     QSqlQuery rows(m_database);
-    const QString rowSql = QStringLiteral("select* from %1 where code like ? and code !=  ?")
-                               .arg(m_deviceTables[deviceClass]);
+    const QString rowSql = QStringLiteral("select* from %1 where %2 like ? and %2 !=  ?")
+                               .arg(m_deviceTables[deviceClass], catalogue::kCode);
     if (!exec(rows, rowSql, {pattern, heading}, "getResolution"))
         return false;
 
-    const QString paramSql =
-        QStringLiteral("select* from %1 where  code = ?").arg(m_paramTables[deviceClass]);
+    const QString paramSql = QStringLiteral("select* from %1 where  %2 = ?")
+                                 .arg(m_paramTables[deviceClass], catalogue::kCode);
     QSqlQuery param(m_database);
     while (rows.next()) {
-        const QString deviceType = rows.value(0).toString();
-        const QString code = rows.value(1).toString();
+        const QString deviceType = rows.value(catalogue::kDeviceType).toString();
+        const QString code = rows.value(catalogue::kCode).toString();
         if (!exec(param, paramSql, {code}, nullptr))
             return false;
         if (!param.next())
             continue;
-        const QString text = param.value(0).toString();
+        const QString text = param.value(catalogue::kName).toString();
 
         switch (kind) {
         case IpcResolutions:

@@ -1,5 +1,6 @@
 // Industry solutions and the device-type lists of each device class.
 
+#include "CatalogueColumns.h"
 #include "ParamCode.h"
 #include "TaskDataBase.h"
 
@@ -16,7 +17,7 @@ namespace {
 /// The distinct texts of one column, in the order the rows come. A task
 /// stores its type as an index into such a list, so the order must not
 /// depend on a hash seed.
-QStringList distinctColumn(QSqlQuery &query, int column)
+QStringList distinctColumn(QSqlQuery &query, const QString &column)
 {
     QStringList values;
     QSet<QString> seen;
@@ -46,10 +47,12 @@ bool TaskDataBase::getAllSolutionType(QStringList &solutionTypes)
     if (!m_opened)
         return false;
     QSqlQuery query(m_database);
-    if (!exec(query, QStringLiteral("select* from IndustryParam order by Industry"), {},
-              "getAllIndustry"))
+    if (!exec(query,
+              QStringLiteral("select* from %1 order by %2")
+                  .arg(catalogue::kIndustryTable, catalogue::kIndustry),
+              {}, "getAllIndustry"))
         return false;
-    solutionTypes = distinctColumn(query, 5);
+    solutionTypes = distinctColumn(query, catalogue::kSolutionType);
     return true;
 }
 
@@ -59,10 +62,11 @@ bool TaskDataBase::getAllIndustry(const QString &solutionType, QStringList &indu
         return false;
     QSqlQuery query(m_database);
     if (!exec(query,
-              QStringLiteral("select* from IndustryParam where SolutionType = ? order by Industry"),
+              QStringLiteral("select* from %1 where %2 = ? order by %3")
+                  .arg(catalogue::kIndustryTable, catalogue::kSolutionType, catalogue::kIndustry),
               {solutionType}, "getAllIndustry"))
         return false;
-    industries = distinctColumn(query, 0);
+    industries = distinctColumn(query, catalogue::kIndustry);
     return true;
 }
 
@@ -71,10 +75,12 @@ bool TaskDataBase::getScene(const QString &industry, QStringList &scenes)
     if (!m_opened)
         return false;
     QSqlQuery query(m_database);
-    if (!exec(query, QStringLiteral("select* from IndustryParam where Industry = ?"), {industry},
-              "getScene"))
+    if (!exec(query,
+              QStringLiteral("select* from %1 where %2 = ?")
+                  .arg(catalogue::kIndustryTable, catalogue::kIndustry),
+              {industry}, "getScene"))
         return false;
-    scenes = distinctColumn(query, 1);
+    scenes = distinctColumn(query, catalogue::kScene);
     return true;
 }
 
@@ -85,12 +91,14 @@ bool TaskDataBase::getDevice(const QString &industry, const QString &scene,
         return false;
     QSqlQuery query(m_database);
     if (!exec(query,
-              QStringLiteral("select* from IndustryParam where Industry = ? and Scene = ? and "
-                             "SolutionType = ?"),
+              QStringLiteral("select* from %1 where %2 = ? and %3 = ? and %4 = ?")
+                  .arg(catalogue::kIndustryTable, catalogue::kIndustry, catalogue::kScene,
+                       catalogue::kSolutionType),
               {industry, scene, solutionType}, "getDevice"))
         return false;
     while (query.next())
-        typeCounts.insert(query.value(2).toString(), query.value(3).toString().toInt(nullptr, 10));
+        typeCounts.insert(query.value(catalogue::kDeviceType).toString(),
+                          query.value(catalogue::kCount).toString().toInt(nullptr, 10));
     return true;
 }
 
@@ -121,7 +129,7 @@ bool TaskDataBase::getDeviceListCN(int deviceClass, QStringList &deviceTypes)
     if (!exec(query, QStringLiteral("select* from %1").arg(m_deviceTables[deviceClass]), {},
               "getDevice"))
         return false;
-    deviceTypes = distinctColumn(query, 0);
+    deviceTypes = distinctColumn(query, catalogue::kDeviceType);
     return true;
 }
 

@@ -1,5 +1,6 @@
 // RAID types, disk bays and the NVR model table.
 
+#include "CatalogueColumns.h"
 #include "ParamCode.h"
 #include "TaskDataBase.h"
 
@@ -60,20 +61,21 @@ bool TaskDataBase::firstParamText(int deviceClass, const QString &deviceType,
 {
     found = false;
     QSqlQuery rows(m_database);
-    const QString rowSql = QStringLiteral("select* from %1 where DeviceType = ? and code like ?")
-                               .arg(m_deviceTables[deviceClass]);
+    const QString rowSql =
+        QStringLiteral("select* from %1 where %2 = ? and %3 like ?")
+            .arg(m_deviceTables[deviceClass], catalogue::kDeviceType, catalogue::kCode);
     if (!exec(rows, rowSql, {deviceType, pattern}, logName))
         return false;
     if (!rows.next())
         return true;
 
     QSqlQuery param(m_database);
-    const QString paramSql =
-        QStringLiteral("select* from %1 where  code = ?").arg(m_paramTables[deviceClass]);
-    if (!exec(param, paramSql, {rows.value(1).toString()}, nullptr))
+    const QString paramSql = QStringLiteral("select* from %1 where  %2 = ?")
+                                 .arg(m_paramTables[deviceClass], catalogue::kCode);
+    if (!exec(param, paramSql, {rows.value(catalogue::kCode).toString()}, nullptr))
         return false;
     if (param.next()) {
-        text = param.value(0).toString();
+        text = param.value(catalogue::kName).toString();
         found = true;
     }
     return true;
@@ -84,19 +86,20 @@ bool TaskDataBase::getRAIDType(int deviceClass, const QString &deviceType, QStri
     if (!isOpen() || !validClass(deviceClass, "getRAIDType"))
         return false;
     QSqlQuery rows(m_database);
-    const QString rowSql = QStringLiteral("select* from %1 where DeviceType = ? and code like ?")
-                               .arg(m_deviceTables[deviceClass]);
+    const QString rowSql =
+        QStringLiteral("select* from %1 where %2 = ? and %3 like ?")
+            .arg(m_deviceTables[deviceClass], catalogue::kDeviceType, catalogue::kCode);
     if (!exec(rows, rowSql, {deviceType, raidPattern(deviceClass)}, "getResolution"))
         return false;
 
     QSqlQuery param(m_database);
-    const QString paramSql =
-        QStringLiteral("select* from %1 where  code = ?").arg(m_paramTables[deviceClass]);
+    const QString paramSql = QStringLiteral("select* from %1 where  %2 = ?")
+                                 .arg(m_paramTables[deviceClass], catalogue::kCode);
     while (rows.next()) {
-        if (!exec(param, paramSql, {rows.value(1).toString()}, nullptr))
+        if (!exec(param, paramSql, {rows.value(catalogue::kCode).toString()}, nullptr))
             return false;
         if (param.next())
-            types.append(param.value(0).toString());
+            types.append(param.value(catalogue::kName).toString());
     }
     return true;
 }

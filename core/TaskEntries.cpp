@@ -38,6 +38,21 @@ QString strayFileText(const QString &path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+// Why an action on the row @p position of a list shown earlier is refused
+// when the stored list @p tasks holds another task there than @p name, the
+// task the planner chose; empty when it holds that task.
+QString staleRowText(const QVector<TaskInfo> &tasks, int position, const QString &name)
+{
+    if (position >= 0 && position < tasks.size() && tasks.at(position).name == name)
+        return QString();
+    return QCoreApplication::translate("TaskEntries",
+                                       "The task list was changed outside this window: the task "
+                                       "%1 is no longer where the window shows it. Nothing was "
+                                       "changed. Start the program again to see the task list as "
+                                       "it is stored.")
+        .arg(name);
+}
+
 // True when the stored task list names a task @p name; false also when the
 // list cannot be read, so that a move on a damaged list is done whole.
 bool listNames(const QString &name)
@@ -84,9 +99,28 @@ bool TaskEntries::add(const TaskInfo &info, QString *reason)
 
 bool TaskEntries::setNameRemark(const TaskInfo &info, int position, QString *reason)
 {
+    return setNameRemarkOf(info, position, nullptr, reason);
+}
+
+bool TaskEntries::setNameRemark(const TaskInfo &info, int position, const QString &oldName,
+                                QString *reason)
+{
+    return setNameRemarkOf(info, position, &oldName, reason);
+}
+
+bool TaskEntries::setNameRemarkOf(const TaskInfo &info, int position, const QString *chosen,
+                                  QString *reason)
+{
     TaskListFile file;
     QVector<TaskInfo> tasks;
-    if (!file.tasks(tasks) || position < 0 || position >= tasks.size())
+    if (!file.tasks(tasks))
+        return result(file, false, reason);
+    if (chosen) {
+        const QString stale = staleRowText(tasks, position, *chosen);
+        if (!stale.isEmpty())
+            return refused(reason, stale);
+    }
+    if (position < 0 || position >= tasks.size())
         return result(file, false, reason);
     if (const QString problem = taskNameProblem(info.name); !problem.isEmpty())
         return refused(reason, problem);
@@ -119,9 +153,35 @@ bool TaskEntries::setNameRemark(const TaskInfo &info, int position, QString *rea
 
 bool TaskEntries::removeAt(int position, QString *reason)
 {
+    return removeAtOf(position, nullptr, reason);
+}
+
+bool TaskEntries::removeAt(int position, const QString &name, QString *reason)
+{
+    return removeAtOf(position, &name, reason);
+}
+
+QString TaskEntries::rowProblem(int position, const QString &name)
+{
     TaskListFile file;
     QVector<TaskInfo> tasks;
-    if (!file.tasks(tasks) || position < 0 || position >= tasks.size())
+    if (!file.tasks(tasks))
+        return file.lastError();
+    return staleRowText(tasks, position, name);
+}
+
+bool TaskEntries::removeAtOf(int position, const QString *chosen, QString *reason)
+{
+    TaskListFile file;
+    QVector<TaskInfo> tasks;
+    if (!file.tasks(tasks))
+        return result(file, false, reason);
+    if (chosen) {
+        const QString stale = staleRowText(tasks, position, *chosen);
+        if (!stale.isEmpty())
+            return refused(reason, stale);
+    }
+    if (position < 0 || position >= tasks.size())
         return result(file, false, reason);
     const QString name = tasks.at(position).name;
     const QString devices = TaskDeviceFile::filePath(name);

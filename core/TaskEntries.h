@@ -29,10 +29,25 @@ public:
     /// take the new name before the list does, and lose the old one once the
     /// list holds the new one (see renameDeviceFile()).
     static bool setNameRemark(const TaskInfo &info, int position, QString *reason = nullptr);
+    /// As above, for the task @p oldName the planner chose at @p position of
+    /// the list shown: refused, nothing touched, when the stored list no
+    /// longer holds that task there (see rowProblem()).
+    static bool setNameRemark(const TaskInfo &info, int position, const QString &oldName,
+                              QString *reason = nullptr);
     /// Removes the task at @p position with its device file. The device file
     /// is moved aside first and removed only once the list without the task
     /// is stored; when the list cannot be stored, it is put back.
     static bool removeAt(int position, QString *reason = nullptr);
+    /// As above, for the task @p name the planner chose at @p position of the
+    /// list shown: refused, nothing touched, when the stored list no longer
+    /// holds that task there (see rowProblem()).
+    static bool removeAt(int position, const QString &name, QString *reason = nullptr);
+    /// Empty when the stored list holds the task @p name at @p position;
+    /// otherwise why an action on that row of a list shown earlier is
+    /// refused: the list's own reason when it cannot be read, or that the
+    /// list was changed outside the window and the row now holds another
+    /// task or none.
+    static QString rowProblem(int position, const QString &name);
     /// Moves the device file of task @p oldName to the name @p newName.
     /// Refused when @p newName cannot name a task (taskNameProblem()) or already has a device
     /// file of other devices. A task without a device file (never written,
@@ -42,6 +57,13 @@ public:
     /// instant does the listed task lack them. The second name a move gave
     /// (a move back) is taken as it is.
     static bool renameDeviceFile(const QString &oldName, const QString &newName);
+
+private:
+    // The steps of setNameRemark() and removeAt(); @p chosen, when given, is
+    // the task the planner chose at @p position.
+    static bool setNameRemarkOf(const TaskInfo &info, int position, const QString *chosen,
+                                QString *reason);
+    static bool removeAtOf(int position, const QString *chosen, QString *reason);
 };
 
 } // namespace kiv

@@ -117,6 +117,11 @@ QString TaskFolder::probeFileName(qint64 pid)
     return QStringLiteral(".write-probe-%1").arg(pid);
 }
 
+QString TaskFolder::lockFileName()
+{
+    return QStringLiteral(".Varnel.lock");
+}
+
 bool TaskFolder::addName(const QString &from, const QString &to)
 {
     if (QFileInfo::exists(to) || !QFileInfo(from).isFile())
@@ -165,8 +170,12 @@ TaskFolderRepair TaskFolder::open()
         QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDir::Name);
     QStringList deviceTasks;
     QStringList deletedTasks;
+    const QString lock = lockFileName();
     for (const QFileInfo &file : files) {
         const QString name = file.fileName();
+        // The running program's own lock; it is never a task's.
+        if (name == lock || name == lock + QLatin1String(".rmlock"))
+            continue;
         if (isLeftoverName(name))
             removeLeftover(file.filePath(), repair.temporariesRemoved);
         else if (const QString task = taskOfDeletedFile(name); !task.isEmpty())

@@ -57,6 +57,12 @@ public:
     /// takes a task, for the process @p pid.
     static QString probeFileName(qint64 pid);
 
+    /// The name of the lock file a running program holds in the folder (see
+    /// TaskFolderLock). open() passes over it, and over the file of that name
+    /// plus ".rmlock" that the lock makes for a moment while it takes over a
+    /// lock whose owner is gone: neither is a task's file or a leftover.
+    static QString lockFileName();
+
     /// Makes the file at @p to a second name of the file at @p from, or, on a
     /// file system without such names, a whole copy of it. False, nothing
     /// made, when neither can be done or @p to exists.

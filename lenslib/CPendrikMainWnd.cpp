@@ -59,13 +59,20 @@ CPendrikMainWnd::~CPendrikMainWnd() = default;
 void CPendrikMainWnd::tellDataProblems(bool withSettings)
 {
     QStringList messages;
+    const QString settings =
+        QDir::toNativeSeparators(pendrik::absolutePath(QStringLiteral("Setup.xml")));
     if (withSettings && ClientConfigManager::instance()->isDamaged()) {
         messages << tr("The settings file %1 is damaged or is not a settings file of this "
                        "program, so its settings are not used: the lens calculator starts in "
                        "English with its default settings. The file is left as it is. Mend it, "
                        "or move it away, and start the lens calculator again.")
-                        .arg(QDir::toNativeSeparators(
-                            pendrik::absolutePath(QStringLiteral("Setup.xml"))));
+                        .arg(settings);
+    } else if (withSettings && ClientConfigManager::instance()->isUnreadable()) {
+        messages << tr("The settings file %1 cannot be opened for reading, so its settings are "
+                       "not used: the lens calculator starts in English with its default "
+                       "settings. Make the file readable, or move it away, and start the lens "
+                       "calculator again.")
+                        .arg(settings);
     }
     const QString catalogues = m_pPendrikWindow->catalogueProblemText();
     if (!catalogues.isEmpty())

@@ -36,8 +36,9 @@ public:
     int lensCount() const;
 
     /// Tells the planner, one message each, what the library could not
-    /// read: the settings file when @p withSettings (the stand-alone
-    /// calculator; a host program names its own settings), then a missing
+    /// read: the settings file, damaged or unreadable, when @p withSettings
+    /// (the stand-alone calculator; a host program names its own settings),
+    /// then a missing
     /// or damaged lens or camera catalogue. Nothing when all was read.
     void tellDataProblems(bool withSettings);
 

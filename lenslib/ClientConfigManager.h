@@ -36,6 +36,10 @@ public:
     bool load(const QString &path);
     /// True when the last load() found the file damaged.
     bool isDamaged() const { return m_damaged; }
+    /// True when the last load() found the file there but could not open it
+    /// for reading (no right to, or a folder in its place): its settings are
+    /// not used, as for a damaged one.
+    bool isUnreadable() const { return m_unreadable; }
 
     /// The first entry named after the key of @p key; null when there is
     /// none or the index is not a known key.
@@ -55,4 +59,5 @@ private:
 
     QList<ClientConfig *> m_configs;
     bool m_damaged = false;
+    bool m_unreadable = false;
 };

@@ -3,6 +3,8 @@
 #include "InstanceLock.h"
 
 #include <TargetPath.h>
+#include <TaskFolder.h>
+#include <TaskFolderLock.h>
 
 namespace kiv {
 
@@ -19,6 +21,14 @@ bool SingleApplication::isRunning()
         m_lock = std::make_unique<InstanceLock>(
             InstanceLock::keyFor(m_id, KavrinGUIToolkit::GetTargetPath()));
         m_running = !m_lock->acquire();
+        // The instance key above keeps apart the starts of one user; the
+        // folder's own lock also stops a start with another home or
+        // temporary folder (another user of a shared program folder), which
+        // would change the same tasks behind this one's back.
+        if (!m_running) {
+            m_folderLock = std::make_unique<TaskFolderLock>(TaskFolder::path());
+            m_running = m_folderLock->acquire() == TaskFolderLock::State::HeldElsewhere;
+        }
     }
     return m_running;
 }

@@ -250,6 +250,25 @@ bool ToolsApplication::checkProgramFolder()
                               .arg(QDir::toNativeSeparators(catalogue->dbPath())));
         return false;
     }
+    // A catalogue whose tables lack what the look-ups read would open
+    // without a word and then answer every look-up with nothing.
+    QString table;
+    QString column;
+    if (catalogue->findMissingColumn(table, column)) {
+        const QString path = QDir::toNativeSeparators(catalogue->dbPath());
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
+            tr("Varnel"),
+            column.isEmpty()
+                ? tr("The device catalogue %1 has no table %2, which the program reads, so its "
+                     "look-ups would come back empty. Install the program again and start it "
+                     "once more.")
+                      .arg(path, table)
+                : tr("The table %2 of the device catalogue %1 has no column %3, which the "
+                     "program reads, so its look-ups would come back empty. Install the program "
+                     "again and start it once more.")
+                      .arg(path, table, column));
+        return false;
+    }
     return true;
 }
 

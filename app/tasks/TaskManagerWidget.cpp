@@ -187,6 +187,12 @@ void TaskManagerWidget::clickTask(const QModelIndex &index, KavrinGUIToolkit::CI
     if (role == KavrinGUIToolkit::SecondIconRole) {
         if (CWarningDlg::CheckMessageInfo(tr("Hint"), tr("Delete it?"), this) != 1)
             return;
+        // The list on disk may have changed since this row was shown: the
+        // row then holds another task, which must not lose its devices.
+        if (const QString stale = TaskEntries::rowProblem(row, name); !stale.isEmpty()) {
+            CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Failed."), stale));
+            return;
+        }
         emit taskAboutToChange(name);
         delTask(row);
         if (m_model->rowCount() == 0) {
@@ -202,6 +208,10 @@ void TaskManagerWidget::clickTask(const QModelIndex &index, KavrinGUIToolkit::CI
 
 void TaskManagerWidget::editTask(int row, const QString &name)
 {
+    if (const QString stale = TaskEntries::rowProblem(row, name); !stale.isEmpty()) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Modifying failed."), stale));
+        return;
+    }
     NewTaskWidget dialog;
     dialog.SetTitle(tr("Edit Task"));
     {
@@ -215,6 +225,11 @@ void TaskManagerWidget::editTask(int row, const QString &name)
         return;
     TaskInfo edited;
     dialog.getTaskInfo(edited);
+    // Asked again: the dialog may have stood open for long.
+    if (const QString stale = TaskEntries::rowProblem(row, name); !stale.isEmpty()) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Modifying failed."), stale));
+        return;
+    }
     emit taskAboutToChange(name);
     if (edited.name != name && !renameTaskFile(name, edited.name)) {
         CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Modifying failed."));
@@ -226,7 +241,7 @@ void TaskManagerWidget::editTask(int row, const QString &name)
 void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString &oldName)
 {
     QString reason;
-    if (!TaskEntries::setNameRemark(info, row, &reason)) {
+    if (!TaskEntries::setNameRemark(info, row, oldName, &reason)) {
         // The list still names the task by its old name: its devices go back
         // under that name too.
         if (info.name != oldName && !renameTaskFile(info.name, oldName))
@@ -247,8 +262,11 @@ bool TaskManagerWidget::renameTaskFile(const QString &oldName, const QString &ne
 
 void TaskManagerWidget::delTask(int row)
 {
+    const QStandardItem *item = m_model->item(row, 0);
+    if (!item)
+        return;
     QString reason;
-    if (TaskEntries::removeAt(row, &reason))
+    if (TaskEntries::removeAt(row, item->text(), &reason))
         m_model->removeRow(row);
     else
         CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Failed."), reason));

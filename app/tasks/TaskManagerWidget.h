@@ -52,6 +52,8 @@ public slots:
     void newTask();
     void clickTask(const QModelIndex &index, KavrinGUIToolkit::CItemDataRole role);
     void clickTask(const QModelIndex &index);
+    /// Deletes the task that row @p row shows; refused with the reason when
+    /// the stored list holds another task there now.
     void delTask(int row);
 
 private:

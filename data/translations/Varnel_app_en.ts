@@ -69,6 +69,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The device catalogue %1 has no table %2, which the program reads, so its look-ups would come back empty. Install the program again and start it once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table %2 of the device catalogue %1 has no column %3, which the program reads, so its look-ups would come back empty. Install the program again and start it once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The disk that holds the task folder %1 is full, so no task could be saved. Free some space on it and start the program again.</source>
         <translation>The disk that holds the task folder %1 is full, so no task could be saved. Free some space on it and start the program again.</translation>
     </message>

@@ -69,6 +69,14 @@
         <translation>设备库 %1 缺失或无法读取。请重新安装程序，然后再次启动。</translation>
     </message>
     <message>
+        <source>The device catalogue %1 has no table %2, which the program reads, so its look-ups would come back empty. Install the program again and start it once more.</source>
+        <translation>设备库 %1 中没有程序读取的表 %2，因此其查询将得不到结果。请重新安装程序，然后再次启动。</translation>
+    </message>
+    <message>
+        <source>The table %2 of the device catalogue %1 has no column %3, which the program reads, so its look-ups would come back empty. Install the program again and start it once more.</source>
+        <translation>设备库 %1 的表 %2 中没有程序读取的列 %3，因此其查询将得不到结果。请重新安装程序，然后再次启动。</translation>
+    </message>
+    <message>
         <source>The disk that holds the task folder %1 is full, so no task could be saved. Free some space on it and start the program again.</source>
         <translation>任务文件夹 %1 所在的磁盘已满，无法保存任何任务。请在该磁盘上腾出空间，然后重新启动程序。</translation>
     </message>

@@ -18,6 +18,10 @@
         <source>The file %1 holds the devices of no task. Move it out of the Task folder, or give the task another name.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The task list was changed outside this window: the task %1 is no longer where the window shows it. Nothing was changed. Start the program again to see the task list as it is stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TaskName</name>

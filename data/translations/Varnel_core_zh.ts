@@ -18,6 +18,10 @@
         <source>The file %1 holds the devices of no task. Move it out of the Task folder, or give the task another name.</source>
         <translation>文件 %1 中的设备不属于任何任务。请把它移出 Task 文件夹，或给任务另取一个名称。</translation>
     </message>
+    <message>
+        <source>The task list was changed outside this window: the task %1 is no longer where the window shows it. Nothing was changed. Start the program again to see the task list as it is stored.</source>
+        <translation>任务列表已在本窗口之外被更改：任务 %1 已不在窗口所示的位置。未做任何更改。请重新启动程序以查看已保存的任务列表。</translation>
+    </message>
 </context>
 <context>
     <name>TaskName</name>

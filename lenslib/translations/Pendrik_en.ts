@@ -88,6 +88,10 @@
         <translation>The settings file %1 is damaged or is not a settings file of this program, so its settings are not used: the lens calculator starts in English with its default settings. The file is left as it is. Mend it, or move it away, and start the lens calculator again.</translation>
     </message>
     <message>
+        <source>The settings file %1 cannot be opened for reading, so its settings are not used: the lens calculator starts in English with its default settings. Make the file readable, or move it away, and start the lens calculator again.</source>
+        <translation>The settings file %1 cannot be opened for reading, so its settings are not used: the lens calculator starts in English with its default settings. Make the file readable, or move it away, and start the lens calculator again.</translation>
+    </message>
+    <message>
         <source>Warn</source>
         <translation>Warning</translation>
     </message>

@@ -88,6 +88,10 @@
         <translation>设置文件 %1 已损坏或不是本程序的设置文件，因此不使用其中的设置：镜头计算器以英文界面和默认设置启动。该文件保持不变。请修复该文件或将其移走，然后重新启动镜头计算器。</translation>
     </message>
     <message>
+        <source>The settings file %1 cannot be opened for reading, so its settings are not used: the lens calculator starts in English with its default settings. Make the file readable, or move it away, and start the lens calculator again.</source>
+        <translation>无法读取设置文件 %1，因此不使用其中的设置：镜头计算器以英文界面和默认设置启动。请使该文件可读或将其移走，然后重新启动镜头计算器。</translation>
+    </message>
+    <message>
         <source>Warn</source>
         <translation>警告</translation>
     </message>

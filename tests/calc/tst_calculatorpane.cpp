@@ -121,6 +121,8 @@ private slots:
     void storageServerClassInTheChineseInterface();
     void storageServerCalculatesOnTheNvrPath();
     void dvrsOfAnEnglishTaskTakeNoNvrChannelInEitherInterface();
+    void aResultThatCannotBeStoredIsToldWithTheReason_data();
+    void aResultThatCannotBeStoredIsToldWithTheReason();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -374,6 +376,57 @@ void TestCalculatorPane::dvrsOfAnEnglishTaskTakeNoNvrChannelInEitherInterface()
     child<QPushButton>(w, "btnCalculate")->click();
     QVERIFY(messages().isEmpty());
     QCOMPARE(storageCells(pane).at(0), QStringLiteral("1"));
+}
+
+void TestCalculatorPane::aResultThatCannotBeStoredIsToldWithTheReason_data()
+{
+    QTest::addColumn<QString>("calculator");
+    QTest::newRow("the storage calculator names the task list's reason")
+        << QStringLiteral("storage");
+    QTest::newRow("the bandwidth calculator names the task list's reason")
+        << QStringLiteral("bandwidth");
+    QTest::newRow("the client calculator names the task list's reason") << QStringLiteral("client");
+    QTest::newRow("the stream-server calculator names the task list's reason")
+        << QStringLiteral("stream servers");
+}
+
+void TestCalculatorPane::aResultThatCannotBeStoredIsToldWithTheReason()
+{
+    QFETCH(QString, calculator);
+    addTasks({QStringLiteral("Depot")});
+    addDevice(QStringLiteral("Depot"), QStringLiteral("IPC"), 2, 2048,
+              {stream(QStringLiteral("111"), 2, 2048)});
+    kiv::CalculateManagerWidget pane;
+    pane.clickCurrentTask(QStringLiteral("Depot"));
+    // The task list is damaged after the task was chosen: whatever is
+    // calculated cannot be stored, and the file is left as it is.
+    const QString list = m_folder->file(QStringLiteral("Task/Task.xml"));
+    QByteArray damaged = ProgramFolder::readAll(list);
+    damaged.chop(damaged.size() / 2);
+    QVERIFY(ProgramFolder::write(list, damaged));
+
+    QWidget *w = pane.streamServerCalculator();
+    if (calculator == QLatin1String("storage"))
+        w = pane.storageCalculator();
+    else if (calculator == QLatin1String("bandwidth"))
+        w = pane.bandwidthCalculator();
+    else if (calculator == QLatin1String("client"))
+        w = pane.clientCalculator();
+    if (calculator == QLatin1String("storage"))
+        child<QComboBox>(w, "combDeviceType")->setCurrentText(QStringLiteral("KN-16"));
+    child<QPushButton>(w, "btnCalculate")->click();
+
+    const QString path = QDir::toNativeSeparators(list);
+    const QString expected =
+        m_language == 1
+            ? QStringLiteral("警告|结果无法保存到任务列表。\n文件 %1 已损坏或不是本程序的文件。")
+                  .arg(path)
+            : QStringLiteral("Warn|The result could not be stored in the task list.\nThe file %1 "
+                             "is damaged or is not a file of this program.")
+                  .arg(path);
+    QVERIFY(!messages().isEmpty());
+    QCOMPARE(messages().last(), expected);
+    QCOMPARE(ProgramFolder::readAll(list), damaged);
 }
 
 QTEST_MAIN(TestCalculatorPane)

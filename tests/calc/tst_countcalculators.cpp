@@ -421,13 +421,16 @@ void TestCountCalculators::countFailuresAreToldAndStoreNoNumber_data()
         << "Error|The stream servers of this task cannot be counted. Check the bit rates and "
            "stream counts of its streams."
         << QString();
+    // %1: the task list's path, named on the message's second line.
     QTest::newRow("clients counted for a damaged task list are shown, not stored")
         << "edtClientCount" << 300 << 4096 << true
-        << "Warn|The result could not be stored in the task list."
+        << "Warn|The result could not be stored in the task list.\nThe file %1 is damaged or is "
+           "not a file of this program."
         << "2";
     QTest::newRow("servers counted for a damaged task list are shown, not stored")
         << "edtServerCount" << 300 << 4096 << true
-        << "Warn|The result could not be stored in the task list."
+        << "Warn|The result could not be stored in the task list.\nThe file %1 is damaged or is "
+           "not a file of this program."
         << "1";
 }
 
@@ -464,6 +467,8 @@ void TestCountCalculators::countFailuresAreToldAndStoreNoNumber()
     }
     const std::unique_ptr<QWidget> w = countCalculator(field, QStringLiteral("Depot"));
     child<QPushButton>(w.get(), "btnCalculate")->click();
+    if (damagedTaskList)
+        message = message.arg(QDir::toNativeSeparators(TaskListFile::filePath()));
     QCOMPARE(messages(), QStringList{message});
     QCOMPARE(child<QLineEdit>(w.get(), field.toLatin1().constData())->text(), shown);
     if (damagedTaskList) {

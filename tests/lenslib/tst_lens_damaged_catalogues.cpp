@@ -22,6 +22,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 using KavrinGUIToolkit::CWarningDlg;
 
 namespace {
@@ -30,6 +32,10 @@ const QString kSettingsDamaged = QStringLiteral(
     "The settings file %1 is damaged or is not a settings file of this program, so its settings "
     "are not used: the lens calculator starts in English with its default settings. The file "
     "is left as it is. Mend it, or move it away, and start the lens calculator again.");
+const QString kSettingsUnreadable = QStringLiteral(
+    "The settings file %1 cannot be opened for reading, so its settings are not used: the lens "
+    "calculator starts in English with its default settings. Make the file readable, or move it "
+    "away, and start the lens calculator again.");
 const QString kCamerasMissing = QStringLiteral(
     "The camera catalogue %1 is missing, so there is no camera to choose and nothing is "
     "calculated.");
@@ -65,6 +71,8 @@ private slots:
 
     void standAloneStartNamesWhatItCouldNotRead_data();
     void standAloneStartNamesWhatItCouldNotRead();
+    void standAloneStartNamesASettingsFileItCannotOpen_data();
+    void standAloneStartNamesASettingsFileItCannotOpen();
     void hostOpenNamesADamagedCatalogueOnce();
     void hostNamesNoSettingsFile();
 
@@ -198,6 +206,47 @@ void TestLensDamagedCatalogues::standAloneStartNamesWhatItCouldNotRead()
 
     QCOMPARE(QFileInfo::exists(path), existed);
     QCOMPARE(ProgramFolder::readAll(path), before);
+}
+
+void TestLensDamagedCatalogues::standAloneStartNamesASettingsFileItCannotOpen_data()
+{
+    QTest::addColumn<bool>("folder"); // else a file nobody may read
+    QTest::newRow("a folder in place of the settings file is named and the defaults hold") << true;
+    QTest::newRow("a settings file nobody may read is named and the defaults hold") << false;
+}
+
+void TestLensDamagedCatalogues::standAloneStartNamesASettingsFileItCannotOpen()
+{
+    QFETCH(bool, folder);
+    const QString path = file(QStringLiteral("Setup.xml"));
+    if (folder) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+    } else {
+        if (geteuid() == 0)
+            QSKIP("the superuser reads any file");
+        QVERIFY(layDamaged(path, Damage::Unreadable));
+    }
+
+    QVERIFY(!lenstest::reloadSettings(path));
+    // Chinese settings that cannot be read: English, the default.
+    QVERIFY(!ClientConfigManager::instance()->getConfig(ClientConfigManager::TranslatorKey));
+    CPendrikMainWnd window;
+    window.tellDataProblems(true);
+
+    QStringList shown;
+    for (const CWarningDlg::Shown &m : CWarningDlg::History())
+        shown << m.title + QLatin1Char('|') + m.text;
+    QCOMPARE(shown, QStringList{QStringLiteral("Warn|") +
+                                kSettingsUnreadable.arg(QDir::toNativeSeparators(path))});
+    QVERIFY(window.lensPage()->hasCameras());
+    if (folder) {
+        QVERIFY(QFileInfo(path + QStringLiteral("/inside")).isDir());
+    } else {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(ProgramFolder::readAll(path),
+                 ProgramFolder::settingsXml({{"Translator", "1"}, {"VersionType", "1"}}));
+    }
 }
 
 void TestLensDamagedCatalogues::hostOpenNamesADamagedCatalogueOnce()

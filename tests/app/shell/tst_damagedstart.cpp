@@ -116,6 +116,37 @@ const QString kTaskListUnreadable = QStringLiteral(
 const QString kCatalogueRefused = QStringLiteral(
     "Varnel|The device catalogue %1 is missing or cannot be read. Install the program again and "
     "start it once more.");
+// %1 the catalogue's path, %2 the table, %3 the column.
+const QString kColumnMissing = QStringLiteral(
+    "Varnel|The table %2 of the device catalogue %1 has no column %3, which the program reads, "
+    "so its look-ups would come back empty. Install the program again and start it once more.");
+const QString kColumnMissingChinese =
+    QStringLiteral("Varnel|设备库 %1 的表 %2 中没有程序读取的列 %3，因此其查询将得不到结果。"
+                   "请重新安装程序，然后再次启动。");
+const QString kTableMissing = QStringLiteral(
+    "Varnel|The device catalogue %1 has no table %2, which the program reads, so its look-ups "
+    "would come back empty. Install the program again and start it once more.");
+const QString kTableMissingChinese =
+    QStringLiteral("Varnel|设备库 %1 中没有程序读取的表 %2，因此其查询将得不到结果。"
+                   "请重新安装程序，然后再次启动。");
+
+/// Runs @p statement on the catalogue at @p path, as another tool would
+/// change it.
+bool alterCatalogue(const QString &path, const QString &statement)
+{
+    const QString name = CatalogueFixture::uniqueConnectionName("damaged-start");
+    bool ok = false;
+    {
+        QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        writer.setDatabaseName(path);
+        QSqlQuery query(writer);
+        ok = writer.open() && query.exec(statement);
+        query.finish();
+        writer.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
 
 } // namespace
 
@@ -126,6 +157,8 @@ class TestDamagedStart : public QObject
 private slots:
     void damagedFileIsNamedAndLeftAlone_data();
     void damagedFileIsNamedAndLeftAlone();
+    void catalogueWithoutATableOrColumnIsRefused_data();
+    void catalogueWithoutATableOrColumnIsRefused();
     void leftoversOfAStoppedProgramAreMendedAtStart_data();
     void leftoversOfAStoppedProgramAreMendedAtStart();
 };
@@ -222,6 +255,56 @@ void TestDamagedStart::damagedFileIsNamedAndLeftAlone()
     QCOMPARE(after.keys(), before.keys());
     for (auto it = before.cbegin(); it != before.cend(); ++it)
         QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
+}
+
+void TestDamagedStart::catalogueWithoutATableOrColumnIsRefused_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column"); // empty: the whole table is dropped
+    QTest::addColumn<QString>("message");
+    // One column of each table the look-ups read.
+    const QList<QPair<const char *, const char *>> drops{
+        {"DevParam1", "Name"},  {"DevParam2", "code"}, {"DevParam3", "Type"},
+        {"DevParam5", "Unit2"}, {"Device1", "code"},   {"Device2", "DeviceType"},
+        {"Device3", "code"},    {"Device5", "code"},   {"IndustryParam", "SolutionType"}};
+    for (const auto &drop : drops) {
+        QTest::addRow("%s without its column %s is named and the start refused", drop.first,
+                      drop.second)
+            << 0 << QString::fromLatin1(drop.first) << QString::fromLatin1(drop.second)
+            << kColumnMissing;
+    }
+    QTest::newRow("a missing column is named in Chinese")
+        << 1 << QStringLiteral("Device3") << QStringLiteral("DeviceType") << kColumnMissingChinese;
+    QTest::newRow("a catalogue without its industry table is named and the start refused")
+        << 0 << QStringLiteral("IndustryParam") << QString() << kTableMissing;
+    QTest::newRow("a missing table is named in Chinese")
+        << 1 << QStringLiteral("DevParam5") << QString() << kTableMissingChinese;
+}
+
+void TestDamagedStart::catalogueWithoutATableOrColumnIsRefused()
+{
+    QFETCH(int, language);
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+    QFETCH(QString, message);
+    DataFolder folder(language);
+    const QString catalogue =
+        folder.file(language == 1 ? QStringLiteral("Task.db") : QStringLiteral("Task_EN.db"));
+    QVERIFY(CatalogueFixture::build(catalogue, {QStringLiteral("solutions.sql")}));
+    QVERIFY(alterCatalogue(
+        catalogue, column.isEmpty()
+                       ? QStringLiteral("DROP TABLE %1").arg(table)
+                       : QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(table, column)));
+    const QMap<QString, QByteArray> before = folder.snapshot();
+
+    const ChildRun run = startChild(folder.root(), false);
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("0"));
+    const QString path = QDir::toNativeSeparators(catalogue);
+    QCOMPARE(run.messages, QStringList{column.isEmpty() ? message.arg(path, table)
+                                                        : message.arg(path, table, column)});
+    QCOMPARE(folder.snapshot(), before);
 }
 
 void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart_data()

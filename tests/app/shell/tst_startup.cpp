@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -223,6 +224,9 @@ private slots:
     void secondStartOfTheProgramIsRefused();
     void leftoversOfACrashedInstanceAreTakenOver_data();
     void leftoversOfACrashedInstanceAreTakenOver();
+    void oneProgramFolderRunsOneProgramWhoeverStartsIt_data();
+    void oneProgramFolderRunsOneProgramWhoeverStartsIt();
+    void readOnlyProgramFolderIsToldItsReason();
 
     void toolTipShowsTheWidgetsOwnText_data();
     void toolTipShowsTheWidgetsOwnText();
@@ -631,6 +635,148 @@ void TestStartup::leftoversOfACrashedInstanceAreTakenOver()
                    QSysInfo::machineHostName().toUtf8() + "\n");
     }
     QVERIFY(probe.acquire());
+}
+
+void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt_data()
+{
+    QTest::addColumn<bool>("otherHome");
+    QTest::addColumn<bool>("otherTemporaryFolder");
+    QTest::addColumn<bool>("firstKilled");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList refused{QStringLiteral("Varnel|Software is already running.")};
+    QTest::newRow("a start under another home while the first runs is refused")
+        << true << false << false << refused;
+    QTest::newRow("a start under another temporary folder while the first runs is refused")
+        << false << true << false << refused;
+    QTest::newRow("a start under another home and temporary folder is refused")
+        << true << true << false << refused;
+    QTest::newRow("the lock of a first program killed with SIGKILL blocks no start")
+        << true << true << true << QStringList();
+}
+
+void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
+{
+    QFETCH(bool, otherHome);
+    QFETCH(bool, otherTemporaryFolder);
+    QFETCH(bool, firstKilled);
+    QFETCH(QStringList, messages);
+    // A real program on the folder, as one user starts it; then a start of
+    // the same folder as another user (another home or temporary folder)
+    // would: the instance key and socket of the two differ.
+    const QString answerer = QStringLiteral(VARNEL_MESSAGE_ANSWERER);
+    StartFolder folder(0, GoodCatalogue, false);
+    const QString program = folder.installProgram();
+    QVERIFY(!program.isEmpty());
+    QTemporaryDir scratch;
+    for (const char *name : {"home-a", "home-b", "tmp-a", "tmp-b"})
+        QVERIFY(QDir(scratch.path()).mkdir(QLatin1String(name)));
+    const auto inScratch = [&scratch](const char *name) {
+        return scratch.filePath(QLatin1String(name));
+    };
+    const QString screens = screenFile(scratch, {QRect(0, 0, 1280, 1024)});
+
+    ChildSetup first;
+    first.onScreens(screens);
+    const QString runtime = QStringLiteral(VARNEL_SANITIZER_RUNTIME);
+    first.environment.insert(QStringLiteral("LD_PRELOAD"),
+                             runtime.isEmpty() ? answerer : runtime + QLatin1Char(':') + answerer);
+    first.environment.insert(QStringLiteral("HOME"), inScratch("home-a"));
+    first.environment.insert(QStringLiteral("TMPDIR"), inScratch("tmp-a"));
+    QProcess running;
+    const auto endFirst = qScopeGuard([&running] {
+        running.kill();
+        running.waitForFinished();
+    });
+    running.setProcessEnvironment(first.environment);
+    running.setWorkingDirectory(folder.root());
+    running.start(program, QStringList());
+    QVERIFY(running.waitForStarted());
+    // The first is up once it answers on the socket of its user's key: the
+    // key of its home, and of its folder by its real path.
+    const QByteArray ownHome = qgetenv("HOME");
+    qputenv("HOME", inScratch("home-a").toLocal8Bit());
+    const QString key = kiv::InstanceLock::keyFor(QStringLiteral("Varnel"),
+                                                  QFileInfo(folder.root()).canonicalFilePath());
+    if (ownHome.isNull())
+        qunsetenv("HOME");
+    else
+        qputenv("HOME", ownHome);
+    const QString server = kiv::InstanceLock(key, inScratch("tmp-a")).serverName();
+    const auto firstListens = [&server] {
+        QLocalSocket knock;
+        knock.connectToServer(server);
+        return knock.waitForConnected(200);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(firstListens() || running.state() != QProcess::Running, 30000);
+    if (!firstListens())
+        QFAIL(qPrintable(childEnding(program, childRunOf(running))));
+    const QString lockFile = folder.file(QStringLiteral("Task/.Varnel.lock"));
+    const auto firstHolds = [&] {
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        return QLockFile(lockFile).getLockInfo(&pid, &host, &app) && pid == running.processId();
+    };
+    if (firstKilled) {
+        QTRY_VERIFY(firstHolds());
+        running.kill(); // SIGKILL: no chance to tidy up
+        QVERIFY(running.waitForFinished());
+        QVERIFY(QFile::exists(lockFile));
+    }
+
+    QStringList arguments{QStringLiteral("--start-child"), folder.root(), QStringLiteral("1")};
+    ChildSetup second;
+    second.onScreens(screens);
+    second.environment.insert(QStringLiteral("HOME"), inScratch(otherHome ? "home-b" : "home-a"));
+    second.environment.insert(QStringLiteral("TMPDIR"),
+                              inScratch(otherTemporaryFolder ? "tmp-b" : "tmp-a"));
+    second.expectedExit = messages.isEmpty() ? 0 : 1;
+    const ChildRun run = runThisProgram(arguments, second);
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.facts.value(QStringLiteral("init")),
+             messages.isEmpty() ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(run.messages, messages);
+    if (!firstKilled) {
+        // The first goes on holding the folder, told nothing.
+        QCOMPARE(running.state(), QProcess::Running);
+        QVERIFY(firstHolds());
+        QCOMPARE(running.readAllStandardOutput(), QByteArray());
+    } else {
+        // The start that took the lock over let it go when it ended.
+        QVERIFY(!QFile::exists(lockFile));
+    }
+}
+
+void TestStartup::readOnlyProgramFolderIsToldItsReason()
+{
+    // The program folder on a read-only mount of its own (a mount namespace
+    // of the child's), its task folder there: no lock can be made in it, and
+    // the start names the folder that cannot be written.
+    StartFolder folder(0, GoodCatalogue, false);
+    QVERIFY(QDir(folder.root()).mkdir(QStringLiteral("Task")));
+    QTemporaryDir scratch;
+    ChildSetup setup;
+    setup.onScreens(screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
+    setup.expectedExit = 1;
+    const ChildRun run =
+        runChild(QStringLiteral("unshare"),
+                 {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                  QStringLiteral("{ mount --bind \"$0\" \"$0\" && "
+                                 "mount -o remount,ro,bind \"$0\"; } || exit 77; "
+                                 "exec \"$1\" --start-child \"$0\" 1"),
+                  folder.root(), QCoreApplication::applicationFilePath()},
+                 setup);
+    if (!run.started)
+        QSKIP("no unshare on this machine");
+    if (run.exitCode == 77)
+        QSKIP("no read-only mount can be made here");
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("0"));
+    QCOMPARE(run.messages,
+             QStringList{QStringLiteral("Varnel|The task folder %1 cannot be written, so no task "
+                                        "could be saved. Make the program folder writable and "
+                                        "start the program again.")
+                             .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("Task"))))});
 }
 
 void TestStartup::toolTipShowsTheWidgetsOwnText_data()

@@ -13,6 +13,7 @@
 
 #include <ItemDataRole.h>
 #include <TaskDeviceFile.h>
+#include <TaskEntries.h>
 #include <TaskListFile.h>
 #include <ToolTip.h>
 #include <TreeView.h>
@@ -21,9 +22,11 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -183,6 +186,8 @@ private slots:
     void deletingATaskWithoutDeviceFileSucceeds();
     void failureNamesTheTaskListsReason_data();
     void failureNamesTheTaskListsReason();
+    void staleRowIsRefusedAndNoFileIsTouched_data();
+    void staleRowIsRefusedAndNoFileIsTouched();
     void openPanelIsClosedBeforeItsTaskIsRenamed();
     void rowToolTipIsRichText();
     void declinedActionLeavesTheShownTaskHighlighted_data();
@@ -509,6 +514,103 @@ void TestTaskPane::failureNamesTheTaskListsReason()
     QVERIFY(!messages.isEmpty());
     QCOMPARE(messages.last(), QStringLiteral("Warn|") + text + QLatin1Char('\n') + reason);
     QCOMPARE(rowNames(pane), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+}
+
+void TestTaskPane::staleRowIsRefusedAndNoFileIsTouched_data()
+{
+    // What the planner does on the first row, "A", and when the list on disk
+    // changes behind the window: before the click, or while the dialog is
+    // open.
+    QTest::addColumn<PaneAction>("action");
+    QTest::addColumn<bool>("whileTheDialogIsOpen");
+    QTest::addColumn<bool>("renamedBehind"); // else deleted
+    QTest::addColumn<QString>("language");   // of the texts; empty for English
+    QTest::addColumn<QString>("message");
+
+    const PaneAction remove = [](TaskManagerWidget &pane) {
+        pane.clickTask(pane.model()->index(0, 1), KavrinGUIToolkit::SecondIconRole);
+    };
+    const PaneAction rename = [](TaskManagerWidget &pane) {
+        answerTaskDialog(&pane, QStringLiteral("Hall"));
+        pane.clickTask(pane.model()->index(0, 1), KavrinGUIToolkit::FirstIconRole);
+    };
+    const PaneAction remark = [](TaskManagerWidget &pane) {
+        answerTaskDialog(&pane, QStringLiteral("A"), QStringLiteral("north gate"));
+        pane.clickTask(pane.model()->index(0, 1), KavrinGUIToolkit::FirstIconRole);
+    };
+    const QString stale = QStringLiteral(
+        "The task list was changed outside this window: the task A is no longer where the "
+        "window shows it. Nothing was changed. Start the program again to see the task list as "
+        "it is stored.");
+    QTest::newRow("a deletion of a task deleted behind the window keeps the next task's devices")
+        << remove << false << false << QString() << QStringLiteral("Warn|Failed.\n") + stale;
+    QTest::newRow("a deletion of a task renamed behind the window keeps its devices")
+        << remove << false << true << QString() << QStringLiteral("Warn|Failed.\n") + stale;
+    QTest::newRow("a rename of a task deleted behind the window renames no other task")
+        << rename << false << false << QString()
+        << QStringLiteral("Warn|Modifying failed.\n") + stale;
+    QTest::newRow("a remark of a task deleted while its dialog is open goes to no other task")
+        << remark << true << false << QString()
+        << QStringLiteral("Warn|Modifying failed.\n") + stale;
+    QTest::newRow("a rename of a task renamed while its dialog is open is refused")
+        << rename << true << true << QString()
+        << QStringLiteral("Warn|Modifying failed.\n") + stale;
+    QTest::newRow("a deletion of a task deleted behind the window, in Chinese")
+        << remove << false << false << QStringLiteral("zh")
+        << QStringLiteral("警告|失败。\n任务列表已在本窗口之外被更改：任务 A 已不在窗口所示的位置。"
+                          "未做任何更改。请重新启动程序以查看已保存的任务列表。");
+}
+
+void TestTaskPane::staleRowIsRefusedAndNoFileIsTouched()
+{
+    QFETCH(PaneAction, action);
+    QFETCH(bool, whileTheDialogIsOpen);
+    QFETCH(bool, renamedBehind);
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+    QTranslator texts;
+    if (!language.isEmpty()) {
+        QVERIFY(texts.load(QStringLiteral("Varnel_") + language,
+                           ProgramFolder::built(QStringLiteral("translations"))));
+        QVERIFY(QCoreApplication::installTranslator(&texts));
+    }
+    const auto removeTranslator =
+        qScopeGuard([&texts] { QCoreApplication::removeTranslator(&texts); });
+    addTasks({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    for (const QString &t : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")})
+        writeDevice(t);
+    TaskManagerWidget pane;
+    Spies spies(&pane);
+    const QString folder = m_folder->file(QStringLiteral("Task"));
+    QMap<QString, QByteArray> behind;
+    // Another program on the same folder changes the list: the window's
+    // first row, "A", now holds "B" (or "A" renamed "Gate").
+    const auto changeBehind = [&] {
+        if (renamedBehind) {
+            TaskInfo gate;
+            gate.name = QStringLiteral("Gate");
+            QVERIFY(kiv::TaskEntries::renameDeviceFile(QStringLiteral("A"), gate.name));
+            QVERIFY(kiv::TaskEntries::setNameRemark(gate, 0));
+        } else {
+            QVERIFY(kiv::TaskEntries::removeAt(0));
+        }
+        behind = ProgramFolder::snapshot(folder);
+    };
+    if (whileTheDialogIsOpen) {
+        // The dialog the action opens is answered by its own handler; the
+        // list changes before that, while the dialog is up.
+        whenModal<NewTaskWidget>(&pane, [&](NewTaskWidget *) { changeBehind(); });
+    } else {
+        changeBehind();
+    }
+    action(pane);
+    QVERIFY(!behind.isEmpty());
+    QVERIFY(!shownMessages().isEmpty());
+    QCOMPARE(shownMessages().last(), message);
+    QCOMPARE(ProgramFolder::snapshot(folder), behind);
+    QCOMPARE(rowNames(pane),
+             (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+    QCOMPARE(spies.order, QStringList());
 }
 
 void TestTaskPane::openPanelIsClosedBeforeItsTaskIsRenamed()
