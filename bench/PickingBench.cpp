@@ -98,7 +98,7 @@ int main(int argc, char *argv[])
                                                         models[tab]);
     bench::out() << "add-device dialog on " << (large ? "the large" : "the demo") << " catalogue ("
                  << models[0].size() << " cameras, " << models[1].size() << " speed domes, "
-                 << models[2].size() << " DVRs and NVRs listed); median of " << bench::kRuns
+                 << models[2].size() << " DVRs and NVRs listed); median of " << bench::kShortRuns
                  << " runs, each in turn with its baseline" << Qt::endl
                  << Qt::endl;
     const QString suffix = large ? QStringLiteral(", catalogue x50") : QStringLiteral(", demo");
@@ -114,7 +114,7 @@ int main(int argc, char *argv[])
                                shown = std::make_unique<kiv::AddDeviceWidget>(bench::taskName());
                                painted = bench::showAndPaint(shown.get()) && painted;
                            },
-                           [&opening] { opening.run(); }),
+                           [&opening] { opening.run(); }, bench::kShortRuns),
         kGoal, QStringLiteral("its catalogue queries"), large ? "dialog.x50" : "dialog.demo");
     shown.reset();
     if (!painted)
@@ -146,7 +146,8 @@ int main(int argc, char *argv[])
                          database->getDeviceByCodesOrdered(0, {QStringLiteral("020101")}, carrying);
                          QStringList all;
                          database->getDeviceList(0, all);
-                     }),
+                     },
+                     bench::kShortRuns),
                  kGoal, QStringLiteral("its catalogue queries"));
     return 0;
 }

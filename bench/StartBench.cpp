@@ -45,7 +45,7 @@ constexpr double kUsableGoal = 8.0;
 constexpr double kMemoryGoalMiB = 60;
 constexpr double kBigMemoryGoalMiB = 110;
 constexpr int kBigDevices = 5000;
-constexpr int kStartRuns = 9;
+constexpr int kStartRuns = 15;
 const QString kBigTask = QStringLiteral("Large");
 
 // The program as it starts (see main.cpp), on the program folder @p folder;
