@@ -40,19 +40,6 @@ bool isWide(char32_t c)
            (c >= 0x1F300 && c <= 0x1FAFF) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
-/// The widths, in widths of a digit, of the lines of @p text.
-QVector<double> lineWidthsOf(const QString &text)
-{
-    QVector<double> widths;
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        double width = 0;
-        for (const char32_t c : line.toUcs4())
-            width += isWide(c) ? 2 : 1;
-        widths.append(width);
-    }
-    return widths;
-}
-
 } // namespace
 
 ExcelWorkbook::ExcelWorkbook() = default;
@@ -186,8 +173,9 @@ bool ExcelWorkbook::createTable(const QString &name, const QVector<Column> &colu
 
     m_columns = int(columns.size());
     m_columnWidths.clear();
-    m_rowLines.clear();
-    m_rowLines.append(QVector<QVector<double>>(m_columns));
+    m_lineWidths.clear();
+    m_cellLineEnds.clear();
+    startRowLines();
     for (int c = 0; c < m_columns; ++c) {
         const Column &column = columns.at(c);
         m_columnWidths.append(column.width > 0 ? column.width : LXW_DEF_COL_WIDTH);
@@ -227,7 +215,8 @@ bool ExcelWorkbook::exec()
     if (!m_sheet || m_placeholders.isEmpty())
         return fail(QStringLiteral("no prepared insert"));
     const lxw_row_t row = lxw_row_t(m_row);
-    m_rowLines.append(QVector<QVector<double>>(m_columns));
+    const qsizetype linesBefore = m_lineWidths.size();
+    startRowLines();
     for (int c = 0; c < m_columns; ++c) {
         const QVariant value = m_bound.at(c);
         if (value.isNull())
@@ -248,8 +237,9 @@ bool ExcelWorkbook::exec()
             if (text.isEmpty())
                 continue;
             // A line too long for the widest column wraps too.
+            const qsizetype firstLine = m_lineWidths.size();
             const bool wraps = noteText(c, text) > 1 ||
-                               m_rowLines.last().at(c).first() + kColumnPadding > kMaxColumnWidth;
+                               m_lineWidths.at(firstLine) + kColumnPadding > kMaxColumnWidth;
             error = worksheet_write_string(m_sheet, row, lxw_col_t(c), text.toUtf8().constData(),
                                            wraps ? m_wrapFormat : m_cellFormat);
             break;
@@ -257,7 +247,8 @@ bool ExcelWorkbook::exec()
         }
         if (error != LXW_NO_ERROR) {
             m_bound.fill(QVariant());
-            m_rowLines.removeLast();
+            m_lineWidths.resize(linesBefore);
+            m_cellLineEnds.resize(m_cellLineEnds.size() - m_columns);
             return failLibrary(error, 0);
         }
     }
@@ -269,12 +260,42 @@ bool ExcelWorkbook::exec()
 
 int ExcelWorkbook::noteText(int column, const QString &text)
 {
-    QVector<double> &lines = m_rowLines.last()[column];
-    lines = lineWidthsOf(text);
-    for (const double width : lines)
+    // One pass over the text: the widths of its lines and the widest of
+    // them, with no copy of a line.
+    const auto lineEnded = [this, column](double width) {
+        m_lineWidths.append(width);
         m_columnWidths[column] =
             qMin(kMaxColumnWidth, qMax(m_columnWidths.at(column), width + kColumnPadding));
-    return int(lines.size());
+    };
+    const qsizetype first = m_lineWidths.size();
+    double width = 0;
+    const QChar *at = text.constData();
+    const QChar *const end = at + text.size();
+    for (; at != end; ++at) {
+        if (*at == QLatin1Char('\n')) {
+            lineEnded(width);
+            width = 0;
+            continue;
+        }
+        char32_t c = at->unicode();
+        if (at->isHighSurrogate() && at + 1 != end && at[1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(*at, at[1]);
+            ++at;
+        }
+        width += isWide(c) ? 2 : 1;
+    }
+    lineEnded(width);
+    m_cellLineEnds[m_cellLineEnds.size() - m_columns + column] = m_lineWidths.size();
+    return int(m_lineWidths.size() - first);
+}
+
+void ExcelWorkbook::startRowLines()
+{
+    // Every cell of the new row starts with no line, where the row before
+    // it ends.
+    const qsizetype end = m_lineWidths.size();
+    for (int c = 0; c < m_columns; ++c)
+        m_cellLineEnds.append(end);
 }
 
 bool ExcelWorkbook::layOut()
@@ -289,13 +310,15 @@ bool ExcelWorkbook::layOut()
         if (error != LXW_NO_ERROR)
             return failLibrary(error, 0);
     }
-    for (int r = 0; r < m_rowLines.size(); ++r) {
+    const int rows = int(m_cellLineEnds.size() / m_columns);
+    qsizetype line = 0;
+    for (int r = 0; r < rows; ++r) {
         int lines = 1;
         for (int c = 0; c < m_columns; ++c) {
             const double room = m_columnWidths.at(c) - kColumnPadding;
             int cellLines = 0;
-            for (const double width : m_rowLines.at(r).at(c))
-                cellLines += qMax(1, int(std::ceil(width / room)));
+            for (const qsizetype end = m_cellLineEnds.at(r * m_columns + c); line < end; ++line)
+                cellLines += qMax(1, int(std::ceil(m_lineWidths.at(line) / room)));
             lines = qMax(lines, cellLines);
         }
         const lxw_error error = worksheet_set_row(

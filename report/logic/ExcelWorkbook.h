@@ -90,6 +90,8 @@ private:
     /// the row being written, and widens the column for the longest; returns
     /// the number of lines.
     int noteText(int column, const QString &text);
+    /// Starts the lines of the next row: none yet in any of its cells.
+    void startRowLines();
     /// Gives every column the width of its longest line and every row the
     /// height of its lines, and prints the sheet one page wide.
     bool layOut();
@@ -109,10 +111,12 @@ private:
     QString m_target;
     QString m_sheetName;
     int m_columns = 0;
-    // Per column the width it needs, in widths of a digit; per row written,
-    // per cell, the widths of its lines.
+    // Per column the width it needs, in widths of a digit. The widths of
+    // the lines of every cell written, row by row and cell by cell in one
+    // list; per cell, where its lines end in that list.
     QVector<double> m_columnWidths;
-    QVector<QVector<QVector<double>>> m_rowLines;
+    QVector<double> m_lineWidths;
+    QVector<qsizetype> m_cellLineEnds;
     QStringList m_placeholders;
     QVector<QVariant> m_bound;
     int m_row = 0;

@@ -9,13 +9,13 @@ class QTextDocument;
 
 namespace kiv {
 
-/// Writes @p report at the end of @p document, which is best empty and, when
-/// it is shown, already at the width it is shown at: a table of a thousand
-/// devices takes longer to lay out than to build. An empty report writes
-/// nothing. Otherwise, in this order: the header, the device table, in the
-/// Chinese interface the client and server configuration tables, and the
-/// enabled results. Turns the document's undo stack off; nothing of a report
-/// is ever undone.
+/// Writes @p report into @p document in place of what it holds; the document
+/// is best empty and, when it is shown, already at the width it is shown at:
+/// a table of a thousand devices takes longer to lay out than to build. An
+/// empty report writes nothing. Otherwise, in this order: the header, the
+/// device table, in the Chinese interface the client and server
+/// configuration tables, and the enabled results. Turns the document's undo
+/// stack off; nothing of a report is ever undone.
 void buildReport(QTextDocument *document, const TaskReport &report);
 
 /// The header as HTML: the program's name and "Solution Report" on the right,

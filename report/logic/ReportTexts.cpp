@@ -164,9 +164,12 @@ QString recommendServerConfigText()
 QString ingredientText(const ReportDevice &device)
 {
     QString text;
-    for (const ReportAccessory &accessory : device.accessories)
-        text += accessory.type + QStringLiteral(" x ") + QString::number(accessory.count, 10) +
-                QStringLiteral("\n");
+    for (const ReportAccessory &accessory : device.accessories) {
+        text += accessory.type;
+        text += QLatin1String(" x ");
+        text += QString::number(accessory.count, 10);
+        text += QLatin1Char('\n');
+    }
     return text;
 }
 
