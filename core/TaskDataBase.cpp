@@ -63,10 +63,6 @@ TaskDataBase::~TaskDataBase()
 void TaskDataBase::init()
 {
     loadDB();
-    loadIPCResolution();
-    loadDomeResolution();
-    loadDVRResolution();
-    loadDVRFrameRate();
 }
 
 bool TaskDataBase::loadDB()

@@ -1,5 +1,5 @@
-// Resolution and frame-rate caches, filled once while the catalogue opens,
-// and the look-ups answered from them.
+// Resolution and frame-rate caches, each filled once when first asked, and
+// the look-ups answered from them.
 
 #include "CoreLogging.h"
 #include "ParamCode.h"
@@ -32,6 +32,14 @@ bool TaskDataBase::parseResolutionText(const QString &text, int &slot, QString &
     frameRate = rate.chopped(3);
     resolution = name;
     return true;
+}
+
+void TaskDataBase::ensureCache(CacheKind kind)
+{
+    if (m_cacheFilled[kind])
+        return;
+    m_cacheFilled[kind] = true;
+    (void)loadCache(kind);
 }
 
 bool TaskDataBase::loadCache(CacheKind kind)
@@ -68,6 +76,8 @@ bool TaskDataBase::loadCache(CacheKind kind)
         fallbackHeading = "040300";
         getter = &ParamCode::getDVRFrameRate;
         break;
+    case CacheKinds:
+        return false;
     }
 
     QString pattern = QLatin1String(fallbackPattern);
@@ -128,6 +138,8 @@ bool TaskDataBase::loadCache(CacheKind kind)
                 list.append(text);
             break;
         }
+        case CacheKinds:
+            break;
         }
     }
     return true;
@@ -138,6 +150,7 @@ bool TaskDataBase::getIPCResolution(const QString &deviceType, int standard,
 {
     if (!isOpen())
         return false;
+    ensureCache(IpcResolutions);
     const auto &cache = m_ipcResolutions[standardSlot(standard)];
     const auto it = cache.constFind(deviceType);
     if (it == cache.cend())
@@ -151,6 +164,7 @@ bool TaskDataBase::getDomeResolution(const QString &deviceType, int standard,
 {
     if (!isOpen())
         return false;
+    ensureCache(DomeResolutions);
     const auto &cache = m_domeResolutions[standardSlot(standard)];
     const auto it = cache.constFind(deviceType);
     if (it == cache.cend())
@@ -163,6 +177,7 @@ bool TaskDataBase::getDVRResolution(const QString &deviceType, QStringList &reso
 {
     if (!isOpen())
         return false;
+    ensureCache(DvrResolutions);
     const auto it = m_dvrResolutions.constFind(deviceType);
     if (it == m_dvrResolutions.cend())
         return false;
@@ -174,6 +189,7 @@ bool TaskDataBase::getDVRFrameRate(const QString &deviceType, int standard, QStr
 {
     if (!isOpen())
         return false;
+    ensureCache(DvrFrameRates);
     const auto &cache = m_dvrFrameRates[standardSlot(standard)];
     const auto it = cache.constFind(deviceType);
     if (it == cache.cend())
