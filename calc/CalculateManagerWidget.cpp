@@ -12,8 +12,22 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
+#include <QSignalBlocker>
+#include <QStackedWidget>
 
 namespace kiv {
+
+namespace {
+
+// The stack of a tab widget's pages; a page made there is not moved again
+// when it is added as a tab.
+QWidget *pageStack(QTabWidget *tabs)
+{
+    return tabs->findChild<QStackedWidget *>(QStringLiteral("qt_tabwidget_stackedwidget"),
+                                             Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
 
 CalculateManagerWidget::CalculateManagerWidget(QWidget *parent) : QWidget(parent)
 {
@@ -44,34 +58,129 @@ CalculateManagerWidget::CalculateManagerWidget(QWidget *parent) : QWidget(parent
     setWindowTitle(
         QCoreApplication::translate("CalculateManagerWidgetUI", "CalculateManagerWidget"));
 
-    // Every calculator exists in every language and is told of every task;
-    // the stream-server and client calculators are shown in the Chinese
-    // interface only.
-    m_storage = new StorageCalculatorWidget;
-    m_bandwidth = new BandwidthCalulatorWidget;
-    m_streamServer = new StreamServerCalulatorWidget;
-    m_client = new ClientCalculatorWidget;
-    // Adding a calculator as a tab hands it to the tab widget.
-    m_tabCalculate->addTab(m_storage, tr("Storage"));
-    m_tabCalculate->addTab(m_bandwidth, tr("Bandwidth"));
-    if (LanaguageManager::GetInstance()->language() == 1) {
-        m_tabCalculate->addTab(m_streamServer, tr("Stream Server"));
-        m_tabCalculate->addTab(m_client, tr("Client"));
-    } else {
-        m_untabbed[0].reset(m_streamServer);
-        m_untabbed[1].reset(m_client);
+    // Empty pages hold the tabs of the calculators not made yet.
+    const bool chinese = LanaguageManager::GetInstance()->language() == 1;
+    m_tabOf[Storage] = 0;
+    m_tabOf[Bandwidth] = 1;
+    m_tabOf[StreamServer] = chinese ? 2 : -1;
+    m_tabOf[Client] = chinese ? 3 : -1;
+    const QString titles[CalculatorCount] = {tr("Storage"), tr("Bandwidth"), tr("Stream Server"),
+                                             tr("Client")};
+    for (int which = Storage; which < CalculatorCount; ++which) {
+        if (m_tabOf[which] >= 0)
+            m_tabCalculate->addTab(new QWidget(pageStack(m_tabCalculate)), titles[which]);
     }
+    connect(m_tabCalculate, &QTabWidget::currentChanged, this, &CalculateManagerWidget::tabShown);
+    calculator(Storage);
 }
 
 CalculateManagerWidget::~CalculateManagerWidget() = default;
 
+KavrinGUIToolkit::CTabWidget *CalculateManagerWidget::tabs()
+{
+    for (int which = Storage; which < CalculatorCount; ++which) {
+        if (m_tabOf[which] >= 0)
+            calculator(Calculator(which));
+    }
+    return m_tabCalculate;
+}
+
+StorageCalculatorWidget *CalculateManagerWidget::storageCalculator()
+{
+    calculator(Storage);
+    return m_storage;
+}
+
+BandwidthCalulatorWidget *CalculateManagerWidget::bandwidthCalculator()
+{
+    calculator(Bandwidth);
+    return m_bandwidth;
+}
+
+StreamServerCalulatorWidget *CalculateManagerWidget::streamServerCalculator()
+{
+    calculator(StreamServer);
+    return m_streamServer;
+}
+
+ClientCalculatorWidget *CalculateManagerWidget::clientCalculator()
+{
+    calculator(Client);
+    return m_client;
+}
+
+QWidget *CalculateManagerWidget::calculator(Calculator which)
+{
+    QWidget *const made[CalculatorCount] = {m_storage, m_bandwidth, m_streamServer, m_client};
+    if (made[which])
+        return made[which];
+    // A calculator made inside the tab widget's pages, where it stays, gets
+    // its style sheets worked out once.
+    QWidget *parent = m_tabOf[which] >= 0 ? pageStack(m_tabCalculate) : nullptr;
+    const auto catchUp = [this](auto *fresh) {
+        fresh->setTaskName(m_taskName);
+        if (m_showsStored)
+            fresh->loadResult();
+        return fresh;
+    };
+    QWidget *page = nullptr;
+    switch (which) {
+    case Storage:
+        page = m_storage = catchUp(new StorageCalculatorWidget(parent));
+        break;
+    case Bandwidth:
+        page = m_bandwidth = catchUp(new BandwidthCalulatorWidget(parent));
+        break;
+    case StreamServer:
+        page = m_streamServer = catchUp(new StreamServerCalulatorWidget(parent));
+        break;
+    case Client:
+        page = m_client = catchUp(new ClientCalculatorWidget(parent));
+        break;
+    case CalculatorCount:
+        return nullptr;
+    }
+    if (m_tabOf[which] >= 0)
+        fillTab(m_tabOf[which], page);
+    else
+        m_untabbed[which - StreamServer].reset(page);
+    return page;
+}
+
+void CalculateManagerWidget::tabShown(int index)
+{
+    for (int which = Storage; which < CalculatorCount; ++which) {
+        if (m_tabOf[which] == index)
+            calculator(Calculator(which));
+    }
+}
+
+void CalculateManagerWidget::fillTab(int index, QWidget *page)
+{
+    QWidget *empty = m_tabCalculate->widget(index);
+    if (empty == page)
+        return;
+    // The swap is no choice of a tab: tabShown() is not told of it.
+    const QSignalBlocker quiet(m_tabCalculate);
+    const bool current = m_tabCalculate->currentIndex() == index;
+    m_tabCalculate->insertTab(index, page, m_tabCalculate->tabText(index));
+    if (current)
+        m_tabCalculate->setCurrentIndex(index);
+    m_tabCalculate->removeTab(index + 1);
+    delete empty;
+}
+
 void CalculateManagerWidget::clickCurrentTask(const QString &name)
 {
     m_taskName = name;
-    m_bandwidth->setTaskName(m_taskName);
-    m_streamServer->setTaskName(m_taskName);
-    m_storage->setTaskName(m_taskName);
-    m_client->setTaskName(m_taskName);
+    const auto tell = [&name](auto *calculator) {
+        if (calculator)
+            calculator->setTaskName(name);
+    };
+    tell(m_bandwidth);
+    tell(m_streamServer);
+    tell(m_storage);
+    tell(m_client);
     loadResults();
 }
 
@@ -82,10 +191,15 @@ void CalculateManagerWidget::setCurrentTask(const QString &name)
 
 void CalculateManagerWidget::loadResults()
 {
-    m_bandwidth->loadResult();
-    m_storage->loadResult();
-    m_client->loadResult();
-    m_streamServer->loadResult();
+    m_showsStored = true;
+    if (m_bandwidth)
+        m_bandwidth->loadResult();
+    if (m_storage)
+        m_storage->loadResult();
+    if (m_client)
+        m_client->loadResult();
+    if (m_streamServer)
+        m_streamServer->loadResult();
 }
 
 void CalculateManagerWidget::slotChanngedResult()
@@ -94,10 +208,15 @@ void CalculateManagerWidget::slotChanngedResult()
     // was counted from the devices and streams that just changed.
     TaskListFile file;
     (void)file.clearResults(m_taskName);
-    m_bandwidth->clearResult();
-    m_storage->clearResult();
-    m_client->clearResult();
-    m_streamServer->clearResult();
+    m_showsStored = false;
+    if (m_bandwidth)
+        m_bandwidth->clearResult();
+    if (m_storage)
+        m_storage->clearResult();
+    if (m_client)
+        m_client->clearResult();
+    if (m_streamServer)
+        m_streamServer->clearResult();
 }
 
 } // namespace kiv

@@ -56,10 +56,6 @@ TaskDataBase::~TaskDataBase()
 void TaskDataBase::init()
 {
     loadDB();
-    loadIPCResolution();
-    loadDomeResolution();
-    loadDVRResolution();
-    loadDVRFrameRate();
 }
 
 bool TaskDataBase::loadDB()

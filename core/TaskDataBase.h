@@ -134,8 +134,8 @@ public:
     /// models of its table.
     bool getDeviceListCN(int deviceClass, QStringList &deviceTypes);
 
-    // Resolutions and frame rates, answered from the caches. A video standard
-    // of 0 is PAL, any other value NTSC.
+    // Resolutions and frame rates, answered from the caches, each filled on
+    // its first question. A video standard of 0 is PAL, any other value NTSC.
 
     /// Splits one network-camera or speed-dome resolution text of the form
     /// "50Hz:25fps(1920x1080)": @p slot 0 for the standard "50Hz", else 1;
@@ -195,15 +195,14 @@ private:
     // Qt's default connection.
     TaskDataBase();
 
-    /// Opens the file and fills the caches; run once by the constructors.
+    /// Opens the file; run once by the constructors.
     void init();
 
-    enum CacheKind { IpcResolutions, DomeResolutions, DvrResolutions, DvrFrameRates };
+    enum CacheKind { IpcResolutions, DomeResolutions, DvrResolutions, DvrFrameRates, CacheKinds };
     bool loadCache(CacheKind kind);
-    bool loadIPCResolution() { return loadCache(IpcResolutions); }
-    bool loadDomeResolution() { return loadCache(DomeResolutions); }
-    bool loadDVRResolution() { return loadCache(DvrResolutions); }
-    bool loadDVRFrameRate() { return loadCache(DvrFrameRates); }
+    /// Fills the cache of @p kind unless it was filled before (or tried: a
+    /// fill that failed is not run again).
+    void ensureCache(CacheKind kind);
 
     enum AccessoryKind { IpcStand, DomeStand, IpcShield, IpcLens };
     bool accessoryTypes(AccessoryKind kind, const QString &deviceType, QVector<QString> &types);
@@ -237,7 +236,10 @@ private:
     QString m_paramTables[kDeviceClassCount];
     QString m_deviceTables[kDeviceClassCount];
 
-    // Filled once by init(), then only read. Slot 0 serves PAL, slot 1 NTSC.
+    // Filled once, on the first question of their kind, then only read: the
+    // start of the program asks none of them. Slot 0 serves PAL, slot 1
+    // NTSC.
+    bool m_cacheFilled[CacheKinds] = {};
     QMap<QString, QMap<QString, QString>> m_ipcResolutions[2];
     QMap<QString, QStringList> m_dvrResolutions;
     QMap<QString, QStringList> m_dvrFrameRates[2];

@@ -1,5 +1,5 @@
-// Resolution and frame-rate caches, filled once while the catalogue opens,
-// and the look-ups answered from them.
+// Resolution and frame-rate caches, each filled once when first asked, and
+// the look-ups answered from them.
 
 #include "CatalogueColumns.h"
 #include "CoreLogging.h"
@@ -33,6 +33,14 @@ bool TaskDataBase::parseResolutionText(const QString &text, int &slot, QString &
     frameRate = rate.chopped(3);
     resolution = name;
     return true;
+}
+
+void TaskDataBase::ensureCache(CacheKind kind)
+{
+    if (m_cacheFilled[kind])
+        return;
+    m_cacheFilled[kind] = true;
+    (void)loadCache(kind);
 }
 
 bool TaskDataBase::loadCache(CacheKind kind)
@@ -69,6 +77,8 @@ bool TaskDataBase::loadCache(CacheKind kind)
         fallbackHeading = "040300";
         getter = &ParamCode::getDVRFrameRate;
         break;
+    case CacheKinds:
+        return false;
     }
 
     QString pattern = QLatin1String(fallbackPattern);
@@ -129,6 +139,8 @@ bool TaskDataBase::loadCache(CacheKind kind)
                 list.append(text);
             break;
         }
+        case CacheKinds:
+            break;
         }
     }
     return true;
@@ -139,6 +151,7 @@ bool TaskDataBase::getIPCResolution(const QString &deviceType, int standard,
 {
     if (!isOpen())
         return false;
+    ensureCache(IpcResolutions);
     const auto &cache = m_ipcResolutions[standardSlot(standard)];
     const auto it = cache.constFind(deviceType);
     if (it == cache.cend())
@@ -152,6 +165,7 @@ bool TaskDataBase::getDomeResolution(const QString &deviceType, int standard,
 {
     if (!isOpen())
         return false;
+    ensureCache(DomeResolutions);
     const auto &cache = m_domeResolutions[standardSlot(standard)];
     const auto it = cache.constFind(deviceType);
     if (it == cache.cend())
@@ -164,6 +178,7 @@ bool TaskDataBase::getDVRResolution(const QString &deviceType, QStringList &reso
 {
     if (!isOpen())
         return false;
+    ensureCache(DvrResolutions);
     const auto it = m_dvrResolutions.constFind(deviceType);
     if (it == m_dvrResolutions.cend())
         return false;
@@ -175,6 +190,7 @@ bool TaskDataBase::getDVRFrameRate(const QString &deviceType, int standard, QStr
 {
     if (!isOpen())
         return false;
+    ensureCache(DvrFrameRates);
     const auto &cache = m_dvrFrameRates[standardSlot(standard)];
     const auto it = cache.constFind(deviceType);
     if (it == cache.cend())

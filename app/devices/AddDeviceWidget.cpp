@@ -9,6 +9,7 @@
 
 #include <DeviceEntries.h>
 #include <DeviceFilter.h>
+#include <FilterConfig.h>
 #include <Limits.h>
 #include <TaskDataBase.h>
 #include <TextChecks.h>
@@ -116,9 +117,12 @@ void AddDeviceWidget::init()
         tree->SetAutoChangeCheckbox(false);
 
     m_form->pararmTabWidget->setCurrentIndex(IpcTab);
-    m_ipcParamModel->loadParams(deviceClassOfTab(IpcTab));
-    m_domeParamModel->loadParams(deviceClassOfTab(DomeTab));
-    m_dvrParamModel->loadParams(deviceClassOfTab(DvrTab));
+    {
+        const FilterConfig filter;
+        m_ipcParamModel->loadParams(deviceClassOfTab(IpcTab), filter);
+        m_domeParamModel->loadParams(deviceClassOfTab(DomeTab), filter);
+        m_dvrParamModel->loadParams(deviceClassOfTab(DvrTab), filter);
+    }
 
     m_deviceTypeModel = std::make_unique<QStandardItemModel>();
     m_proxyModel = std::make_unique<QSortFilterProxyModel>();
@@ -207,11 +211,16 @@ void AddDeviceWidget::refreshDeviceTypes(int deviceClass)
 void AddDeviceWidget::writeDeviceTypes(const QStringList &types)
 {
     m_deviceTypeModel->removeRows(0, m_deviceTypeModel->rowCount());
+    // All rows in one go: each row added alone goes through the keyword
+    // filter and the view on its own.
+    QList<QStandardItem *> rows;
+    rows.reserve(types.size());
     for (const QString &type : types) {
         auto *item = new QStandardItem(type);
         item->setEditable(false);
-        m_deviceTypeModel->appendRow(item);
+        rows.append(item);
     }
+    m_deviceTypeModel->invisibleRootItem()->appendRows(rows);
 }
 
 void AddDeviceWidget::onFilterDevice(QStandardItem *item)

@@ -160,6 +160,11 @@ void DeviceListWidget::setSidePanels(RecordPlanConfig *recordPlan, DeviceStreamW
     }
 }
 
+void DeviceListWidget::setPanelMaker(std::function<void(Panel)> make)
+{
+    m_makePanel = std::move(make);
+}
+
 bool DeviceListWidget::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Hide &&
@@ -358,9 +363,13 @@ void DeviceListWidget::closePanel(Panel panel)
 
 void DeviceListWidget::togglePanel(Panel panel)
 {
-    QWidget *widget = panelWidget(panel);
     const QModelIndex current = m_view->currentIndex();
-    if (!widget || !current.isValid())
+    if (!current.isValid())
+        return;
+    if (!panelWidget(panel) && m_makePanel)
+        m_makePanel(panel);
+    QWidget *widget = panelWidget(panel);
+    if (!widget)
         return;
     const int row = current.row();
     if (m_currentRow != row)

@@ -7,6 +7,8 @@
 #include <QModelIndex>
 #include <QWidget>
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -36,9 +38,16 @@ public:
     ~DeviceListWidget() override;
     Q_DISABLE_COPY_MOVE(DeviceListWidget)
 
-    /// The panels it shows beside a device row; owned by the main window.
+    /// The pop-over panels of a device row.
+    enum Panel { RecordPlanPanel, StreamPanel, AccessoryPanel };
+
+    /// The panels it shows beside a device row, owned by the main window; a
+    /// panel not made yet is null. Told again whenever the window makes one.
     void setSidePanels(RecordPlanConfig *recordPlan, DeviceStreamWidget *streams,
                        ConfigPannel *accessories);
+    /// Asked for a panel that a row is to show and that is not made yet: it
+    /// makes the panel and hands it over with setSidePanels().
+    void setPanelMaker(std::function<void(Panel)> make);
     /// Told by the main window whether its task pane is hidden; moves the
     /// open panel.
     void setPinned(bool taskPaneHidden);
@@ -78,8 +87,6 @@ private slots:
     void slotDoubleClickedDevice(const QModelIndex &index);
 
 private:
-    enum Panel { RecordPlanPanel, StreamPanel, AccessoryPanel };
-
     void init();
     void measureRowHeight();
     bool loadRows(const QString &name);
@@ -103,6 +110,7 @@ private:
     RecordPlanConfig *m_recordPlan = nullptr;
     DeviceStreamWidget *m_streams = nullptr;
     ConfigPannel *m_accessories = nullptr;
+    std::function<void(Panel)> m_makePanel;
     int m_currentRow = -1;
     int m_currentColumn = -1;
     bool m_taskPaneHidden = false;

@@ -30,13 +30,16 @@ ParamModel::~ParamModel() = default;
 
 void ParamModel::loadParams(int deviceClass)
 {
+    const FilterConfig config;
+    loadParams(deviceClass, config);
+}
+
+void ParamModel::loadParams(int deviceClass, const FilterConfig &config)
+{
     QVector<QString> hidden;
     QVector<QString> satisfyGroups;
-    {
-        FilterConfig config;
-        (void)config.hideCodes(deviceClass, hidden);
-        (void)config.checkCodes(deviceClass, satisfyGroups);
-    }
+    (void)config.hideCodes(deviceClass, hidden);
+    (void)config.checkCodes(deviceClass, satisfyGroups);
 
     TaskDataBase *catalogue = TaskDataBase::GetInstance();
     QMap<QString, QString> headings;
@@ -46,9 +49,11 @@ void ParamModel::loadParams(int deviceClass)
         // catalogues of both languages.
         if (hidden.contains(heading.value()))
             continue;
+        // A heading joins the model once its groups and values are under it:
+        // each item added to a model in a view goes through the view on its
+        // own.
         QStandardItem *headingItem = plainItem(heading.value());
         headingItem->setData(heading.key(), CodeRole);
-        appendRow(headingItem);
 
         QMap<QString, QString> groups;
         (void)catalogue->getSub1Param(deviceClass, heading.key(), groups);
@@ -90,6 +95,7 @@ void ParamModel::loadParams(int deviceClass)
                 qCDebug(lcCatalogue).noquote() << QStringLiteral("qeb sub2 code is") << value.code;
             }
         }
+        appendRow(headingItem);
     }
 }
 

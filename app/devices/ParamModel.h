@@ -2,6 +2,8 @@
 
 #include <QStandardItemModel>
 
+class FilterConfig;
+
 namespace kiv {
 
 /// The parameter tree of one device class in the add-device filter: the
@@ -30,6 +32,9 @@ public:
     /// Builds the tree of @p deviceClass from the catalogue and the filter
     /// configuration. Called once, right after construction.
     void loadParams(int deviceClass);
+    /// The same with the filter configuration read already (one reading
+    /// serves the trees of every class).
+    void loadParams(int deviceClass, const FilterConfig &config);
     /// Unticks every value and "Whether to satisfy" box; the disabled "Any
     /// One" items stay ticked. Each change is an itemChanged().
     void setChildrenCheckState();

@@ -47,16 +47,19 @@ Varnel::~Varnel() = default;
 
 void Varnel::initWidgets()
 {
-    // The title bar and the three panes; the task pane keeps its width and the
-    // calculator pane its height when the window grows.
-    m_title = new kivui::WindowTitle(this);
+    // The title bar and the three panes, each made inside the frame it stays
+    // in: moved there afterwards, every widget of a pane would have the
+    // window's style sheets worked out a second time. The task pane keeps its
+    // width and the calculator pane its height when the window grows.
+    QWidget *frame = m_form->centralFrame;
+    m_title = new kivui::WindowTitle(m_form->centralWidget);
     connect(m_title->systemMenu(), &kivui::SystemMenu::aboutRequested, this, &Varnel::showAbout);
-    m_taskPane = new TaskManagerWidget(this);
+    m_taskPane = new TaskManagerWidget(frame);
     m_taskPane->setFixedWidth(240);
     m_taskPane->layout()->setContentsMargins(0, 6, 0, 0);
-    m_deviceList = new DeviceListWidget(this);
+    m_deviceList = new DeviceListWidget(frame);
     m_deviceList->layout()->setContentsMargins(0, 6, 0, 0);
-    m_calculator = new CalculateManagerWidget(this);
+    m_calculator = new CalculateManagerWidget(frame);
     m_calculator->setFixedHeight(200);
     m_calculator->layout()->setContentsMargins(0, 0, 0, 0);
 
@@ -72,11 +75,11 @@ void Varnel::initWidgets()
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(row);
     column->addWidget(m_calculator);
-    m_form->centralFrame->setLayout(column);
+    frame->setLayout(column);
     m_form->verticalLayout->insertWidget(0, m_title);
     m_form->centralWidget->setContentsMargins(9, 0, 9, 9);
     m_form->verticalLayout->setSpacing(1);
-    m_form->centralFrame->setContentsMargins(0, 0, 0, 0);
+    frame->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
 
     // A task chosen, added or gone in the task pane is the one the device list
@@ -102,15 +105,21 @@ void Varnel::initWidgets()
     m_pinButton->setBuddy(m_taskPane);
     connect(m_pinButton, &kivui::PinButton::pinButtonClicked, this, &Varnel::movePinButtion);
 
-    // The pop-over panels of a device row, hidden until the device list
-    // shows one.
-    m_recordPlan = new RecordPlanConfig(this);
-    m_streams = new DeviceStreamWidget(this);
-    m_accessories = new ConfigPannel(this);
-    m_accessories->hide();
-    m_streams->hide();
-    m_recordPlan->saveAndHide();
-    m_deviceList->setSidePanels(m_recordPlan, m_streams, m_accessories);
+    // The pop-over panels of a device row are made when the planner first
+    // opens one: most starts open none, and each costs as much as a pane.
+    m_deviceList->setPanelMaker([this](DeviceListWidget::Panel panel) {
+        switch (panel) {
+        case DeviceListWidget::RecordPlanPanel:
+            recordPlanPanel();
+            break;
+        case DeviceListWidget::StreamPanel:
+            streamPanel();
+            break;
+        case DeviceListWidget::AccessoryPanel:
+            accessoryPanel();
+            break;
+        }
+    });
 
     // Only now that the task pane is wired to the others does it choose its
     // first task, so that the device list and the calculator pane load it.
@@ -123,14 +132,50 @@ void Varnel::initWidgets()
             fillFirstTask();
     });
 
-    // Every change of a task's devices, plans or streams reaches the
-    // calculator pane once.
+    // Every change of a task's devices reaches the calculator pane once (the
+    // panels' changes too, wired as each is made).
     connect(m_deviceList, &DeviceListWidget::signalChanngedReslut, m_calculator,
             &CalculateManagerWidget::slotChanngedResult);
-    connect(m_recordPlan, &RecordPlanConfig::signalChanngedReslut, m_calculator,
-            &CalculateManagerWidget::slotChanngedResult);
-    connect(m_streams, &DeviceStreamWidget::signalChanngedReslut, m_calculator,
-            &CalculateManagerWidget::slotChanngedResult);
+}
+
+RecordPlanConfig *Varnel::recordPlanPanel()
+{
+    if (!m_recordPlan) {
+        m_recordPlan = new RecordPlanConfig(this);
+        // Made before the window is shown, it would come up with it.
+        m_recordPlan->saveAndHide();
+        connect(m_recordPlan, &RecordPlanConfig::signalChanngedReslut, m_calculator,
+                &CalculateManagerWidget::slotChanngedResult);
+        handPanelsToList();
+    }
+    return m_recordPlan;
+}
+
+DeviceStreamWidget *Varnel::streamPanel()
+{
+    if (!m_streams) {
+        m_streams = new DeviceStreamWidget(this);
+        m_streams->hide();
+        connect(m_streams, &DeviceStreamWidget::signalChanngedReslut, m_calculator,
+                &CalculateManagerWidget::slotChanngedResult);
+        handPanelsToList();
+    }
+    return m_streams;
+}
+
+ConfigPannel *Varnel::accessoryPanel()
+{
+    if (!m_accessories) {
+        m_accessories = new ConfigPannel(this);
+        m_accessories->hide();
+        handPanelsToList();
+    }
+    return m_accessories;
+}
+
+void Varnel::handPanelsToList()
+{
+    m_deviceList->setSidePanels(m_recordPlan, m_streams, m_accessories);
 }
 
 void Varnel::showTaskDevices(const QString &name)
@@ -233,12 +278,14 @@ void Varnel::closeEvent(QCloseEvent *event)
     }
     // What an open panel shows is stored before the program goes; when it
     // cannot be, the planner decides whether to go without it.
-    if (!m_recordPlan->saveBeforeExit()) {
+    if (m_recordPlan && !m_recordPlan->saveBeforeExit()) {
         event->ignore();
         return;
     }
-    m_streams->hide();
-    m_accessories->hide();
+    if (m_streams)
+        m_streams->hide();
+    if (m_accessories)
+        m_accessories->hide();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     event->accept();
 }

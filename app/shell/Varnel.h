@@ -25,7 +25,8 @@ class TaskManagerWidget;
 /// The program's one top-level window, frameless with its own title bar:
 /// the task pane at the left (hidden and shown by a pin tab), the device
 /// list in the centre, the calculator pane at the bottom, and the pop-over
-/// panels of a device row. It builds and wires them all at construction.
+/// panels of a device row. It builds and wires the panes at construction,
+/// the pop-over panels when they are first wanted.
 class Varnel : public QMainWindow
 {
     Q_OBJECT
@@ -44,9 +45,12 @@ public:
     DeviceListWidget *deviceList() const { return m_deviceList; }
     CalculateManagerWidget *calculatorPane() const { return m_calculator; }
     kivui::PinButton *pinButton() const { return m_pinButton; }
-    RecordPlanConfig *recordPlanPanel() const { return m_recordPlan; }
-    DeviceStreamWidget *streamPanel() const { return m_streams; }
-    ConfigPannel *accessoryPanel() const { return m_accessories; }
+    /// The pop-over panels of a device row. Each is made, hidden, the first
+    /// time it is asked for (by the device list when the planner opens it)
+    /// and lives as long as the window.
+    RecordPlanConfig *recordPlanPanel();
+    DeviceStreamWidget *streamPanel();
+    ConfigPannel *accessoryPanel();
 
 public slots:
     void movePinButtion();
@@ -62,6 +66,8 @@ protected:
 
 private:
     void initWidgets();
+    /// Tells the device list of the panels made so far.
+    void handPanelsToList();
     void showTaskDevices(const QString &name);
     void fillFirstTask();
     bool openManual();

@@ -18,12 +18,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 
 using namespace calctest;
 
 namespace {
 
-QStringList tabTexts(const kiv::CalculateManagerWidget &pane)
+QStringList tabTexts(kiv::CalculateManagerWidget &pane)
 {
     QStringList out;
     for (int i = 0; i < pane.tabs()->count(); ++i)
@@ -31,7 +32,7 @@ QStringList tabTexts(const kiv::CalculateManagerWidget &pane)
     return out;
 }
 
-QStringList storageCells(const kiv::CalculateManagerWidget &pane)
+QStringList storageCells(kiv::CalculateManagerWidget &pane)
 {
     const QAbstractItemModel *model =
         pane.storageCalculator()
@@ -49,7 +50,7 @@ template <typename T> T *child(const QWidget *w, const char *name)
 }
 
 /// Every figure the pane shows: storage, bandwidth, client, stream servers.
-QStringList allFigures(const kiv::CalculateManagerWidget &pane)
+QStringList allFigures(kiv::CalculateManagerWidget &pane)
 {
     QStringList out = storageCells(pane);
     for (int column = 0; column < 4; ++column)
@@ -113,6 +114,8 @@ private slots:
     void cleanupTestCase();
 
     void tabsFollowTheLanguage();
+    void aTabChosenForTheFirstTimeShowsItsCalculator_data();
+    void aTabChosenForTheFirstTimeShowsItsCalculator();
     void choosingATaskShowsItsStoredResult();
     void aChangeDisablesTheStoredResultsAndBlanksTheFigures();
     void aTypedClientNumberComesBackWithItsTask();
@@ -171,6 +174,52 @@ void TestCalculatorPane::tabsFollowTheLanguage()
         QVERIFY(!pane.clientCalculator()->parent());
     }
     QCOMPARE(pane.objectName(), QStringLiteral("CalculateManagerWidgetUI"));
+}
+
+void TestCalculatorPane::aTabChosenForTheFirstTimeShowsItsCalculator_data()
+{
+    QTest::addColumn<bool>("changedBefore");
+    QTest::newRow("it shows the task's stored figure") << false;
+    QTest::newRow("after a change of the task it shows none") << true;
+}
+
+void TestCalculatorPane::aTabChosenForTheFirstTimeShowsItsCalculator()
+{
+    QFETCH(bool, changedBefore);
+    addTasks({QStringLiteral("Depot")});
+    storeAllFourResults(QStringLiteral("Depot"));
+    kiv::CalculateManagerWidget pane;
+    pane.resize(1000, 200);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    pane.clickCurrentTask(QStringLiteral("Depot"));
+    if (changedBefore)
+        pane.slotChanngedResult();
+
+    // The last tab, clicked as the planner does: the client calculator in
+    // the Chinese interface, the bandwidth calculator in the English one.
+    auto *tabs = child<KavrinGUIToolkit::CTabWidget>(&pane, "tabCalculate");
+    const int last = tabs->count() - 1;
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(last).center());
+    QCOMPARE(tabs->currentIndex(), last);
+    QWidget *shown = tabs->currentWidget();
+    QVERIFY(shown->isVisible());
+    if (m_language == 1) {
+        QCOMPARE(shown, pane.clientCalculator());
+        QCOMPARE(tabs->tabText(last), QStringLiteral("客户端"));
+        QCOMPARE(child<QLineEdit>(shown, "edtClientCount")->text(),
+                 changedBefore ? QString() : QStringLiteral("3"));
+    } else {
+        QCOMPARE(shown, pane.bandwidthCalculator());
+        QCOMPARE(tabs->tabText(last), QStringLiteral("Bandwidth"));
+        QCOMPARE(pane.bandwidthCalculator()->model()->cellText(3),
+                 changedBefore ? QString() : QStringLiteral("2.90Mbps"));
+    }
+    QCOMPARE(tabs->count(), m_language == 1 ? 4 : 2);
+    // Back to the first tab and again to the last: the same calculator.
+    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(last);
+    QCOMPARE(tabs->currentWidget(), shown);
 }
 
 void TestCalculatorPane::choosingATaskShowsItsStoredResult()

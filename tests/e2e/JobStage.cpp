@@ -2,12 +2,17 @@
 
 #include "Camera.h"
 
+#include <BandwidthCalulatorWidget.h>
+#include <CalculateManagerWidget.h>
+#include <ClientCalculatorWidget.h>
 #include <ConfigPannel.h>
 #include <DeviceListWidget.h>
 #include <DeviceStreamModel.h>
 #include <DeviceStreamWidget.h>
 #include <ExpandAttributePannel.h>
 #include <RecordPlanConfig.h>
+#include <StorageCalculatorWidget.h>
+#include <StreamServerCalulatorWidget.h>
 #include <TaskManagerWidget.h>
 #include <TimeUnitButton.h>
 #include <Varnel.h>
@@ -25,11 +30,6 @@
 using KavrinGUIToolkit::CWarningDlg;
 
 namespace {
-
-const char kStorage[] = "kiv::StorageCalculatorWidget";
-const char kBandwidth[] = "kiv::BandwidthCalulatorWidget";
-const char kStreamServer[] = "kiv::StreamServerCalulatorWidget";
-const char kClient[] = "kiv::ClientCalculatorWidget";
 
 QString cellsOf(const QAbstractItemView *table, int columns)
 {
@@ -182,24 +182,26 @@ bool JobStage::chooseCalculator(QWidget *calculator)
     return tabs && calculator && gui::clickTab(tabs->tabBar(), tabs->indexOf(calculator));
 }
 
+// Through the pane: a calculator whose tab was never chosen is made when it
+// is first asked for.
 QWidget *JobStage::storageCalculator() const
 {
-    return gui::findByClass(m_window.get(), kStorage);
+    return m_window->calculatorPane()->storageCalculator();
 }
 
 QWidget *JobStage::bandwidthCalculator() const
 {
-    return gui::findByClass(m_window.get(), kBandwidth);
+    return m_window->calculatorPane()->bandwidthCalculator();
 }
 
 QWidget *JobStage::streamServerCalculator() const
 {
-    return gui::findByClass(m_window.get(), kStreamServer);
+    return m_window->calculatorPane()->streamServerCalculator();
 }
 
 QWidget *JobStage::clientCalculator() const
 {
-    return gui::findByClass(m_window.get(), kClient);
+    return m_window->calculatorPane()->clientCalculator();
 }
 
 bool JobStage::calculate(QWidget *calculator)

@@ -40,7 +40,7 @@ private:
     void accessoryDialog(const char *tile, const QString &what, const QString &picture);
     void messageBoxes();
     void calculators();
-    void calculate(const char *calculator, const QString &picture);
+    void calculate(QWidget *pane, const QString &picture);
     void report();
     void hiddenTaskPane();
 

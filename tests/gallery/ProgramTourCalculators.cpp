@@ -4,24 +4,20 @@
 
 #include "GuiSteps.h"
 
+#include <BandwidthCalulatorWidget.h>
+#include <CalculateManagerWidget.h>
+#include <ClientCalculatorWidget.h>
+#include <StorageCalculatorWidget.h>
+#include <StreamServerCalulatorWidget.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QTabWidget>
 #include <QTest>
 
-namespace {
-
-const char kStorage[] = "kiv::StorageCalculatorWidget";
-const char kBandwidth[] = "kiv::BandwidthCalulatorWidget";
-const char kStreamServer[] = "kiv::StreamServerCalulatorWidget";
-const char kClient[] = "kiv::ClientCalculatorWidget";
-
-} // namespace
-
-void ProgramTour::calculate(const char *calculator, const QString &picture)
+void ProgramTour::calculate(QWidget *pane, const QString &picture)
 {
     auto *tabs = child<QTabWidget>(m_window, "tabCalculate");
-    QWidget *pane = gui::findByClass(m_window, calculator);
     if (!tabs || !pane || !gui::clickTab(tabs->tabBar(), tabs->indexOf(pane))) {
         m_camera.problem(QStringLiteral("%1: the calculator's tab cannot be chosen").arg(picture));
         return;
@@ -37,24 +33,31 @@ void ProgramTour::calculate(const char *calculator, const QString &picture)
 
 void ProgramTour::calculators()
 {
-    QWidget *storage = gui::findByClass(m_window, kStorage);
+    // Through the pane: a calculator whose tab was never chosen is made when
+    // it is first asked for.
+    auto *calculators = m_window->findChild<kiv::CalculateManagerWidget *>();
+    if (!calculators) {
+        m_camera.problem(QStringLiteral("the window has no calculator pane"));
+        return;
+    }
+    QWidget *storage = calculators->storageCalculator();
     auto *classes = child<QComboBox>(storage, "combStorageDeviceClass");
     auto *disks = child<QComboBox>(storage, "combHDDType");
     if (!gui::choose(classes, 0))
         m_camera.problem(QStringLiteral("the NVR class cannot be chosen"));
-    calculate(kStorage, QStringLiteral("storage-nvr"));
+    calculate(storage, QStringLiteral("storage-nvr"));
     if (!gui::choose(classes, 1))
         m_camera.problem(QStringLiteral("the CVR class cannot be chosen"));
-    calculate(kStorage, QStringLiteral("storage-cvr"));
+    calculate(storage, QStringLiteral("storage-cvr"));
     if (!gui::choose(disks, 1))
         m_camera.problem(QStringLiteral("RAID disks cannot be chosen"));
-    calculate(kStorage, QStringLiteral("storage-raid"));
+    calculate(storage, QStringLiteral("storage-raid"));
 
-    calculate(kBandwidth, QStringLiteral("bandwidth"));
+    calculate(calculators->bandwidthCalculator(), QStringLiteral("bandwidth"));
     // Stream servers and clients are calculated in the Chinese interface
     // only.
     if (m_language == 1) {
-        calculate(kStreamServer, QStringLiteral("stream-server"));
-        calculate(kClient, QStringLiteral("client"));
+        calculate(calculators->streamServerCalculator(), QStringLiteral("stream-server"));
+        calculate(calculators->clientCalculator(), QStringLiteral("client"));
     }
 }
