@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
 
     kiv::Varnel window;
     window.showCentred();
-    auto *panel = window.findChild<kiv::DeviceStreamWidget *>();
+    kiv::DeviceStreamWidget *panel = window.streamPanel();
     if (!panel || !bench::showAndPaint(&window)) {
         bench::out() << "the main window has no stream editor or is never painted" << Qt::endl;
         return 1;
