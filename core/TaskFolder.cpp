@@ -5,20 +5,18 @@
 #include "TaskListFile.h"
 #include "TaskName.h"
 
+#include <File.h>
 #include <TargetPath.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cerrno>
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -45,12 +43,18 @@ QString taskOfDeletedFile(const QString &fileName)
     return isValidTaskName(task) ? task : QString();
 }
 
-// True when a save of the file named @p target names its temporary file
-// target + "." + six random letters. The saves take the random part from
-// the last six X in a row of the name when it has them, and add it behind
-// the name otherwise; a task name never holds them.
-bool savedWithSuffix(const QString &target)
+// True for the name an earlier version's saves gave their temporary files:
+// the name of the task list or of a device file, a dot and six random
+// letters (taken from the last six X in a row of the name when it had them,
+// which a task name never holds). A planner's own copy may be named so
+// ("Lobby.xml.backup"), so such a file is named, never removed.
+bool isOldTemporaryName(const QString &fileName)
 {
+    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    const QRegularExpressionMatch m = temporary.match(fileName);
+    if (!m.hasMatch())
+        return false;
+    const QString target = m.captured(1);
     if (target == kListFile)
         return true;
     const QString task = taskOfDeviceFile(target);
@@ -69,23 +73,10 @@ bool removeLeftover(const QString &path, int &count)
 
 QByteArray bytesOf(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Writes @p bytes as the new file @p path, whole or not at all.
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    // Unbuffered, and checked by the size on disk: a short write is no
-    // error to the file engine.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QFile file;
+    return KavrinGUIToolkit::OpenRegularFile(file, path) == KavrinGUIToolkit::FileState::Regular
+               ? file.readAll()
+               : QByteArray();
 }
 
 } // namespace
@@ -98,11 +89,7 @@ QString TaskFolder::path()
 bool TaskFolder::isLeftoverName(const QString &fileName)
 {
     static const QRegularExpression probe(QStringLiteral("^\\.write-probe-[0-9]+$"));
-    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
-    if (probe.match(fileName).hasMatch())
-        return true;
-    const QRegularExpressionMatch m = temporary.match(fileName);
-    return m.hasMatch() && savedWithSuffix(m.captured(1));
+    return KavrinGUIToolkit::IsSaveTemporaryName(fileName) || probe.match(fileName).hasMatch();
 }
 
 QString TaskFolder::deletedFilePath(const QString &taskName)
@@ -129,10 +116,10 @@ bool TaskFolder::addName(const QString &from, const QString &to)
 #endif
     // File systems without second names (FAT on a memory stick) get a copy,
     // which the rename then treats alike: the same bytes under both names.
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    QFile source;
+    if (KavrinGUIToolkit::OpenRegularFile(source, from) != KavrinGUIToolkit::FileState::Regular)
         return false;
-    return writeWhole(to, source.readAll());
+    return KavrinGUIToolkit::SaveWholeFile(to, source.readAll());
 }
 
 bool TaskFolder::sameFile(const QString &a, const QString &b)
@@ -169,6 +156,8 @@ TaskFolderRepair TaskFolder::open()
         const QString name = file.fileName();
         if (isLeftoverName(name))
             removeLeftover(file.filePath(), repair.temporariesRemoved);
+        else if (isOldTemporaryName(name))
+            repair.oldTemporaryFiles << file.filePath();
         else if (const QString task = taskOfDeletedFile(name); !task.isEmpty())
             deletedTasks << task;
         else if (const QString device = taskOfDeviceFile(name); !device.isEmpty())

@@ -19,6 +19,11 @@ struct TaskFolderRepair
     /// are no leftover of the program's own steps; left as they are, for the
     /// planner to be told.
     QStringList strayDeviceFiles;
+    /// Full paths of the files named as earlier versions named the temporary
+    /// files of their saves (the task list's or a device file's name, a dot
+    /// and six letters, as "Lobby.xml.backup"): a planner's copy may be named
+    /// so as well. Left as they are, for the planner to be told.
+    QStringList oldTemporaryFiles;
 };
 
 /// The Task folder of the program folder: the task list, one device file per
@@ -37,16 +42,16 @@ public:
 
     /// Puts right what a stopped program left, as the start-up does before
     /// any task is shown: removes the temporary files of cut-off saves (only
-    /// those named exactly as the saves name them beside the task list or a
-    /// device file), finishes or undoes cut-off renames and deletions, and
-    /// lists the device files that no task owns. Files of other names are
-    /// never touched. With a task list that is missing, empty or cannot be
-    /// read, only the temporary files are removed.
+    /// those named exactly as the saves name them,
+    /// KavrinGUIToolkit::IsSaveTemporaryName()), finishes or undoes cut-off
+    /// renames and deletions, and lists the device files that no task owns
+    /// and the files named as earlier versions named their temporary files.
+    /// Files of other names are never touched. With a task list that is missing,
+    /// empty or cannot be read, only the temporary files are removed.
     static TaskFolderRepair open();
 
-    /// True for a file name that only a cut-off save of the task list or of a
-    /// device file leaves in the folder, or the start-up's probe of the
-    /// folder.
+    /// True for a file name that only a cut-off save leaves in the folder, or
+    /// the start-up's probe of the folder.
     static bool isLeftoverName(const QString &fileName);
 
     /// Where a task's device file waits while the deletion of the task is

@@ -74,38 +74,65 @@ void TestTaskFolder::leftoversOfCutOffSavesAreRemoved_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removed");
+    // Named to the planner as a file an earlier version may have left.
+    QTest::addColumn<bool>("named");
 
-    QTest::newRow("a temporary of the task list goes") << QStringLiteral("Task.xml.AbCdEf") << true;
-    QTest::newRow("a temporary of a device file goes")
-        << QStringLiteral("Lobby.xml.QwErTy") << true;
-    QTest::newRow("a temporary of a device file of a Chinese name goes")
-        << QStringLiteral("一期工程.xml.zzzzzz") << true;
-    QTest::newRow("a temporary of a device file of an unlisted name goes")
-        << QStringLiteral("Yard.xml.ABCDEF") << true;
+    QTest::newRow("a temporary of a save goes")
+        << QStringLiteral(".varnel-save-AbCdEf") << true << false;
+    QTest::newRow("a temporary of a save with digits in its random part goes")
+        << QStringLiteral(".varnel-save-a1B2c3") << true << false;
     QTest::newRow("the start-up's probe of the folder goes")
-        << QStringLiteral(".write-probe-4242") << true;
-    QTest::newRow("five random letters are no temporary")
-        << QStringLiteral("Lobby.xml.AbCdE") << false;
-    QTest::newRow("seven random letters are no temporary")
-        << QStringLiteral("Lobby.xml.AbCdEfG") << false;
-    QTest::newRow("a digit among the letters is no temporary")
-        << QStringLiteral("Lobby.xml.AbC3Ef") << false;
-    QTest::newRow("a backup the planner made stays") << QStringLiteral("Lobby.xml.bak") << false;
+        << QStringLiteral(".write-probe-4242") << true << false;
+    QTest::newRow("five random characters are no temporary")
+        << QStringLiteral(".varnel-save-AbCdE") << false << false;
+    QTest::newRow("seven random characters are no temporary")
+        << QStringLiteral(".varnel-save-AbCdEfG") << false << false;
+    QTest::newRow("a name without the leading dot is no temporary")
+        << QStringLiteral("varnel-save-AbCdEf") << false << false;
+    QTest::newRow("a name of other letter case is no temporary")
+        << QStringLiteral(".Varnel-save-AbCdEf") << false << false;
+    QTest::newRow("a name with more behind it is no temporary")
+        << QStringLiteral(".varnel-save-AbCdEf~") << false << false;
+    // What earlier versions named their temporary files, and a planner may
+    // name a copy: kept whole, and named.
+    QTest::newRow("a backup of the task list the planner made stays and is named")
+        << QStringLiteral("Task.xml.backup") << false << true;
+    QTest::newRow("a backup of a device file the planner made stays and is named")
+        << QStringLiteral("Lobby.xml.backup") << false << true;
+    QTest::newRow("a temporary of the task list of an earlier version stays and is named")
+        << QStringLiteral("Task.xml.AbCdEf") << false << true;
+    QTest::newRow("a temporary of a device file of an earlier version stays and is named")
+        << QStringLiteral("Lobby.xml.QwErTy") << false << true;
+    QTest::newRow("the same of a Chinese name stays and is named")
+        << QStringLiteral("一期工程.xml.zzzzzz") << false << true;
+    QTest::newRow("the same of an unlisted name stays and is named")
+        << QStringLiteral("Yard.xml.ABCDEF") << false << true;
+    QTest::newRow("a copy with digits in its suffix stays")
+        << QStringLiteral("Lobby.xml.orig01") << false << false;
+    QTest::newRow("five random letters stay")
+        << QStringLiteral("Lobby.xml.AbCdE") << false << false;
+    QTest::newRow("seven random letters stay")
+        << QStringLiteral("Lobby.xml.AbCdEfG") << false << false;
+    QTest::newRow("a digit among the letters stays")
+        << QStringLiteral("Lobby.xml.AbC3Ef") << false << false;
+    QTest::newRow("a backup the planner made stays")
+        << QStringLiteral("Lobby.xml.bak") << false << false;
     QTest::newRow("six letters behind a file that is no task file stay")
-        << QStringLiteral("notes.txt.AbCdEf") << false;
+        << QStringLiteral("notes.txt.AbCdEf") << false << false;
     QTest::newRow("six letters behind a name no task can have stay")
-        << QStringLiteral("a:b.xml.AbCdEf") << false;
+        << QStringLiteral("a:b.xml.AbCdEf") << false << false;
     // Its save would take the random letters from the six X.
     QTest::newRow("six letters behind a name of six X stay")
-        << QStringLiteral("XXXXXX.xml.AbCdEf") << false;
+        << QStringLiteral("XXXXXX.xml.AbCdEf") << false << false;
     QTest::newRow("a probe without its process number stays")
-        << QStringLiteral(".write-probe-") << false;
+        << QStringLiteral(".write-probe-") << false << false;
 }
 
 void TestTaskFolder::leftoversOfCutOffSavesAreRemoved()
 {
     QFETCH(QString, name);
     QFETCH(bool, removed);
+    QFETCH(bool, named);
     ProgramFolder folder;
     const QByteArray list = listOf({QStringLiteral("Lobby"), QStringLiteral("一期工程")});
     QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))), list));
@@ -124,6 +151,8 @@ void TestTaskFolder::leftoversOfCutOffSavesAreRemoved()
     QCOMPARE(ProgramFolder::readAll(folder.file(task(QStringLiteral("Lobby.xml")))),
              devicesOf("KC-B21", 4));
     QCOMPARE(repair.strayDeviceFiles, QStringList());
+    QCOMPARE(repair.oldTemporaryFiles,
+             named ? QStringList{folder.file(task(name))} : QStringList());
 }
 
 void TestTaskFolder::aCutOffRenameEndsWithTheListedName_data()
@@ -240,7 +269,7 @@ void TestTaskFolder::aListThatCannotBeReadLeavesEveryDeviceFile()
                                  devicesOf("KC-B21", 4)));
     QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Gate.xml.trash"))),
                                  devicesOf("KC-100", 1)));
-    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml.AbCdEf"))),
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral(".varnel-save-AbCdEf"))),
                                  listOf({QStringLiteral("Lobby")})));
 
     const TaskFolderRepair repair = TaskFolder::open();
