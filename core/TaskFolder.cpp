@@ -15,6 +15,8 @@
 #include <QSet>
 
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,6 +61,12 @@ bool isOldTemporaryName(const QString &fileName)
         return true;
     const QString task = taskOfDeviceFile(target);
     return !task.isEmpty() && !task.contains(QLatin1String("XXXXXX"));
+}
+
+// True when the names or paths @p a and @p b differ in letter case alone.
+bool differOnlyInCase(const QString &a, const QString &b)
+{
+    return a != b && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 bool removeLeftover(const QString &path, int &count)
@@ -135,6 +143,32 @@ bool TaskFolder::sameFile(const QString &a, const QString &b)
 #endif
 }
 
+bool TaskFolder::oneFileByCase(const QString &a, const QString &b)
+{
+    return differOnlyInCase(a, b) && sameFile(a, b);
+}
+
+bool TaskFolder::renameCase(const QString &from, const QString &to)
+{
+    if (!differOnlyInCase(from, to) || !QFileInfo(from).isFile())
+        return false;
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (sameFile(from, to)) {
+        // A disk that ignores letter case takes the new spelling, or keeps
+        // the old one, which names the same file all the same; two names of
+        // one file on any other disk stay two names.
+        return ::rename(source.constData(), target.constData()) == 0;
+    }
+    // Never over another file of the new spelling.
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    return !QFileInfo::exists(to) && ::rename(source.constData(), target.constData()) == 0;
+}
+
 bool TaskFolder::sameBytes(const QString &a, const QString &b)
 {
     const QFileInfo first(a);
@@ -177,8 +211,12 @@ TaskFolderRepair TaskFolder::open()
             return repair;
     }
     QSet<QString> listed;
-    for (const TaskInfo &task : std::as_const(tasks))
+    QStringList inListOrder;
+    for (const TaskInfo &task : std::as_const(tasks)) {
+        if (!listed.contains(task.name))
+            inListOrder << task.name;
         listed.insert(task.name);
+    }
 
     for (const QString &task : std::as_const(deletedTasks)) {
         const QString moved = deletedFilePath(task);
@@ -198,12 +236,33 @@ TaskFolderRepair TaskFolder::open()
         if (listed.contains(task))
             continue;
         const QString device = TaskDeviceFile::filePath(task);
+        // A task renamed in letter case alone keeps its one file: on a disk
+        // that ignores case the listed spelling names this very file, which
+        // is never removed; elsewhere a rename cut off before the file took
+        // the new spelling is finished. Only one listed task can take it.
+        QStringList spellings;
+        for (const QString &owner : std::as_const(inListOrder)) {
+            const QString owned = TaskDeviceFile::filePath(owner);
+            if (differOnlyInCase(task, owner) &&
+                (oneFileByCase(device, owned) || !QFileInfo::exists(owned)))
+                spellings << owned;
+        }
+        if (spellings.size() == 1) {
+            const QString owned = spellings.first();
+            if (oneFileByCase(device, owned))
+                renameCase(device, owned);
+            else if (renameCase(device, owned))
+                ++repair.renamesFinished;
+            else
+                repair.strayDeviceFiles << device;
+            continue;
+        }
         // A rename that was cut off leaves the same devices under the name
         // the list does not hold; the name it holds keeps them.
         bool copy = false;
-        for (const QString &owner : std::as_const(listed)) {
+        for (const QString &owner : std::as_const(inListOrder)) {
             const QString owned = TaskDeviceFile::filePath(owner);
-            if (!owned.isEmpty() && sameBytes(device, owned)) {
+            if (!owned.isEmpty() && !oneFileByCase(device, owned) && sameBytes(device, owned)) {
                 copy = true;
                 break;
             }

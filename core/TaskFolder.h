@@ -46,7 +46,9 @@ public:
     /// KavrinGUIToolkit::IsSaveTemporaryName()), finishes or undoes cut-off
     /// renames and deletions, and lists the device files that no task owns
     /// and the files named as earlier versions named their temporary files.
-    /// Files of other names are never touched. With a task list that is missing,
+    /// Files of other names are never touched, nor is a device file whose
+    /// name differs from a listed task's in letter case alone and that is
+    /// that task's file (oneFileByCase()). With a task list that is missing,
     /// empty or cannot be read, only the temporary files are removed.
     static TaskFolderRepair open();
 
@@ -70,6 +72,19 @@ public:
     /// True when @p a and @p b are two names of one file, as addName() makes
     /// them on a file system that has second names.
     static bool sameFile(const QString &a, const QString &b);
+
+    /// True when the paths @p a and @p b differ in letter case alone and
+    /// name the same file (device and inode). On a disk that ignores letter
+    /// case (FAT, exFAT, a network share) they are then one name of one
+    /// file, so neither is ever removed while the other is kept.
+    static bool oneFileByCase(const QString &a, const QString &b);
+
+    /// Gives the file at @p from the path @p to, which differs from it in
+    /// letter case alone, in place: without a second name, and never over
+    /// another file. On a disk that ignores letter case the file may keep
+    /// its old spelling, which names it all the same. False when @p from is
+    /// no file or another file has the new spelling.
+    static bool renameCase(const QString &from, const QString &to);
 
     /// True when the files at @p a and @p b both exist and hold the same
     /// bytes, as the two names of a file always do.

@@ -67,6 +67,8 @@ private slots:
     void aCutOffDeletionEndsAsTheListSays_data();
     void aCutOffDeletionEndsAsTheListSays();
     void aDeviceFileOfNoTaskIsKeptAndNamed();
+    void anotherSpellingOfAListedNameIsNeverRemoved_data();
+    void anotherSpellingOfAListedNameIsNeverRemoved();
     void aListThatCannotBeReadLeavesEveryDeviceFile();
 };
 
@@ -256,6 +258,86 @@ void TestTaskFolder::aDeviceFileOfNoTaskIsKeptAndNamed()
     QCOMPARE(filesIn(folder), before);
     QCOMPARE(ProgramFolder::readAll(folder.file(task(QStringLiteral("Hall.xml")))),
              devicesOf("KC-B21", 4));
+}
+
+namespace {
+
+// What stands under the old spelling "Lobby.xml" of the listed task "LOBBY".
+enum class OldSpelling {
+    // A second name of the file "LOBBY.xml": what a disk that ignores letter
+    // case (FAT, exFAT, a network share) shows, where both spellings name
+    // one file.
+    TheSameFile,
+    // The task's devices, while "LOBBY.xml" is not there.
+    TheOnlyFile,
+    // Other devices than those of "LOBBY.xml".
+    AnotherFile
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(OldSpelling)
+
+void TestTaskFolder::anotherSpellingOfAListedNameIsNeverRemoved_data()
+{
+    QTest::addColumn<OldSpelling>("oldSpelling");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("renamesFinished");
+    QTest::addColumn<bool>("named");
+
+    QTest::newRow("one file under both spellings stays, as on a disk that ignores letter case")
+        << OldSpelling::TheSameFile
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
+                       QStringLiteral("Task.xml")}
+        << 0 << false;
+    QTest::newRow("a rename in letter case stopped before the file took it is finished")
+        << OldSpelling::TheOnlyFile
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Task.xml")} << 1 << false;
+    QTest::newRow("other devices under the old spelling stay and are named")
+        << OldSpelling::AnotherFile
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
+                       QStringLiteral("Task.xml")}
+        << 0 << true;
+}
+
+void TestTaskFolder::anotherSpellingOfAListedNameIsNeverRemoved()
+{
+    QFETCH(OldSpelling, oldSpelling);
+    QFETCH(QStringList, files);
+    QFETCH(int, renamesFinished);
+    QFETCH(bool, named);
+    ProgramFolder folder;
+    const QString lobby = folder.file(task(QStringLiteral("Lobby.xml")));
+    const QString upper = folder.file(task(QStringLiteral("LOBBY.xml")));
+    const QByteArray devices = devicesOf("KC-B21", 4);
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))),
+                                 listOf({QStringLiteral("LOBBY")})));
+    switch (oldSpelling) {
+    case OldSpelling::TheSameFile:
+        QVERIFY(ProgramFolder::write(upper, devices));
+        QCOMPARE(::link(QFile::encodeName(upper).constData(), QFile::encodeName(lobby).constData()),
+                 0);
+        break;
+    case OldSpelling::TheOnlyFile:
+        QVERIFY(ProgramFolder::write(lobby, devices));
+        break;
+    case OldSpelling::AnotherFile:
+        QVERIFY(ProgramFolder::write(upper, devices));
+        QVERIFY(ProgramFolder::write(lobby, devicesOf("KC-100", 1)));
+        break;
+    }
+
+    const TaskFolderRepair repair = TaskFolder::open();
+    QCOMPARE(repair.renamesFinished, renamesFinished);
+    QCOMPARE(repair.strayDeviceFiles, named ? QStringList{lobby} : QStringList());
+    QCOMPARE(filesIn(folder), files);
+    // The listed task has its devices, under whichever spelling the disk
+    // gives it.
+    QCOMPARE(ProgramFolder::readAll(upper), devices);
+    if (oldSpelling == OldSpelling::TheSameFile)
+        QCOMPARE(ProgramFolder::readAll(lobby), devices);
+    else if (oldSpelling == OldSpelling::AnotherFile)
+        QCOMPARE(ProgramFolder::readAll(lobby), devicesOf("KC-100", 1));
 }
 
 void TestTaskFolder::aListThatCannotBeReadLeavesEveryDeviceFile()
