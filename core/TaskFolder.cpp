@@ -236,25 +236,21 @@ TaskFolderRepair TaskFolder::open()
         if (listed.contains(task))
             continue;
         const QString device = TaskDeviceFile::filePath(task);
-        // A task renamed in letter case alone keeps its one file: on a disk
-        // that ignores case the listed spelling names this very file, which
-        // is never removed; elsewhere a rename cut off before the file took
-        // the new spelling is finished. Only one listed task can take it.
-        QStringList spellings;
+        // On a disk that ignores letter case a listed task's spelling may
+        // name this very file: it is that task's own, and never removed.
+        QString sameFileOwned;
+        QStringList fileless;
         for (const QString &owner : std::as_const(inListOrder)) {
             const QString owned = TaskDeviceFile::filePath(owner);
-            if (differOnlyInCase(task, owner) &&
-                (oneFileByCase(device, owned) || !QFileInfo::exists(owned)))
-                spellings << owned;
-        }
-        if (spellings.size() == 1) {
-            const QString owned = spellings.first();
+            if (!differOnlyInCase(task, owner))
+                continue;
             if (oneFileByCase(device, owned))
-                renameCase(device, owned);
-            else if (renameCase(device, owned))
-                ++repair.renamesFinished;
-            else
-                repair.strayDeviceFiles << device;
+                sameFileOwned = owned;
+            else if (!QFileInfo::exists(owned))
+                fileless << owned;
+        }
+        if (!sameFileOwned.isEmpty()) {
+            renameCase(device, sameFileOwned);
             continue;
         }
         // A rename that was cut off leaves the same devices under the name
@@ -262,13 +258,21 @@ TaskFolderRepair TaskFolder::open()
         bool copy = false;
         for (const QString &owner : std::as_const(inListOrder)) {
             const QString owned = TaskDeviceFile::filePath(owner);
-            if (!owned.isEmpty() && !oneFileByCase(device, owned) && sameBytes(device, owned)) {
+            if (!owned.isEmpty() && sameBytes(device, owned)) {
                 copy = true;
                 break;
             }
         }
-        if (!copy || !removeLeftover(device, repair.renamesFinished))
-            repair.strayDeviceFiles << device;
+        if (copy && removeLeftover(device, repair.renamesFinished))
+            continue;
+        // A rename in letter case alone, cut off after the list took the new
+        // spelling and before the file did, is finished; only the one listed
+        // task of another spelling without a file of its own can take it.
+        if (!copy && fileless.size() == 1 && renameCase(device, fileless.first())) {
+            ++repair.renamesFinished;
+            continue;
+        }
+        repair.strayDeviceFiles << device;
     }
     return repair;
 }

@@ -67,8 +67,8 @@ private slots:
     void aCutOffDeletionEndsAsTheListSays_data();
     void aCutOffDeletionEndsAsTheListSays();
     void aDeviceFileOfNoTaskIsKeptAndNamed();
-    void anotherSpellingOfAListedNameIsNeverRemoved_data();
-    void anotherSpellingOfAListedNameIsNeverRemoved();
+    void aDeviceFileUnderAnotherSpellingOfAListedName_data();
+    void aDeviceFileUnderAnotherSpellingOfAListedName();
     void aListThatCannotBeReadLeavesEveryDeviceFile();
 };
 
@@ -268,17 +268,24 @@ enum class OldSpelling {
     // case (FAT, exFAT, a network share) shows, where both spellings name
     // one file.
     TheSameFile,
+    // The same, where the listed task "Gate" has the same devices, as two
+    // tasks without devices do.
+    TheSameFileAsGatesBytes,
     // The task's devices, while "LOBBY.xml" is not there.
     TheOnlyFile,
     // Other devices than those of "LOBBY.xml".
-    AnotherFile
+    AnotherFile,
+    // A second name of the file of the listed task "Gate", as a rename of
+    // Gate to Lobby stopped before the list took it leaves it, while
+    // "LOBBY.xml" is not there.
+    AnotherTasksSecondName
 };
 
 } // namespace
 
 Q_DECLARE_METATYPE(OldSpelling)
 
-void TestTaskFolder::anotherSpellingOfAListedNameIsNeverRemoved_data()
+void TestTaskFolder::aDeviceFileUnderAnotherSpellingOfAListedName_data()
 {
     QTest::addColumn<OldSpelling>("oldSpelling");
     QTest::addColumn<QStringList>("files");
@@ -290,6 +297,11 @@ void TestTaskFolder::anotherSpellingOfAListedNameIsNeverRemoved_data()
         << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
                        QStringLiteral("Task.xml")}
         << 0 << false;
+    QTest::newRow("one file under both spellings stays when another task has the same devices")
+        << OldSpelling::TheSameFileAsGatesBytes
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
+                       QStringLiteral("Task.xml")}
+        << 0 << false;
     QTest::newRow("a rename in letter case stopped before the file took it is finished")
         << OldSpelling::TheOnlyFile
         << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Task.xml")} << 1 << false;
@@ -298,9 +310,12 @@ void TestTaskFolder::anotherSpellingOfAListedNameIsNeverRemoved_data()
         << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
                        QStringLiteral("Task.xml")}
         << 0 << true;
+    QTest::newRow("another task's devices under the old spelling go back to that task alone")
+        << OldSpelling::AnotherTasksSecondName << QStringList{QStringLiteral("Task.xml")} << 1
+        << false;
 }
 
-void TestTaskFolder::anotherSpellingOfAListedNameIsNeverRemoved()
+void TestTaskFolder::aDeviceFileUnderAnotherSpellingOfAListedName()
 {
     QFETCH(OldSpelling, oldSpelling);
     QFETCH(QStringList, files);
@@ -310,10 +325,15 @@ void TestTaskFolder::anotherSpellingOfAListedNameIsNeverRemoved()
     const QString lobby = folder.file(task(QStringLiteral("Lobby.xml")));
     const QString upper = folder.file(task(QStringLiteral("LOBBY.xml")));
     const QByteArray devices = devicesOf("KC-B21", 4);
+    const QString gate = folder.file(task(QStringLiteral("Gate.xml")));
+    const QByteArray gateDevices =
+        oldSpelling == OldSpelling::TheSameFileAsGatesBytes ? devices : devicesOf("KD-5230", 2);
     QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))),
-                                 listOf({QStringLiteral("LOBBY")})));
+                                 listOf({QStringLiteral("Gate"), QStringLiteral("LOBBY")})));
+    QVERIFY(ProgramFolder::write(gate, gateDevices));
     switch (oldSpelling) {
     case OldSpelling::TheSameFile:
+    case OldSpelling::TheSameFileAsGatesBytes:
         QVERIFY(ProgramFolder::write(upper, devices));
         QCOMPARE(::link(QFile::encodeName(upper).constData(), QFile::encodeName(lobby).constData()),
                  0);
@@ -325,16 +345,24 @@ void TestTaskFolder::anotherSpellingOfAListedNameIsNeverRemoved()
         QVERIFY(ProgramFolder::write(upper, devices));
         QVERIFY(ProgramFolder::write(lobby, devicesOf("KC-100", 1)));
         break;
+    case OldSpelling::AnotherTasksSecondName:
+        QCOMPARE(::link(QFile::encodeName(gate).constData(), QFile::encodeName(lobby).constData()),
+                 0);
+        break;
     }
 
     const TaskFolderRepair repair = TaskFolder::open();
     QCOMPARE(repair.renamesFinished, renamesFinished);
     QCOMPARE(repair.strayDeviceFiles, named ? QStringList{lobby} : QStringList());
-    QCOMPARE(filesIn(folder), files);
+    QCOMPARE(filesIn(folder), QStringList{QStringLiteral("Gate.xml")} + files);
+    QCOMPARE(ProgramFolder::readAll(gate), gateDevices);
+    if (oldSpelling == OldSpelling::AnotherTasksSecondName)
+        return;
     // The listed task has its devices, under whichever spelling the disk
     // gives it.
     QCOMPARE(ProgramFolder::readAll(upper), devices);
-    if (oldSpelling == OldSpelling::TheSameFile)
+    if (oldSpelling == OldSpelling::TheSameFile ||
+        oldSpelling == OldSpelling::TheSameFileAsGatesBytes)
         QCOMPARE(ProgramFolder::readAll(lobby), devices);
     else if (oldSpelling == OldSpelling::AnotherFile)
         QCOMPARE(ProgramFolder::readAll(lobby), devicesOf("KC-100", 1));
