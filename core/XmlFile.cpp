@@ -20,7 +20,7 @@ XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString
         qCDebug(lcCore) << "file cannot be read, left untouched:" << path;
         return XmlFileProblem::Unreadable;
     case FileState::NotAFile:
-        // A pipe would make the read wait for ever, a device such as
+        // A pipe would make the read wait forever, a device such as
         // /dev/zero would never end: neither is a file of the program's.
         qCDebug(lcCore) << "no regular file, left untouched:" << path;
         return XmlFileProblem::Damaged;

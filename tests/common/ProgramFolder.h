@@ -129,7 +129,7 @@ public:
     }
 
     /// The bytes of the regular file at @p path; empty for anything else,
-    /// which a read could wait on for ever (a named pipe) or never finish
+    /// which a read could wait on forever (a named pipe) or never finish
     /// (a device).
     static QByteArray readAll(const QString &path)
     {
