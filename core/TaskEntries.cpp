@@ -61,11 +61,25 @@ bool listNames(const QString &name)
     return file.exists(name);
 }
 
+// True for a rename that changes letter case alone. On a disk that ignores
+// letter case both spellings name one file, so such a rename never makes a
+// second name to drop later: the file is renamed in place.
+bool changesCaseOnly(const QString &oldName, const QString &newName)
+{
+    return oldName != newName && oldName.compare(newName, Qt::CaseInsensitive) == 0;
+}
+
 // The old name of a renamed task's devices, once the list holds the new one.
 void dropOldName(const QString &oldName, const QString &newName)
 {
     const QString from = TaskDeviceFile::filePath(oldName);
     const QString to = TaskDeviceFile::filePath(newName);
+    if (changesCaseOnly(oldName, newName) &&
+        (TaskFolder::oneFileByCase(from, to) || !QFileInfo::exists(to))) {
+        if (QFileInfo::exists(from) && !TaskFolder::renameCase(from, to))
+            qCDebug(lcCore) << "cannot give" << from << "the new spelling of its task's name";
+        return;
+    }
     // Devices that differ from the task's are no second name: they stay,
     // and the next start names them to the planner.
     if (TaskFolder::sameBytes(from, to) && !QFile::remove(from))
@@ -135,7 +149,8 @@ bool TaskEntries::setNameRemarkOf(const TaskInfo &info, int position, const QStr
         if (QFileInfo::exists(to)) {
             if (!TaskFolder::sameBytes(from, to))
                 return refused(reason, strayFileText(to));
-        } else if (!from.isEmpty() && QFileInfo::exists(from)) {
+        } else if (!changesCaseOnly(oldName, info.name) && !from.isEmpty() &&
+                   QFileInfo::exists(from)) {
             if (!TaskFolder::addName(from, to))
                 return result(file, false, reason);
             namedHere = true;
@@ -214,6 +229,17 @@ bool TaskEntries::renameDeviceFile(const QString &oldName, const QString &newNam
     if (to.isEmpty() || !taskNameProblem(newName).isEmpty())
         return false;
     const bool hasDevices = !from.isEmpty() && QFileInfo::exists(from);
+    if (changesCaseOnly(oldName, newName)) {
+        // Nothing to move, or the file already has the spelling the list
+        // gives it (a move back, when the list could not take the new one).
+        if (!hasDevices)
+            return !QFileInfo::exists(to) || listNames(newName);
+        if (QFileInfo::exists(to) && !TaskFolder::oneFileByCase(from, to))
+            return false;
+        // While the list names the task as before, the file keeps that
+        // spelling; setNameRemark() renames it once the list holds the new.
+        return listNames(oldName) || TaskFolder::renameCase(from, to);
+    }
     const bool named = !QFileInfo::exists(to);
     if (!named) {
         // Only the second name this move gave the devices is taken back; a

@@ -27,7 +27,10 @@ public:
     /// Rewrites the name and remark of the task at @p position with those of
     /// @p info. A new name is checked as add() checks it; the task's devices
     /// take the new name before the list does, and lose the old one once the
-    /// list holds the new one (see renameDeviceFile()).
+    /// list holds the new one (see renameDeviceFile()). A new name that
+    /// differs in letter case alone renames the device file in place once
+    /// the list holds it: on a disk that ignores letter case the two
+    /// spellings are one file, and no name of it is ever removed.
     static bool setNameRemark(const TaskInfo &info, int position, QString *reason = nullptr);
     /// As above, for the task @p oldName the planner chose at @p position of
     /// the list shown: refused, nothing touched, when the stored list no
@@ -55,7 +58,9 @@ public:
     /// While the task list names a task @p oldName, the devices keep that
     /// name as well, until setNameRemark() stores the new name: at no
     /// instant does the listed task lack them. The second name a move gave
-    /// (a move back) is taken as it is.
+    /// (a move back) is taken as it is. A move in letter case alone makes no
+    /// second name: the file is renamed in place, by setNameRemark() while
+    /// the list names @p oldName, at once otherwise.
     static bool renameDeviceFile(const QString &oldName, const QString &newName);
 
 private:

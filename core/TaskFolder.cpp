@@ -5,20 +5,20 @@
 #include "TaskListFile.h"
 #include "TaskName.h"
 
+#include <File.h>
 #include <TargetPath.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cerrno>
-#ifdef Q_OS_UNIX
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -45,16 +45,28 @@ QString taskOfDeletedFile(const QString &fileName)
     return isValidTaskName(task) ? task : QString();
 }
 
-// True when a save of the file named @p target names its temporary file
-// target + "." + six random letters. The saves take the random part from
-// the last six X in a row of the name when it has them, and add it behind
-// the name otherwise; a task name never holds them.
-bool savedWithSuffix(const QString &target)
+// True for the name an earlier version's saves gave their temporary files:
+// the name of the task list or of a device file, a dot and six random
+// letters (taken from the last six X in a row of the name when it had them,
+// which a task name never holds). A planner's own copy may be named so
+// ("Lobby.xml.backup"), so such a file is named, never removed.
+bool isOldTemporaryName(const QString &fileName)
 {
+    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    const QRegularExpressionMatch m = temporary.match(fileName);
+    if (!m.hasMatch())
+        return false;
+    const QString target = m.captured(1);
     if (target == kListFile)
         return true;
     const QString task = taskOfDeviceFile(target);
     return !task.isEmpty() && !task.contains(QLatin1String("XXXXXX"));
+}
+
+// True when the names or paths @p a and @p b differ in letter case alone.
+bool differOnlyInCase(const QString &a, const QString &b)
+{
+    return a != b && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 bool removeLeftover(const QString &path, int &count)
@@ -69,23 +81,10 @@ bool removeLeftover(const QString &path, int &count)
 
 QByteArray bytesOf(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Writes @p bytes as the new file @p path, whole or not at all.
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    // Unbuffered, and checked by the size on disk: a short write is no
-    // error to the file engine.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QFile file;
+    return KavrinGUIToolkit::OpenRegularFile(file, path) == KavrinGUIToolkit::FileState::Regular
+               ? file.readAll()
+               : QByteArray();
 }
 
 } // namespace
@@ -98,11 +97,7 @@ QString TaskFolder::path()
 bool TaskFolder::isLeftoverName(const QString &fileName)
 {
     static const QRegularExpression probe(QStringLiteral("^\\.write-probe-[0-9]+$"));
-    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
-    if (probe.match(fileName).hasMatch())
-        return true;
-    const QRegularExpressionMatch m = temporary.match(fileName);
-    return m.hasMatch() && savedWithSuffix(m.captured(1));
+    return KavrinGUIToolkit::IsSaveTemporaryName(fileName) || probe.match(fileName).hasMatch();
 }
 
 QString TaskFolder::deletedFilePath(const QString &taskName)
@@ -134,10 +129,10 @@ bool TaskFolder::addName(const QString &from, const QString &to)
 #endif
     // File systems without second names (FAT on a memory stick) get a copy,
     // which the rename then treats alike: the same bytes under both names.
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    QFile source;
+    if (KavrinGUIToolkit::OpenRegularFile(source, from) != KavrinGUIToolkit::FileState::Regular)
         return false;
-    return writeWhole(to, source.readAll());
+    return KavrinGUIToolkit::SaveWholeFile(to, source.readAll());
 }
 
 bool TaskFolder::sameFile(const QString &a, const QString &b)
@@ -151,6 +146,32 @@ bool TaskFolder::sameFile(const QString &a, const QString &b)
 #else
     return false;
 #endif
+}
+
+bool TaskFolder::oneFileByCase(const QString &a, const QString &b)
+{
+    return differOnlyInCase(a, b) && sameFile(a, b);
+}
+
+bool TaskFolder::renameCase(const QString &from, const QString &to)
+{
+    if (!differOnlyInCase(from, to) || !QFileInfo(from).isFile())
+        return false;
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (sameFile(from, to)) {
+        // A disk that ignores letter case takes the new spelling, or keeps
+        // the old one, which names the same file all the same; two names of
+        // one file on any other disk stay two names.
+        return ::rename(source.constData(), target.constData()) == 0;
+    }
+    // Never over another file of the new spelling.
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    return !QFileInfo::exists(to) && ::rename(source.constData(), target.constData()) == 0;
 }
 
 bool TaskFolder::sameBytes(const QString &a, const QString &b)
@@ -178,6 +199,8 @@ TaskFolderRepair TaskFolder::open()
             continue;
         if (isLeftoverName(name))
             removeLeftover(file.filePath(), repair.temporariesRemoved);
+        else if (isOldTemporaryName(name))
+            repair.oldTemporaryFiles << file.filePath();
         else if (const QString task = taskOfDeletedFile(name); !task.isEmpty())
             deletedTasks << task;
         else if (const QString device = taskOfDeviceFile(name); !device.isEmpty())
@@ -197,8 +220,12 @@ TaskFolderRepair TaskFolder::open()
             return repair;
     }
     QSet<QString> listed;
-    for (const TaskInfo &task : std::as_const(tasks))
+    QStringList inListOrder;
+    for (const TaskInfo &task : std::as_const(tasks)) {
+        if (!listed.contains(task.name))
+            inListOrder << task.name;
         listed.insert(task.name);
+    }
 
     for (const QString &task : std::as_const(deletedTasks)) {
         const QString moved = deletedFilePath(task);
@@ -218,18 +245,43 @@ TaskFolderRepair TaskFolder::open()
         if (listed.contains(task))
             continue;
         const QString device = TaskDeviceFile::filePath(task);
+        // On a disk that ignores letter case a listed task's spelling may
+        // name this very file: it is that task's own, and never removed.
+        QString sameFileOwned;
+        QStringList fileless;
+        for (const QString &owner : std::as_const(inListOrder)) {
+            const QString owned = TaskDeviceFile::filePath(owner);
+            if (!differOnlyInCase(task, owner))
+                continue;
+            if (oneFileByCase(device, owned))
+                sameFileOwned = owned;
+            else if (!QFileInfo::exists(owned))
+                fileless << owned;
+        }
+        if (!sameFileOwned.isEmpty()) {
+            renameCase(device, sameFileOwned);
+            continue;
+        }
         // A rename that was cut off leaves the same devices under the name
         // the list does not hold; the name it holds keeps them.
         bool copy = false;
-        for (const QString &owner : std::as_const(listed)) {
+        for (const QString &owner : std::as_const(inListOrder)) {
             const QString owned = TaskDeviceFile::filePath(owner);
             if (!owned.isEmpty() && sameBytes(device, owned)) {
                 copy = true;
                 break;
             }
         }
-        if (!copy || !removeLeftover(device, repair.renamesFinished))
-            repair.strayDeviceFiles << device;
+        if (copy && removeLeftover(device, repair.renamesFinished))
+            continue;
+        // A rename in letter case alone, cut off after the list took the new
+        // spelling and before the file did, is finished; only the one listed
+        // task of another spelling without a file of its own can take it.
+        if (!copy && fileless.size() == 1 && renameCase(device, fileless.first())) {
+            ++repair.renamesFinished;
+            continue;
+        }
+        repair.strayDeviceFiles << device;
     }
     return repair;
 }

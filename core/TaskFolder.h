@@ -19,6 +19,11 @@ struct TaskFolderRepair
     /// are no leftover of the program's own steps; left as they are, for the
     /// planner to be told.
     QStringList strayDeviceFiles;
+    /// Full paths of the files named as earlier versions named the temporary
+    /// files of their saves (the task list's or a device file's name, a dot
+    /// and six letters, as "Lobby.xml.backup"): a planner's copy may be named
+    /// so as well. Left as they are, for the planner to be told.
+    QStringList oldTemporaryFiles;
 };
 
 /// The Task folder of the program folder: the task list, one device file per
@@ -37,16 +42,18 @@ public:
 
     /// Puts right what a stopped program left, as the start-up does before
     /// any task is shown: removes the temporary files of cut-off saves (only
-    /// those named exactly as the saves name them beside the task list or a
-    /// device file), finishes or undoes cut-off renames and deletions, and
-    /// lists the device files that no task owns. Files of other names are
-    /// never touched. With a task list that is missing, empty or cannot be
-    /// read, only the temporary files are removed.
+    /// those named exactly as the saves name them,
+    /// KavrinGUIToolkit::IsSaveTemporaryName()), finishes or undoes cut-off
+    /// renames and deletions, and lists the device files that no task owns
+    /// and the files named as earlier versions named their temporary files.
+    /// Files of other names are never touched, nor is a device file whose
+    /// name differs from a listed task's in letter case alone and that is
+    /// that task's file (oneFileByCase()). With a task list that is missing,
+    /// empty or cannot be read, only the temporary files are removed.
     static TaskFolderRepair open();
 
-    /// True for a file name that only a cut-off save of the task list or of a
-    /// device file leaves in the folder, or the start-up's probe of the
-    /// folder.
+    /// True for a file name that only a cut-off save leaves in the folder, or
+    /// the start-up's probe of the folder.
     static bool isLeftoverName(const QString &fileName);
 
     /// Where a task's device file waits while the deletion of the task is
@@ -71,6 +78,19 @@ public:
     /// True when @p a and @p b are two names of one file, as addName() makes
     /// them on a file system that has second names.
     static bool sameFile(const QString &a, const QString &b);
+
+    /// True when the paths @p a and @p b differ in letter case alone and
+    /// name the same file (device and inode). On a disk that ignores letter
+    /// case (FAT, exFAT, a network share) they are then one name of one
+    /// file, so neither is ever removed while the other is kept.
+    static bool oneFileByCase(const QString &a, const QString &b);
+
+    /// Gives the file at @p from the path @p to, which differs from it in
+    /// letter case alone, in place: without a second name, and never over
+    /// another file. On a disk that ignores letter case the file may keep
+    /// its old spelling, which names it all the same. False when @p from is
+    /// no file or another file has the new spelling.
+    static bool renameCase(const QString &from, const QString &to);
 
     /// True when the files at @p a and @p b both exist and hold the same
     /// bytes, as the two names of a file always do.

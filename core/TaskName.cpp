@@ -9,9 +9,12 @@
 
 namespace {
 
-// What the saves add to a task's name for the temporary file they write
-// beside its device file: the file's extension, a dot and six random
-// letters.
+// What earlier versions' saves add to a task's name for the temporary file
+// they write beside its device file: the file's extension, a dot and six
+// random letters. This version's temporary files have a name of their own,
+// of fixed length; a task name that leaves room for the longer one stays a
+// name every version can save, and its deleted file "<name>.xml.trash" fits
+// as well.
 constexpr int kTemporarySuffixBytes = 11; // ".xml.XXXXXX"
 
 } // namespace
@@ -47,13 +50,13 @@ QString taskNameProblem(const QString &name)
     }
     if (!isValidTaskName(name))
         return QCoreApplication::translate("TaskName", "The task name is invalid");
-    // The temporary file of a save takes its random part from the last six
-    // X in a row of the file's name: the temporary of "XXXXXX.xml" would be
-    // named like the device file of another task.
+    // The temporary file of an earlier version's save takes its random part
+    // from the last six X in a row of the file's name: there the temporary
+    // of "XXXXXX.xml" would be named like the device file of another task.
     if (name.contains(QLatin1String("XXXXXX")))
         return QCoreApplication::translate("TaskName", "A task name cannot hold six X in a row.");
-    // A save would fail for every change: its temporary file could not be
-    // made.
+    // An earlier version's save would fail for every change: its temporary
+    // file could not be made.
     if (QFile::encodeName(name).size() + kTemporarySuffixBytes > NAME_MAX)
         return QCoreApplication::translate("TaskName",
                                            "The task name is too long for a file name.");

@@ -2,6 +2,7 @@
 
 #include "CoreLogging.h"
 
+#include <File.h>
 #include <XmlSave.h>
 
 #include <QCoreApplication>
@@ -106,8 +107,8 @@ FileStamp stampOf(const QString &path)
     struct stat info = {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return stamp;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (KavrinGUIToolkit::OpenRegularFile(file, path) != KavrinGUIToolkit::FileState::Regular)
         return stamp;
     const QByteArray bytes = file.readAll();
     if (bytes.size() != qint64(info.st_size))

@@ -3,18 +3,31 @@
 #include "CoreLogging.h"
 #include "XmlNode.h"
 
+#include <File.h>
 #include <XmlSave.h>
 
-#include <QFileInfo>
+#include <QFile>
+
+using KavrinGUIToolkit::FileState;
 
 XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    QFile file;
+    switch (KavrinGUIToolkit::OpenRegularFile(file, path)) {
+    case FileState::Missing:
         return XmlFileProblem::Missing;
-    if (!root.load(path)) {
+    case FileState::Unreadable:
         qCDebug(lcCore) << "file cannot be read, left untouched:" << path;
         return XmlFileProblem::Unreadable;
+    case FileState::NotAFile:
+        // A pipe would make the read wait forever, a device such as
+        // /dev/zero would never end: neither is a file of the program's.
+        qCDebug(lcCore) << "no regular file, left untouched:" << path;
+        return XmlFileProblem::Damaged;
+    case FileState::Regular:
+        break;
     }
+    root.read(file);
     if (!root.parsed()) {
         qCDebug(lcCore) << "file does not parse, left untouched:" << path;
         return XmlFileProblem::Damaged;
@@ -34,8 +47,11 @@ bool openXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag,
 {
     XmlFileProblem found = XmlFileProblem::None;
     KavrinGUIToolkit::SaveFailure failure = KavrinGUIToolkit::SaveFailure::None;
-    const QFileInfo info(path);
-    if (info.exists() && info.size() > 0) {
+    qint64 size = 0;
+    const FileState state = KavrinGUIToolkit::StateOfFile(path, &size);
+    // Only a regular file counts as empty: a pipe or a device has no size
+    // either, and is read, as damaged, rather than replaced.
+    if (state != FileState::Missing && (state != FileState::Regular || size > 0)) {
         found = readXmlDataFile(root, path, rootTag);
     } else {
         XmlNode fresh;

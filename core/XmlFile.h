@@ -20,10 +20,11 @@ using XmlFileProblem = KavrinGUIToolkit::XmlFileProblem;
 XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag);
 
 /// Opens the program's XML data file at @p path into @p root. A missing or
-/// empty (0-byte) file is created with the declaration and an empty
-/// @p rootTag element. A file that exists but cannot be read, does not parse
-/// or has another root element is left exactly as it is on disk, and the
-/// result is false: callers then stay closed and never write it back.
+/// empty (0-byte regular) file is created with the declaration and an empty
+/// @p rootTag element. A file that exists but cannot be read, is no regular
+/// file (Damaged), does not parse or has another root element is left
+/// exactly as it is on disk, and the result is false: callers then stay
+/// closed and never write it back.
 /// @p problem, when given, says why the result is false (None when true);
 /// @p createFailure, when given, why a missing file could not be created.
 bool openXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag,

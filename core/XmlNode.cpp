@@ -1,5 +1,6 @@
 #include "XmlNode.h"
 
+#include <File.h>
 #include <XmlRead.h>
 #include <XmlSave.h>
 
@@ -14,18 +15,20 @@ XmlNode::XmlNode(const QDomElement &element, const QDomDocument &document)
 
 bool XmlNode::load(const QString &path)
 {
-    if (path.isNull())
+    QFile file;
+    if (KavrinGUIToolkit::OpenRegularFile(file, path) != KavrinGUIToolkit::FileState::Regular)
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    read(file);
+    return true;
+}
+
+void XmlNode::read(QIODevice &device)
+{
     // A fresh document keeps other nodes' handles on the previous one valid.
     QDomDocument doc;
-    m_parsed = KavrinGUIToolkit::ReadXmlDocument(file, &doc);
-    file.close();
+    m_parsed = KavrinGUIToolkit::ReadXmlDocument(device, &doc);
     m_document = doc;
     m_element = m_document.documentElement();
-    return true;
 }
 
 bool XmlNode::save(const QString &path, QString *error,

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+class QIODevice;
+
 namespace KavrinGUIToolkit {
 enum class SaveFailure;
 }
@@ -19,9 +21,13 @@ public:
     XmlNode() = default;
 
     /// Reads the file into this node's document; true whenever the file could
-    /// be opened, whether or not it parsed. A null or unreadable path leaves
+    /// be opened, whether or not it parsed. A null or unreadable path, and one
+    /// that is no regular file (KavrinGUIToolkit::OpenRegularFile()), leaves
     /// the node as it was.
     bool load(const QString &path);
+    /// Reads the rest of @p device, open for reading, into this node's
+    /// document, as load() does with a file.
+    void read(QIODevice &device);
     /// True when the last load() parsed the whole file; false after a parse
     /// error (the document then holds only what was parsed before it).
     bool parsed() const { return m_parsed; }

@@ -5,6 +5,7 @@
 #include "PendrikLogging.h"
 #include "TextTools.h"
 
+#include <File.h>
 #include <XmlRead.h>
 
 #include <QDomDocument>
@@ -54,14 +55,19 @@ QString firstChildText(const QDomNode &node)
 
 CatalogueProblem readDocument(const QString &path, const QString &rootTag, QDomDocument *document)
 {
-    QFile file(path);
-    if (!file.exists()) {
+    QFile file;
+    switch (KavrinGUIToolkit::OpenRegularFile(file, path)) {
+    case KavrinGUIToolkit::FileState::Missing:
         qCDebug(lcPendrik) << "no catalogue" << path;
         return CatalogueProblem::Missing;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    case KavrinGUIToolkit::FileState::NotAFile:
+        qCDebug(lcPendrik) << "no regular file:" << path;
+        return CatalogueProblem::Damaged;
+    case KavrinGUIToolkit::FileState::Unreadable:
         qCDebug(lcPendrik) << "cannot open" << path;
         return CatalogueProblem::Damaged;
+    case KavrinGUIToolkit::FileState::Regular:
+        break;
     }
     QString error;
     int line = 0;

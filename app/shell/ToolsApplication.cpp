@@ -124,7 +124,8 @@ bool ToolsApplication::init()
         return false;
     // Before any task is read: what a program stopped in the middle of a
     // save, a rename or a deletion left is put right.
-    tellDamagedDataFiles(TaskFolder::open().strayDeviceFiles);
+    const TaskFolderRepair repair = TaskFolder::open();
+    tellDamagedDataFiles(repair.strayDeviceFiles, repair.oldTemporaryFiles);
 
     setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
     return true;
@@ -272,7 +273,8 @@ bool ToolsApplication::checkProgramFolder()
     return true;
 }
 
-void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles)
+void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles,
+                                            const QStringList &oldTemporaryFiles)
 {
     // Each file whose content the planner would miss is named once; the
     // program goes on without it and leaves it as it is on disk. A missing
@@ -352,6 +354,14 @@ void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles)
                        "are not shown. The program leaves the file as it is, and no task can "
                        "take its name until it is moved out of the Task folder.")
                         .arg(native(stray));
+    }
+
+    for (const QString &old : oldTemporaryFiles) {
+        messages << tr("The file %1 is named as earlier versions of the program named the "
+                       "temporary file of a save, so it may be left over from a save that was "
+                       "cut off, or be a copy of yours. The program leaves it as it is and never "
+                       "reads it. Move it out of the Task folder if you do not need it.")
+                        .arg(native(old));
     }
 
     for (const QString &message : std::as_const(messages))

@@ -54,7 +54,8 @@ private:
     void setLanguageFont();
     bool checkResolution();
     bool checkProgramFolder();
-    void tellDamagedDataFiles(const QStringList &strayDeviceFiles);
+    void tellDamagedDataFiles(const QStringList &strayDeviceFiles,
+                              const QStringList &oldTemporaryFiles);
     ISkinPlugin *loadSkinPlugin(const QString &name, const QString &folder);
 };
 

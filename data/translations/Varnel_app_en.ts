@@ -116,6 +116,10 @@
         <source>The device file %1 belongs to no task of the task list, so its devices are not shown. The program leaves the file as it is, and no task can take its name until it is moved out of the Task folder.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The file %1 is named as earlier versions of the program named the temporary file of a save, so it may be left over from a save that was cut off, or be a copy of yours. The program leaves it as it is and never reads it. Move it out of the Task folder if you do not need it.</source>
+        <translation>The file %1 is named as earlier versions of the program named the temporary file of a save, so it may be left over from a save that was cut off, or be a copy of yours. The program leaves it as it is and never reads it. Move it out of the Task folder if you do not need it.</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

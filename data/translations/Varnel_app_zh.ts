@@ -116,6 +116,10 @@
         <source>The device file %1 belongs to no task of the task list, so its devices are not shown. The program leaves the file as it is, and no task can take its name until it is moved out of the Task folder.</source>
         <translation>设备文件 %1 不属于任务列表中的任何任务，因此不显示其中的设备。程序保留该文件原样；在把它移出 Task 文件夹之前，任何任务都不能使用这个名称。</translation>
     </message>
+    <message>
+        <source>The file %1 is named as earlier versions of the program named the temporary file of a save, so it may be left over from a save that was cut off, or be a copy of yours. The program leaves it as it is and never reads it. Move it out of the Task folder if you do not need it.</source>
+        <translation>文件 %1 的名称与本程序早期版本保存时所用的临时文件名称相同，它可能是某次中断的保存留下的，也可能是您自己的副本。程序保留该文件原样，也从不读取它。如果不需要它，请将其移出 Task 文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

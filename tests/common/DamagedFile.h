@@ -2,23 +2,45 @@
 
 #include "ProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QMetaType>
 #include <QRandomGenerator>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 /// The ways a copy, a crash or another program leaves a data file.
 /// NestedDeep is well-formed XML of the right root that nests far deeper than
 /// any file of the program's: the parser would take half a minute over it.
-enum class Damage { CutToHalf, RandomBytes, WrongRoot, ZeroBytes, Missing, Unreadable, NestedDeep };
+/// The last three put something in the file's place that is no file: a
+/// named pipe (a read waits for a writer that never comes), a link to the
+/// zero device (a read never ends, and the size is 0 as an empty file's)
+/// and a folder.
+enum class Damage {
+    CutToHalf,
+    RandomBytes,
+    WrongRoot,
+    ZeroBytes,
+    Missing,
+    Unreadable,
+    NestedDeep,
+    NamedPipe,
+    LinkToZeroDevice,
+    Folder
+};
 Q_DECLARE_METATYPE(Damage)
 
 /// Every damage but Unreadable, which the superuser never notices: tests
 /// that lay it skip it when run as root.
 inline QList<Damage> everyDamage()
 {
-    return {Damage::CutToHalf, Damage::RandomBytes, Damage::WrongRoot,
-            Damage::ZeroBytes, Damage::Missing,     Damage::NestedDeep};
+    return {Damage::CutToHalf, Damage::RandomBytes,      Damage::WrongRoot,
+            Damage::ZeroBytes, Damage::Missing,          Damage::NestedDeep,
+            Damage::NamedPipe, Damage::LinkToZeroDevice, Damage::Folder};
 }
 
 /// The damage as a row name says it after the file: "a task list cut to
@@ -40,8 +62,58 @@ inline const char *damageText(Damage damage, bool database = false)
         return "that nobody may read";
     case Damage::NestedDeep:
         return "nested 100,000 elements deep";
+    case Damage::NamedPipe:
+        return "that is a named pipe";
+    case Damage::LinkToZeroDevice:
+        return "linked to /dev/zero";
+    case Damage::Folder:
+        return "that is a folder";
     }
     return "";
+}
+
+/// A link at @p path to a zero device. The superuser, who may write /dev,
+/// gets a zero device of its own beside the file where it may make one (the
+/// same device as /dev/zero), so that a program that wrongly saves over what
+/// the link leads to replaces that one rather than the system's; anyone else
+/// links to /dev/zero itself, which they cannot replace.
+inline bool linkToZeroDevice(const QString &path)
+{
+    QString device = QStringLiteral("/dev/zero");
+    if (::geteuid() == 0) {
+        const QString own = path + QStringLiteral(".zero-device");
+        QFile::remove(own);
+        if (::mknod(QFile::encodeName(own).constData(), S_IFCHR | 0666, makedev(1, 5)) == 0)
+            device = own;
+    }
+    return QFile::link(device, path);
+}
+
+/// What stands at @p path, for telling whether anything was written there:
+/// the bytes of a regular file, and for anything else what it is (a link by
+/// where it leads), without reading it.
+inline QByteArray stateOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return "a link to " + QFile::encodeName(info.symLinkTarget()) + ", " +
+               stateOf(info.symLinkTarget());
+    struct stat found = {};
+    if (::stat(QFile::encodeName(path).constData(), &found) != 0)
+        return "nothing";
+    if (S_ISFIFO(found.st_mode))
+        return "a named pipe";
+    if (S_ISCHR(found.st_mode))
+        return "a character device " + QByteArray::number(quint64(found.st_rdev));
+    if (S_ISDIR(found.st_mode))
+        return "a folder of " +
+               QDir(path)
+                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                   .join(QLatin1Char(','))
+                   .toUtf8();
+    if (!S_ISREG(found.st_mode))
+        return "something else";
+    return "the bytes " + ProgramFolder::readAll(path);
 }
 
 /// 4 KB of random bytes, the same on every run.
@@ -121,6 +193,14 @@ inline bool layDamaged(const QString &path, Damage damage, const QByteArray &goo
                QFile::setPermissions(path, QFileDevice::Permissions());
     case Damage::NestedDeep:
         return ProgramFolder::write(path, nestedDeep(good));
+    case Damage::NamedPipe:
+        return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+    case Damage::LinkToZeroDevice:
+        return linkToZeroDevice(path);
+    case Damage::Folder:
+        // With a file inside, as a folder a planner made there would be.
+        return QDir().mkpath(path) &&
+               ProgramFolder::write(path + QStringLiteral("/note.txt"), good);
     }
     return false;
 }

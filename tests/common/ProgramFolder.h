@@ -128,8 +128,13 @@ public:
                      settingsXml({{"Translator", QByteArray::number(language)}}));
     }
 
+    /// The bytes of the regular file at @p path; empty for anything else,
+    /// which a read could wait on forever (a named pipe) or never finish
+    /// (a device).
     static QByteArray readAll(const QString &path)
     {
+        if (!QFileInfo(path).isFile())
+            return QByteArray();
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }

@@ -40,10 +40,11 @@ namespace {
 
 using Files = QMap<QString, QString>;
 
-const QStringList kNames = {QStringLiteral("Lobby"),    QStringLiteral("Gate"),
-                            QStringLiteral("Car Park"), QStringLiteral("一期工程"),
-                            QStringLiteral("东门"),     QStringLiteral("Roof 2"),
-                            QStringLiteral("Hall"),     QStringLiteral("Yard")};
+// "LOBBY" makes some renames change letter case alone.
+const QStringList kNames = {
+    QStringLiteral("Lobby"),    QStringLiteral("Gate"), QStringLiteral("Car Park"),
+    QStringLiteral("一期工程"), QStringLiteral("东门"), QStringLiteral("Roof 2"),
+    QStringLiteral("Hall"),     QStringLiteral("Yard"), QStringLiteral("LOBBY")};
 constexpr int kMaxTasks = 5;
 constexpr int kMaxDevices = 10;
 

@@ -1,6 +1,8 @@
 // Every data file of the program folder, damaged in each way a copy, a crash
-// or another program can damage it: the file objects tell why they are
-// closed, take nothing of it as data and never write it.
+// or another program can damage it, or with something in its place that is
+// no file: the file objects tell why they are closed, take nothing of it as
+// data, never write it, and return at once where a read would wait or never
+// end.
 #include "CatalogueFixture.h"
 #include "DamagedFile.h"
 #include "ProgramFolder.h"
@@ -186,7 +188,7 @@ void TestDamagedDataFiles::damagedFileIsNeitherTakenNorWritten()
     const QString path = folder.file(relative);
     QVERIFY(layDamaged(path, damage, good));
     const bool existed = QFileInfo::exists(path);
-    const QByteArray before = ProgramFolder::readAll(path);
+    const QByteArray before = stateOf(path);
 
     const Outcome outcome = exercise();
     QCOMPARE(int(outcome.problem), problem);
@@ -199,7 +201,7 @@ void TestDamagedDataFiles::damagedFileIsNeitherTakenNorWritten()
     } else {
         QVERIFY(!outcome.wrote);
         QCOMPARE(QFileInfo::exists(path), existed);
-        QCOMPARE(ProgramFolder::readAll(path), before);
+        QCOMPARE(stateOf(path), before);
     }
 }
 
@@ -240,14 +242,14 @@ void TestDamagedDataFiles::catalogueThatIsNotOursIsRefused()
     else
         QVERIFY(layDamaged(path, damage, goodBytes));
     const bool existed = QFileInfo::exists(path);
-    const QByteArray before = ProgramFolder::readAll(path);
+    const QByteArray before = stateOf(path);
 
     {
         kiv::TaskDataBase catalogue(path, CatalogueFixture::uniqueConnectionName(), 0);
         QVERIFY(!catalogue.isOpen());
     }
     QCOMPARE(QFileInfo::exists(path), existed);
-    QCOMPARE(ProgramFolder::readAll(path), before);
+    QCOMPARE(stateOf(path), before);
 
     // The undamaged catalogue opens.
     kiv::TaskDataBase catalogue(good, CatalogueFixture::uniqueConnectionName(), 0);

@@ -106,7 +106,7 @@ Files applied(Files state, const Edit &edit)
 }
 
 /// The root element a file of the Task folder must have: the list's for the
-/// list and its temporary files, a device list's for every other.
+/// list, a device list's for every other.
 QString rootOf(const QString &name)
 {
     return name.startsWith(QLatin1String("Task.xml")) ? QStringLiteral("TaskInfoList")
@@ -153,7 +153,7 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
     const QString tasks = taskFolder(folder);
     // The temporary file of a save beside its target, and a device file set
     // aside while its deletion is stored.
-    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
+    static const QRegularExpression temporary(QStringLiteral("^\\.varnel-save-[A-Za-z0-9]{6}$"));
     static const QRegularExpression setAside(QStringLiteral("^(.+\\.xml)\\.trash$"));
 
     // The list as the first start leaves it: the child's first look at the
@@ -229,16 +229,24 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
                          qPrintable(context + QStringLiteral(": %1 is missing").arg(name)));
                 continue;
             }
+            // A temporary file's name does not say which file it is saved
+            // for: the file whose new bytes it holds.
+            QString savedFor;
+            if (temporary.match(name).hasMatch()) {
+                for (auto it = edit.after.cbegin(); it != edit.after.cend(); ++it) {
+                    if (it.value() == found)
+                        savedFor = it.key();
+                }
+            }
             XmlNode root;
-            QCOMPARE(readXmlDataFile(root, QDir(tasks).filePath(name), rootOf(name)),
+            QCOMPARE(readXmlDataFile(root, QDir(tasks).filePath(name),
+                                     rootOf(savedFor.isEmpty() ? name : savedFor)),
                      XmlFileProblem::None);
             ++filesChecked;
             if (found == was || found == will)
                 continue;
-            const QRegularExpressionMatch temp = temporary.match(name);
             const QRegularExpressionMatch aside = setAside.match(name);
-            if (temp.hasMatch() && edit.after.contains(temp.captured(1)) &&
-                found == edit.after.value(temp.captured(1))) {
+            if (!savedFor.isEmpty()) {
                 // A whole copy of what the save under way was writing.
                 ++temporariesFound;
             } else if (aside.hasMatch() && edit.before.contains(aside.captured(1)) &&

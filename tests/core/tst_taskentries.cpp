@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <unistd.h>
 
 using kiv::TaskEntries;
 
@@ -29,6 +30,8 @@ private slots:
     void aNewTaskNeverTakesOverDevicesOfNoTask();
     void aDeletionThatCannotBeStoredKeepsTheDevices();
     void aRenameThatCannotBeStoredKeepsTheOldName();
+    void aRenameInLetterCaseKeepsTheOneFile_data();
+    void aRenameInLetterCaseKeepsTheOneFile();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -249,6 +252,66 @@ void TestTaskEntries::aRenameThatCannotBeStoredKeepsTheOldName()
     QCOMPARE(QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files),
              (QStringList{QStringLiteral("Lobby.xml"), QStringLiteral("Task.xml")}));
     QCOMPARE(firstType(QStringLiteral("Lobby")), QStringLiteral("CAM-A"));
+}
+
+void TestTaskEntries::aRenameInLetterCaseKeepsTheOneFile_data()
+{
+    QTest::addColumn<bool>("caseBlind");
+    QTest::addColumn<bool>("listTakesIt");
+    QTest::addColumn<QStringList>("files");
+
+    const QStringList both{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
+                           QStringLiteral("Task.xml")};
+    QTest::newRow("on a disk that ignores letter case a stored rename keeps the one file")
+        << true << true << both;
+    QTest::newRow("on a disk that ignores letter case a rename that cannot be stored keeps it")
+        << true << false << both;
+    QTest::newRow("on a disk that tells letter case apart the file takes the new spelling")
+        << false << true << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Task.xml")};
+    QTest::newRow("on a disk that tells letter case apart a rename not stored keeps the old one")
+        << false << false << QStringList{QStringLiteral("Lobby.xml"), QStringLiteral("Task.xml")};
+}
+
+void TestTaskEntries::aRenameInLetterCaseKeepsTheOneFile()
+{
+    QFETCH(bool, caseBlind);
+    QFETCH(bool, listTakesIt);
+    QFETCH(QStringList, files);
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
+    if (caseBlind) {
+        // A second name of the file stands for the new spelling: both then
+        // name one file (the same device and inode), as a disk that ignores
+        // letter case shows them.
+        QCOMPARE(::link(QFile::encodeName(TaskDeviceFile::filePath(QStringLiteral("Lobby"))),
+                        QFile::encodeName(TaskDeviceFile::filePath(QStringLiteral("LOBBY")))),
+                 0);
+    }
+
+    // As the task pane renames: the devices first, then the list, and the
+    // devices back when the list cannot be stored.
+    QVERIFY(TaskEntries::renameDeviceFile(QStringLiteral("Lobby"), QStringLiteral("LOBBY")));
+    {
+        std::unique_ptr<FileSizeLimit> full;
+        if (!listTakesIt) {
+            full = std::make_unique<FileSizeLimit>();
+            QVERIFY(full->isActive());
+        }
+        QCOMPARE(TaskEntries::setNameRemark(task(QStringLiteral("LOBBY")), 0), listTakesIt);
+    }
+    if (!listTakesIt)
+        QVERIFY(TaskEntries::renameDeviceFile(QStringLiteral("LOBBY"), QStringLiteral("Lobby")));
+
+    QCOMPARE(stored(),
+             QStringList{listTakesIt ? QStringLiteral("LOBBY:") : QStringLiteral("Lobby:")});
+    QCOMPARE(QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files, QDir::Name),
+             files);
+    // Every spelling there, the listed one among them, holds the devices:
+    // no name of the one file was removed.
+    for (const QString &name : files) {
+        if (name != QLatin1String("Task.xml"))
+            QCOMPARE(firstType(name.chopped(4)), QStringLiteral("CAM-A"));
+    }
 }
 
 QTEST_MAIN(TestTaskEntries)

@@ -67,6 +67,8 @@ private slots:
     void aCutOffDeletionEndsAsTheListSays_data();
     void aCutOffDeletionEndsAsTheListSays();
     void aDeviceFileOfNoTaskIsKeptAndNamed();
+    void aDeviceFileUnderAnotherSpellingOfAListedName_data();
+    void aDeviceFileUnderAnotherSpellingOfAListedName();
     void aListThatCannotBeReadLeavesEveryDeviceFile();
 };
 
@@ -74,38 +76,65 @@ void TestTaskFolder::leftoversOfCutOffSavesAreRemoved_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removed");
+    // Named to the planner as a file an earlier version may have left.
+    QTest::addColumn<bool>("named");
 
-    QTest::newRow("a temporary of the task list goes") << QStringLiteral("Task.xml.AbCdEf") << true;
-    QTest::newRow("a temporary of a device file goes")
-        << QStringLiteral("Lobby.xml.QwErTy") << true;
-    QTest::newRow("a temporary of a device file of a Chinese name goes")
-        << QStringLiteral("一期工程.xml.zzzzzz") << true;
-    QTest::newRow("a temporary of a device file of an unlisted name goes")
-        << QStringLiteral("Yard.xml.ABCDEF") << true;
+    QTest::newRow("a temporary of a save goes")
+        << QStringLiteral(".varnel-save-AbCdEf") << true << false;
+    QTest::newRow("a temporary of a save with digits in its random part goes")
+        << QStringLiteral(".varnel-save-a1B2c3") << true << false;
     QTest::newRow("the start-up's probe of the folder goes")
-        << QStringLiteral(".write-probe-4242") << true;
-    QTest::newRow("five random letters are no temporary")
-        << QStringLiteral("Lobby.xml.AbCdE") << false;
-    QTest::newRow("seven random letters are no temporary")
-        << QStringLiteral("Lobby.xml.AbCdEfG") << false;
-    QTest::newRow("a digit among the letters is no temporary")
-        << QStringLiteral("Lobby.xml.AbC3Ef") << false;
-    QTest::newRow("a backup the planner made stays") << QStringLiteral("Lobby.xml.bak") << false;
+        << QStringLiteral(".write-probe-4242") << true << false;
+    QTest::newRow("five random characters are no temporary")
+        << QStringLiteral(".varnel-save-AbCdE") << false << false;
+    QTest::newRow("seven random characters are no temporary")
+        << QStringLiteral(".varnel-save-AbCdEfG") << false << false;
+    QTest::newRow("a name without the leading dot is no temporary")
+        << QStringLiteral("varnel-save-AbCdEf") << false << false;
+    QTest::newRow("a name of other letter case is no temporary")
+        << QStringLiteral(".Varnel-save-AbCdEf") << false << false;
+    QTest::newRow("a name with more behind it is no temporary")
+        << QStringLiteral(".varnel-save-AbCdEf~") << false << false;
+    // What earlier versions named their temporary files, and a planner may
+    // name a copy: kept whole, and named.
+    QTest::newRow("a backup of the task list the planner made stays and is named")
+        << QStringLiteral("Task.xml.backup") << false << true;
+    QTest::newRow("a backup of a device file the planner made stays and is named")
+        << QStringLiteral("Lobby.xml.backup") << false << true;
+    QTest::newRow("a temporary of the task list of an earlier version stays and is named")
+        << QStringLiteral("Task.xml.AbCdEf") << false << true;
+    QTest::newRow("a temporary of a device file of an earlier version stays and is named")
+        << QStringLiteral("Lobby.xml.QwErTy") << false << true;
+    QTest::newRow("the same of a Chinese name stays and is named")
+        << QStringLiteral("一期工程.xml.zzzzzz") << false << true;
+    QTest::newRow("the same of an unlisted name stays and is named")
+        << QStringLiteral("Yard.xml.ABCDEF") << false << true;
+    QTest::newRow("a copy with digits in its suffix stays")
+        << QStringLiteral("Lobby.xml.orig01") << false << false;
+    QTest::newRow("five random letters stay")
+        << QStringLiteral("Lobby.xml.AbCdE") << false << false;
+    QTest::newRow("seven random letters stay")
+        << QStringLiteral("Lobby.xml.AbCdEfG") << false << false;
+    QTest::newRow("a digit among the letters stays")
+        << QStringLiteral("Lobby.xml.AbC3Ef") << false << false;
+    QTest::newRow("a backup the planner made stays")
+        << QStringLiteral("Lobby.xml.bak") << false << false;
     QTest::newRow("six letters behind a file that is no task file stay")
-        << QStringLiteral("notes.txt.AbCdEf") << false;
+        << QStringLiteral("notes.txt.AbCdEf") << false << false;
     QTest::newRow("six letters behind a name no task can have stay")
-        << QStringLiteral("a:b.xml.AbCdEf") << false;
+        << QStringLiteral("a:b.xml.AbCdEf") << false << false;
     // Its save would take the random letters from the six X.
     QTest::newRow("six letters behind a name of six X stay")
-        << QStringLiteral("XXXXXX.xml.AbCdEf") << false;
+        << QStringLiteral("XXXXXX.xml.AbCdEf") << false << false;
     QTest::newRow("a probe without its process number stays")
-        << QStringLiteral(".write-probe-") << false;
+        << QStringLiteral(".write-probe-") << false << false;
 }
 
 void TestTaskFolder::leftoversOfCutOffSavesAreRemoved()
 {
     QFETCH(QString, name);
     QFETCH(bool, removed);
+    QFETCH(bool, named);
     ProgramFolder folder;
     const QByteArray list = listOf({QStringLiteral("Lobby"), QStringLiteral("一期工程")});
     QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))), list));
@@ -124,6 +153,8 @@ void TestTaskFolder::leftoversOfCutOffSavesAreRemoved()
     QCOMPARE(ProgramFolder::readAll(folder.file(task(QStringLiteral("Lobby.xml")))),
              devicesOf("KC-B21", 4));
     QCOMPARE(repair.strayDeviceFiles, QStringList());
+    QCOMPARE(repair.oldTemporaryFiles,
+             named ? QStringList{folder.file(task(name))} : QStringList());
 }
 
 void TestTaskFolder::aCutOffRenameEndsWithTheListedName_data()
@@ -229,6 +260,114 @@ void TestTaskFolder::aDeviceFileOfNoTaskIsKeptAndNamed()
              devicesOf("KC-B21", 4));
 }
 
+namespace {
+
+// What stands under the old spelling "Lobby.xml" of the listed task "LOBBY".
+enum class OldSpelling {
+    // A second name of the file "LOBBY.xml": what a disk that ignores letter
+    // case (FAT, exFAT, a network share) shows, where both spellings name
+    // one file.
+    TheSameFile,
+    // The same, where the listed task "Gate" has the same devices, as two
+    // tasks without devices do.
+    TheSameFileAsGatesBytes,
+    // The task's devices, while "LOBBY.xml" is not there.
+    TheOnlyFile,
+    // Other devices than those of "LOBBY.xml".
+    AnotherFile,
+    // A second name of the file of the listed task "Gate", as a rename of
+    // Gate to Lobby stopped before the list took it leaves it, while
+    // "LOBBY.xml" is not there.
+    AnotherTasksSecondName
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(OldSpelling)
+
+void TestTaskFolder::aDeviceFileUnderAnotherSpellingOfAListedName_data()
+{
+    QTest::addColumn<OldSpelling>("oldSpelling");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("renamesFinished");
+    QTest::addColumn<bool>("named");
+
+    QTest::newRow("one file under both spellings stays, as on a disk that ignores letter case")
+        << OldSpelling::TheSameFile
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
+                       QStringLiteral("Task.xml")}
+        << 0 << false;
+    QTest::newRow("one file under both spellings stays when another task has the same devices")
+        << OldSpelling::TheSameFileAsGatesBytes
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
+                       QStringLiteral("Task.xml")}
+        << 0 << false;
+    QTest::newRow("a rename in letter case stopped before the file took it is finished")
+        << OldSpelling::TheOnlyFile
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Task.xml")} << 1 << false;
+    QTest::newRow("other devices under the old spelling stay and are named")
+        << OldSpelling::AnotherFile
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
+                       QStringLiteral("Task.xml")}
+        << 0 << true;
+    QTest::newRow("another task's devices under the old spelling go back to that task alone")
+        << OldSpelling::AnotherTasksSecondName << QStringList{QStringLiteral("Task.xml")} << 1
+        << false;
+}
+
+void TestTaskFolder::aDeviceFileUnderAnotherSpellingOfAListedName()
+{
+    QFETCH(OldSpelling, oldSpelling);
+    QFETCH(QStringList, files);
+    QFETCH(int, renamesFinished);
+    QFETCH(bool, named);
+    ProgramFolder folder;
+    const QString lobby = folder.file(task(QStringLiteral("Lobby.xml")));
+    const QString upper = folder.file(task(QStringLiteral("LOBBY.xml")));
+    const QByteArray devices = devicesOf("KC-B21", 4);
+    const QString gate = folder.file(task(QStringLiteral("Gate.xml")));
+    const QByteArray gateDevices =
+        oldSpelling == OldSpelling::TheSameFileAsGatesBytes ? devices : devicesOf("KD-5230", 2);
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))),
+                                 listOf({QStringLiteral("Gate"), QStringLiteral("LOBBY")})));
+    QVERIFY(ProgramFolder::write(gate, gateDevices));
+    switch (oldSpelling) {
+    case OldSpelling::TheSameFile:
+    case OldSpelling::TheSameFileAsGatesBytes:
+        QVERIFY(ProgramFolder::write(upper, devices));
+        QCOMPARE(::link(QFile::encodeName(upper).constData(), QFile::encodeName(lobby).constData()),
+                 0);
+        break;
+    case OldSpelling::TheOnlyFile:
+        QVERIFY(ProgramFolder::write(lobby, devices));
+        break;
+    case OldSpelling::AnotherFile:
+        QVERIFY(ProgramFolder::write(upper, devices));
+        QVERIFY(ProgramFolder::write(lobby, devicesOf("KC-100", 1)));
+        break;
+    case OldSpelling::AnotherTasksSecondName:
+        QCOMPARE(::link(QFile::encodeName(gate).constData(), QFile::encodeName(lobby).constData()),
+                 0);
+        break;
+    }
+
+    const TaskFolderRepair repair = TaskFolder::open();
+    QCOMPARE(repair.renamesFinished, renamesFinished);
+    QCOMPARE(repair.strayDeviceFiles, named ? QStringList{lobby} : QStringList());
+    QCOMPARE(filesIn(folder), QStringList{QStringLiteral("Gate.xml")} + files);
+    QCOMPARE(ProgramFolder::readAll(gate), gateDevices);
+    if (oldSpelling == OldSpelling::AnotherTasksSecondName)
+        return;
+    // The listed task has its devices, under whichever spelling the disk
+    // gives it.
+    QCOMPARE(ProgramFolder::readAll(upper), devices);
+    if (oldSpelling == OldSpelling::TheSameFile ||
+        oldSpelling == OldSpelling::TheSameFileAsGatesBytes)
+        QCOMPARE(ProgramFolder::readAll(lobby), devices);
+    else if (oldSpelling == OldSpelling::AnotherFile)
+        QCOMPARE(ProgramFolder::readAll(lobby), devicesOf("KC-100", 1));
+}
+
 void TestTaskFolder::aListThatCannotBeReadLeavesEveryDeviceFile()
 {
     ProgramFolder folder;
@@ -240,7 +379,7 @@ void TestTaskFolder::aListThatCannotBeReadLeavesEveryDeviceFile()
                                  devicesOf("KC-B21", 4)));
     QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Gate.xml.trash"))),
                                  devicesOf("KC-100", 1)));
-    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml.AbCdEf"))),
+    QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral(".varnel-save-AbCdEf"))),
                                  listOf({QStringLiteral("Lobby")})));
 
     const TaskFolderRepair repair = TaskFolder::open();

@@ -145,7 +145,7 @@ void TestLensDamagedCatalogues::standAloneStartNamesWhatItCouldNotRead()
     const QString path = file(relative);
     QVERIFY(layDamaged(path, damage));
     const bool existed = QFileInfo::exists(path);
-    const QByteArray before = ProgramFolder::readAll(path);
+    const QByteArray before = stateOf(path);
 
     // As the stand-alone calculator starts: settings, window, messages.
     QVERIFY(lenstest::reloadSettings(file(QStringLiteral("Setup.xml"))) ==
@@ -205,7 +205,7 @@ void TestLensDamagedCatalogues::standAloneStartNamesWhatItCouldNotRead()
     }
 
     QCOMPARE(QFileInfo::exists(path), existed);
-    QCOMPARE(ProgramFolder::readAll(path), before);
+    QCOMPARE(stateOf(path), before);
 }
 
 void TestLensDamagedCatalogues::standAloneStartNamesASettingsFileItCannotOpen_data()

@@ -5,8 +5,10 @@
 #include <UiSingleton.h>
 #include <XmlSave.h>
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -14,6 +16,7 @@
 #include <atomic>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace KavrinGUIToolkit;
 
@@ -81,6 +84,10 @@ private slots:
     void bytesThatWouldNotReadBackAreNotSaved();
     void saveThatRunsOutOfRoomFailsAndKeepsTheOldFile_data();
     void saveThatRunsOutOfRoomFailsAndKeepsTheOldFile();
+    void aSaveKeepsWhatTheOldFileWas_data();
+    void aSaveKeepsWhatTheOldFileWas();
+    void aSaveNeverReplacesWhatIsNoRegularFile_data();
+    void aSaveNeverReplacesWhatIsNoRegularFile();
     void readAllJoinsFilesInOrder();
     void convertToUnicode();
 };
@@ -343,6 +350,87 @@ void TestToolkitCore::saveThatRunsOutOfRoomFailsAndKeepsTheOldFile()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), old);
+}
+
+void TestToolkitCore::aSaveKeepsWhatTheOldFileWas_data()
+{
+    QTest::addColumn<bool>("throughALink");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("a file only its owner may read keeps its permissions") << false << 0600;
+    QTest::newRow("a file its group may read keeps its permissions") << false << 0640;
+    QTest::newRow("a link stays a link, and the file it leads to takes the bytes") << true << 0604;
+}
+
+void TestToolkitCore::aSaveKeepsWhatTheOldFileWas()
+{
+    QFETCH(bool, throughALink);
+    QFETCH(int, mode);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data")));
+    const QString target = dir.filePath(QStringLiteral("data/f.xml"));
+    const QString path = throughALink ? dir.filePath(QStringLiteral("f.xml")) : target;
+    QVERIFY(writeFile(target, "old"));
+    QCOMPARE(::chmod(QFile::encodeName(target).constData(), mode_t(mode)), 0);
+    if (throughALink)
+        QVERIFY(QFile::link(target, path));
+
+    QString error;
+    QVERIFY2(SaveWholeFile(path, "new", &error), qPrintable(error));
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("new"));
+    struct stat saved = {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &saved), 0);
+    QCOMPARE(int(saved.st_mode & 0777), mode);
+    if (throughALink) {
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+    }
+    // The temporary file became the file: nothing else is beside it.
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("data")))
+                 .entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{QStringLiteral("f.xml")});
+}
+
+void TestToolkitCore::aSaveNeverReplacesWhatIsNoRegularFile_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("a named pipe stays a pipe") << QStringLiteral("pipe");
+    QTest::newRow("a folder stays a folder") << QStringLiteral("folder");
+    QTest::newRow("a link to a named pipe stays a link to it") << QStringLiteral("link");
+}
+
+void TestToolkitCore::aSaveNeverReplacesWhatIsNoRegularFile()
+{
+    QFETCH(QString, what);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.xml"));
+    const QString pipe =
+        what == QLatin1String("link") ? dir.filePath(QStringLiteral("pipe")) : path;
+    if (what == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("f.xml")));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    if (what == QLatin1String("link"))
+        QVERIFY(QFile::link(pipe, path));
+    const QStringList before =
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+
+    QString error;
+    SaveFailure failure = SaveFailure::None;
+    QVERIFY(!SaveWholeFile(path, "new", &error, &failure));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(failure,
+             what == QLatin1String("folder") ? SaveFailure::TargetIsFolder : SaveFailure::Other);
+    // Nothing in the pipe's or the folder's place, and no temporary file.
+    struct stat found = {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &found), 0);
+    QVERIFY(what == QLatin1String("folder") ? S_ISDIR(found.st_mode) : S_ISFIFO(found.st_mode));
+    QCOMPARE(QFileInfo(path).isSymLink(), what == QLatin1String("link"));
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             before);
 }
 
 void TestToolkitCore::readAllJoinsFilesInOrder()

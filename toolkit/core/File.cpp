@@ -1,6 +1,14 @@
 #include "File.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace KavrinGUIToolkit {
 
@@ -13,6 +21,245 @@ QString CFile::ReadAll(const QStringList &files, const QString &folder)
             texts << QString::fromUtf8(file.readAll());
     }
     return texts.join(QLatin1Char('\n'));
+}
+
+namespace {
+
+const QLatin1String kTemporaryPrefix(".varnel-save-");
+constexpr int kTemporaryRandomChars = 6;
+
+FileState stateOfError(int systemError)
+{
+    switch (systemError) {
+    case ENOENT:
+    case ENOTDIR:
+        return FileState::Missing;
+    case ELOOP:
+        return FileState::NotAFile;
+    default:
+        return FileState::Unreadable;
+    }
+}
+
+QString temporaryName()
+{
+    static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString name = kTemporaryPrefix;
+    for (int i = 0; i < kTemporaryRandomChars; ++i)
+        name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
+    return name;
+}
+
+// Where a save of @p path writes: the file a chain of symbolic links leads
+// to, as the platform's own atomic saves do, so that a planner's link stays
+// a link; @p path itself when the chain does not end.
+QString finalPathOf(const QString &path)
+{
+    QFileInfo target(path);
+    if (!target.isSymLink())
+        return path;
+    int depth = 128;
+    while (--depth > 0 && target.isSymLink())
+        target.setFile(target.symLinkTarget());
+    return depth > 0 ? target.filePath() : path;
+}
+
+// Writes all of @p bytes to @p fd; the error code of the write that stopped
+// short, 0 when the file system took no more without one.
+int writeAll(int fd, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (written == 0)
+            return 0;
+        data += written;
+        left -= written;
+    }
+    return -1;
+}
+
+} // namespace
+
+FileState StateOfFile(const QString &path, qint64 *size)
+{
+    if (size)
+        *size = 0;
+    if (path.isEmpty())
+        return FileState::Missing;
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return stateOfError(errno);
+    if (!S_ISREG(info.st_mode))
+        return FileState::NotAFile;
+    if (size)
+        *size = qint64(info.st_size);
+    return FileState::Regular;
+}
+
+FileState OpenRegularFile(QFile &file, const QString &path)
+{
+    if (file.isOpen())
+        file.close();
+    const FileState state = StateOfFile(path);
+    if (state != FileState::Regular)
+        return state;
+    // Not blocking: should a pipe have taken the file's place since it was
+    // looked at, the open returns at once and the look below refuses it.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return stateOfError(errno);
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return FileState::NotAFile;
+    }
+    // A regular file reads the same either way; the flag is dropped so that
+    // the file behaves as any other opened for reading.
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileState::Unreadable;
+    }
+    return FileState::Regular;
+}
+
+bool IsSaveTemporaryName(const QString &fileName)
+{
+    static const QRegularExpression name(
+        QStringLiteral("^\\.varnel-save-[A-Za-z0-9]{%1}$").arg(kTemporaryRandomChars));
+    return name.match(fileName).hasMatch();
+}
+
+bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
+                   SaveFailure *failure)
+{
+    auto fail = [&](const QString &why, SaveFailure kind) {
+        if (error)
+            *error = why;
+        if (failure)
+            *failure = kind;
+        return false;
+    };
+    auto failWith = [&](int systemError) {
+        return fail(qt_error_string(systemError), SaveFailureOf(systemError, path));
+    };
+    if (failure)
+        *failure = SaveFailure::None;
+    if (path.isEmpty())
+        return fail(QStringLiteral("empty file name"), SaveFailure::Other);
+
+    // Only a regular file is replaced: a folder, a pipe or a device in its
+    // place is no file of the program's, and its path is never written.
+    switch (StateOfFile(path)) {
+    case FileState::NotAFile:
+        if (QFileInfo(path).isDir())
+            return failWith(EISDIR);
+        return fail(QStringLiteral("%1 is not a regular file").arg(path), SaveFailure::Other);
+    case FileState::Regular:
+        if (!QFileInfo(path).isWritable())
+            return failWith(EACCES);
+        break;
+    case FileState::Missing:
+    case FileState::Unreadable:
+        break;
+    }
+
+    const QString finalPath = finalPathOf(path);
+    const QByteArray target = QFile::encodeName(finalPath);
+    struct stat old = {};
+    const bool replacing = ::stat(target.constData(), &old) == 0;
+    const QString folder = QFileInfo(finalPath).absolutePath();
+    // Until it takes the old file's permissions, no one else may read what
+    // the new file holds.
+    const mode_t mode = replacing ? 0600 : 0666;
+
+    // Where the file system allows, the new file has no name until it is
+    // whole and on the disk: a save cut off before then leaves nothing.
+    // Elsewhere it is made under its temporary name at once.
+    for (const bool unnamed : {true, false}) {
+        QByteArray temporary;
+        int fd = -1;
+        if (unnamed) {
+            fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
+                        mode);
+            if (fd < 0)
+                continue;
+        } else {
+            for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+                temporary = QFile::encodeName(folder + QLatin1Char('/') + temporaryName());
+                fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+                if (fd < 0 && errno != EEXIST)
+                    return failWith(errno);
+            }
+            if (fd < 0)
+                return failWith(EEXIST);
+        }
+        auto discard = [&](int systemError, SaveFailure kind, const QString &why) {
+            if (fd >= 0)
+                ::close(fd);
+            if (!temporary.isEmpty())
+                ::unlink(temporary.constData());
+            return fail(why.isEmpty() ? qt_error_string(systemError) : why,
+                        kind != SaveFailure::None ? kind : SaveFailureOf(systemError, path));
+        };
+
+        // A short write (a full disk, a file-size limit) shows in the size
+        // on disk even where no call returned an error.
+        const int writeError = writeAll(fd, bytes);
+        struct stat written = {};
+        if (writeError >= 0 || ::fstat(fd, &written) != 0 || written.st_size != bytes.size()) {
+            if (writeError > 0)
+                return discard(writeError, SaveFailure::None, QString());
+            return discard(0, SaveFailure::NoRoom,
+                           QStringLiteral("only part of the file could be written"));
+        }
+        if (replacing)
+            (void)::fchmod(fd, old.st_mode & 0777);
+        // On the disk before the rename makes it the file: a power cut then
+        // finds the old file or the whole new one. A file system that cannot
+        // sync says so without any fault of the bytes.
+        if (::fsync(fd) != 0 && (errno == EIO || errno == ENOSPC || errno == EDQUOT))
+            return discard(errno, SaveFailure::None, QString());
+
+        if (unnamed) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+            bool linked = false;
+            for (int attempt = 0; attempt < 100 && !linked; ++attempt) {
+                temporary = QFile::encodeName(folder + QLatin1Char('/') + temporaryName());
+                linked = ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, temporary.constData(),
+                                  AT_SYMLINK_FOLLOW) == 0;
+                if (!linked && errno != EEXIST)
+                    break;
+            }
+            if (!linked) {
+                // No way to name it here (no /proc): written again under a
+                // name of its own.
+                temporary.clear();
+                ::close(fd);
+                continue;
+            }
+        } else {
+            const int closed = ::close(fd);
+            fd = -1;
+            if (closed != 0 && errno != EINTR)
+                return discard(errno, SaveFailure::None, QString());
+        }
+        if (::rename(temporary.constData(), target.constData()) != 0)
+            return discard(errno, SaveFailure::None, QString());
+        if (fd >= 0)
+            ::close(fd);
+        return true;
+    }
+    return failWith(EIO);
 }
 
 } // namespace KavrinGUIToolkit

@@ -1,5 +1,6 @@
 #include "GenericDS.h"
 
+#include "File.h"
 #include "XmlRead.h"
 #include "XmlSave.h"
 
@@ -14,8 +15,8 @@ CGenericDS::CGenericDS(const QDomDocument &doc, const QDomElement &element)
 
 bool CGenericDS::LoadXML(const QString &path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (OpenRegularFile(file, path) != FileState::Regular)
         return false;
     QDomDocument doc;
     if (!ReadXmlDocument(file, &doc))

@@ -1,11 +1,11 @@
 #include "SettingsFile.h"
 
+#include "File.h"
 #include "XmlRead.h"
 #include "XmlSave.h"
 
 #include <QDomElement>
 #include <QFile>
-#include <QFileInfo>
 
 namespace KavrinGUIToolkit {
 
@@ -36,12 +36,19 @@ void collect(const QDomElement &parent, int depth, QVector<CSettingsFile::Elemen
 
 CSettingsFile::CSettingsFile(const QString &path) : m_path(path)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    QFile file;
+    switch (OpenRegularFile(file, path)) {
+    case FileState::Missing:
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    case FileState::Unreadable:
         m_problem = XmlFileProblem::Unreadable;
         return;
+    case FileState::NotAFile:
+        m_problem = XmlFileProblem::Damaged;
+        m_detail = QStringLiteral("not a regular file");
+        return;
+    case FileState::Regular:
+        break;
     }
     QDomDocument document;
     QString message;

@@ -14,10 +14,10 @@ namespace KavrinGUIToolkit {
 /// named after its key, the setting's text in a child element "Value".
 ///
 /// The constructor reads the whole file. A file that is missing, cannot be
-/// read, is not well-formed XML or has another root element gives no
-/// settings at all: nothing read before a fault counts, so that every reader
-/// falls back to its own defaults, and the program and the lens library
-/// never disagree on what a damaged file says. Nothing is written unless
+/// read, is no regular file, is not well-formed XML or has another root
+/// element gives no settings at all: nothing read before a fault counts, so
+/// that every reader falls back to its own defaults, and the program and the
+/// lens library never disagree on what a damaged file says. Nothing is written unless
 /// WriteValue() is called.
 class KAVRIN_CORE_EXPORT CSettingsFile
 {

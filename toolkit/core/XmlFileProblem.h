@@ -12,7 +12,9 @@ enum class XmlFileProblem {
     /// There, but it cannot be opened for reading.
     Unreadable,
     /// There and readable, but not well-formed XML (cut short, other bytes,
-    /// empty) or with another root element: a damaged or foreign file.
+    /// empty) or with another root element: a damaged or foreign file. Also
+    /// anything at the path that is no regular file (a folder, a named pipe,
+    /// a device), which is neither read nor written.
     Damaged
 };
 

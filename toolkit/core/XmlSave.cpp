@@ -1,17 +1,15 @@
 #include "XmlSave.h"
 
+#include "File.h"
+
 #include <QDomDocument>
 #include <QDomProcessingInstruction>
-#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextStream>
 #include <QXmlStreamReader>
-
-#include <cerrno>
 
 namespace KavrinGUIToolkit {
 
@@ -244,34 +242,7 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
         return fail(QStringLiteral("the document would not read back: ") + reader.errorString(),
                     SaveFailure::Other);
     }
-    QSaveFile file(path);
-    // A short write (a full disk, a file size limit) is not an error to
-    // Qt's file engine, and a buffered flush at commit() would lose it and
-    // rename the cut file into place: the file is written unbuffered, and its
-    // size on disk tells whether every byte got there before the old file is
-    // replaced.
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int openError = errno;
-        return fail(file.errorString(), SaveFailureOf(openError, path));
-    }
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-        const int writeError = errno;
-        const bool engineError = file.error() != QFileDevice::NoError;
-        const QString why = engineError ? file.errorString()
-                                        : QStringLiteral("only part of the file could be written");
-        file.cancelWriting();
-        // Bytes that stop short without an error from the file engine ran out
-        // of room.
-        return fail(why, engineError ? SaveFailureOf(writeError, path) : SaveFailure::NoRoom);
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int commitError = errno;
-        return fail(file.errorString(), SaveFailureOf(commitError, path));
-    }
-    return true;
+    return SaveWholeFile(path, bytes, error, failure);
 }
 
 bool IsXmlText(const QString &text)

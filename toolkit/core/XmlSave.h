@@ -28,8 +28,8 @@ KAVRIN_CORE_EXPORT bool IsXmlText(const QString &text);
 /// falls back to UTF-8 with a matching declaration.
 KAVRIN_CORE_EXPORT QByteArray EncodeDomDocument(const QDomDocument &doc);
 
-/// Writes EncodeDomDocument(@p doc) to @p path atomically (a temporary file
-/// renamed on success). False, with the system's reason in @p error and its
+/// Writes EncodeDomDocument(@p doc) to @p path atomically, through
+/// SaveWholeFile(). False, with the system's reason in @p error and its
 /// kind in @p failure, when the file cannot be written or the bytes would not
 /// parse back; the old file is then left as it was.
 KAVRIN_CORE_EXPORT bool SaveDomDocument(const QDomDocument &doc, const QString &path,

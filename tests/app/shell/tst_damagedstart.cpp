@@ -226,6 +226,8 @@ void TestDamagedStart::damagedFileIsNamedAndLeftAlone()
     DataFolder folder(language);
     QVERIFY(layDamaged(folder, file, damage));
     QMap<QString, QByteArray> before = folder.snapshot();
+    // A pipe, a link or a folder is no plain file of the snapshot.
+    const QByteArray damagedBefore = stateOf(folder.file(file));
 
     const ChildRun run = startChild(folder.root(), starts);
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
@@ -247,6 +249,8 @@ void TestDamagedStart::damagedFileIsNamedAndLeftAlone()
         QVERIFY(after.value(file).size() > 0);
         after.remove(file);
         before.remove(file);
+    } else {
+        QCOMPARE(stateOf(folder.file(file)), damagedBefore);
     }
     if (damage == Damage::Unreadable)
         QFile::setPermissions(folder.file(file), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -311,41 +315,64 @@ void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("stray");
-    QTest::newRow("in English") << 0
-                                << QStringLiteral(
-                                       "Varnel|The device file %1 belongs to no task of the task "
-                                       "list, so its devices are not shown. The program leaves "
-                                       "the file as it is, and no task can take its name until "
-                                       "it is moved out of the Task folder.");
+    QTest::addColumn<QString>("oldTemporary");
+    QTest::newRow("in English")
+        << 0
+        << QStringLiteral("Varnel|The device file %1 belongs to no task of the task "
+                          "list, so its devices are not shown. The program leaves "
+                          "the file as it is, and no task can take its name until "
+                          "it is moved out of the Task folder.")
+        << QStringLiteral("Varnel|The file %1 is named as earlier versions of the program named "
+                          "the temporary file of a save, so it may be left over from a save that "
+                          "was cut off, or be a copy of yours. The program leaves it as it is and "
+                          "never reads it. Move it out of the Task folder if you do not need it.");
     QTest::newRow("in Chinese") << 1
                                 << QStringLiteral("Varnel|设备文件 %1 不属于任务列表中的任何任务，"
                                                   "因此不显示其中的设备。程序保留该文件原样；在把"
                                                   "它移出 Task 文件夹之前，任何任务都不能使用这个"
-                                                  "名称。");
+                                                  "名称。")
+                                << QStringLiteral(
+                                       "Varnel|文件 %1 的名称与本程序早期版本保存时所用的"
+                                       "临时文件名称相同，它可能是某次中断的保存留下的，"
+                                       "也可能是您自己的副本。程序保留该文件原样，也从不"
+                                       "读取它。如果不需要它，请将其移出 Task 文件夹。");
 }
 
 void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart()
 {
     QFETCH(int, language);
     QFETCH(QString, stray);
+    QFETCH(QString, oldTemporary);
     DataFolder folder(language);
     // A save of Lobby's devices stopped before its rename, a deletion of Yard
     // stopped after the list forgot it, and devices of no task.
-    QVERIFY(
-        ProgramFolder::write(folder.file(QStringLiteral("Task/Lobby.xml.QwErTy")), kGoodDevices));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/.varnel-save-QwErTy")),
+                                 kGoodDevices));
     QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Yard.xml.trash")), kGoodDevices));
     const QByteArray hall =
         QByteArray(kGoodDevices).replace("<Count>4</Count>", "<Count>9</Count>");
     QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Hall.xml")), hall));
+    // The planner's own copies, two of them named as earlier versions named
+    // the temporary files of their saves.
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Task.xml.backup")),
+                                 QByteArray(kGoodTaskList).replace("Gate", "Gate 2")));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Lobby.xml.backup")), hall));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Lobby.xml.orig01")),
+                                 kGoodDevices.left(100)));
     QMap<QString, QByteArray> expected = folder.snapshot();
-    expected.remove(QStringLiteral("Task/Lobby.xml.QwErTy"));
+    expected.remove(QStringLiteral("Task/.varnel-save-QwErTy"));
     expected.remove(QStringLiteral("Task/Yard.xml.trash"));
 
     const ChildRun run = startChild(folder.root(), true);
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
-    QCOMPARE(run.messages, QStringList{stray.arg(QDir::toNativeSeparators(
-                               folder.file(QStringLiteral("Task/Hall.xml"))))});
+    auto native = [&](const char *relative) {
+        return QDir::toNativeSeparators(folder.file(QString::fromLatin1(relative)));
+    };
+    QCOMPARE(run.messages, (QStringList{stray.arg(native("Task/Hall.xml")),
+                                        oldTemporary.arg(native("Task/Lobby.xml.backup")),
+                                        oldTemporary.arg(native("Task/Task.xml.backup"))}));
+    // The copies survive byte for byte, beside everything else.
     QCOMPARE(folder.snapshot(), expected);
 }
 
