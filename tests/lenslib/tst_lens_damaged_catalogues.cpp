@@ -211,6 +211,7 @@ void TestLensDamagedCatalogues::standAloneStartNamesWhatItCouldNotRead()
 void TestLensDamagedCatalogues::standAloneStartNamesASettingsFileItCannotOpen_data()
 {
     QTest::addColumn<bool>("folder"); // else a file nobody may read
+    // As the planning program names it: no regular file is a damaged one.
     QTest::newRow("a folder in place of the settings file is named and the defaults hold") << true;
     QTest::newRow("a settings file nobody may read is named and the defaults hold") << false;
 }
@@ -237,8 +238,8 @@ void TestLensDamagedCatalogues::standAloneStartNamesASettingsFileItCannotOpen()
     QStringList shown;
     for (const CWarningDlg::Shown &m : CWarningDlg::History())
         shown << m.title + QLatin1Char('|') + m.text;
-    QCOMPARE(shown, QStringList{QStringLiteral("Warn|") +
-                                kSettingsUnreadable.arg(QDir::toNativeSeparators(path))});
+    const QString &text = folder ? kSettingsDamaged : kSettingsUnreadable;
+    QCOMPARE(shown, QStringList{QStringLiteral("Warn|") + text.arg(QDir::toNativeSeparators(path))});
     QVERIFY(window.lensPage()->hasCameras());
     if (folder) {
         QVERIFY(QFileInfo(path + QStringLiteral("/inside")).isDir());
