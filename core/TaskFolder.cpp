@@ -263,24 +263,33 @@ TaskFolderRepair TaskFolder::open()
             continue;
         }
         // A rename that was cut off leaves the same devices under the name
-        // the list does not hold; the name it holds keeps them.
+        // the list does not hold: a second name of the file the listed name
+        // holds, or a copy of it on a disk without second names.
+        bool secondName = false;
         bool copy = false;
         for (const QString &owner : std::as_const(inListOrder)) {
             const QString owned = TaskDeviceFile::filePath(owner);
-            if (!owned.isEmpty() && sameBytes(device, owned)) {
-                copy = true;
+            if (owned.isEmpty())
+                continue;
+            if (sameFile(device, owned)) {
+                secondName = true;
                 break;
             }
+            copy = copy || sameBytes(device, owned);
         }
-        if (copy && removeLeftover(device, repair.renamesFinished))
+        if (secondName && removeLeftover(device, repair.renamesFinished))
             continue;
         // A rename in letter case alone, cut off after the list took the new
         // spelling and before the file did, is finished; only the one listed
         // task of another spelling without a file of its own can take it.
-        if (!copy && fileless.size() == 1 && renameCase(device, fileless.first())) {
+        // It goes before the copies: two tasks without devices have files of
+        // the same bytes, and the file is this task's own.
+        if (!secondName && fileless.size() == 1 && renameCase(device, fileless.first())) {
             ++repair.renamesFinished;
             continue;
         }
+        if (copy && removeLeftover(device, repair.renamesFinished))
+            continue;
         repair.strayDeviceFiles << device;
     }
     return repair;

@@ -273,6 +273,9 @@ enum class OldSpelling {
     TheSameFileAsGatesBytes,
     // The task's devices, while "LOBBY.xml" is not there.
     TheOnlyFile,
+    // The same, where "Gate" has the same devices, as two tasks without
+    // devices do: the file is still LOBBY's, not a copy of Gate's.
+    TheOnlyFileAsGatesBytes,
     // Other devices than those of "LOBBY.xml".
     AnotherFile,
     // A second name of the file of the listed task "Gate", as a rename of
@@ -305,6 +308,10 @@ void TestTaskFolder::aDeviceFileUnderAnotherSpellingOfAListedName_data()
     QTest::newRow("a rename in letter case stopped before the file took it is finished")
         << OldSpelling::TheOnlyFile
         << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Task.xml")} << 1 << false;
+    QTest::newRow("a rename in letter case stopped so is finished when another task has the same "
+                  "devices")
+        << OldSpelling::TheOnlyFileAsGatesBytes
+        << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Task.xml")} << 1 << false;
     QTest::newRow("other devices under the old spelling stay and are named")
         << OldSpelling::AnotherFile
         << QStringList{QStringLiteral("LOBBY.xml"), QStringLiteral("Lobby.xml"),
@@ -327,7 +334,10 @@ void TestTaskFolder::aDeviceFileUnderAnotherSpellingOfAListedName()
     const QByteArray devices = devicesOf("KC-B21", 4);
     const QString gate = folder.file(task(QStringLiteral("Gate.xml")));
     const QByteArray gateDevices =
-        oldSpelling == OldSpelling::TheSameFileAsGatesBytes ? devices : devicesOf("KD-5230", 2);
+        oldSpelling == OldSpelling::TheSameFileAsGatesBytes ||
+                oldSpelling == OldSpelling::TheOnlyFileAsGatesBytes
+            ? devices
+            : devicesOf("KD-5230", 2);
     QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))),
                                  listOf({QStringLiteral("Gate"), QStringLiteral("LOBBY")})));
     QVERIFY(ProgramFolder::write(gate, gateDevices));
@@ -339,6 +349,7 @@ void TestTaskFolder::aDeviceFileUnderAnotherSpellingOfAListedName()
                  0);
         break;
     case OldSpelling::TheOnlyFile:
+    case OldSpelling::TheOnlyFileAsGatesBytes:
         QVERIFY(ProgramFolder::write(lobby, devices));
         break;
     case OldSpelling::AnotherFile:
