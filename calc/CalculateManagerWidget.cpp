@@ -6,7 +6,9 @@
 #include "StreamServerCalulatorWidget.h"
 
 #include <LanaguageManager.h>
+#include <FailureText.h>
 #include <TabWidget.h>
+#include <WarningDlg.h>
 #include <TaskListFile.h>
 
 #include <QCoreApplication>
@@ -207,7 +209,16 @@ void CalculateManagerWidget::slotChanngedResult()
     // Every stored figure of the task is out of date, the client's too: it
     // was counted from the devices and streams that just changed.
     TaskListFile file;
-    (void)file.clearResults(m_taskName);
+    if (file.clearResults(m_taskName) && !file.close()) {
+        // The old figures stay in the list, where the report would show
+        // them as the task's: the planner must know.
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(
+            tr("Warn"),
+            failureText(tr("The stored results of this task could not be cleared, so the report "
+                           "may still show figures of the devices before this change."),
+                        file.lastError()),
+            this);
+    }
     m_showsStored = false;
     if (m_bandwidth)
         m_bandwidth->clearResult();

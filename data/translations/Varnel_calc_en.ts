@@ -168,6 +168,14 @@
         <source>Client</source>
         <translation>Client</translation>
     </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message>
+        <source>The stored results of this task could not be cleared, so the report may still show figures of the devices before this change.</source>
+        <translation>The stored results of this task could not be cleared, so the report may still show figures of the devices before this change.</translation>
+    </message>
 </context>
 <context>
     <name>kiv::CalculatorFlow</name>

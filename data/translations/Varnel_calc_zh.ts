@@ -168,6 +168,14 @@
         <source>Client</source>
         <translation>客户端</translation>
     </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The stored results of this task could not be cleared, so the report may still show figures of the devices before this change.</source>
+        <translation>无法清除此任务已保存的计算结果，报表可能仍显示更改前设备的数据。</translation>
+    </message>
 </context>
 <context>
     <name>kiv::CalculatorFlow</name>

@@ -6,6 +6,8 @@
 
 #include "CalcTestSupport.h"
 
+#include <FileSizeLimit.h>
+
 #include <BandwidthCalModel.h>
 #include <BandwidthCalulatorWidget.h>
 #include <CalculateManagerWidget.h>
@@ -126,6 +128,7 @@ private slots:
     void dvrsOfAnEnglishTaskTakeNoNvrChannelInEitherInterface();
     void aResultThatCannotBeStoredIsToldWithTheReason_data();
     void aResultThatCannotBeStoredIsToldWithTheReason();
+    void resultsThatCannotBeClearedAreToldWithTheReason();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -476,6 +479,37 @@ void TestCalculatorPane::aResultThatCannotBeStoredIsToldWithTheReason()
     QVERIFY(!messages().isEmpty());
     QCOMPARE(messages().last(), expected);
     QCOMPARE(ProgramFolder::readAll(list), damaged);
+}
+
+void TestCalculatorPane::resultsThatCannotBeClearedAreToldWithTheReason()
+{
+    addTasks({QStringLiteral("Depot")});
+    storeAllFourResults(QStringLiteral("Depot"));
+    kiv::CalculateManagerWidget pane;
+    pane.clickCurrentTask(QStringLiteral("Depot"));
+    const QString list = m_folder->file(QStringLiteral("Task/Task.xml"));
+    const QByteArray before = ProgramFolder::readAll(list);
+    const int shownBefore = messages().size();
+    {
+        // A full disk: the list cannot be written, and keeps the old figures.
+        FileSizeLimit full;
+        QVERIFY(full.isActive());
+        pane.slotChanngedResult();
+    }
+    QCOMPARE(ProgramFolder::readAll(list), before);
+    QCOMPARE(allFigures(pane), kNoFigures);
+    QCOMPARE(messages().size(), shownBefore + 1);
+    const QStringList lines = messages().last().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.first(),
+             m_language == 1
+                 ? QStringLiteral("警告|无法清除此任务已保存的计算结果，报表可能仍显示更改前设备的数据。")
+                 : QStringLiteral("Warn|The stored results of this task could not be cleared, so "
+                                  "the report may still show figures of the devices before this "
+                                  "change."));
+    // The reason names the list's folder or file.
+    QVERIFY2(lines.last().contains(QDir::toNativeSeparators(QFileInfo(list).absolutePath())),
+             qPrintable(lines.last()));
 }
 
 QTEST_MAIN(TestCalculatorPane)
