@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextStream>
@@ -52,10 +52,23 @@ bool isXmlChar(char32_t c)
 // whole file unreadable, and every other text in it with it.
 QString withXmlCharsOnly(const QString &text)
 {
+    // Most texts hold no control character and no surrogate at all: one
+    // tight pass tells, and only from the first such unit on is each
+    // character looked at.
+    const qsizetype n = text.size();
+    const char16_t *const units = reinterpret_cast<const char16_t *>(text.constData());
+    qsizetype first = 0;
+    for (; first < n; ++first) {
+        const char16_t u = units[first];
+        if (u < 0x20 ? (u != 0x9 && u != 0xA && u != 0xD)
+                     : (u >= 0xD800 && (u <= 0xDFFF || u >= 0xFFFE)))
+            break;
+    }
+    if (first == n)
+        return text;
     QString out;
     bool replaced = false;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n;) {
+    for (qsizetype i = first; i < n;) {
         const char16_t u = text.at(i).unicode();
         qsizetype len = 1;
         char32_t cp = u;
@@ -279,8 +292,8 @@ bool readsBackAsMade(const QDomDocument &doc)
     QSet<QString> plain;
     QDomElement root;
     for (QDomNode n = doc.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (n.isProcessingInstruction() && n.toProcessingInstruction().target() == QLatin1String("xml") &&
-            root.isNull())
+        if (n.isProcessingInstruction() &&
+            n.toProcessingInstruction().target() == QLatin1String("xml") && root.isNull())
             continue;
         if (!n.isElement() || !root.isNull())
             return false;
@@ -335,8 +348,7 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
         while (!reader.atEnd())
             reader.readNext();
         if (reader.hasError()) {
-            return fail(QStringLiteral("the document would not read back: ") +
-                            reader.errorString(),
+            return fail(QStringLiteral("the document would not read back: ") + reader.errorString(),
                         SaveFailure::Other);
         }
     }
