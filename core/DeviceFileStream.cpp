@@ -195,11 +195,11 @@ private:
         std::array<bool, 8> &found = m_entryFound;
         if (!planAndFrequency)
             found[6] = found[7] = true;
-        QString *text = firstOf(name, entryNames,
-                                {&record.info.deviceType, &record.info.remark,
-                                 &record.info.mainType, &m_count, &m_mainStream, &m_subStream,
-                                 &record.recordPlan, &record.eventFren},
-                                found);
+        QString *text =
+            firstOf(name, entryNames,
+                    {&record.info.deviceType, &record.info.remark, &record.info.mainType, &m_count,
+                     &m_mainStream, &m_subStream, &record.recordPlan, &record.eventFren},
+                    found);
 
         if (m_parts.testFlag(DevicePart::Streams)) {
             if (m_listDepth > 0 && depth == m_listDepth + 1) {
@@ -334,8 +334,8 @@ bool KeptRecords::find(const QString &path, DeviceParts parts, QVector<DeviceRec
     return true;
 }
 
-void KeptRecords::keep(const QString &path, DeviceParts parts,
-                       const QVector<DeviceRecord> &records, const FileStamp &stamp)
+void KeptRecords::keep(const QString &path, DeviceParts parts, const QVector<DeviceRecord> &records,
+                       const FileStamp &stamp)
 {
     const QMutexLocker lock(&m_mutex);
     if (const auto it = m_entries.find(path); it != m_entries.end())

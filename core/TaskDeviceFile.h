@@ -95,9 +95,8 @@ public:
     /// creates it. False, @p out empty, when the file cannot be opened; then
     /// @p reason and @p problem (when given) are what lastError() and
     /// problem() of an object on the file would say.
-    static bool readRecords(const QString &taskName, DeviceParts parts,
-                            QVector<DeviceRecord> &out, QString *reason = nullptr,
-                            XmlFileProblem *problem = nullptr);
+    static bool readRecords(const QString &taskName, DeviceParts parts, QVector<DeviceRecord> &out,
+                            QString *reason = nullptr, XmlFileProblem *problem = nullptr);
 
     // Devices
     bool addDevice(const DeviceInfo &info);

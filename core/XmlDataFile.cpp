@@ -13,7 +13,6 @@
 #include <QHash>
 #include <QMutex>
 
-
 using KavrinGUIToolkit::SaveFailure;
 
 namespace {

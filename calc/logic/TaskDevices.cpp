@@ -8,9 +8,8 @@ bool readTaskDevices(const QString &taskName, QVector<TaskDeviceEntry> &out, QSt
     out.clear();
     QVector<DeviceRecord> records;
     QString why;
-    if (!TaskDeviceFile::readRecords(taskName,
-                                     DevicePart::Streams | DevicePart::PlanAndFrequency, records,
-                                     &why)) {
+    if (!TaskDeviceFile::readRecords(taskName, DevicePart::Streams | DevicePart::PlanAndFrequency,
+                                     records, &why)) {
         if (error)
             *error = why.isEmpty() ? QStringLiteral("cannot open the device file") : why;
         if (reason)

@@ -164,4 +164,3 @@ private:
 
     QRandomGenerator m_random;
 };
-

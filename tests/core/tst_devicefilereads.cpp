@@ -33,9 +33,8 @@ struct Reading
 
 QString accessoryText(const DeviceAccessory &accessory)
 {
-    return accessory.present
-               ? QStringLiteral("[%1 x%2]").arg(accessory.type).arg(accessory.count)
-               : QStringLiteral("[none]");
+    return accessory.present ? QStringLiteral("[%1 x%2]").arg(accessory.type).arg(accessory.count)
+                             : QStringLiteral("[none]");
 }
 
 // One line per entry, every field in it: a difference shows as the first
@@ -289,9 +288,9 @@ void TestDeviceFileReads::savedTasksReadTheSame()
     QVERIFY2(difference(document, walked).isEmpty(), qPrintable(difference(document, walked)));
     // Each part alone: the entry's own fields are the same, whatever else is
     // asked for.
-    for (const DeviceParts parts : {DeviceParts(), DeviceParts(DevicePart::Streams),
-                                    DeviceParts(DevicePart::PlanAndFrequency),
-                                    DeviceParts(DevicePart::Accessories)}) {
+    for (const DeviceParts parts :
+         {DeviceParts(), DeviceParts(DevicePart::Streams),
+          DeviceParts(DevicePart::PlanAndFrequency), DeviceParts(DevicePart::Accessories)}) {
         const Reading part = throughRecords(parts);
         QVERIFY2(difference(document, part, parts).isEmpty(),
                  qPrintable(difference(document, part, parts)));
@@ -418,17 +417,15 @@ void TestDeviceFileReads::refusedFilesAreRefusedAlike_data()
         << QByteArray("<?xml version=\"1.0\"?>\n<TaskInfoList>") + entry + "</TaskInfoList>"
         << XmlFileProblem::Damaged;
     QTest::newRow("a file cut short") << good.left(good.size() / 2) << XmlFileProblem::Damaged;
-    QTest::newRow("a second root element")
-        << good + "<DeviceInfoList/>" << XmlFileProblem::Damaged;
-    QTest::newRow("text after the root element")
-        << good + "more" << XmlFileProblem::Damaged;
+    QTest::newRow("a second root element") << good + "<DeviceInfoList/>" << XmlFileProblem::Damaged;
+    QTest::newRow("text after the root element") << good + "more" << XmlFileProblem::Damaged;
     QTest::newRow("a CDATA section after the root element")
         << good + "<![CDATA[x]]>" << XmlFileProblem::Damaged;
     QTest::newRow("a document type declaration")
         << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE DeviceInfoList>\n<DeviceInfoList/>")
         << XmlFileProblem::Damaged;
-    QTest::newRow("an undeclared entity") << handMade("<DeviceInfo>&nbsp;</DeviceInfo>")
-                                          << XmlFileProblem::Damaged;
+    QTest::newRow("an undeclared entity")
+        << handMade("<DeviceInfo>&nbsp;</DeviceInfo>") << XmlFileProblem::Damaged;
     QTest::newRow("an encoding nobody knows")
         << handMade(entry, "X-NOTHING") << XmlFileProblem::Damaged;
     QTest::newRow("a GBK character under a GB2312 declaration")

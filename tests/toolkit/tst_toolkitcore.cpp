@@ -12,8 +12,8 @@
 #include <QtTest>
 
 #include <atomic>
-#include <functional>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 using namespace KavrinGUIToolkit;
@@ -339,43 +339,33 @@ void TestToolkitCore::documentIsSavedOnlyWhenItReadsBack_data()
         << Reshape([&](QDomDocument &doc) { child(doc, QStringLiteral("1st")); }) << false;
     QTest::newRow("an element name of an undeclared prefix is refused")
         << Reshape([&](QDomDocument &doc) { child(doc, QStringLiteral("p:x")); }) << false;
-    QTest::newRow("a prefix declared on its element is saved")
-        << Reshape([&](QDomDocument &doc) {
-               child(doc, QStringLiteral("p:x"))
-                   .setAttribute(QStringLiteral("xmlns:p"), QStringLiteral("urn:x"));
-           })
-        << true;
-    QTest::newRow("an attribute name with a space is refused")
-        << Reshape([&](QDomDocument &doc) {
-               child(doc, QStringLiteral("Device")).setAttribute(QStringLiteral("a b"),
-                                                                 QStringLiteral("1"));
-           })
-        << false;
+    QTest::newRow("a prefix declared on its element is saved") << Reshape([&](QDomDocument &doc) {
+        child(doc, QStringLiteral("p:x"))
+            .setAttribute(QStringLiteral("xmlns:p"), QStringLiteral("urn:x"));
+    }) << true;
+    QTest::newRow("an attribute name with a space is refused") << Reshape([&](QDomDocument &doc) {
+        child(doc, QStringLiteral("Device"))
+            .setAttribute(QStringLiteral("a b"), QStringLiteral("1"));
+    }) << false;
     QTest::newRow("a CDATA section, a comment and an instruction of plain text are saved")
         << Reshape([&](QDomDocument &doc) {
                QDomElement e = child(doc, QStringLiteral("Remark"));
                e.appendChild(doc.createCDATASection(QStringLiteral("a <b>")));
                e.appendChild(doc.createComment(QStringLiteral("note")));
-               e.appendChild(doc.createProcessingInstruction(QStringLiteral("pi"),
-                                                             QStringLiteral("data")));
+               e.appendChild(
+                   doc.createProcessingInstruction(QStringLiteral("pi"), QStringLiteral("data")));
            })
         << true;
-    QTest::newRow("a CDATA section holding ]]> is refused")
-        << Reshape([&](QDomDocument &doc) {
-               child(doc, QStringLiteral("Remark"))
-                   .appendChild(doc.createCDATASection(QStringLiteral("a]]>b")));
-           })
-        << false;
-    QTest::newRow("a comment holding -- is refused")
-        << Reshape([&](QDomDocument &doc) {
-               doc.documentElement().appendChild(doc.createComment(QStringLiteral("a--b")));
-           })
-        << false;
-    QTest::newRow("a second root element is refused")
-        << Reshape([](QDomDocument &doc) {
-               doc.appendChild(doc.createElement(QStringLiteral("R2")));
-           })
-        << false;
+    QTest::newRow("a CDATA section holding ]]> is refused") << Reshape([&](QDomDocument &doc) {
+        child(doc, QStringLiteral("Remark"))
+            .appendChild(doc.createCDATASection(QStringLiteral("a]]>b")));
+    }) << false;
+    QTest::newRow("a comment holding -- is refused") << Reshape([&](QDomDocument &doc) {
+        doc.documentElement().appendChild(doc.createComment(QStringLiteral("a--b")));
+    }) << false;
+    QTest::newRow("a second root element is refused") << Reshape([](QDomDocument &doc) {
+        doc.appendChild(doc.createElement(QStringLiteral("R2")));
+    }) << false;
     QTest::newRow("a document without a root element is refused")
         << Reshape([](QDomDocument &doc) { doc.removeChild(doc.documentElement()); }) << false;
 }
