@@ -68,12 +68,13 @@ public:
                 end();
                 break;
             case QXmlStreamReader::Characters:
-                // Text outside the root the document refuses; the reader
-                // only lets white space through there, which the document
-                // drops.
-                if (isTextNode(reader) && m_open.empty())
-                    return false;
-                if (!m_open.empty() && m_open.back() && isTextNode(reader)) {
+                if (m_open.empty()) {
+                    // Text outside the root the document refuses; the
+                    // reader only lets white space through there, which the
+                    // document drops.
+                    if (isTextNode(reader))
+                        return false;
+                } else if (m_open.back() && isTextNode(reader)) {
                     *m_open.back() = reader.text().toString();
                     m_open.back() = nullptr;
                 }
@@ -102,8 +103,8 @@ private:
         QString count;
     };
 
-    // The element just opened at @p depth below the entry claims the first
-    // of the searches it answers; its text, if a field's, goes to the field.
+    // The element @p name just opened below an entry claims the searches it
+    // answers first; its text, if a field's, goes to the field.
     void start(QStringView name)
     {
         const int depth = int(m_open.size()) + 1;

@@ -60,8 +60,10 @@ bool TaskDeviceFile::readRecords(const QString &taskName, DeviceParts parts,
         return false;
     };
     const QString path = filePath(taskName);
-    if (path.isEmpty())
+    if (path.isEmpty()) {
+        qCDebug(lcCore) << "refused task name for a device file:" << taskName;
         return fail(XmlFileProblem::None, QString());
+    }
     const auto done = [&] {
         if (reason)
             reason->clear();
@@ -99,6 +101,7 @@ bool TaskDeviceFile::readRecords(const QString &taskName, DeviceParts parts,
 bool TaskDeviceFile::records(DeviceParts parts, QVector<DeviceRecord> &out)
 {
     QVector<DeviceInfo> infos;
+    out.clear();
     if (!devices(infos))
         return false;
     out.resize(infos.size());

@@ -41,7 +41,7 @@ struct DeviceAccessory
 
 /// One device entry with all that the steps which only read a task (the
 /// device list, the calculators, the report) take from it; a part a read did
-/// not ask for is left empty.
+/// not ask for may be left empty.
 struct DeviceRecord
 {
     DeviceInfo info;
