@@ -366,6 +366,11 @@ void TestToolkitCore::documentIsSavedOnlyWhenItReadsBack_data()
     QTest::newRow("a second root element is refused") << Reshape([](QDomDocument &doc) {
         doc.appendChild(doc.createElement(QStringLiteral("R2")));
     }) << false;
+    QTest::newRow("a second declaration is refused") << Reshape([](QDomDocument &doc) {
+        doc.insertBefore(doc.createProcessingInstruction(QStringLiteral("xml"),
+                                                         QStringLiteral("version=\"1.0\"")),
+                         doc.documentElement());
+    }) << false;
     QTest::newRow("a document without a root element is refused")
         << Reshape([](QDomDocument &doc) { doc.removeChild(doc.documentElement()); }) << false;
 }

@@ -56,7 +56,7 @@ QString withXmlCharsOnly(const QString &text)
     // tight pass tells, and only from the first such unit on is each
     // character looked at.
     const qsizetype n = text.size();
-    const char16_t *const units = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *const units = QStringView(text).utf16();
     qsizetype first = 0;
     for (; first < n; ++first) {
         const char16_t u = units[first];
@@ -290,10 +290,12 @@ bool readsBackAsMade(const QDomDocument &doc)
     if (!isGb2312(encoding) && encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0)
         return false;
     QSet<QString> plain;
+    // The declaration, written anew by the serialisation, first; then the
+    // root element and nothing else.
     QDomElement root;
     for (QDomNode n = doc.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (n.isProcessingInstruction() &&
-            n.toProcessingInstruction().target() == QLatin1String("xml") && root.isNull())
+        if (n == doc.firstChild() && n.isProcessingInstruction() &&
+            n.toProcessingInstruction().target() == QLatin1String("xml"))
             continue;
         if (!n.isElement() || !root.isNull())
             return false;
