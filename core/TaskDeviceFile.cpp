@@ -1,32 +1,18 @@
 #include "TaskDeviceFile.h"
 
 #include "CoreLogging.h"
+#include "DeviceFileFormat.h"
+#include "DeviceFileStream.h"
 #include "TaskName.h"
 
+#include <File.h>
 #include <TargetPath.h>
 
 #include <QFile>
 
-namespace {
+using namespace devicefile;
 
-const QString kRoot = QStringLiteral("DeviceInfoList");
-const QString kDevice = QStringLiteral("DeviceInfo");
-const QString kDeviceType = QStringLiteral("DeviceType");
-const QString kRemark = QStringLiteral("Remark");
-const QString kMainType = QStringLiteral("MainType");
-const QString kCount = QStringLiteral("Count");
-const QString kMainStream = QStringLiteral("MainStream");
-const QString kSubStream = QStringLiteral("SubStream");
-const QString kThirdStream = QStringLiteral("ThirdStream");
-const QString kRecordPlan = QStringLiteral("RecordPlan");
-const QString kEventFren = QStringLiteral("EventFren");
-const QString kStreamList = QStringLiteral("DevStreamList");
-const QString kStream = QStringLiteral("DevStream");
-const QString kUseCode = QStringLiteral("UseCode");
-const QString kStreamCount = QStringLiteral("StreamCount");
-const QString kResolution = QStringLiteral("Resolution");
-const QString kFrameRate = QStringLiteral("FrameRate");
-const QString kBitRate = QStringLiteral("BitRate");
+namespace {
 
 const QString kDefaultPlan = QStringLiteral("111111111111111111111111");
 
@@ -53,6 +39,93 @@ TaskDeviceFile::TaskDeviceFile(const QString &taskName) : XmlDataFile(filePath(t
 {
     if (path().isEmpty())
         qCDebug(lcCore) << "refused task name for a device file:" << taskName;
+}
+
+TaskDeviceFile::TaskDeviceFile(const QString &taskName, Opening opening)
+    : XmlDataFile(filePath(taskName), kRoot, opening)
+{
+}
+
+bool TaskDeviceFile::readRecords(const QString &taskName, DeviceParts parts,
+                                 QVector<DeviceRecord> &out, QString *reason,
+                                 XmlFileProblem *problem)
+{
+    out.clear();
+    const auto fail = [&](XmlFileProblem found, const QString &why) {
+        out.clear();
+        if (reason)
+            *reason = why;
+        if (problem)
+            *problem = found;
+        return false;
+    };
+    const QString path = filePath(taskName);
+    if (path.isEmpty()) {
+        qCDebug(lcCore) << "refused task name for a device file:" << taskName;
+        return fail(XmlFileProblem::None, QString());
+    }
+    const auto done = [&] {
+        if (reason)
+            reason->clear();
+        if (problem)
+            *problem = XmlFileProblem::None;
+        return true;
+    };
+    if (KeptRecords::instance().find(path, parts, out))
+        return done();
+    {
+        // A document kept by an edit a moment ago is walked rather than the
+        // file read once more.
+        TaskDeviceFile kept(taskName, Opening::KeptOnly);
+        if (kept.isOpen() && kept.records(parts, out))
+            return done();
+    }
+    // Whatever the constructor does to a file that is missing or empty, and
+    // says when it cannot, happens as it always has.
+    qint64 size = 0;
+    if (const KavrinGUIToolkit::FileState state = KavrinGUIToolkit::StateOfFile(path, &size);
+        state == KavrinGUIToolkit::FileState::Missing ||
+        (state == KavrinGUIToolkit::FileState::Regular && size == 0)) {
+        TaskDeviceFile file(taskName);
+        if (!file.isOpen())
+            return fail(file.problem(), file.lastError());
+        if (!file.records(parts, out))
+            return fail(XmlFileProblem::None, QString());
+        return done();
+    }
+    FileStamp stamp;
+    const XmlFileProblem found = streamDeviceRecords(path, parts, out, &stamp);
+    if (found != XmlFileProblem::None)
+        return fail(found, openProblemText(found, path));
+    KeptRecords::instance().keep(path, parts, out, stamp);
+    return done();
+}
+
+bool TaskDeviceFile::records(DeviceParts parts, QVector<DeviceRecord> &out)
+{
+    QVector<DeviceInfo> infos;
+    out.clear();
+    if (!devices(infos))
+        return false;
+    out.resize(infos.size());
+    for (int i = 0; i < infos.size(); ++i) {
+        DeviceRecord &record = out[i];
+        record.info = infos.at(i);
+        if (parts.testFlag(DevicePart::Streams) && !streams(i, record.streams))
+            return false;
+        if (parts.testFlag(DevicePart::PlanAndFrequency) &&
+            (!recordPlan(i, record.recordPlan) || !eventFren(i, record.eventFren)))
+            return false;
+        if (parts.testFlag(DevicePart::Accessories)) {
+            const std::pair<const AccessoryTags &, DeviceAccessory &> blocks[] = {
+                {kStand, record.stand}, {kShield, record.shield}, {kLens, record.lens}};
+            for (const auto &[tags, accessory] : blocks) {
+                accessory.present = this->accessory(i, tags.block, tags.type, tags.count,
+                                                    accessory.type, accessory.count);
+            }
+        }
+    }
+    return true;
 }
 
 QString TaskDeviceFile::filePath(const QString &taskName)
@@ -454,51 +527,45 @@ bool TaskDeviceFile::removeBlock(int dev, const QString &block)
 
 bool TaskDeviceFile::setStand(int dev, const QString &type, int count)
 {
-    return setAccessory(dev, QStringLiteral("DeviceStand"), QStringLiteral("StandType"),
-                        QStringLiteral("StandCount"), type, count);
+    return setAccessory(dev, kStand.block, kStand.type, kStand.count, type, count);
 }
 
 bool TaskDeviceFile::stand(int dev, QString &type, int &count)
 {
-    return accessory(dev, QStringLiteral("DeviceStand"), QStringLiteral("StandType"),
-                     QStringLiteral("StandCount"), type, count);
+    return accessory(dev, kStand.block, kStand.type, kStand.count, type, count);
 }
 
 bool TaskDeviceFile::removeStand(int dev)
 {
-    return removeBlock(dev, QStringLiteral("DeviceStand"));
+    return removeBlock(dev, kStand.block);
 }
 
 bool TaskDeviceFile::setShield(int dev, const QString &type, int count)
 {
-    return setAccessory(dev, QStringLiteral("DeviceShield"), QStringLiteral("ShieldType"),
-                        QStringLiteral("ShieldCount"), type, count);
+    return setAccessory(dev, kShield.block, kShield.type, kShield.count, type, count);
 }
 
 bool TaskDeviceFile::shield(int dev, QString &type, int &count)
 {
-    return accessory(dev, QStringLiteral("DeviceShield"), QStringLiteral("ShieldType"),
-                     QStringLiteral("ShieldCount"), type, count);
+    return accessory(dev, kShield.block, kShield.type, kShield.count, type, count);
 }
 
 bool TaskDeviceFile::removeShield(int dev)
 {
-    return removeBlock(dev, QStringLiteral("DeviceShield"));
+    return removeBlock(dev, kShield.block);
 }
 
 bool TaskDeviceFile::setLens(int dev, const QString &type, int count)
 {
-    return setAccessory(dev, QStringLiteral("DeviceLens"), QStringLiteral("LensType"),
-                        QStringLiteral("LensCount"), type, count);
+    return setAccessory(dev, kLens.block, kLens.type, kLens.count, type, count);
 }
 
 bool TaskDeviceFile::lens(int dev, QString &type, int &count)
 {
-    return accessory(dev, QStringLiteral("DeviceLens"), QStringLiteral("LensType"),
-                     QStringLiteral("LensCount"), type, count);
+    return accessory(dev, kLens.block, kLens.type, kLens.count, type, count);
 }
 
 bool TaskDeviceFile::removeLens(int dev)
 {
-    return removeBlock(dev, QStringLiteral("DeviceLens"));
+    return removeBlock(dev, kLens.block);
 }

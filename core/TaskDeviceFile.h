@@ -2,6 +2,7 @@
 
 #include "XmlDataFile.h"
 
+#include <QFlags>
 #include <QString>
 #include <QVector>
 
@@ -29,6 +30,39 @@ struct DevStream
     int bitRate = 0;
 };
 
+/// One accessory of a device (stand, shield or lens) as its file holds it.
+struct DeviceAccessory
+{
+    /// False when the device has no such accessory.
+    bool present = false;
+    QString type;
+    int count = 0;
+};
+
+/// One device entry with all that the steps which only read a task (the
+/// device list, the calculators, the report) take from it; a part a read did
+/// not ask for may be left empty.
+struct DeviceRecord
+{
+    DeviceInfo info;
+    QVector<DevStream> streams;
+    QString recordPlan;
+    QString eventFren;
+    DeviceAccessory stand;
+    DeviceAccessory shield;
+    DeviceAccessory lens;
+};
+
+/// The parts of a device entry a read takes besides the entry's own fields
+/// (type, remark, class, count, bit rates).
+enum class DevicePart {
+    Streams = 0x1,
+    PlanAndFrequency = 0x2,
+    Accessories = 0x4,
+};
+Q_DECLARE_FLAGS(DeviceParts, DevicePart)
+Q_DECLARE_OPERATORS_FOR_FLAGS(DeviceParts)
+
 /// The device file of one task, Task/<name>.xml in the program folder.
 /// Construct one per user action: the constructor opens (or creates) the file,
 /// the destructor writes it back when something was changed. Devices are
@@ -51,6 +85,18 @@ public:
     static QString filePath(const QString &taskName);
     static bool removeFile(const QString &taskName);
     static bool renameFile(const QString &oldName, const QString &newName);
+
+    /// Reads every device entry of the task @p taskName with the @p parts
+    /// asked for, in file order, for a step that only reads them; replaces
+    /// @p out. The entries are those the accessors below read, from the
+    /// parsed document kept for the file when there is a current one, and
+    /// otherwise streamed from the file: no document is built for them and
+    /// none is kept. A missing or empty file is created as the constructor
+    /// creates it. False, @p out empty, when the file cannot be opened; then
+    /// @p reason and @p problem (when given) are what lastError() and
+    /// problem() of an object on the file would say.
+    static bool readRecords(const QString &taskName, DeviceParts parts, QVector<DeviceRecord> &out,
+                            QString *reason = nullptr, XmlFileProblem *problem = nullptr);
 
     // Devices
     bool addDevice(const DeviceInfo &info);
@@ -105,6 +151,8 @@ public:
     bool removeLens(int dev);
 
 private:
+    TaskDeviceFile(const QString &taskName, Opening opening);
+    bool records(DeviceParts parts, QVector<DeviceRecord> &out);
     void forgetNodes() override;
     XmlNode deviceNode(int dev) const;
     XmlNode streamNode(int dev, int s) const;

@@ -1,6 +1,8 @@
 #include "XmlDataFile.h"
 
 #include "CoreLogging.h"
+#include "DeviceFileStream.h"
+#include "FileStamp.h"
 
 #include <File.h>
 #include <XmlSave.h>
@@ -11,8 +13,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
-
-#include <sys/stat.h>
 
 using KavrinGUIToolkit::SaveFailure;
 
@@ -79,60 +79,16 @@ QString openFailureText(XmlFileProblem problem, SaveFailure createFailure, const
     return QString();
 }
 
-// What tells one state of a file on disk from another: its identity,
-// size and modification time, and a digest of its bytes, since two writes
-// within one tick of the file system's clock carry the same time.
-struct FileStamp
-{
-    bool valid = false;
-    qint64 size = 0;
-    qint64 modifiedSeconds = 0;
-    qint64 modifiedNanoseconds = 0;
-    quint64 device = 0;
-    quint64 inode = 0;
-    size_t digest = 0;
-
-    bool operator==(const FileStamp &other) const
-    {
-        return valid && other.valid && size == other.size &&
-               modifiedSeconds == other.modifiedSeconds &&
-               modifiedNanoseconds == other.modifiedNanoseconds && device == other.device &&
-               inode == other.inode && digest == other.digest;
-    }
-};
-
-FileStamp stampOf(const QString &path)
-{
-    FileStamp stamp;
-    struct stat info = {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return stamp;
-    QFile file;
-    if (KavrinGUIToolkit::OpenRegularFile(file, path) != KavrinGUIToolkit::FileState::Regular)
-        return stamp;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() != qint64(info.st_size))
-        return stamp;
-    stamp.size = info.st_size;
-    stamp.modifiedSeconds = info.st_mtim.tv_sec;
-    stamp.modifiedNanoseconds = info.st_mtim.tv_nsec;
-    stamp.device = info.st_dev;
-    stamp.inode = info.st_ino;
-    stamp.digest = qHash(bytes);
-    // A change made while the bytes were read shows in a second look.
-    struct stat after = {};
-    stamp.valid = ::stat(QFile::encodeName(path).constData(), &after) == 0 &&
-                  after.st_size == info.st_size && after.st_ino == info.st_ino &&
-                  after.st_dev == info.st_dev && after.st_mtim.tv_sec == info.st_mtim.tv_sec &&
-                  after.st_mtim.tv_nsec == info.st_mtim.tv_nsec;
-    return stamp;
-}
-
 // Parsed documents kept between the objects that open one file in turn, so
 // that an edit does not parse the file again when nobody changed it. A kept
 // document is lent to one object at a time: while it is lent, a second
 // object on the same file reads the file for itself, since the one closed
 // last decides what the file holds.
+//
+// A parsed document costs many times its file's size, so what is kept is
+// held to a fixed budget of estimated memory, however many tasks the
+// planner goes through: the documents used longest ago go first, and one
+// whose estimate alone is over the budget is never kept.
 class KeptDocuments
 {
 public:
@@ -141,6 +97,10 @@ public:
         static KeptDocuments kept;
         return kept;
     }
+
+    /// What a parsed document of a file of @p fileSize bytes is taken to
+    /// cost in memory.
+    static qint64 estimatedCost(qint64 fileSize) { return fileSize * kDocumentBytesPerFileByte; }
 
     /// Lends the document kept for @p path when it is not lent already and
     /// the file is still the one it was read from or written to; a null node
@@ -161,11 +121,12 @@ public:
         if (it == m_documents.end() || it->lent || !(it->stamp == stamp))
             return XmlNode();
         if (!same) {
-            m_documents.erase(it);
+            remove(it);
             return XmlNode();
         }
         it->lent = true;
         it->loan = ++m_loans;
+        it->lastUse = ++m_uses;
         *loan = it->loan;
         return it->root;
     }
@@ -173,13 +134,14 @@ public:
     /// Notes how the file at @p path stands just before an object reads it:
     /// the document it then reads is at least as new, so should the file
     /// change meanwhile, the note no longer matches it. The note is named by
-    /// the loan number returned, for giveBack().
+    /// the loan number returned, for giveBack(); 0 for a file whose document
+    /// would not be kept.
     quint64 noteRead(const QString &path)
     {
-        if (QFileInfo(path).size() > kMaxKeptFileSize)
+        if (estimatedCost(QFileInfo(path).size()) > kBudget)
             return 0;
         const FileStamp stamp = stampOf(path);
-        if (!stamp.valid || stamp.size > kMaxKeptFileSize)
+        if (!stamp.valid || estimatedCost(stamp.size) > kBudget)
             return 0;
         const QMutexLocker lock(&m_mutex);
         const quint64 loan = ++m_loans;
@@ -211,9 +173,16 @@ public:
         const FileStamp stamp = stampOf(path);
         const QMutexLocker lock(&m_mutex);
         m_reads.remove(loan);
-        m_documents.remove(path);
-        if (stamp.valid && stamp.size <= kMaxKeptFileSize)
+        if (const auto it = m_documents.find(path); it != m_documents.end())
+            remove(it);
+        if (stamp.valid)
             insert(path, root, stamp);
+    }
+
+    qint64 cost()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_cost;
     }
 
     void forgetAll()
@@ -223,7 +192,7 @@ public:
             if (it->lent)
                 ++it;
             else
-                it = m_documents.erase(it);
+                it = remove(it);
         }
     }
 
@@ -231,7 +200,8 @@ public:
     {
         const QMutexLocker lock(&m_mutex);
         m_reads.remove(loan);
-        m_documents.remove(path);
+        if (const auto it = m_documents.find(path); it != m_documents.end())
+            remove(it);
     }
 
 private:
@@ -241,31 +211,55 @@ private:
         FileStamp stamp;
     };
 
-    void insert(const QString &path, const XmlNode &root, const FileStamp &stamp)
-    {
-        // Only the files being worked on: a document costs many times its
-        // file's size.
-        if (m_documents.size() >= kMaxKept)
-            m_documents.erase(m_documents.begin());
-        m_documents.insert(path, {root, stamp});
-    }
-
     struct Entry
     {
         XmlNode root;
         FileStamp stamp;
+        qint64 cost = 0;
+        quint64 lastUse = 0;
         bool lent = false;
         quint64 loan = 0;
     };
-    static constexpr int kMaxKept = 4;
-    // A task of the most devices the program allows makes a file of about
-    // one MiB; a larger, hand-made one is read afresh every time rather
-    // than held in memory.
-    static constexpr qint64 kMaxKeptFileSize = 2 * 1024 * 1024;
+    using Documents = QHash<QString, Entry>;
+
+    Documents::iterator remove(Documents::iterator it)
+    {
+        m_cost -= it->cost;
+        return m_documents.erase(it);
+    }
+
+    void insert(const QString &path, const XmlNode &root, const FileStamp &stamp)
+    {
+        const qint64 cost = estimatedCost(stamp.size);
+        if (cost > kBudget)
+            return;
+        // The documents used longest ago make room; a lent one is in use and
+        // stays, and when it leaves no room the new one is not kept.
+        while (m_cost + cost > kBudget) {
+            auto oldest = m_documents.end();
+            for (auto it = m_documents.begin(); it != m_documents.end(); ++it) {
+                if (!it->lent && (oldest == m_documents.end() || it->lastUse < oldest->lastUse))
+                    oldest = it;
+            }
+            if (oldest == m_documents.end())
+                return;
+            remove(oldest);
+        }
+        m_documents.insert(path, {root, stamp, cost, ++m_uses});
+        m_cost += cost;
+    }
+
+    // A parsed document holds some 17 bytes for every byte of a task's file
+    // (mostly short elements, each a node with its name and a text node); the
+    // estimate errs on the high side.
+    static constexpr qint64 kDocumentBytesPerFileByte = 18;
+    static constexpr qint64 kBudget = XmlDataFile::kKeptDocumentsBudget;
     QMutex m_mutex;
-    QHash<QString, Entry> m_documents;
+    Documents m_documents;
     QHash<quint64, Read> m_reads;
+    qint64 m_cost = 0;
     quint64 m_loans = 0;
+    quint64 m_uses = 0;
 };
 
 // True when @p text reads back from the saved file exactly as it stands in
@@ -282,15 +276,26 @@ bool readsBackAsWritten(const QString &text)
 
 } // namespace
 
-XmlDataFile::XmlDataFile(const QString &path, const QString &rootTag)
-    : m_path(path), m_rootTag(rootTag)
+XmlDataFile::XmlDataFile(const QString &path, const QString &rootTag, Opening opening)
+    : m_path(path), m_rootTag(rootTag), m_opening(opening)
 {
     open();
+}
+
+QString XmlDataFile::openProblemText(XmlFileProblem problem, const QString &path)
+{
+    return openFailureText(problem, SaveFailure::None, path);
+}
+
+qint64 XmlDataFile::keptDocumentsCost()
+{
+    return KeptDocuments::instance().cost();
 }
 
 void XmlDataFile::forgetKeptDocuments()
 {
     KeptDocuments::instance().forgetAll();
+    KeptRecords::instance().forgetAll();
 }
 
 XmlDataFile::~XmlDataFile()
@@ -320,6 +325,11 @@ bool XmlDataFile::open()
         m_lastError.clear();
         m_open = true;
         return true;
+    }
+    if (m_opening == Opening::KeptOnly) {
+        m_problem = XmlFileProblem::None;
+        m_lastError.clear();
+        return false;
     }
     m_loan = KeptDocuments::instance().noteRead(m_path);
     SaveFailure createFailure = SaveFailure::None;

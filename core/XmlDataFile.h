@@ -48,14 +48,41 @@ public:
     /// never writes it.
     bool isDamaged() const { return m_problem == XmlFileProblem::Damaged; }
 
+    /// What the parsed documents kept between objects, so that the next
+    /// object on an unchanged file does not parse it again, may cost in
+    /// memory at most, estimated from their files' sizes, however many files
+    /// are opened in turn: room for the largest task the program allows and
+    /// the task list. The documents used longest ago make room for a new one;
+    /// one whose estimate alone is over the budget is not kept.
+    static constexpr qint64 kKeptDocumentsBudget = 32 * 1024 * 1024;
+    /// The estimated memory of the parsed documents kept at the moment.
+    static qint64 keptDocumentsCost();
+
     /// Forgets every parsed document kept between objects (none that is lent
-    /// at the moment), so that the next open of any file reads it from disk.
+    /// at the moment), and every device entry kept from a read, so that the
+    /// next open or read of any file reads it from disk.
     static void forgetKeptDocuments();
 
 protected:
+    /// How an object opens its file.
+    enum class Opening {
+        /// A current parsed document kept for the file, or else the file read
+        /// (created when missing or empty).
+        ReadOrCreate,
+        /// Only a current parsed document kept for the file and not lent at
+        /// the moment: without one the object stays closed, problem() None and
+        /// lastError() empty, and the file is not touched.
+        KeptOnly
+    };
+
     /// Opens the file at @p path, whose root element is @p rootTag. An empty
     /// path names no file: the object stays closed.
-    XmlDataFile(const QString &path, const QString &rootTag);
+    XmlDataFile(const QString &path, const QString &rootTag,
+                Opening opening = Opening::ReadOrCreate);
+
+    /// What lastError() says after open() found @p problem with the file at
+    /// @p path; empty for None.
+    static QString openProblemText(XmlFileProblem problem, const QString &path);
 
     XmlNode &root() { return m_root; }
     const XmlNode &root() const { return m_root; }
@@ -82,6 +109,7 @@ private:
     QString m_path;
     QString m_rootTag;
     XmlNode m_root;
+    Opening m_opening = Opening::ReadOrCreate;
     bool m_open = false;
     bool m_dirty = false;
     bool m_saveFailed = false;

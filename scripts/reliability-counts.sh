@@ -16,6 +16,7 @@ awk -F'\t' '
   /^\*\*\*\*\*\*\*\*\* Start testing of / { test = $0; sub(/.* of /, "", test); sub(/ .*/, "", test) }
   /^(seed|kills|edits under way at a kill|files checked|temporary files found and removed|device files found set aside for a deletion|device files found under a second name of a rename|writes cut off)\t/ { printf "  %s, %s: %s\n", test, $1, $2 }
   /^QINFO  : TestReaderFuzz::.*inputs fuzzed$/ { line = $0; sub(/^QINFO  : TestReaderFuzz::[A-Za-z]*\(\) /, "", line); printf "  TestReaderFuzz, %s\n", line }
+  /^QINFO  : TestDeviceFileReads::.*inputs fuzzed/ { line = $0; sub(/^QINFO  : TestDeviceFileReads::[A-Za-z]*\(\) /, "", line); printf "  TestDeviceFileReads, %s\n", line }
 ' "$log"
 reports=$(grep -cE '^(==[0-9]+==ERROR: (AddressSanitizer|LeakSanitizer)|.*: runtime error: )' "$log" || true)
 echo "  sanitizer reports: ${reports:-0}"

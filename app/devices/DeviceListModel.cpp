@@ -168,18 +168,14 @@ void DeviceListModel::appendRowFor(const DeviceInfo &info, const QString &classN
 
 bool DeviceListModel::loadTask(const QString &taskName)
 {
-    QVector<DeviceInfo> devices;
-    bool ok = false;
-    {
-        TaskDeviceFile file(taskName);
-        ok = file.isOpen() && file.devices(devices);
-    }
+    QVector<DeviceRecord> devices;
+    const bool ok = TaskDeviceFile::readRecords(taskName, {}, devices);
     connectItemChanged(false);
     removeRows(0, rowCount());
     // A file that cannot be read shows no rows: never another task's.
     if (ok) {
-        for (const DeviceInfo &info : std::as_const(devices))
-            appendRowFor(info, info.mainType);
+        for (const DeviceRecord &device : std::as_const(devices))
+            appendRowFor(device.info, device.info.mainType);
     }
     connectItemChanged(true);
     return ok;

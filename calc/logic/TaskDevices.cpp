@@ -6,30 +6,20 @@ bool readTaskDevices(const QString &taskName, QVector<TaskDeviceEntry> &out, QSt
                      QString *reason)
 {
     out.clear();
-    TaskDeviceFile file(taskName);
-    auto fail = [&](const QString &why) {
+    QVector<DeviceRecord> records;
+    QString why;
+    if (!TaskDeviceFile::readRecords(taskName, DevicePart::Streams | DevicePart::PlanAndFrequency,
+                                     records, &why)) {
         if (error)
-            *error = why;
+            *error = why.isEmpty() ? QStringLiteral("cannot open the device file") : why;
         if (reason)
-            *reason = file.lastError();
-        out.clear();
+            *reason = why;
         return false;
-    };
-    if (!file.isOpen())
-        return fail(file.lastError().isEmpty() ? QStringLiteral("cannot open the device file")
-                                               : file.lastError());
-    QVector<DeviceInfo> devices;
-    if (!file.devices(devices))
-        return fail(QStringLiteral("a device entry cannot be read"));
-    out.reserve(devices.size());
-    for (int i = 0; i < devices.size(); ++i) {
-        TaskDeviceEntry entry;
-        entry.info = devices.at(i);
-        if (!file.streams(i, entry.streams) || !file.recordPlan(i, entry.recordPlan) ||
-            !file.eventFren(i, entry.eventFrequency))
-            return fail(QStringLiteral("device %1 cannot be read").arg(i + 1));
-        out.append(entry);
     }
+    out.reserve(records.size());
+    for (DeviceRecord &record : records)
+        out.append({record.info, std::move(record.streams), std::move(record.recordPlan),
+                    std::move(record.eventFren)});
     return true;
 }
 

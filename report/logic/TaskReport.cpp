@@ -12,27 +12,18 @@ namespace kiv {
 bool readReportDevices(const QString &taskName, QVector<ReportDevice> &out)
 {
     out.clear();
-    TaskDeviceFile file(taskName);
-    QVector<DeviceInfo> devices;
-    if (!file.isOpen() || !file.devices(devices))
+    QVector<DeviceRecord> records;
+    if (!TaskDeviceFile::readRecords(taskName, DevicePart::Accessories, records))
         return false;
-    out.reserve(devices.size());
-    for (int i = 0; i < devices.size(); ++i) {
+    out.reserve(records.size());
+    for (const DeviceRecord &record : std::as_const(records)) {
         ReportDevice row;
-        row.type = devices.at(i).deviceType;
-        row.count = devices.at(i).count;
-        QString type;
-        int count = 0;
-        if (file.lens(i, type, count))
-            row.accessories.append({type, count});
-        type.clear();
-        count = 0;
-        if (file.stand(i, type, count))
-            row.accessories.append({type, count});
-        type.clear();
-        count = 0;
-        if (file.shield(i, type, count))
-            row.accessories.append({type, count});
+        row.type = record.info.deviceType;
+        row.count = record.info.count;
+        for (const DeviceAccessory *accessory : {&record.lens, &record.stand, &record.shield}) {
+            if (accessory->present)
+                row.accessories.append({accessory->type, accessory->count});
+        }
         out.append(row);
     }
     return true;

@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -62,7 +63,12 @@ QString textReadBack(const QByteArray &bytes)
     return back.documentElement().text();
 }
 
+// Changes a document <R>x</R> declared GB2312 into one of another shape.
+using Reshape = std::function<void(QDomDocument &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Reshape)
 
 class TestToolkitCore : public QObject
 {
@@ -82,6 +88,8 @@ private slots:
     void charactersXmlForbidsAreSavedAsReplacement_data();
     void charactersXmlForbidsAreSavedAsReplacement();
     void bytesThatWouldNotReadBackAreNotSaved();
+    void documentIsSavedOnlyWhenItReadsBack_data();
+    void documentIsSavedOnlyWhenItReadsBack();
     void saveThatRunsOutOfRoomFailsAndKeepsTheOldFile_data();
     void saveThatRunsOutOfRoomFailsAndKeepsTheOldFile();
     void aSaveKeepsWhatTheOldFileWas_data();
@@ -312,6 +320,100 @@ void TestToolkitCore::bytesThatWouldNotReadBackAreNotSaved()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), old);
+}
+
+void TestToolkitCore::documentIsSavedOnlyWhenItReadsBack_data()
+{
+    QTest::addColumn<Reshape>("reshape");
+    QTest::addColumn<bool>("saved");
+    const auto child = [](QDomDocument &doc, const QString &name) {
+        QDomElement element = doc.createElement(name);
+        doc.documentElement().appendChild(element);
+        return element;
+    };
+    QTest::newRow("markup characters in texts and attribute values are saved")
+        << Reshape([&](QDomDocument &doc) {
+               QDomElement e = child(doc, QStringLiteral("Remark"));
+               e.appendChild(doc.createTextNode(QStringLiteral("a<b&c]]>d \"e\" 'f'")));
+               e.setAttribute(QStringLiteral("note"), QStringLiteral("<\"&'\n\t>"));
+           })
+        << true;
+    QTest::newRow("a Chinese element name is saved")
+        << Reshape([&](QDomDocument &doc) { child(doc, QStringLiteral("大门")); }) << true;
+    QTest::newRow("an element name GB2312 cannot hold is refused")
+        << Reshape([&](QDomDocument &doc) { child(doc, QStringLiteral("x\u20ac")); }) << false;
+    QTest::newRow("an element name starting with a digit is refused")
+        << Reshape([&](QDomDocument &doc) { child(doc, QStringLiteral("1st")); }) << false;
+    QTest::newRow("an element name of an undeclared prefix is refused")
+        << Reshape([&](QDomDocument &doc) { child(doc, QStringLiteral("p:x")); }) << false;
+    QTest::newRow("a prefix declared on its element is saved") << Reshape([&](QDomDocument &doc) {
+        child(doc, QStringLiteral("p:x"))
+            .setAttribute(QStringLiteral("xmlns:p"), QStringLiteral("urn:x"));
+    }) << true;
+    QTest::newRow("an attribute name with a space is refused") << Reshape([&](QDomDocument &doc) {
+        child(doc, QStringLiteral("Device"))
+            .setAttribute(QStringLiteral("a b"), QStringLiteral("1"));
+    }) << false;
+    QTest::newRow("a CDATA section, a comment and an instruction of plain text are saved")
+        << Reshape([&](QDomDocument &doc) {
+               QDomElement e = child(doc, QStringLiteral("Remark"));
+               e.appendChild(doc.createCDATASection(QStringLiteral("a <b>")));
+               e.appendChild(doc.createComment(QStringLiteral("note")));
+               e.appendChild(
+                   doc.createProcessingInstruction(QStringLiteral("pi"), QStringLiteral("data")));
+           })
+        << true;
+    QTest::newRow("a CDATA section holding ]]> is refused") << Reshape([&](QDomDocument &doc) {
+        child(doc, QStringLiteral("Remark"))
+            .appendChild(doc.createCDATASection(QStringLiteral("a]]>b")));
+    }) << false;
+    QTest::newRow("a comment holding -- is refused") << Reshape([&](QDomDocument &doc) {
+        doc.documentElement().appendChild(doc.createComment(QStringLiteral("a--b")));
+    }) << false;
+    QTest::newRow("a second root element is refused") << Reshape([](QDomDocument &doc) {
+        doc.appendChild(doc.createElement(QStringLiteral("R2")));
+    }) << false;
+    QTest::newRow("a second declaration is refused") << Reshape([](QDomDocument &doc) {
+        doc.insertBefore(doc.createProcessingInstruction(QStringLiteral("xml"),
+                                                         QStringLiteral("version=\"1.0\"")),
+                         doc.documentElement());
+    }) << false;
+    QTest::newRow("a document without a root element is refused")
+        << Reshape([](QDomDocument &doc) { doc.removeChild(doc.documentElement()); }) << false;
+}
+
+void TestToolkitCore::documentIsSavedOnlyWhenItReadsBack()
+{
+    QFETCH(Reshape, reshape);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.xml"));
+    const QByteArray old = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<R/>\n";
+    QVERIFY(writeFile(path, old));
+    QDomDocument doc = documentWithText(QStringLiteral("x"), QStringLiteral("GB2312"));
+    reshape(doc);
+
+    QString error;
+    QCOMPARE(SaveDomDocument(doc, path, &error), saved);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    if (!saved) {
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(bytes, old);
+        return;
+    }
+    // What was saved reads back, as the program reads its files.
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd())
+        reader.readNext();
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+    QDomDocument back;
+    QVERIFY(back.setContent(bytes));
+    QCOMPARE(back.documentElement().firstChildElement().text(),
+             doc.documentElement().firstChildElement().text());
+    QCOMPARE(back.documentElement().firstChildElement().attribute(QStringLiteral("note")),
+             doc.documentElement().firstChildElement().attribute(QStringLiteral("note")));
 }
 
 void TestToolkitCore::saveThatRunsOutOfRoomFailsAndKeepsTheOldFile_data()

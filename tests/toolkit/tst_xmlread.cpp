@@ -114,6 +114,15 @@ void TestXmlRead::shapeDecidesWhetherTheFileIsRead()
     const Read r = ::read(bytes);
     QVERIFY2(r.ok == read, qPrintable(r.message));
     QCOMPARE(r.document.documentElement().isNull(), !read);
+
+    // A stream reader's bytes are refused for the same shapes, or given as
+    // they are.
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QByteArray checked;
+    QCOMPARE(KavrinGUIToolkit::ReadXmlBytes(buffer, &checked), read);
+    QCOMPARE(checked, read ? bytes : QByteArray());
 }
 
 void TestXmlRead::refusalSaysWhyAndWhere()

@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QDomDocument>
 #include <QIODevice>
+#include <QXmlStreamReader>
+
+#include <cstring>
+#include <utility>
 
 namespace KavrinGUIToolkit {
 
@@ -38,21 +42,23 @@ ShapeFault findShapeFault(const QByteArray &bytes)
     int elements = 0;
     qsizetype i = 0;
     while (i < size) {
-        if (data[i] != '<') {
-            ++i;
-            continue;
-        }
-        if (startsWith(i, "<!--")) {
+        const void *open = std::memchr(data + i, '<', size_t(size - i));
+        if (!open)
+            break;
+        i = static_cast<const char *>(open) - data;
+        const char next = i + 1 < size ? data[i + 1] : '\0';
+        if (next == '!' && startsWith(i, "<!--")) {
             i = after(i + 4, "-->");
-        } else if (startsWith(i, "<![CDATA[")) {
+        } else if (next == '!' && startsWith(i, "<![CDATA[")) {
             i = after(i + 9, "]]>");
-        } else if (startsWith(i, "<?")) {
+        } else if (next == '?') {
             i = after(i + 2, "?>");
-        } else if (startsWith(i, "<!DOCTYPE")) {
+        } else if (next == '!' && startsWith(i, "<!DOCTYPE")) {
             return {i, QStringLiteral("a document type declaration")};
-        } else if (startsWith(i, "</")) {
+        } else if (next == '/') {
             --depth;
-            i = after(i + 2, ">");
+            const void *close = std::memchr(data + i + 2, '>', size_t(size - i - 2));
+            i = close ? static_cast<const char *>(close) - data + 1 : size;
         } else {
             // A start tag, or markup that cannot stand in content (which the
             // parser refuses whatever is counted here).
@@ -98,8 +104,7 @@ void setWhere(const QByteArray &bytes, qsizetype at, int *line, int *column)
 
 } // namespace
 
-bool ReadXmlDocument(QIODevice &device, QDomDocument *document, QString *message, int *line,
-                     int *column)
+bool ReadXmlBytes(QIODevice &device, QByteArray *bytes, QString *message, int *line, int *column)
 {
     if (line)
         *line = 0;
@@ -109,30 +114,48 @@ bool ReadXmlDocument(QIODevice &device, QDomDocument *document, QString *message
     // holding more of it than the limit. A file's bytes go into an array of
     // their own size, which stays alive beside the parsed document: one that
     // grows while it is read ends up near twice a large file's size.
-    QByteArray bytes;
+    QByteArray read;
     const qint64 left = device.isSequential() ? -1 : device.size() - device.pos();
     if (left >= 0 && left <= kMaxXmlFileBytes) {
-        bytes.resize(left);
-        const qint64 got = device.read(bytes.data(), left);
-        bytes.truncate(got < 0 ? 0 : got);
+        read.resize(left);
+        const qint64 got = device.read(read.data(), left);
+        read.truncate(got < 0 ? 0 : got);
         // A file that grew since its size was taken is read to the limit.
         if (device.bytesAvailable() > 0 || !device.atEnd())
-            bytes.append(device.read(kMaxXmlFileBytes + 1 - bytes.size()));
+            read.append(device.read(kMaxXmlFileBytes + 1 - read.size()));
     } else {
-        bytes = device.read(kMaxXmlFileBytes + 1);
+        read = device.read(kMaxXmlFileBytes + 1);
     }
-    if (bytes.size() > kMaxXmlFileBytes) {
+    if (read.size() > kMaxXmlFileBytes) {
         if (message)
             *message = QStringLiteral("larger than %1 bytes").arg(kMaxXmlFileBytes);
         return false;
     }
-    const ShapeFault fault = findShapeFault(bytes);
+    const ShapeFault fault = findShapeFault(read);
     if (fault.at >= 0) {
         if (message)
             *message = fault.reason;
-        setWhere(bytes, fault.at, line, column);
+        setWhere(read, fault.at, line, column);
         return false;
     }
+    *bytes = std::move(read);
+    return true;
+}
+
+void PrepareXmlStreamReader(QXmlStreamReader &reader)
+{
+    // As QDomDocument::setContent() reads without namespace processing: a
+    // prefix is part of the element's name, and an undeclared one is no
+    // error.
+    reader.setNamespaceProcessing(false);
+}
+
+bool ReadXmlDocument(QIODevice &device, QDomDocument *document, QString *message, int *line,
+                     int *column)
+{
+    QByteArray bytes;
+    if (!ReadXmlBytes(device, &bytes, message, line, column))
+        return false;
     QDomDocument parsed;
     QString error;
     int errorLine = 0;

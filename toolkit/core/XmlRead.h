@@ -5,8 +5,10 @@
 #include <QString>
 #include <QtGlobal>
 
+class QByteArray;
 class QDomDocument;
 class QIODevice;
+class QXmlStreamReader;
 
 namespace KavrinGUIToolkit {
 
@@ -32,15 +34,32 @@ constexpr int kMaxXmlDepth = 64;
 /// the square of their number. The program's own elements carry four at most.
 constexpr int kMaxXmlAttributes = 256;
 
-/// Reads the rest of @p device (open for reading) and parses it into
-/// @p document. False when the bytes are larger than kMaxXmlFileBytes, hold
-/// more than kMaxXmlElements elements, nest deeper than kMaxXmlDepth, carry more than
-/// kMaxXmlAttributes on one element, hold a document type declaration (no file of the program's has
-/// one, and the entities it declares can expand a small file into gigabytes) or are not well-formed
-/// XML; @p message, @p line and @p column then say why and where (line and column 0 when the size
-/// was the reason), and
-/// @p document is left as it was. Every reader of the program's XML files
-/// goes through here, so no file's shape can make opening it slow.
+/// Reads the rest of @p device (open for reading) into @p bytes, the way
+/// every reader of the program's XML files gets the bytes it parses. False,
+/// @p bytes left as they were, when they are larger than kMaxXmlFileBytes,
+/// hold more than kMaxXmlElements elements, nest deeper than kMaxXmlDepth,
+/// carry more than kMaxXmlAttributes on one element or hold a document type
+/// declaration (no file of the program's has one, and the entities it
+/// declares can expand a small file into gigabytes); @p message, @p line and
+/// @p column then say why and where (line and column 0 when the size was the
+/// reason). Whatever parses the bytes it gives, a document or a stream
+/// reader, so cannot be made slow by a file's shape.
+KAVRIN_CORE_EXPORT bool ReadXmlBytes(QIODevice &device, QByteArray *bytes,
+                                     QString *message = nullptr, int *line = nullptr,
+                                     int *column = nullptr);
+
+/// Sets @p reader to read as ReadXmlDocument() parses: a stream reader so
+/// set, given the bytes ReadXmlBytes() gave, refuses exactly the bytes the
+/// document refuses and decodes text as the document does (the encoding its
+/// declaration names, character references).
+KAVRIN_CORE_EXPORT void PrepareXmlStreamReader(QXmlStreamReader &reader);
+
+/// Reads the rest of @p device through ReadXmlBytes() and parses it into
+/// @p document. False when ReadXmlBytes() refuses the bytes or they are not
+/// well-formed XML; @p message, @p line and @p column then say why and where,
+/// and @p document is left as it was. Every reader of the program's XML files
+/// goes through here or through ReadXmlBytes(), so no file's shape can make
+/// opening it slow.
 KAVRIN_CORE_EXPORT bool ReadXmlDocument(QIODevice &device, QDomDocument *document,
                                         QString *message = nullptr, int *line = nullptr,
                                         int *column = nullptr);

@@ -6,6 +6,7 @@
 #include <QDomProcessingInstruction>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextStream>
@@ -49,10 +50,23 @@ bool isXmlChar(char32_t c)
 // whole file unreadable, and every other text in it with it.
 QString withXmlCharsOnly(const QString &text)
 {
+    // Most texts hold no control character and no surrogate at all: one
+    // tight pass tells, and only from the first such unit on is each
+    // character looked at.
+    const qsizetype n = text.size();
+    const char16_t *const units = QStringView(text).utf16();
+    qsizetype first = 0;
+    for (; first < n; ++first) {
+        const char16_t u = units[first];
+        if (u < 0x20 ? (u != 0x9 && u != 0xA && u != 0xD)
+                     : (u >= 0xD800 && (u <= 0xDFFF || u >= 0xFFFE)))
+            break;
+    }
+    if (first == n)
+        return text;
     QString out;
     bool replaced = false;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n;) {
+    for (qsizetype i = first; i < n;) {
         const char16_t u = text.at(i).unicode();
         qsizetype len = 1;
         char32_t cp = u;
@@ -218,6 +232,98 @@ QByteArray EncodeDomDocument(const QDomDocument &doc)
     return encodeWithReferences(text, declared);
 }
 
+namespace {
+
+// True for a name the XML 1.0 grammar takes as it stands, of ASCII letters,
+// digits, '_', '-' and '.', not starting with a digit, '-' or '.'. Names
+// already looked at are in @p plain: a document repeats a few names many
+// times.
+bool isPlainName(const QString &name, QSet<QString> &plain)
+{
+    if (plain.contains(name))
+        return true;
+    if (name.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name.at(i).unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
+        const bool other = (c >= u'0' && c <= u'9') || c == u'-' || c == u'.';
+        if (!letter && (i == 0 || !other))
+            return false;
+    }
+    plain.insert(name);
+    return true;
+}
+
+bool isPlainElement(const QDomElement &element, QSet<QString> &plain)
+{
+    if (!element.namespaceURI().isNull() || !element.prefix().isEmpty() ||
+        !isPlainName(element.tagName(), plain))
+        return false;
+    if (!element.hasAttributes())
+        return true;
+    const QDomNamedNodeMap attributes = element.attributes();
+    for (int i = 0; i < attributes.length(); ++i) {
+        const QDomNode attribute = attributes.item(i);
+        if (!attribute.namespaceURI().isNull() || !attribute.prefix().isEmpty() ||
+            !isPlainName(attribute.nodeName(), plain) ||
+            attribute.nodeName().startsWith(QLatin1String("xml"), Qt::CaseInsensitive))
+            return false;
+    }
+    return true;
+}
+
+// True when the bytes EncodeDomDocument() gives for @p doc are sure to read
+// back, as they are made, without parsing them again: one root element, and
+// below it only elements and attributes with plain names and text. The
+// serialisation escapes markup in texts and attribute values, and
+// EncodeDomDocument() writes forbidden characters as U+FFFD and what GB2312
+// cannot hold as character references, which stand anywhere in a text or a
+// value. What is not sure (a comment, a CDATA section or a processing
+// instruction, which the serialisation writes as they are; other names;
+// another encoding) is parsed again before it is saved.
+bool readsBackAsMade(const QDomDocument &doc)
+{
+    const QString encoding = DeclaredEncoding(doc);
+    if (!isGb2312(encoding) && encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0)
+        return false;
+    QSet<QString> plain;
+    // The declaration, written anew by the serialisation, first; then the
+    // root element and nothing else.
+    QDomElement root;
+    for (QDomNode n = doc.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (n == doc.firstChild() && n.isProcessingInstruction() &&
+            n.toProcessingInstruction().target() == QLatin1String("xml"))
+            continue;
+        if (!n.isElement() || !root.isNull())
+            return false;
+        root = n.toElement();
+    }
+    if (root.isNull())
+        return false;
+    // Every node below the root, in document order, without recursion.
+    QDomNode n = root;
+    for (;;) {
+        if (n.isElement()) {
+            if (!isPlainElement(n.toElement(), plain))
+                return false;
+            if (const QDomNode child = n.firstChild(); !child.isNull()) {
+                n = child;
+                continue;
+            }
+        } else if (n.nodeType() != QDomNode::TextNode) {
+            return false;
+        }
+        while (n != root && n.nextSibling().isNull())
+            n = n.parentNode();
+        if (n == root)
+            return true;
+        n = n.nextSibling();
+    }
+}
+
+} // namespace
+
 bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *error,
                      SaveFailure *failure)
 {
@@ -234,13 +340,17 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
         return fail(QStringLiteral("empty file name"), SaveFailure::Other);
     const QByteArray bytes = EncodeDomDocument(doc);
     // Last guard before the old file is replaced: bytes that would not read
-    // back would lock the planner out of everything the file holds.
-    QXmlStreamReader reader(bytes);
-    while (!reader.atEnd())
-        reader.readNext();
-    if (reader.hasError()) {
-        return fail(QStringLiteral("the document would not read back: ") + reader.errorString(),
-                    SaveFailure::Other);
+    // back would lock the planner out of everything the file holds. A
+    // document of the program's usual kind reads back as it is made; any
+    // other is parsed again, which costs more than half of parsing it.
+    if (!readsBackAsMade(doc)) {
+        QXmlStreamReader reader(bytes);
+        while (!reader.atEnd())
+            reader.readNext();
+        if (reader.hasError()) {
+            return fail(QStringLiteral("the document would not read back: ") + reader.errorString(),
+                        SaveFailure::Other);
+        }
     }
     return SaveWholeFile(path, bytes, error, failure);
 }
