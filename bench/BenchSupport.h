@@ -404,12 +404,23 @@ inline void printBound(const QString &name, double figure, double bound, const Q
 /// lifetime (on the demo catalogue, or on @p catalogue), and the language
 /// and catalogue made from that folder as the program's start-up makes
 /// them.
+/// How a benchmark's application object is made, and brought up once its
+/// program folder is there: Qt's own classes need nothing more. A benchmark
+/// that shows the program's windows uses the program's application object
+/// instead (GuiSupport.h), dressed as the program dresses itself.
+template <typename Application> struct Bringing
+{
+    static Application make(int &argc, char **argv) { return Application(argc, argv); }
+    static bool up(Application &, const QString &) { return true; }
+};
+
 template <typename Application> class Start
 {
 public:
     Start(int &argc, char **argv, const QString &catalogue = QString())
-        : m_app(argc, argv), m_folder(catalogue)
+        : m_folder(catalogue), m_app(Bringing<Application>::make(argc, argv))
     {
+        m_up = m_folder.isValid() && Bringing<Application>::up(m_app, m_folder.path());
         if (m_folder.isValid()) {
             kiv::LanaguageManager::GetInstance();
             kiv::TaskDataBase::GetInstance();
@@ -422,12 +433,16 @@ public:
     QString folder() const { return m_folder.path(); }
 
     /// False, once said on the output, when the program folder could not be
-    /// made or the catalogue does not open: the benchmark then has nothing
-    /// to time.
+    /// made, the application did not come up or the catalogue does not
+    /// open: the benchmark then has nothing to time.
     bool ready() const
     {
         if (!m_folder.isValid()) {
             out() << "cannot create a temporary program folder" << Qt::endl;
+            return false;
+        }
+        if (!m_up) {
+            out() << "the application does not come up on the program folder" << Qt::endl;
             return false;
         }
         if (!kiv::TaskDataBase::GetInstance()->isOpen()) {
@@ -457,8 +472,11 @@ private:
         }
     };
     QuietDiagnostics m_quiet;
-    Application m_app;
+    // Made before the application and gone after it: the program's
+    // application holds a lock in the folder while it lives.
     ProgramFolder m_folder;
+    Application m_app;
+    bool m_up = false;
 };
 
 } // namespace bench

@@ -47,7 +47,7 @@ QLineEdit *openEditor(KavrinGUIToolkit::CTreeView *view)
 
 int main(int argc, char *argv[])
 {
-    const bench::Start<QApplication> start(argc, argv);
+    const bench::ProgramStart start(argc, argv);
     if (!start.ready())
         return 1;
     const QStringList cameras = {QStringLiteral("KC-B41"), QStringLiteral("KC-D21")};

@@ -71,7 +71,7 @@ bool buildTasks()
 
 int main(int argc, char *argv[])
 {
-    const bench::Start<QApplication> start(argc, argv);
+    const bench::ProgramStart start(argc, argv);
     if (!start.ready())
         return 1;
     if (!buildTasks()) {

@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
         if (qstrcmp(argv[i], "--catalogue") == 0)
             catalogue = QString::fromLocal8Bit(argv[i + 1]);
     }
-    const bench::Start<QApplication> start(argc, argv, catalogue);
+    const bench::ProgramStart start(argc, argv, catalogue);
     if (!start.ready())
         return 1;
     const bool large = !catalogue.isEmpty();

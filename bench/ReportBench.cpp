@@ -70,6 +70,9 @@ public:
         format_set_bold(header);
         lxw_format *cell = workbook_add_format(book);
         format_set_align(cell, LXW_ALIGN_VERTICAL_TOP);
+        lxw_format *number = workbook_add_format(book);
+        format_set_align(number, LXW_ALIGN_LEFT);
+        format_set_align(number, LXW_ALIGN_VERTICAL_TOP);
         lxw_format *wrap = workbook_add_format(book);
         format_set_align(wrap, LXW_ALIGN_VERTICAL_TOP);
         format_set_text_wrap(wrap);
@@ -87,7 +90,7 @@ public:
         for (const kiv::ReportDevice &device : m_report.devices) {
             ++m_row;
             text(sheet, 0, device.type.toUtf8(), cell, wrap);
-            worksheet_write_number(sheet, m_row, 1, device.count, cell);
+            worksheet_write_number(sheet, m_row, 1, device.count, number);
             note(1, QByteArray::number(device.count));
             ingredient.clear();
             for (const kiv::ReportAccessory &accessory : device.accessories)
@@ -199,7 +202,7 @@ QString sameSheet(const QString &one, const QString &other)
 
 int main(int argc, char **argv)
 {
-    const bench::Start<QApplication> start(argc, argv);
+    const bench::ProgramStart start(argc, argv);
     if (!start.ready())
         return 1;
     if (!bench::buildTask() || !bench::addAccessoriesAndResults()) {

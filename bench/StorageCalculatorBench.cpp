@@ -25,7 +25,7 @@ constexpr double kGoal = 1.3;
 
 int main(int argc, char *argv[])
 {
-    const bench::Start<QApplication> start(argc, argv);
+    const bench::ProgramStart start(argc, argv);
     if (!start.ready())
         return 1;
 

@@ -43,7 +43,7 @@ QComboBox *openEditor(KavrinGUIToolkit::CTreeView *view)
 
 int main(int argc, char *argv[])
 {
-    const bench::Start<QApplication> start(argc, argv);
+    const bench::ProgramStart start(argc, argv);
     if (!start.ready())
         return 1;
     const QString camera = QStringLiteral("KC-B21");
