@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QHash>
 #include <QMutex>
+#include <QStringDecoder>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 
 #include <array>
@@ -21,9 +23,9 @@ namespace {
 // True when the reader's text token becomes a text node of the parsed
 // document, which drops text of white space alone (QChar::isSpace, so a
 // no-break space too) unless it is a CDATA section.
-bool isTextNode(const QXmlStreamReader &reader)
+bool isTextNode(QStringView text, bool cdata)
 {
-    return reader.isCDATA() || (!reader.isWhitespace() && !reader.text().trimmed().isEmpty());
+    return cdata || !text.trimmed().isEmpty();
 }
 
 int toInt(const QString &text)
@@ -48,45 +50,199 @@ class EntryReader
 public:
     EntryReader(DeviceParts parts, QVector<DeviceRecord> &out) : m_parts(parts), m_out(out) {}
 
+    /// Reads @p bytes token by token; false when the document would not
+    /// take them.
     bool read(const QByteArray &bytes)
     {
         QXmlStreamReader reader(bytes);
         KavrinGUIToolkit::PrepareXmlStreamReader(reader);
-        bool rootSeen = false;
         while (!reader.atEnd()) {
             switch (reader.readNext()) {
             case QXmlStreamReader::StartElement:
-                if (m_open.empty()) {
-                    // Another root element is a foreign file.
-                    if (rootSeen || reader.qualifiedName() != kRoot)
-                        return false;
-                    rootSeen = true;
-                }
-                start(reader.qualifiedName());
+                if (!startElement(reader.qualifiedName()))
+                    return false;
                 break;
             case QXmlStreamReader::EndElement:
                 end();
                 break;
             case QXmlStreamReader::Characters:
-                if (m_open.empty()) {
-                    // Text outside the root the document refuses; the
-                    // reader only lets white space through there, which the
-                    // document drops.
-                    if (isTextNode(reader))
-                        return false;
-                } else if (m_open.back() && isTextNode(reader)) {
-                    *m_open.back() = reader.text().toString();
-                    m_open.back() = nullptr;
-                }
+                if (!characters(reader.text(), reader.isCDATA()))
+                    return false;
                 break;
             default:
                 break;
             }
         }
-        return !reader.hasError() && rootSeen;
+        return !reader.hasError() && m_rootSeen;
+    }
+
+    enum class Plain { Read, Refused, Unsure };
+
+    /// Reads @p bytes when they are of the plain shape the program saves: its
+    /// own declaration, then elements with ASCII names and no attributes, and
+    /// text without references, CDATA sections, comments or instructions,
+    /// carriage returns or control characters. That shape takes a scan of
+    /// its bytes instead of a general parser, and reads exactly as the
+    /// parser would read it. Unsure, with the entries read so far left
+    /// behind, as soon as the bytes are of any other shape, well-formed or
+    /// not: only the parser may then say what they hold.
+    Plain readPlain(const QByteArray &bytes)
+    {
+        static const QByteArray declaration =
+            QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>");
+        if (!bytes.startsWith(declaration))
+            return Plain::Unsure;
+        const char *p = bytes.constData() + declaration.size();
+        const char *const last = bytes.constData() + bytes.size();
+        // The names of the open elements, for their end tags.
+        std::vector<QByteArrayView> open;
+        QVarLengthArray<char16_t, 64> name;
+        while (p < last) {
+            if (*p != '<') {
+                const char *const text = p;
+                bool plain = true;
+                bool blank = true;
+                for (; p < last && *p != '<'; ++p) {
+                    const uchar c = uchar(*p);
+                    if (c >= 0x80) {
+                        plain = false;
+                        blank = false;
+                    } else if (c == '&' || c == '\r' || c == 0x7f ||
+                               (c < 0x20 && c != '\t' && c != '\n')) {
+                        return Plain::Unsure;
+                    } else if (c == ']' && last - p >= 3 && p[1] == ']' && p[2] == '>') {
+                        return Plain::Unsure;
+                    } else if (c != ' ' && c != '\t' && c != '\n') {
+                        blank = false;
+                    }
+                }
+                if (blank)
+                    continue;
+                // Text outside the root element is for the parser to refuse.
+                if (open.empty())
+                    return Plain::Unsure;
+                // Every character is checked, read or not: one the parser
+                // would not take makes the whole file damaged.
+                QString decoded;
+                if (!plain && !decodeGb2312(QByteArrayView(text, p - text), &decoded))
+                    return Plain::Unsure;
+                if (!m_open.back())
+                    continue;
+                if (plain)
+                    decoded = QString::fromLatin1(text, p - text);
+                if (!characters(decoded, false))
+                    return Plain::Refused;
+                continue;
+            }
+            // A tag: <Name>, <Name/> or </Name>, nothing more inside it.
+            ++p;
+            const bool closing = p < last && *p == '/';
+            if (closing)
+                ++p;
+            const char *const start = p;
+            for (; p < last && isNameByte(uchar(*p), p == start); ++p) {
+            }
+            const QByteArrayView tag(start, p - start);
+            if (tag.isEmpty() || p == last)
+                return Plain::Unsure;
+            const bool empty = !closing && *p == '/';
+            if (empty)
+                ++p;
+            if (p == last || *p != '>')
+                return Plain::Unsure;
+            ++p;
+            if (closing) {
+                if (open.empty() || open.back() != tag)
+                    return Plain::Unsure;
+                open.pop_back();
+                end();
+                if (open.empty())
+                    break;
+                continue;
+            }
+            if (open.empty() && m_rootSeen)
+                return Plain::Unsure;
+            name.resize(tag.size());
+            for (qsizetype i = 0; i < tag.size(); ++i)
+                name[i] = char16_t(uchar(tag[i]));
+            if (!startElement(QStringView(name.constData(), name.size())))
+                return Plain::Refused;
+            open.push_back(tag);
+            if (empty) {
+                open.pop_back();
+                end();
+                if (open.empty())
+                    break;
+            }
+        }
+        if (!open.empty() || !m_rootSeen)
+            return Plain::Unsure;
+        // Nothing but white space may follow the root element.
+        for (; p < last; ++p) {
+            if (*p != ' ' && *p != '\t' && *p != '\n')
+                return Plain::Unsure;
+        }
+        return Plain::Read;
     }
 
 private:
+    // A start tag of @p name; false when the document would refuse it: a
+    // second root element, or a root element of another name.
+    bool startElement(QStringView name)
+    {
+        if (m_open.empty()) {
+            if (m_rootSeen || name != kRoot)
+                return false;
+            m_rootSeen = true;
+        }
+        start(name);
+        return true;
+    }
+
+    // Text, or a CDATA section, inside or outside the elements; false when
+    // the document would refuse it: text outside the root element. The
+    // parser lets only white space through there, which the document drops.
+    bool characters(QStringView text, bool cdata)
+    {
+        const bool textNode = isTextNode(text, cdata);
+        if (m_open.empty())
+            return !textNode;
+        if (m_open.back() && textNode) {
+            *m_open.back() = text.toString();
+            m_open.back() = nullptr;
+        }
+        return true;
+    }
+
+    // An ASCII name character; a prefix (a colon), and any other letter, is
+    // left to the parser.
+    static bool isNameByte(uchar c, bool first)
+    {
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        return first ? letter : letter || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    }
+
+    // Decodes one run of text as the parser decodes the whole file under
+    // its declaration; false when a sequence is not GB2312 or the text holds
+    // a character that XML does not allow. A run ends before a '<', which is
+    // never part of a GB2312 character, so it decodes alone as it decodes in
+    // the whole.
+    static bool decodeGb2312(QByteArrayView bytes, QString *text)
+    {
+        QStringDecoder decoder("GB2312", QStringConverter::Flag::Stateless);
+        if (!decoder.isValid())
+            return false;
+        *text = decoder.decode(bytes);
+        if (decoder.hasError())
+            return false;
+        for (const QChar c : std::as_const(*text)) {
+            const char16_t u = c.unicode();
+            if (u < 0x20 || c.isSurrogate() || u == 0xfffe || u == 0xffff || u == 0xfffd)
+                return false;
+        }
+        return true;
+    }
+
     struct Block
     {
         Block(const AccessoryTags &blockTags, DeviceAccessory DeviceRecord::*member)
@@ -247,6 +403,7 @@ private:
 
     const DeviceParts m_parts;
     QVector<DeviceRecord> &m_out;
+    bool m_rootSeen = false;
     // For each open element, where its first text goes; null when nowhere
     // (or once it went).
     std::vector<QString *> m_open;
@@ -302,8 +459,15 @@ XmlFileProblem streamDeviceRecords(const QString &path, DeviceParts parts,
             return XmlFileProblem::Damaged;
         }
     }
-    EntryReader reader(parts, out);
-    if (!reader.read(bytes)) {
+    // Files the program saved take the plain scan; any other is left to
+    // the parser, from the start.
+    EntryReader::Plain plain = EntryReader(parts, out).readPlain(bytes);
+    if (plain == EntryReader::Plain::Unsure) {
+        out.clear();
+        plain = EntryReader(parts, out).read(bytes) ? EntryReader::Plain::Read
+                                                    : EntryReader::Plain::Refused;
+    }
+    if (plain == EntryReader::Plain::Refused) {
         qCDebug(lcCore) << "file does not parse or is not a device list, left untouched:" << path;
         out.clear();
         return XmlFileProblem::Damaged;

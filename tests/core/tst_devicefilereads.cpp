@@ -380,6 +380,32 @@ void TestDeviceFileReads::handMadeShapesReadTheSame_data()
         << "\xef\xbb\xbf" +
                handMade("<DeviceInfo><Remark>\xe5\xa4\xa7</Remark></DeviceInfo>\n", "UTF-8")
         << QStringLiteral("大") << 0 << 1;
+    // Around the shape the program itself saves, which is read without the
+    // general parser.
+    QTest::newRow("a carriage return in a field reads as a new line")
+        << handMade("<DeviceInfo><Remark>a\r\nb\rc</Remark><Count>4</Count></DeviceInfo>\n")
+        << QStringLiteral("a\nb\nc") << 4 << 1;
+    QTest::newRow("blanks inside the tags")
+        << handMade("<DeviceInfo ><Remark\t>x y</Remark\n><Count >5</Count ></DeviceInfo>\n")
+        << QStringLiteral("x y") << 5 << 1;
+    QTest::newRow("an empty element is a field without text")
+        << handMade("<DeviceInfo><Remark/><Remark>later</Remark><Count>3</Count><Count/>"
+                    "</DeviceInfo><DeviceInfo/>\n")
+        << QString() << 3 << 2;
+    QTest::newRow("markup characters a field may hold as they are")
+        << handMade("<DeviceInfo><Remark>a > b ] ]] [x]</Remark><Count>2</Count></DeviceInfo>\n")
+        << QStringLiteral("a > b ] ]] [x]") << 2 << 1;
+    QTest::newRow("Chinese text and a Chinese name in GB2312")
+        << handMade("<DeviceInfo><Remark>\xb4\xf3\xc3\xc5 1</Remark><\xc3\xfb>\xb4\xf3</\xc3\xfb>"
+                    "<Count>1</Count></DeviceInfo>\n")
+        << QStringLiteral("大门 1") << 1 << 1;
+    QTest::newRow("names with digits, dots, dashes and underscores")
+        << handMade("<DeviceInfo><_a.b-1>z</_a.b-1><Remark>r</Remark></DeviceInfo>\n")
+        << QStringLiteral("r") << 0 << 1;
+    QTest::newRow("the declaration in single quotes, and blanks after the root")
+        << QByteArray("<?xml version='1.0' encoding='GB2312'?>\n<DeviceInfoList><DeviceInfo>"
+                      "<Remark>q</Remark></DeviceInfo></DeviceInfoList>\n \t\n")
+        << QStringLiteral("q") << 0 << 1;
     QTest::newRow("bytes GB2312 leaves empty under its declaration")
         << handMade("<DeviceInfo><Remark>\xaa\xa1\x80</Remark></DeviceInfo>\n")
         << QStringLiteral("\ue0a4\u0080") << 0 << 1;
@@ -442,6 +468,24 @@ void TestDeviceFileReads::refusedFilesAreRefusedAlike_data()
         << handMade("<DeviceInfo><Remark>" + QByteArray(8 << 20, 'x') + "</Remark></DeviceInfo>")
         << XmlFileProblem::Damaged;
     QTest::newRow("random bytes") << randomBytes() << XmlFileProblem::Damaged;
+    QTest::newRow("an element closed under another name")
+        << handMade("<DeviceInfo><Remark>x</Count></DeviceInfo>\n") << XmlFileProblem::Damaged;
+    QTest::newRow("an element never closed")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList><DeviceInfo>"
+                      "<Remark>x</Remark></DeviceInfo>\n")
+        << XmlFileProblem::Damaged;
+    QTest::newRow("the end of a CDATA section in plain text")
+        << handMade("<DeviceInfo><Remark>a]]>b</Remark></DeviceInfo>\n") << XmlFileProblem::Damaged;
+    QTest::newRow("a control character in a field")
+        << handMade("<DeviceInfo><Remark>a\x01b</Remark></DeviceInfo>\n") << XmlFileProblem::Damaged;
+    QTest::newRow("a tag without its closing bracket")
+        << handMade("<DeviceInfo><Remark>x</Remark</DeviceInfo>\n") << XmlFileProblem::Damaged;
+    QTest::newRow("a second root element of another name")
+        << handMade("<DeviceInfo/>\n") + "<Other/>\n" << XmlFileProblem::Damaged;
+    QTest::newRow("a name that starts with a digit")
+        << handMade("<DeviceInfo><1st>x</1st></DeviceInfo>\n") << XmlFileProblem::Damaged;
+    QTest::newRow("a lone ampersand")
+        << handMade("<DeviceInfo><Remark>a & b</Remark></DeviceInfo>\n") << XmlFileProblem::Damaged;
 }
 
 void TestDeviceFileReads::refusedFilesAreRefusedAlike()
