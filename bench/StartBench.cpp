@@ -21,6 +21,7 @@
 
 #include <DeviceListModel.h>
 #include <DeviceListWidget.h>
+#include <InstanceLock.h>
 #include <ReportWidget.h>
 #include <ToolsApplication.h>
 #include <TreeView.h>
@@ -31,6 +32,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
 #include <QMap>
 #include <QProcess>
 #include <QTextDocument>
@@ -197,6 +199,15 @@ int main(int argc, char *argv[])
         bench::out() << "cannot build the benchmark tasks" << Qt::endl;
         return 1;
     }
+    // Each process ends without its destructors once it told its figures,
+    // and so leaves its instance socket in the temporary folder: the last
+    // one goes when the benchmark does.
+    const struct SocketSweep
+    {
+        QString name;
+        ~SocketSweep() { QLocalServer::removeServer(name); }
+    } sweep{kiv::InstanceLock(kiv::InstanceLock::keyFor(QStringLiteral("VarnelStartBench"), folder))
+                .serverName()};
     const QString self = QCoreApplication::applicationFilePath();
     const QString plain =
         QCoreApplication::applicationDirPath() + QStringLiteral("/varnel_plain_window");
