@@ -53,6 +53,24 @@ QString staleRowText(const QVector<TaskInfo> &tasks, int position, const QString
         .arg(name);
 }
 
+// Reads the stored list into @p tasks; true when @p position is one of its
+// rows and, given the task @p chosen there by the planner, still holds it.
+// False otherwise, @p reason saying why.
+bool readRow(TaskListFile &file, QVector<TaskInfo> &tasks, int position, const QString *chosen,
+             QString *reason)
+{
+    if (!file.tasks(tasks))
+        return result(file, false, reason);
+    if (chosen) {
+        const QString stale = staleRowText(tasks, position, *chosen);
+        if (!stale.isEmpty())
+            return refused(reason, stale);
+    }
+    if (position < 0 || position >= tasks.size())
+        return result(file, false, reason);
+    return true;
+}
+
 // True when the stored task list names a task @p name; false also when the
 // list cannot be read, so that a move on a damaged list is done whole.
 bool listNames(const QString &name)
@@ -127,15 +145,8 @@ bool TaskEntries::setNameRemarkOf(const TaskInfo &info, int position, const QStr
 {
     TaskListFile file;
     QVector<TaskInfo> tasks;
-    if (!file.tasks(tasks))
-        return result(file, false, reason);
-    if (chosen) {
-        const QString stale = staleRowText(tasks, position, *chosen);
-        if (!stale.isEmpty())
-            return refused(reason, stale);
-    }
-    if (position < 0 || position >= tasks.size())
-        return result(file, false, reason);
+    if (!readRow(file, tasks, position, chosen, reason))
+        return false;
     if (const QString problem = taskNameProblem(info.name); !problem.isEmpty())
         return refused(reason, problem);
     const QString oldName = tasks.at(position).name;
@@ -189,15 +200,8 @@ bool TaskEntries::removeAtOf(int position, const QString *chosen, QString *reaso
 {
     TaskListFile file;
     QVector<TaskInfo> tasks;
-    if (!file.tasks(tasks))
-        return result(file, false, reason);
-    if (chosen) {
-        const QString stale = staleRowText(tasks, position, *chosen);
-        if (!stale.isEmpty())
-            return refused(reason, stale);
-    }
-    if (position < 0 || position >= tasks.size())
-        return result(file, false, reason);
+    if (!readRow(file, tasks, position, chosen, reason))
+        return false;
     const QString name = tasks.at(position).name;
     const QString devices = TaskDeviceFile::filePath(name);
     const QString aside = TaskFolder::deletedFilePath(name);
