@@ -14,6 +14,7 @@
 #include <QXmlStreamReader>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 using namespace devicefile;
@@ -226,14 +227,16 @@ private:
     // its declaration; false when a sequence is not GB2312 or the text holds
     // a character that XML does not allow. A run ends before a '<', which is
     // never part of a GB2312 character, so it decodes alone as it decodes in
-    // the whole.
-    static bool decodeGb2312(QByteArrayView bytes, QString *text)
+    // the whole. One decoder serves every run of a file: it keeps no state
+    // from one run to the next, and the first error ends the scan.
+    bool decodeGb2312(QByteArrayView bytes, QString *text)
     {
-        QStringDecoder decoder("GB2312", QStringConverter::Flag::Stateless);
-        if (!decoder.isValid())
+        if (!m_decoder)
+            m_decoder.emplace("GB2312", QStringConverter::Flag::Stateless);
+        if (!m_decoder->isValid())
             return false;
-        *text = decoder.decode(bytes);
-        if (decoder.hasError())
+        *text = m_decoder->decode(bytes);
+        if (m_decoder->hasError())
             return false;
         for (const QChar c : std::as_const(*text)) {
             const char16_t u = c.unicode();
@@ -404,6 +407,7 @@ private:
     const DeviceParts m_parts;
     QVector<DeviceRecord> &m_out;
     bool m_rootSeen = false;
+    std::optional<QStringDecoder> m_decoder;
     // For each open element, where its first text goes; null when nowhere
     // (or once it went).
     std::vector<QString *> m_open;
