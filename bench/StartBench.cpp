@@ -21,7 +21,6 @@
 
 #include <DeviceListModel.h>
 #include <DeviceListWidget.h>
-#include <InstanceLock.h>
 #include <ReportWidget.h>
 #include <ToolsApplication.h>
 #include <TreeView.h>
@@ -32,7 +31,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
 #include <QMap>
 #include <QProcess>
 #include <QTextDocument>
@@ -68,8 +66,8 @@ int program(int argc, char **argv, const QString &folder, const QString &reportT
             QTextStream(stderr) << "message: " << shown.text << Qt::endl;
             return 1;
         });
-    // Its own instance name: a planner's program running on this machine is
-    // not this one.
+    // The program folder is the benchmark's own: a planner's program running
+    // on this machine holds another one.
     bench::FrameClock<kiv::ToolsApplication> app(QStringLiteral("VarnelStartBench"), argc, argv);
     QCoreApplication::addLibraryPath(folder + QStringLiteral("/plugins"));
     if (!app.init())
@@ -199,15 +197,6 @@ int main(int argc, char *argv[])
         bench::out() << "cannot build the benchmark tasks" << Qt::endl;
         return 1;
     }
-    // Each process ends without its destructors once it told its figures,
-    // and so leaves its instance socket in the temporary folder: the last
-    // one goes when the benchmark does.
-    const struct SocketSweep
-    {
-        QString name;
-        ~SocketSweep() { QLocalServer::removeServer(name); }
-    } sweep{kiv::InstanceLock(kiv::InstanceLock::keyFor(QStringLiteral("VarnelStartBench"), folder))
-                .serverName()};
     const QString self = QCoreApplication::applicationFilePath();
     const QString plain =
         QCoreApplication::applicationDirPath() + QStringLiteral("/varnel_plain_window");

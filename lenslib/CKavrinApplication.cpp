@@ -1,11 +1,11 @@
 #include "CKavrinApplication.h"
 
-#include "CInstanceLock.h"
 #include "ClientConfigManager.h"
 #include "LibrarySetup.h"
 #include "PendrikLogging.h"
 
 #include <File.h>
+#include <LockFile.h>
 #include <ToolTip.h>
 #include <WarningDlg.h>
 
@@ -25,7 +25,8 @@ const char kStyleSheetFolder[] = ":/Torvel/Qss/Qss/KavrinGUIToolkit/";
 CKavrinApplication::CKavrinApplication(int &argc, char **argv, const QString &applicationId,
                                        const QString &lockFolder)
     : QApplication(argc, argv), m_strAppId(applicationId),
-      m_pInstanceLock(std::make_unique<CInstanceLock>(applicationId, lockFolder))
+      m_pInstanceLock(
+          std::make_unique<KavrinGUIToolkit::CLockFile>(lockFilePath(applicationId, lockFolder)))
 {
     // The window's close confirmation quits; closing it alone does not.
     setQuitOnLastWindowClosed(false);
@@ -42,13 +43,13 @@ CKavrinApplication::CKavrinApplication(int &argc, char **argv, const QString &ap
     loadStyle();
 
     switch (m_pInstanceLock->acquire()) {
-    case CInstanceLock::Acquired:
+    case KavrinGUIToolkit::CLockFile::State::Held:
         m_bRunning = false;
         break;
-    case CInstanceLock::HeldByOther:
+    case KavrinGUIToolkit::CLockFile::State::HeldElsewhere:
         m_bRunning = true;
         break;
-    case CInstanceLock::Failed:
+    case KavrinGUIToolkit::CLockFile::State::Unavailable:
         m_bRunning = false;
         qCDebug(lcPendrik) << "Unable to create single instance.";
         break;
@@ -81,6 +82,16 @@ void CKavrinApplication::loadStyle()
         return;
     setStyleSheet(skinSheet.isEmpty() ? toolkitSheet
                                       : toolkitSheet + QLatin1Char('\n') + skinSheet);
+}
+
+QString CKavrinApplication::lockFilePath(const QString &applicationId, const QString &folder)
+{
+    const QString dir = folder.isEmpty() ? QDir::tempPath() : folder;
+    // Per user: the temporary folder is shared by every user of the machine.
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QDir::home().dirName();
+    return QDir(dir).filePath(applicationId + QLatin1Char('-') + user + QStringLiteral(".lock"));
 }
 
 bool CKavrinApplication::isRunning()

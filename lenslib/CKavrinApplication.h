@@ -5,7 +5,9 @@
 
 #include <memory>
 
-class CInstanceLock;
+namespace KavrinGUIToolkit {
+class CLockFile;
+}
 
 /// The application of the stand-alone calculator: its font, the library's
 /// settings, translators and skin, the widget style and style sheets, and a
@@ -24,6 +26,9 @@ public:
     /// True, after telling the user "Software is already running.", when
     /// another copy holds the application id.
     bool isRunning();
+    /// The single-instance lock file of @p applicationId for this user, in
+    /// @p folder; the system's temporary folder when empty.
+    static QString lockFilePath(const QString &applicationId, const QString &folder = QString());
     /// True, after telling the user, when the primary screen is smaller
     /// than 1024 x 768.
     bool checkResolution();
@@ -35,5 +40,5 @@ private:
 
     bool m_bRunning = false;
     QString m_strAppId;
-    std::unique_ptr<CInstanceLock> m_pInstanceLock;
+    std::unique_ptr<KavrinGUIToolkit::CLockFile> m_pInstanceLock;
 };

@@ -8,12 +8,9 @@ class TaskFolderLock;
 
 namespace kiv {
 
-class InstanceLock;
-
-/// A QApplication that knows whether another instance of the same program
-/// is running already: one of its id for this user and program folder, or
-/// any program that holds the program folder's Task folder, whoever started
-/// it.
+/// A QApplication that knows whether another instance of the program is
+/// running already on its program folder: one that holds the lock of the
+/// folder's Task folder, whoever started it and on whichever machine.
 class SingleApplication : public QApplication
 {
     Q_OBJECT
@@ -29,10 +26,13 @@ public:
     /// no lock (it cannot be made or written) stops nothing here: the start's
     /// folder check tells the planner why.
     bool isRunning();
+    /// When isRunning() is true and the running instance is on another
+    /// machine (a program folder on a share), that machine's name; empty
+    /// otherwise.
+    QString runningOn() const;
 
 private:
     QString m_id;
-    std::unique_ptr<InstanceLock> m_lock;
     std::unique_ptr<TaskFolderLock> m_folderLock;
     bool m_running = false;
 };

@@ -8,6 +8,7 @@
 #include <FilterConfig.h>
 #include <GuiInit.h>
 #include <LanaguageManager.h>
+#include <LockFile.h>
 #include <ParamCode.h>
 #include <TargetPath.h>
 #include <TaskDataBase.h>
@@ -28,6 +29,7 @@
 #include <QToolTip>
 
 #include <cerrno>
+#include <chrono>
 #include <exception>
 
 namespace kiv {
@@ -110,8 +112,19 @@ bool ToolsApplication::init()
     initLocale();
 
     if (isRunning()) {
-        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Varnel"),
-                                                       tr("Software is already running."));
+        QString text = tr("Software is already running.");
+        const QString machine = runningOn();
+        if (!machine.isEmpty()) {
+            const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(
+                KavrinGUIToolkit::LockTiming().staleAge);
+            text += QLatin1Char(' ') +
+                    tr("It runs on the computer %1, which uses the same program folder: close it "
+                       "there. If that computer was switched off or lost its connection, the "
+                       "folder is free again %2 minutes later.")
+                        .arg(machine)
+                        .arg(minutes.count());
+        }
+        KavrinGUIToolkit::CWarningDlg::ShowMessageInfo(tr("Varnel"), text);
         return false;
     }
     if (!checkResolution() &&

@@ -22,12 +22,13 @@ public:
     Q_DISABLE_COPY_MOVE(ToolsApplication)
 
     /// Settings, fonts, skin, style, language, then the checks that may stop
-    /// the start: another instance (on this program folder, or of this user),
-    /// a small screen the planner declines, a catalogue that cannot be read
-    /// or lacks a table or column its look-ups read, or a task folder that
-    /// cannot be written. Then each damaged data file (settings, parameter
-    /// codes, filter configuration, task list) is named once, and the start
-    /// goes on without it. False means that the program must not start.
+    /// the start: another instance on this program folder (its machine
+    /// named when that is another one), a small screen the planner declines,
+    /// a catalogue that cannot be read or lacks a table or column its
+    /// look-ups read, or a task folder that cannot be written. Then each
+    /// damaged data file (settings, parameter codes, filter configuration,
+    /// task list) is named once, and the start goes on without it. False
+    /// means that the program must not start.
     bool init();
 
     /// Drops application-font changes, shows the current text of a widget

@@ -120,6 +120,10 @@
         <source>The file %1 is named as earlier versions of the program named the temporary file of a save, so it may be left over from a save that was cut off, or be a copy of yours. The program leaves it as it is and never reads it. Move it out of the Task folder if you do not need it.</source>
         <translation>The file %1 is named as earlier versions of the program named the temporary file of a save, so it may be left over from a save that was cut off, or be a copy of yours. The program leaves it as it is and never reads it. Move it out of the Task folder if you do not need it.</translation>
     </message>
+    <message>
+        <source>It runs on the computer %1, which uses the same program folder: close it there. If that computer was switched off or lost its connection, the folder is free again %2 minutes later.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

@@ -120,6 +120,10 @@
         <source>The file %1 is named as earlier versions of the program named the temporary file of a save, so it may be left over from a save that was cut off, or be a copy of yours. The program leaves it as it is and never reads it. Move it out of the Task folder if you do not need it.</source>
         <translation>文件 %1 的名称与本程序早期版本保存时所用的临时文件名称相同，它可能是某次中断的保存留下的，也可能是您自己的副本。程序保留该文件原样，也从不读取它。如果不需要它，请将其移出 Task 文件夹。</translation>
     </message>
+    <message>
+        <source>It runs on the computer %1, which uses the same program folder: close it there. If that computer was switched off or lost its connection, the folder is free again %2 minutes later.</source>
+        <translation>它在计算机 %1 上运行，那台计算机使用同一个程序文件夹：请在那里关闭它。如果那台计算机已关机或断开了连接，该文件夹在 %2 分钟后重新可用。</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

@@ -2,6 +2,7 @@
 
 #include <TargetPath.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -159,6 +160,16 @@ public:
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile f(path);
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+
+    /// Sets the time @p path was last changed to @p ageSeconds ago (ahead of
+    /// now for a negative age).
+    static bool backdate(const QString &path, qint64 ageSeconds)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadWrite) &&
+               f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                             QFileDevice::FileModificationTime);
     }
 
 private:

@@ -1,7 +1,8 @@
 // The lock a running program holds in its Task folder: one holder at a time,
-// let go when the holder ends, a lock whose owner is gone taken over, a
-// folder that takes no lock left to the start's folder check, and the
-// start-up scan of the folder passing over the lock.
+// let go when the holder ends, a lock whose owner is gone taken over, a lock
+// of another machine taken over once that machine stopped marking it, a held
+// lock marked as alive, a folder that takes no lock left to the start's
+// folder check, and the start-up scan of the folder passing over the lock.
 #include "ProgramFolder.h"
 
 #include <TaskFolder.h>
@@ -11,6 +12,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QtTest>
 
 using State = TaskFolderLock::State;
@@ -27,6 +29,11 @@ private slots:
     void oneHolderAtATimeUntilItEnds();
     void aLockThatNamesNobody_data();
     void aLockThatNamesNobody();
+    void aLockOfAnotherMachine_data();
+    void aLockOfAnotherMachine();
+    void aLiveProgramOfThisMachineKeepsItsLockHoweverOld();
+    void aHeldLockIsMarkedAsAlive();
+    void aLockTakenOverFromTheHolderIsLeftToItsNewOwner();
     void aFolderThatTakesNoLockIsLeftToTheFolderCheck();
     void writersOfTheFolderMayTakeTheLockOver();
     void theStartUpScanPassesOverTheLock();
@@ -83,14 +90,93 @@ void TestTaskFolderLock::aLockThatNamesNobody()
     QFETCH(int, ageSeconds);
     QFETCH(State, state);
     QVERIFY(ProgramFolder::write(lockPath(), QByteArray()));
-    QFile file(lockPath());
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
-                             QFileDevice::FileModificationTime));
-    file.close();
+    QVERIFY(ProgramFolder::backdate(lockPath(), ageSeconds));
     TaskFolderLock lock(TaskFolder::path());
     QCOMPARE(lock.acquire(), state);
     QVERIFY(QFile::exists(lockPath()));
+}
+
+void TestTaskFolderLock::aLockOfAnotherMachine_data()
+{
+    QTest::addColumn<qint64>("ageSeconds"); // since the lock was last marked
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QString>("otherMachine");
+    QTest::addColumn<QString>("logged"); // the take-over, told in the log
+    // Killed or switched off two days ago: nothing marks its lock since.
+    QTest::newRow("a lock left two days ago is taken over")
+        << qint64(2 * 24 * 3600) << State::Held << QString()
+        << QStringLiteral("last marked as alive 1728\\d\\d s ago");
+    QTest::newRow("a lock not marked for six minutes is taken over")
+        << qint64(6 * 60) << State::Held << QString()
+        << QStringLiteral("last marked as alive 36\\d s ago");
+    QTest::newRow("a lock marked four minutes ago is left to that machine")
+        << qint64(4 * 60) << State::HeldElsewhere << QStringLiteral("planning-pc-2") << QString();
+    // That machine's clock runs ahead of this one's.
+    QTest::newRow("a lock marked ten minutes from now is left to that machine")
+        << qint64(-10 * 60) << State::HeldElsewhere << QStringLiteral("planning-pc-2") << QString();
+}
+
+void TestTaskFolderLock::aLockOfAnotherMachine()
+{
+    QFETCH(qint64, ageSeconds);
+    QFETCH(State, state);
+    QFETCH(QString, otherMachine);
+    QFETCH(QString, logged);
+    const QByteArray held("4242\nVarnel\nplanning-pc-2\n");
+    QVERIFY(ProgramFolder::write(lockPath(), held));
+    QVERIFY(ProgramFolder::backdate(lockPath(), ageSeconds));
+    if (logged.isEmpty()) {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("took over")));
+    } else {
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(QStringLiteral("^took over the lock %1 of process "
+                                                            "4242 \\(Varnel\\) on planning-pc-2, ")
+                                                 .arg(QRegularExpression::escape(lockPath())) +
+                                             logged));
+    }
+    TaskFolderLock lock(TaskFolder::path());
+    QCOMPARE(lock.acquire(), state);
+    QCOMPARE(lock.otherMachine(), otherMachine);
+    if (state == State::HeldElsewhere)
+        QCOMPARE(ProgramFolder::readAll(lockPath()), held);
+}
+
+void TestTaskFolderLock::aLiveProgramOfThisMachineKeepsItsLockHoweverOld()
+{
+    // Whether a program of this machine runs is asked, never guessed from
+    // the age of its lock: it may run for days.
+    TaskFolderLock running(TaskFolder::path());
+    QCOMPARE(running.acquire(), State::Held);
+    QVERIFY(ProgramFolder::backdate(lockPath(), 2 * 24 * 3600));
+    TaskFolderLock second(TaskFolder::path());
+    QCOMPARE(second.acquire(), State::HeldElsewhere);
+    QCOMPARE(second.otherMachine(), QString());
+}
+
+void TestTaskFolderLock::aHeldLockIsMarkedAsAlive()
+{
+    using namespace std::chrono_literals;
+    TaskFolderLock lock(TaskFolder::path(), KavrinGUIToolkit::LockTiming{20ms, 5min});
+    QCOMPARE(lock.acquire(), State::Held);
+    const QByteArray owner = ProgramFolder::readAll(lockPath());
+    QVERIFY(ProgramFolder::backdate(lockPath(), 3600));
+    QTRY_VERIFY(QFileInfo(lockPath()).lastModified().secsTo(QDateTime::currentDateTime()) < 60);
+    // Only its time changed: it still names its owner.
+    QCOMPARE(ProgramFolder::readAll(lockPath()), owner);
+}
+
+void TestTaskFolderLock::aLockTakenOverFromTheHolderIsLeftToItsNewOwner()
+{
+    // This program's lock went unmarked for a while (the machine slept) and
+    // another machine took it over: ending, this program leaves the new
+    // owner's lock where it is.
+    auto lock = std::make_unique<TaskFolderLock>(TaskFolder::path());
+    QCOMPARE(lock->acquire(), State::Held);
+    QVERIFY(QFile::remove(lockPath()));
+    const QByteArray newOwner("4242\nVarnel\nplanning-pc-2\n");
+    QVERIFY(ProgramFolder::write(lockPath(), newOwner));
+    lock.reset();
+    QCOMPARE(ProgramFolder::readAll(lockPath()), newOwner);
 }
 
 void TestTaskFolderLock::aFolderThatTakesNoLockIsLeftToTheFolderCheck()

@@ -1,4 +1,5 @@
-#include <CInstanceLock.h>
+#include <CKavrinApplication.h>
+#include <LockFile.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,8 +12,8 @@
 #include <cstdio>
 #include <cstring>
 
-// The stand-alone calculator's single-instance lock: one holder per key, and
-// the lock of a copy that crashed does not block the next start.
+// The stand-alone calculator's single-instance lock: one holder per key and
+// user, and the lock of a copy that crashed does not block the next start.
 class TestLensInstanceLock : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,9 @@ private slots:
     void lockOfACrashedCopyIsTakenOver();
     void unwritableFolderIsNoOtherInstance();
 };
+
+using KavrinGUIToolkit::CLockFile;
+using State = CLockFile::State;
 
 namespace {
 
@@ -38,35 +42,39 @@ bool startHolder(QProcess &holder, const QString &folder)
     return holder.readAllStandardOutput().trimmed() == "locked";
 }
 
+// The lock of the stand-alone calculator @p key in @p folder.
+std::unique_ptr<CLockFile> lensLock(const QString &key, const QString &folder)
+{
+    return std::make_unique<CLockFile>(CKavrinApplication::lockFilePath(key, folder));
+}
+
 } // namespace
 
 void TestLensInstanceLock::oneHolderPerKey()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    auto first = std::make_unique<CInstanceLock>(kKey, folder.path());
-    QCOMPARE(first->acquire(), CInstanceLock::Acquired);
-    QCOMPARE(first->acquire(), CInstanceLock::Acquired); // asking again changes nothing
-    QVERIFY(QFile::exists(first->lockFilePath()));
+    auto first = lensLock(kKey, folder.path());
+    QCOMPARE(first->acquire(), State::Held);
+    QCOMPARE(first->acquire(), State::Held); // asking again changes nothing
+    QVERIFY(QFile::exists(first->filePath()));
 
-    CInstanceLock second(kKey, folder.path());
-    QCOMPARE(second.acquire(), CInstanceLock::HeldByOther);
+    QCOMPARE(lensLock(kKey, folder.path())->acquire(), State::HeldElsewhere);
 
     first.reset();
-    CInstanceLock third(kKey, folder.path());
-    QCOMPARE(third.acquire(), CInstanceLock::Acquired);
+    QCOMPARE(lensLock(kKey, folder.path())->acquire(), State::Held);
 }
 
 void TestLensInstanceLock::otherKeysAndFoldersDoNotMeet()
 {
     QTemporaryDir folder;
     QTemporaryDir otherFolder;
-    CInstanceLock held(kKey, folder.path());
-    QCOMPARE(held.acquire(), CInstanceLock::Acquired);
-    CInstanceLock otherKey(QStringLiteral("Varnel"), folder.path());
-    QCOMPARE(otherKey.acquire(), CInstanceLock::Acquired);
-    CInstanceLock elsewhere(kKey, otherFolder.path());
-    QCOMPARE(elsewhere.acquire(), CInstanceLock::Acquired);
+    const auto held = lensLock(kKey, folder.path());
+    QCOMPARE(held->acquire(), State::Held);
+    const auto otherKey = lensLock(QStringLiteral("Varnel"), folder.path());
+    QCOMPARE(otherKey->acquire(), State::Held);
+    const auto elsewhere = lensLock(kKey, otherFolder.path());
+    QCOMPARE(elsewhere->acquire(), State::Held);
 }
 
 void TestLensInstanceLock::lockOfACrashedCopyIsTakenOver()
@@ -74,16 +82,13 @@ void TestLensInstanceLock::lockOfACrashedCopyIsTakenOver()
     QTemporaryDir folder;
     QProcess holder;
     QVERIFY(startHolder(holder, folder.path()));
-    {
-        CInstanceLock whileRunning(kKey, folder.path());
-        QCOMPARE(whileRunning.acquire(), CInstanceLock::HeldByOther);
-    }
+    QCOMPARE(lensLock(kKey, folder.path())->acquire(), State::HeldElsewhere);
     // A crash: the holder is killed and leaves its lock file behind.
     holder.kill();
     QVERIFY(holder.waitForFinished(10000));
-    CInstanceLock next(kKey, folder.path());
-    QVERIFY(QFile::exists(next.lockFilePath()));
-    QCOMPARE(next.acquire(), CInstanceLock::Acquired);
+    const auto next = lensLock(kKey, folder.path());
+    QVERIFY(QFile::exists(next->filePath()));
+    QCOMPARE(next->acquire(), State::Held);
 }
 
 void TestLensInstanceLock::unwritableFolderIsNoOtherInstance()
@@ -95,16 +100,16 @@ void TestLensInstanceLock::unwritableFolderIsNoOtherInstance()
     QFile file(notAFolder);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    CInstanceLock lock(kKey, notAFolder);
-    QCOMPARE(lock.acquire(), CInstanceLock::Failed);
+    QCOMPARE(lensLock(kKey, notAFolder)->acquire(), State::Unavailable);
 }
 
 int main(int argc, char *argv[])
 {
     if (argc == 4 && std::strcmp(argv[1], "--hold-lock") == 0) {
         QCoreApplication app(argc, argv);
-        CInstanceLock lock(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[2]));
-        std::puts(lock.acquire() == CInstanceLock::Acquired ? "locked" : "not locked");
+        const auto lock =
+            lensLock(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[2]));
+        std::puts(lock->acquire() == State::Held ? "locked" : "not locked");
         std::fflush(stdout);
         for (;;)
             QThread::sleep(1);

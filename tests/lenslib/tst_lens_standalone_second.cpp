@@ -2,8 +2,8 @@
 // below 1024 x 768, starts it.
 #include "LensTestSupport.h"
 
-#include <CInstanceLock.h>
 #include <CKavrinApplication.h>
+#include <LockFile.h>
 #include <TargetPath.h>
 #include <WarningDlg.h>
 
@@ -71,8 +71,8 @@ int main(int argc, char *argv[])
     QTemporaryDir lockFolder;
     const QString id = QStringLiteral("PendrikSecondTest");
     // The first copy, still running.
-    CInstanceLock first(id, lockFolder.path());
-    if (first.acquire() != CInstanceLock::Acquired)
+    KavrinGUIToolkit::CLockFile first(CKavrinApplication::lockFilePath(id, lockFolder.path()));
+    if (first.acquire() != KavrinGUIToolkit::CLockFile::State::Held)
         return 1;
     CKavrinApplication app(argc, argv, id, lockFolder.path());
     TestLensStandaloneSecond test;

@@ -1,8 +1,8 @@
 // The stand-alone calculator's application as the first copy starts it.
 #include "LensTestSupport.h"
 
-#include <CInstanceLock.h>
 #include <CKavrinApplication.h>
+#include <LockFile.h>
 #include <TargetPath.h>
 #include <ToolTip.h>
 #include <WarningDlg.h>
@@ -57,8 +57,9 @@ void TestLensStandaloneStart::firstCopyRunsAndHoldsTheLock()
     QVERIFY(!app->isRunning());
     QVERIFY(KavrinGUIToolkit::CWarningDlg::History().isEmpty());
     // A second start would find the id taken.
-    CInstanceLock second(g_applicationId, g_lockFolder->path());
-    QCOMPARE(second.acquire(), CInstanceLock::HeldByOther);
+    KavrinGUIToolkit::CLockFile second(
+        CKavrinApplication::lockFilePath(g_applicationId, g_lockFolder->path()));
+    QCOMPARE(second.acquire(), KavrinGUIToolkit::CLockFile::State::HeldElsewhere);
 }
 
 void TestLensStandaloneStart::applicationLook()

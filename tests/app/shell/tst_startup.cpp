@@ -1,4 +1,3 @@
-#include <InstanceLock.h>
 #include <SkinLoader.h>
 #include <ToolsApplication.h>
 #include <Varnel.h>
@@ -13,6 +12,8 @@
 #include <ISkinPlugin.h>
 #include <PathComboBox.h>
 #include <TargetPath.h>
+#include <TaskFolder.h>
+#include <TaskFolderLock.h>
 #include <WarningDlg.h>
 
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QPushButton>
@@ -75,16 +75,25 @@ int runStartChild(int argc, char *argv[])
         });
 }
 
-// Holds the running instance of a key until it is killed.
-int holdInstance(char *argv[])
+// True when the lock of @p programFolder's Task folder names the process
+// @p pid.
+bool holdsTaskFolder(const QString &programFolder, qint64 pid)
 {
-    int appArgc = 1;
-    QCoreApplication app(appArgc, argv);
-    kiv::InstanceLock lock(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[2]));
-    if (!lock.acquire())
-        return 1;
-    QTextStream(stdout) << "held\n" << Qt::flush;
-    return app.exec();
+    qint64 owner = 0;
+    QString host;
+    QString app;
+    return QLockFile(programFolder + QStringLiteral("/Task/") + TaskFolder::lockFileName())
+               .getLockInfo(&owner, &host, &app) &&
+           owner == pid;
+}
+
+// Writes the lock of a program on another computer into the Task folder of
+// @p programFolder, as last marked @p ageSeconds ago.
+bool lockOfAnotherComputer(const QString &programFolder, qint64 ageSeconds)
+{
+    const QString lock = programFolder + QStringLiteral("/Task/") + TaskFolder::lockFileName();
+    return ProgramFolder::write(lock, "4242\nVarnel\nplanning-pc-2\n") &&
+           ProgramFolder::backdate(lock, ageSeconds);
 }
 
 ChildRun startChild(const QString &folder, const QString &screenFile, int answer,
@@ -220,12 +229,11 @@ private slots:
     void skinLoaderPassesOverOtherFiles_data();
     void skinLoaderPassesOverOtherFiles();
 
-    void secondInstanceStepsBack();
     void secondStartOfTheProgramIsRefused();
-    void leftoversOfACrashedInstanceAreTakenOver_data();
-    void leftoversOfACrashedInstanceAreTakenOver();
     void oneProgramFolderRunsOneProgramWhoeverStartsIt_data();
     void oneProgramFolderRunsOneProgramWhoeverStartsIt();
+    void aLockOfAnotherComputer_data();
+    void aLockOfAnotherComputer();
     void readOnlyProgramFolderIsToldItsReason();
 
     void toolTipShowsTheWidgetsOwnText_data();
@@ -334,9 +342,9 @@ void TestStartup::startUp()
     StartFolder folder(language, Catalogue(catalogue), taskIsAFile);
     QTemporaryDir scratch;
     const QString screensJson = screenFile(scratch, screens);
-    kiv::InstanceLock running(kiv::InstanceLock::keyFor(QStringLiteral("Varnel"), folder.root()));
+    TaskFolderLock running(folder.file(QStringLiteral("Task")));
     if (anotherRuns)
-        QVERIFY(running.acquire());
+        QCOMPARE(running.acquire(), TaskFolderLock::State::Held);
 
     const ChildRun run = startChild(folder.root(), screensJson, answer, starts);
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
@@ -533,20 +541,6 @@ void TestStartup::skinLoaderPassesOverOtherFiles()
     }
 }
 
-void TestStartup::secondInstanceStepsBack()
-{
-    QTemporaryDir dir;
-    const QString key = QStringLiteral("VarnelTest-second");
-    auto first = std::make_unique<kiv::InstanceLock>(key, dir.path());
-    QVERIFY(first->acquire());
-    kiv::InstanceLock second(key, dir.path());
-    QVERIFY(!second.acquire());
-    QVERIFY(!second.isPrimary());
-    first.reset();
-    kiv::InstanceLock third(key, dir.path());
-    QVERIFY(third.acquire());
-}
-
 void TestStartup::secondStartOfTheProgramIsRefused()
 {
     // Two real starts of the program from one folder. Their message boxes
@@ -564,31 +558,20 @@ void TestStartup::secondStartOfTheProgramIsRefused()
     setup.environment.insert(QStringLiteral("LD_PRELOAD"),
                              runtime.isEmpty() ? answerer : runtime + QLatin1Char(':') + answerer);
     setup.workingDirectory = folder.root();
-    // The program knows its folder by its real path.
-    const QString key = kiv::InstanceLock::keyFor(QStringLiteral("Varnel"),
-                                                  QFileInfo(folder.root()).canonicalFilePath());
-    const QString server = kiv::InstanceLock(key).serverName();
-    const auto firstListens = [&server] {
-        QLocalSocket knock;
-        knock.connectToServer(server);
-        return knock.waitForConnected(200);
-    };
-
     QProcess first;
-    // However the test ends, the first start is ended and the socket it
-    // leaves behind is taken over and removed.
-    const auto endFirst = qScopeGuard([&first, &key] {
+    const auto firstHolds = [&] { return holdsTaskFolder(folder.root(), first.processId()); };
+    // However the test ends, the first start is ended.
+    const auto endFirst = qScopeGuard([&first] {
         first.kill();
         first.waitForFinished();
-        kiv::InstanceLock(key).acquire();
     });
     first.setProcessEnvironment(setup.environment);
     first.setWorkingDirectory(setup.workingDirectory);
     first.start(program, QStringList());
     QVERIFY(first.waitForStarted());
     // A first start that ends or hangs is told with its error output.
-    QTRY_VERIFY_WITH_TIMEOUT(firstListens() || first.state() != QProcess::Running, 30000);
-    if (!firstListens())
+    QTRY_VERIFY_WITH_TIMEOUT(firstHolds() || first.state() != QProcess::Running, 30000);
+    if (!firstHolds())
         QFAIL(qPrintable(childEnding(program, childRunOf(first))));
 
     setup.expectedExit = 255; // main() returned -1
@@ -601,40 +584,8 @@ void TestStartup::secondStartOfTheProgramIsRefused()
     // The first goes on as it was: running, still the instance, and told
     // nothing.
     QCOMPARE(first.state(), QProcess::Running);
-    QVERIFY(firstListens());
+    QVERIFY(firstHolds());
     QCOMPARE(first.readAllStandardOutput(), QByteArray());
-}
-
-void TestStartup::leftoversOfACrashedInstanceAreTakenOver_data()
-{
-    QTest::addColumn<bool>("leaveLockFile");
-    QTest::newRow("the socket of a killed instance") << false;
-    QTest::newRow("the socket and a start lock of a killed instance") << true;
-}
-
-void TestStartup::leftoversOfACrashedInstanceAreTakenOver()
-{
-    QFETCH(bool, leaveLockFile);
-    QTemporaryDir dir;
-    const QString key = QStringLiteral("VarnelTest-crash");
-    QProcess holder;
-    holder.start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--hold-instance"), dir.path(), key});
-    QVERIFY(holder.waitForReadyRead(30000));
-    QCOMPARE(holder.readAllStandardOutput(), QByteArray("held\n"));
-    const qint64 pid = holder.processId();
-    holder.kill(); // no chance to tidy up
-    QVERIFY(holder.waitForFinished());
-
-    kiv::InstanceLock probe(key, dir.path());
-    QVERIFY(QFile::exists(probe.serverName()));
-    if (leaveLockFile) {
-        QFile lock(probe.lockFilePath());
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(pid) + "\ntst_startup\n" +
-                   QSysInfo::machineHostName().toUtf8() + "\n");
-    }
-    QVERIFY(probe.acquire());
 }
 
 void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt_data()
@@ -662,14 +613,16 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
     QFETCH(QStringList, messages);
     // A real program on the folder, as one user starts it; then a start of
     // the same folder as another user (another home or temporary folder)
-    // would: the instance key and socket of the two differ.
+    // would.
     const QString answerer = QStringLiteral(VARNEL_MESSAGE_ANSWERER);
     StartFolder folder(0, GoodCatalogue, false);
     const QString program = folder.installProgram();
     QVERIFY(!program.isEmpty());
     QTemporaryDir scratch;
-    for (const char *name : {"home-a", "home-b", "tmp-a", "tmp-b"})
-        QVERIFY(QDir(scratch.path()).mkdir(QLatin1String(name)));
+    // Qt makes its runtime folder in the temporary folder where the session
+    // names none; each start here has one of its own.
+    for (const char *name : {"home-a", "home-b", "tmp-a", "tmp-b", "run-a", "run-b"})
+        QVERIFY(QDir(scratch.path()).mkdir(QLatin1String(name), QFileDevice::Permissions(0x7700)));
     const auto inScratch = [&scratch](const char *name) {
         return scratch.filePath(QLatin1String(name));
     };
@@ -682,6 +635,7 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
                              runtime.isEmpty() ? answerer : runtime + QLatin1Char(':') + answerer);
     first.environment.insert(QStringLiteral("HOME"), inScratch("home-a"));
     first.environment.insert(QStringLiteral("TMPDIR"), inScratch("tmp-a"));
+    first.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), inScratch("run-a"));
     QProcess running;
     const auto endFirst = qScopeGuard([&running] {
         running.kill();
@@ -691,34 +645,13 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
     running.setWorkingDirectory(folder.root());
     running.start(program, QStringList());
     QVERIFY(running.waitForStarted());
-    // The first is up once it answers on the socket of its user's key: the
-    // key of its home, and of its folder by its real path.
-    const QByteArray ownHome = qgetenv("HOME");
-    qputenv("HOME", inScratch("home-a").toLocal8Bit());
-    const QString key = kiv::InstanceLock::keyFor(QStringLiteral("Varnel"),
-                                                  QFileInfo(folder.root()).canonicalFilePath());
-    if (ownHome.isNull())
-        qunsetenv("HOME");
-    else
-        qputenv("HOME", ownHome);
-    const QString server = kiv::InstanceLock(key, inScratch("tmp-a")).serverName();
-    const auto firstListens = [&server] {
-        QLocalSocket knock;
-        knock.connectToServer(server);
-        return knock.waitForConnected(200);
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(firstListens() || running.state() != QProcess::Running, 30000);
-    if (!firstListens())
+    // The first is up once it holds the folder.
+    const auto firstHolds = [&] { return holdsTaskFolder(folder.root(), running.processId()); };
+    QTRY_VERIFY_WITH_TIMEOUT(firstHolds() || running.state() != QProcess::Running, 30000);
+    if (!firstHolds())
         QFAIL(qPrintable(childEnding(program, childRunOf(running))));
     const QString lockFile = folder.file(QStringLiteral("Task/.Varnel.lock"));
-    const auto firstHolds = [&] {
-        qint64 pid = 0;
-        QString host;
-        QString app;
-        return QLockFile(lockFile).getLockInfo(&pid, &host, &app) && pid == running.processId();
-    };
     if (firstKilled) {
-        QTRY_VERIFY(firstHolds());
         running.kill(); // SIGKILL: no chance to tidy up
         QVERIFY(running.waitForFinished());
         QVERIFY(QFile::exists(lockFile));
@@ -730,6 +663,7 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
     second.environment.insert(QStringLiteral("HOME"), inScratch(otherHome ? "home-b" : "home-a"));
     second.environment.insert(QStringLiteral("TMPDIR"),
                               inScratch(otherTemporaryFolder ? "tmp-b" : "tmp-a"));
+    second.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), inScratch("run-b"));
     second.expectedExit = messages.isEmpty() ? 0 : 1;
     const ChildRun run = runThisProgram(arguments, second);
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
@@ -744,6 +678,64 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
     } else {
         // The start that took the lock over let it go when it ended.
         QVERIFY(!QFile::exists(lockFile));
+    }
+    // Neither start, not even the one killed, leaves anything in its
+    // temporary folder.
+    for (const char *name : {"tmp-a", "tmp-b"}) {
+        QCOMPARE(
+            QDir(inScratch(name))
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                .join(QLatin1String(", ")),
+            QString());
+    }
+}
+
+void TestStartup::aLockOfAnotherComputer_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<qint64>("ageSeconds");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("a lock another computer marked a minute ago refuses the start and names it")
+        << 0 << qint64(60)
+        << QStringList{QStringLiteral(
+               "Varnel|Software is already running. It runs on the computer planning-pc-2, which "
+               "uses the same program folder: close it there. If that computer was switched off "
+               "or lost its connection, the folder is free again 5 minutes later.")};
+    QTest::newRow("the computer is named in Chinese too")
+        << 1 << qint64(60)
+        << QStringList{QStringLiteral("Varnel|软件已经在运行。 它在计算机 planning-pc-2 "
+                                      "上运行，那台计算机使用同一个程序文件夹：请在那里关闭它。"
+                                      "如果那台计算机已关机或断开了连接，该文件夹在 5 "
+                                      "分钟后重新可用。")};
+    // Killed, or switched off, two days ago: nothing marks the lock since.
+    QTest::newRow("a lock another computer left two days ago is taken over")
+        << 0 << qint64(2 * 24 * 3600) << QStringList();
+}
+
+void TestStartup::aLockOfAnotherComputer()
+{
+    QFETCH(int, language);
+    QFETCH(qint64, ageSeconds);
+    QFETCH(QStringList, messages);
+    StartFolder folder(language, GoodCatalogue, false);
+    QVERIFY(lockOfAnotherComputer(folder.root(), ageSeconds));
+    const QString lockFile = folder.file(QStringLiteral("Task/.Varnel.lock"));
+    const QByteArray left = ProgramFolder::readAll(lockFile);
+    QTemporaryDir scratch;
+    const ChildRun run = startChild(folder.root(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}),
+                                    1, messages.isEmpty());
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.messages, messages);
+    if (messages.isEmpty()) {
+        // The log names the computer and how long ago it last marked the
+        // lock; the start let the lock go when it ended.
+        const QRegularExpression tookOver(
+            QStringLiteral("took over the lock \\S+ of process 4242 \\(Varnel\\) on planning-pc-2, "
+                           "last marked as alive 1728\\d\\d s ago"));
+        QVERIFY2(tookOver.match(QString::fromLocal8Bit(run.log)).hasMatch(), run.log.constData());
+        QVERIFY(!QFile::exists(lockFile));
+    } else {
+        QCOMPARE(ProgramFolder::readAll(lockFile), left);
     }
 }
 
@@ -893,8 +885,6 @@ int main(int argc, char *argv[])
 {
     if (argc >= 4 && qstrcmp(argv[1], "--start-child") == 0)
         return runStartChild(argc, argv);
-    if (argc >= 4 && qstrcmp(argv[1], "--hold-instance") == 0)
-        return holdInstance(argv);
     if (argc >= 3 && qstrcmp(argv[1], "--folder-probe") == 0) {
         // What the start would say about the task folder of argv[2].
         QTextStream(stdout) << kiv::ToolsApplication::taskFolderProblem(
