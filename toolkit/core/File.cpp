@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,6 +27,8 @@ namespace {
 
 const QLatin1String kTemporaryPrefix(".varnel-save-");
 constexpr int kTemporaryRandomChars = 6;
+const QLatin1String
+    kTemporaryChars("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
 
 FileState stateOfError(int systemError)
 {
@@ -43,10 +45,10 @@ FileState stateOfError(int systemError)
 
 QString temporaryName()
 {
-    static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QString name = kTemporaryPrefix;
     for (int i = 0; i < kTemporaryRandomChars; ++i)
-        name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
+        name +=
+            kTemporaryChars.at(QRandomGenerator::global()->bounded(int(kTemporaryChars.size())));
     return name;
 }
 
@@ -64,10 +66,12 @@ QString finalPathOf(const QString &path)
     return depth > 0 ? target.filePath() : path;
 }
 
-// Writes all of @p bytes to @p fd; the error code of the write that stopped
-// short, 0 when the file system took no more without one.
-int writeAll(int fd, const QByteArray &bytes)
+// Writes all of @p bytes to @p fd. False when a write stopped short;
+// @p systemError then holds its error code, or 0 when the file system took
+// no more without one.
+bool writeAll(int fd, const QByteArray &bytes, int &systemError)
 {
+    systemError = 0;
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -75,14 +79,15 @@ int writeAll(int fd, const QByteArray &bytes)
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            return errno;
+            systemError = errno;
+            return false;
         }
         if (written == 0)
-            return 0;
+            return false;
         data += written;
         left -= written;
     }
-    return -1;
+    return true;
 }
 
 } // namespace
@@ -134,9 +139,12 @@ FileState OpenRegularFile(QFile &file, const QString &path)
 
 bool IsSaveTemporaryName(const QString &fileName)
 {
-    static const QRegularExpression name(
-        QStringLiteral("^\\.varnel-save-[A-Za-z0-9]{%1}$").arg(kTemporaryRandomChars));
-    return name.match(fileName).hasMatch();
+    if (fileName.size() != kTemporaryPrefix.size() + kTemporaryRandomChars ||
+        !fileName.startsWith(kTemporaryPrefix))
+        return false;
+    const QStringView random = QStringView(fileName).mid(kTemporaryPrefix.size());
+    return std::all_of(random.begin(), random.end(),
+                       [](QChar c) { return kTemporaryChars.contains(c); });
 }
 
 bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
@@ -214,10 +222,11 @@ bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
 
         // A short write (a full disk, a file-size limit) shows in the size
         // on disk even where no call returned an error.
-        const int writeError = writeAll(fd, bytes);
+        int writeError = 0;
+        const bool whole = writeAll(fd, bytes, writeError);
         struct stat written = {};
-        if (writeError >= 0 || ::fstat(fd, &written) != 0 || written.st_size != bytes.size()) {
-            if (writeError > 0)
+        if (!whole || ::fstat(fd, &written) != 0 || written.st_size != bytes.size()) {
+            if (writeError != 0)
                 return discard(writeError, SaveFailure::None, QString());
             return discard(0, SaveFailure::NoRoom,
                            QStringLiteral("only part of the file could be written"));
