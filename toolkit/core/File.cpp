@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,10 +27,14 @@ QString CFile::ReadAll(const QStringList &files, const QString &folder)
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcFile, "varnel.toolkit.file")
+
 const QLatin1String kTemporaryPrefix(".varnel-save-");
 constexpr int kTemporaryRandomChars = 6;
 const QLatin1String
     kTemporaryChars("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+
+std::atomic<FolderSync> g_folderSync{&::fsync};
 
 FileState stateOfError(int systemError)
 {
@@ -90,6 +96,24 @@ bool writeAll(int fd, const QByteArray &bytes, int &systemError)
     return true;
 }
 
+// A rename is on the disk only once the folder that holds the names is: until
+// then a power cut may bring back the old file, or no file at all for a new
+// one. The file is in place whatever the sync gives, so a folder that cannot
+// be synced fails no save; it is logged.
+void syncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int synced = fd >= 0 ? g_folderSync.load()(fd) : -1;
+    const int systemError = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (synced != 0) {
+        qCWarning(lcFile, "the folder %s could not be synced after a save: %s",
+                  qUtf8Printable(folder), qUtf8Printable(qt_error_string(systemError)));
+    }
+}
+
 } // namespace
 
 FileState StateOfFile(const QString &path, qint64 *size)
@@ -145,6 +169,11 @@ bool IsSaveTemporaryName(const QString &fileName)
     const QStringView random = QStringView(fileName).mid(kTemporaryPrefix.size());
     return std::all_of(random.begin(), random.end(),
                        [](QChar c) { return kTemporaryChars.contains(c); });
+}
+
+void SetFolderSyncForTests(FolderSync sync)
+{
+    g_folderSync = sync ? sync : &::fsync;
 }
 
 bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
@@ -266,6 +295,7 @@ bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
             return discard(errno, SaveFailure::None, QString());
         if (fd >= 0)
             ::close(fd);
+        syncFolder(folder);
         return true;
     }
     return failWith(EIO);
