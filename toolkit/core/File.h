@@ -65,6 +65,13 @@ KAVRIN_CORE_EXPORT bool IsSaveTemporaryName(const QString &fileName);
 /// and no temporary file is left. A folder that cannot be flushed after the
 /// rename fails no save (the new file is in place, only not yet sure to
 /// outlast a power cut); it is logged.
+///
+/// Where the file system allows, the new file has no name until it is whole
+/// (O_TMPFILE); elsewhere (FAT, exFAT, a network share) it is made under its
+/// temporary name at once, and a save cut off then leaves that file, which
+/// the start-up removes. Test switch: the environment variable
+/// VARNEL_TEST_NO_TMPFILE=1, read at the first save, makes every save of the
+/// process take that second path on any file system.
 KAVRIN_CORE_EXPORT bool SaveWholeFile(const QString &path, const QByteArray &bytes,
                                       QString *error = nullptr, SaveFailure *failure = nullptr);
 
