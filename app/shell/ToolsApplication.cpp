@@ -92,6 +92,21 @@ FolderState probeFolder(const QString &folder)
     return state;
 }
 
+// Files of one folder are named in one message, the folder once and each
+// file on a line of its own, in the order of their names; past what a message
+// can show, the rest are counted.
+QString fileList(QStringList paths)
+{
+    constexpr int kNamed = 10;
+    paths.sort();
+    QStringList lines;
+    for (const QString &path : paths.mid(0, kNamed))
+        lines << QFileInfo(path).fileName();
+    if (paths.size() > kNamed)
+        lines << ToolsApplication::tr("and %1 more").arg(paths.size() - kNamed);
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 ToolsApplication::ToolsApplication(const QString &id, int &argc, char **argv)
@@ -349,19 +364,33 @@ void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles,
                         .arg(native(TaskListFile::filePath()));
     }
 
-    for (const QString &stray : strayDeviceFiles) {
+    const QString taskFolder = native(TaskFolder::path());
+    if (strayDeviceFiles.size() == 1) {
         messages << tr("The device file %1 belongs to no task of the task list, so its devices "
                        "are not shown. The program leaves the file as it is, and no task can "
                        "take its name until it is moved out of the Task folder.")
-                        .arg(native(stray));
+                        .arg(native(strayDeviceFiles.first()));
+    } else if (strayDeviceFiles.size() > 1) {
+        messages << tr("The device files below, in the task folder %1, belong to no task of the "
+                       "task list, so their devices are not shown. The program leaves them as "
+                       "they are, and no task can take the name of one of them until that file "
+                       "is moved out of the Task folder.\n\n%2")
+                        .arg(taskFolder, fileList(strayDeviceFiles));
     }
 
-    for (const QString &old : oldTemporaryFiles) {
+    if (oldTemporaryFiles.size() == 1) {
         messages << tr("The file %1 is named as earlier versions of the program named the "
                        "temporary file of a save, so it may be left over from a save that was "
                        "cut off, or be a copy of yours. The program leaves it as it is and never "
                        "reads it. Move it out of the Task folder if you do not need it.")
-                        .arg(native(old));
+                        .arg(native(oldTemporaryFiles.first()));
+    } else if (oldTemporaryFiles.size() > 1) {
+        messages << tr("The files below, in the task folder %1, are named as earlier versions "
+                       "of the program named the temporary file of a save, so each may be left "
+                       "over from a save that was cut off, or be a copy of yours. The program "
+                       "leaves them as they are and never reads them. Move them out of the Task "
+                       "folder if you do not need them.\n\n%2")
+                        .arg(taskFolder, fileList(oldTemporaryFiles));
     }
 
     for (const QString &message : std::as_const(messages))

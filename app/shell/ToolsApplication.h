@@ -26,8 +26,10 @@ public:
     /// a small screen the planner declines, a catalogue that cannot be read
     /// or lacks a table or column its look-ups read, or a task folder that
     /// cannot be written. Then each damaged data file (settings, parameter
-    /// codes, filter configuration, task list) is named once, and the start
-    /// goes on without it. False means that the program must not start.
+    /// codes, filter configuration, task list) is named once, the device files
+    /// of no task and the files named as earlier versions' temporary files in
+    /// one message for each kind, and the start goes on without them. False
+    /// means that the program must not start.
     bool init();
 
     /// Drops application-font changes, shows the current text of a widget
