@@ -21,10 +21,12 @@
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QIcon>
+#include <QLockFile>
 #include <QScreen>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QSysInfo>
 #include <QToolTip>
 
 #include <cerrno>
@@ -92,6 +94,31 @@ FolderState probeFolder(const QString &folder)
     return state;
 }
 
+// True while the lock file of the Task folder names this process, as the
+// single-instance check leaves it: no other start is then probing the folder,
+// and no other program is saving in the program folder.
+bool holdsTaskFolder()
+{
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    return QLockFile(QDir(TaskFolder::path()).filePath(TaskFolder::lockFileName()))
+               .getLockInfo(&pid, &host, &program) &&
+           pid == QCoreApplication::applicationPid() && host == QSysInfo::machineHostName();
+}
+
+// Removes the regular files of @p folder whose names @p isOwn takes: files of
+// a form that only this program makes there.
+void removeOwnFiles(const QString &folder, bool (*isOwn)(const QString &))
+{
+    const QFileInfoList files =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &file : files) {
+        if (isOwn(file.fileName()) && !QFile::remove(file.filePath()))
+            qCDebug(lcApp) << "cannot remove the leftover" << file.filePath();
+    }
+}
+
 // Files of one folder are named in one message, the folder once and each
 // file on a line of its own, in the order of their names; past what a message
 // can show, the rest are counted.
@@ -134,6 +161,16 @@ bool ToolsApplication::init()
             tr("Varnel"),
             tr("Display resolution less than 1024*768,are you sure to start the program?")) == 0) {
         return false;
+    }
+    // Before anything is written there: a probe left by a start that was
+    // stopped would take the room the probe below needs, and a save that was
+    // stopped leaves its temporary file in the program folder too (the Task
+    // folder's go with its repair). Only a start that holds the folder
+    // removes them: no other start is probing it then, and no other program
+    // is saving there.
+    if (holdsTaskFolder()) {
+        removeOwnFiles(TaskFolder::path(), &TaskFolder::isProbeName);
+        removeOwnFiles(KavrinGUIToolkit::GetTargetPath(), &KavrinGUIToolkit::IsSaveTemporaryName);
     }
     if (!checkProgramFolder())
         return false;

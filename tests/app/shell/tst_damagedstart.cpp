@@ -9,6 +9,7 @@
 #include "ProgramFolder.h"
 
 #include <LanaguageManager.h>
+#include <TaskFolderLock.h>
 #include <Varnel.h>
 
 #include <QDir>
@@ -183,6 +184,8 @@ private slots:
     void leftoversOfAStoppedProgramAreMendedAtStart();
     void manyFilesOfOneKindAreNamedInOneMessage_data();
     void manyFilesOfOneKindAreNamedInOneMessage();
+    void temporariesOfStoppedSavesLeaveTheProgramFolder_data();
+    void temporariesOfStoppedSavesLeaveTheProgramFolder();
 };
 
 void TestDamagedStart::damagedFileIsNamedAndLeftAlone_data()
@@ -441,6 +444,50 @@ void TestDamagedStart::manyFilesOfOneKindAreNamedInOneMessage()
                           oldTemporaries.arg(task, copies.mid(0, 10).join(QLatin1Char('\n')) +
                                                        QLatin1Char('\n') + more)}));
     QCOMPARE(folder.snapshot(), before);
+}
+
+void TestDamagedStart::temporariesOfStoppedSavesLeaveTheProgramFolder_data()
+{
+    QTest::addColumn<bool>("anotherHoldsTheFolder");
+    QTest::newRow("a start removes them and nothing of a like name") << false;
+    QTest::newRow("a start refused while another program holds the folder removes nothing") << true;
+}
+
+void TestDamagedStart::temporariesOfStoppedSavesLeaveTheProgramFolder()
+{
+    QFETCH(bool, anotherHoldsTheFolder);
+    DataFolder folder(0);
+    // The filter configuration's first save stopped once its temporary file
+    // had its name, and the probe of a start stopped during it; beside them,
+    // files of like names that this program never makes.
+    const QString temporary = QStringLiteral(".varnel-save-Fc01Zz");
+    const QString probe = QStringLiteral("Task/.write-probe-31337");
+    QVERIFY(ProgramFolder::write(folder.file(temporary), ProgramFolder::readAll(folder.file(
+                                                             QStringLiteral("FilterConfig.xml")))));
+    QVERIFY(ProgramFolder::write(folder.file(probe), QByteArray(4096, '\n')));
+    for (const char *name : {".varnel-save-Fc01Z", "varnel-save-Fc01Zz", ".varnel-save-Fc01Zz.xml",
+                             "Task/.write-probe-31337.keep"})
+        QVERIFY(ProgramFolder::write(folder.file(QLatin1String(name)), "a planner's file"));
+    QVERIFY(QDir(folder.root()).mkdir(QStringLiteral(".varnel-save-Dir001")));
+    QVERIFY(QFile::link(folder.file(QStringLiteral("Task/notes.txt")),
+                        folder.file(QStringLiteral(".varnel-save-Lnk001"))));
+    TaskFolderLock other(folder.file(QStringLiteral("Task")));
+    if (anotherHoldsTheFolder)
+        QCOMPARE(other.acquire(), TaskFolderLock::State::Held);
+    QMap<QString, QByteArray> expected = folder.snapshot();
+    if (!anotherHoldsTheFolder) {
+        expected.remove(temporary);
+        expected.remove(probe);
+    }
+
+    const ChildRun run = startChild(folder.root(), !anotherHoldsTheFolder);
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.messages, anotherHoldsTheFolder
+                               ? QStringList{QStringLiteral("Varnel|Software is already running.")}
+                               : QStringList());
+    QCOMPARE(folder.snapshot(), expected);
+    QVERIFY(QFileInfo(folder.file(QStringLiteral(".varnel-save-Dir001"))).isDir());
+    QVERIFY(QFileInfo(folder.file(QStringLiteral(".varnel-save-Lnk001"))).isSymLink());
 }
 
 int main(int argc, char *argv[])
