@@ -27,3 +27,24 @@ function(varnel_add_test name)
     LABELS "${T_LABELS}"
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${VARNEL_TEST_SCREEN};LC_ALL=C.UTF-8;${T_ENVIRONMENT}")
 endfunction()
+
+# varnel_add_switched_runs(<switch> <VAR=value> TESTS <tests...>)
+#
+# Runs each of the tests, registered in this folder already, once more as
+# <test>-<switch> with the environment variable set: a test switch of the
+# program that walks a path this machine's own disk never takes (a file system
+# without unnamed files, or without second names). Each run keeps its test's
+# timeout, environment and labels, and takes the switch as one more label.
+function(varnel_add_switched_runs switch setting)
+  cmake_parse_arguments(S "" "" "TESTS" ${ARGN})
+  foreach(name ${S_TESTS})
+    get_test_property(${name} TIMEOUT timeout)
+    get_test_property(${name} LABELS labels)
+    get_test_property(${name} ENVIRONMENT environment)
+    add_test(NAME ${name}-${switch} COMMAND ${name})
+    set_tests_properties(${name}-${switch} PROPERTIES
+      TIMEOUT ${timeout}
+      LABELS "${labels};${switch}"
+      ENVIRONMENT "${environment};${setting}")
+  endforeach()
+endfunction()

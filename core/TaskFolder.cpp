@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -25,6 +26,7 @@ namespace {
 const QString kDeviceSuffix = QStringLiteral(".xml");
 const QString kDeletedSuffix = QStringLiteral(".xml.trash");
 const QString kListFile = QStringLiteral("Task.xml");
+const QString kProbePrefix = QStringLiteral(".write-probe-");
 
 // The task whose device file is @p fileName; empty for any other name.
 QString taskOfDeviceFile(const QString &fileName)
@@ -96,8 +98,16 @@ QString TaskFolder::path()
 
 bool TaskFolder::isLeftoverName(const QString &fileName)
 {
-    static const QRegularExpression probe(QStringLiteral("^\\.write-probe-[0-9]+$"));
-    return KavrinGUIToolkit::IsSaveTemporaryName(fileName) || probe.match(fileName).hasMatch();
+    return KavrinGUIToolkit::IsSaveTemporaryName(fileName) || isProbeName(fileName);
+}
+
+bool TaskFolder::isProbeName(const QString &fileName)
+{
+    if (fileName.size() <= kProbePrefix.size() || !fileName.startsWith(kProbePrefix))
+        return false;
+    const QStringView pid = QStringView(fileName).mid(kProbePrefix.size());
+    return std::all_of(pid.begin(), pid.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 QString TaskFolder::deletedFilePath(const QString &taskName)
@@ -109,7 +119,7 @@ QString TaskFolder::deletedFilePath(const QString &taskName)
 
 QString TaskFolder::probeFileName(qint64 pid)
 {
-    return QStringLiteral(".write-probe-%1").arg(pid);
+    return kProbePrefix + QString::number(pid);
 }
 
 QString TaskFolder::lockFileName()

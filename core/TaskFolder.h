@@ -64,6 +64,9 @@ public:
     /// takes a task, for the process @p pid.
     static QString probeFileName(qint64 pid);
 
+    /// True for a name probeFileName() gives, whatever the process.
+    static bool isProbeName(const QString &fileName);
+
     /// The name of the lock file a running program holds in the folder (see
     /// TaskFolderLock). open() passes over it, and over the file of that name
     /// plus ".rmlock" that the lock makes for a moment while it takes over a

@@ -22,10 +22,12 @@
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QIcon>
+#include <QLockFile>
 #include <QScreen>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QSysInfo>
 #include <QToolTip>
 
 #include <cerrno>
@@ -94,6 +96,46 @@ FolderState probeFolder(const QString &folder)
     return state;
 }
 
+// True while the lock file of the Task folder names this process, as the
+// single-instance check leaves it: no other start is then probing the folder,
+// and no other program is saving in the program folder.
+bool holdsTaskFolder()
+{
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    return QLockFile(QDir(TaskFolder::path()).filePath(TaskFolder::lockFileName()))
+               .getLockInfo(&pid, &host, &program) &&
+           pid == QCoreApplication::applicationPid() && host == QSysInfo::machineHostName();
+}
+
+// Removes the regular files of @p folder whose names @p isOwn takes: files of
+// a form that only this program makes there.
+void removeOwnFiles(const QString &folder, bool (*isOwn)(const QString &))
+{
+    const QFileInfoList files =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &file : files) {
+        if (isOwn(file.fileName()) && !QFile::remove(file.filePath()))
+            qCDebug(lcApp) << "cannot remove the leftover" << file.filePath();
+    }
+}
+
+// Files of one folder are named in one message, the folder once and each
+// file on a line of its own, in the order of their names; past what a message
+// can show, the rest are counted.
+QString fileList(QStringList paths)
+{
+    constexpr int kNamed = 10;
+    paths.sort();
+    QStringList lines;
+    for (const QString &path : paths.mid(0, kNamed))
+        lines << QFileInfo(path).fileName();
+    if (paths.size() > kNamed)
+        lines << ToolsApplication::tr("and %1 more").arg(paths.size() - kNamed);
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 ToolsApplication::ToolsApplication(const QString &id, int &argc, char **argv)
@@ -132,6 +174,16 @@ bool ToolsApplication::init()
             tr("Varnel"),
             tr("Display resolution less than 1024*768,are you sure to start the program?")) == 0) {
         return false;
+    }
+    // Before anything is written there: a probe left by a start that was
+    // stopped would take the room the probe below needs, and a save that was
+    // stopped leaves its temporary file in the program folder too (the Task
+    // folder's go with its repair). Only a start that holds the folder
+    // removes them: no other start is probing it then, and no other program
+    // is saving there.
+    if (holdsTaskFolder()) {
+        removeOwnFiles(TaskFolder::path(), &TaskFolder::isProbeName);
+        removeOwnFiles(KavrinGUIToolkit::GetTargetPath(), &KavrinGUIToolkit::IsSaveTemporaryName);
     }
     if (!checkProgramFolder())
         return false;
@@ -362,19 +414,33 @@ void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles,
                         .arg(native(TaskListFile::filePath()));
     }
 
-    for (const QString &stray : strayDeviceFiles) {
+    const QString taskFolder = native(TaskFolder::path());
+    if (strayDeviceFiles.size() == 1) {
         messages << tr("The device file %1 belongs to no task of the task list, so its devices "
                        "are not shown. The program leaves the file as it is, and no task can "
                        "take its name until it is moved out of the Task folder.")
-                        .arg(native(stray));
+                        .arg(native(strayDeviceFiles.first()));
+    } else if (strayDeviceFiles.size() > 1) {
+        messages << tr("The device files below, in the task folder %1, belong to no task of the "
+                       "task list, so their devices are not shown. The program leaves them as "
+                       "they are, and no task can take the name of one of them until that file "
+                       "is moved out of the Task folder.\n\n%2")
+                        .arg(taskFolder, fileList(strayDeviceFiles));
     }
 
-    for (const QString &old : oldTemporaryFiles) {
+    if (oldTemporaryFiles.size() == 1) {
         messages << tr("The file %1 is named as earlier versions of the program named the "
                        "temporary file of a save, so it may be left over from a save that was "
                        "cut off, or be a copy of yours. The program leaves it as it is and never "
                        "reads it. Move it out of the Task folder if you do not need it.")
-                        .arg(native(old));
+                        .arg(native(oldTemporaryFiles.first()));
+    } else if (oldTemporaryFiles.size() > 1) {
+        messages << tr("The files below, in the task folder %1, are named as earlier versions "
+                       "of the program named the temporary file of a save, so each may be left "
+                       "over from a save that was cut off, or be a copy of yours. The program "
+                       "leaves them as they are and never reads them. Move them out of the Task "
+                       "folder if you do not need them.\n\n%2")
+                        .arg(taskFolder, fileList(oldTemporaryFiles));
     }
 
     for (const QString &message : std::as_const(messages))

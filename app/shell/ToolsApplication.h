@@ -25,9 +25,14 @@ public:
     /// the start: another instance on this program folder (its machine
     /// named when that is another one), a small screen the planner declines,
     /// a catalogue that cannot be read or lacks a table or column its
-    /// look-ups read, or a task folder that cannot be written. Then each
-    /// damaged data file (settings, parameter codes, filter configuration,
-    /// task list) is named once, and the start goes on without it. False
+    /// look-ups read, or a task folder that cannot be written. Before the
+    /// task folder is probed, a start that holds it removes the probes of
+    /// starts that were stopped from it, and the temporary files of stopped
+    /// saves from the program folder (the task folder's go with its repair).
+    /// Then each damaged data file (settings, parameter codes, filter
+    /// configuration, task list) is named once, the device files of no task
+    /// and the files named as earlier versions' temporary files in one
+    /// message for each kind, and the start goes on without them. False
     /// means that the program must not start.
     bool init();
 

@@ -124,6 +124,26 @@
         <source>It runs on the computer %1, which uses the same program folder: close it there. If that computer was switched off or lost its connection, the folder is free again %2 minutes later.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>The device files below, in the task folder %1, belong to no task of the task list, so their devices are not shown. The program leaves them as they are, and no task can take the name of one of them until that file is moved out of the Task folder.
+
+%2</source>
+        <translation>The device files below, in the task folder %1, belong to no task of the task list, so their devices are not shown. The program leaves them as they are, and no task can take the name of one of them until that file is moved out of the Task folder.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The files below, in the task folder %1, are named as earlier versions of the program named the temporary file of a save, so each may be left over from a save that was cut off, or be a copy of yours. The program leaves them as they are and never reads them. Move them out of the Task folder if you do not need them.
+
+%2</source>
+        <translation>The files below, in the task folder %1, are named as earlier versions of the program named the temporary file of a save, so each may be left over from a save that was cut off, or be a copy of yours. The program leaves them as they are and never reads them. Move them out of the Task folder if you do not need them.
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

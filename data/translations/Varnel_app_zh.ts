@@ -124,6 +124,26 @@
         <source>It runs on the computer %1, which uses the same program folder: close it there. If that computer was switched off or lost its connection, the folder is free again %2 minutes later.</source>
         <translation>它在计算机 %1 上运行，那台计算机使用同一个程序文件夹：请在那里关闭它。如果那台计算机已关机或断开了连接，该文件夹在 %2 分钟后重新可用。</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>以及另外 %1 个</translation>
+    </message>
+    <message>
+        <source>The device files below, in the task folder %1, belong to no task of the task list, so their devices are not shown. The program leaves them as they are, and no task can take the name of one of them until that file is moved out of the Task folder.
+
+%2</source>
+        <translation>任务文件夹 %1 中的下列设备文件不属于任务列表中的任何任务，因此不显示其中的设备。程序保留这些文件原样；在把某个文件移出 Task 文件夹之前，任何任务都不能使用它的名称。
+
+%2</translation>
+    </message>
+    <message>
+        <source>The files below, in the task folder %1, are named as earlier versions of the program named the temporary file of a save, so each may be left over from a save that was cut off, or be a copy of yours. The program leaves them as they are and never reads them. Move them out of the Task folder if you do not need them.
+
+%2</source>
+        <translation>任务文件夹 %1 中的下列文件的名称与本程序早期版本保存时所用的临时文件名称相同，它们可能是某次中断的保存留下的，也可能是您自己的副本。程序保留这些文件原样，也从不读取它们。如果不需要它们，请将其移出 Task 文件夹。
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

@@ -23,9 +23,33 @@ struct ChildSetup
     }
 };
 
+/// @p text on one line of a child's report: each new line written "\\n" and
+/// each backslash "\\\\", as fromReportText() reads them back.
+inline QString reportText(QString text)
+{
+    return text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
+/// The text that reportText() wrote as @p line.
+inline QString fromReportText(const QString &line)
+{
+    QString text;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line.at(i) == QLatin1Char('\\') && i + 1 < line.size()) {
+            ++i;
+            text += line.at(i) == QLatin1Char('n') ? QLatin1Char('\n') : line.at(i);
+        } else {
+            text += line.at(i);
+        }
+    }
+    return text;
+}
+
 /// How a child process ended and what it wrote. A child that reports on
 /// stdout does so one line a fact: "<name>\t<value>", or
-/// "message\t<title>\t<text>" for a message it showed.
+/// "message\t<title>\t<text>" for a message it showed, its text written by
+/// reportText().
 struct ChildRun
 {
     bool started = false;
@@ -102,7 +126,7 @@ inline ChildRun runChild(const QString &program, const QStringList &arguments,
     for (const QString &line : lines) {
         const QStringList parts = line.split(QLatin1Char('\t'));
         if (parts.size() == 3 && parts.at(0) == QLatin1String("message"))
-            run.messages << parts.at(1) + QLatin1Char('|') + parts.at(2);
+            run.messages << parts.at(1) + QLatin1Char('|') + fromReportText(parts.at(2));
         else if (parts.size() == 2)
             run.facts.insert(parts.at(0), parts.at(1));
     }

@@ -87,8 +87,11 @@ void TestChildProcess::reportLinesBecomeFactsAndMessages()
     QCOMPARE(run.facts,
              (QMap<QString, QString>{{QStringLiteral("init"), QStringLiteral("1")},
                                      {QStringLiteral("language"), QStringLiteral("0")}}));
-    QCOMPARE(run.messages, (QStringList{QStringLiteral("Varnel|The task list is damaged."),
-                                        QStringLiteral("Varnel|Saving failed.")}));
+    // A text of several lines comes back as it was shown, backslashes too.
+    QCOMPARE(run.messages,
+             (QStringList{QStringLiteral("Varnel|The task list is damaged."),
+                          QStringLiteral("Varnel|Saving failed."),
+                          QStringLiteral("Varnel|Two files:\n\nC:\\n.xml\nYard.xml\\")}));
 }
 
 // What the children do: each writes a line on stderr first.
@@ -104,6 +107,10 @@ int runChildMode(const char *mode, const char *code)
         QThread::sleep(30);
     std::fputs("message\tVarnel\tThe task list is damaged.\ninit\t1\nnot a fact\n"
                "message\tVarnel\tSaving failed.\nlanguage\t0\ntoo\tmany\tparts\there\n",
+               stdout);
+    std::fputs(qUtf8Printable(QStringLiteral("message\tVarnel\t") +
+                              reportText(QStringLiteral("Two files:\n\nC:\\n.xml\nYard.xml\\")) +
+                              QLatin1Char('\n')),
                stdout);
     return 0;
 }

@@ -2,9 +2,11 @@
 // the task list and the device files without a pause and is killed with
 // SIGKILL at random moments. After every kill each file of the Task folder
 // reads, with its root element, and holds what it held before the edit under
-// way or what that edit gave it; after the next start's opening of the folder
-// the whole folder is the state before or the state after that edit, with no
-// temporary file, no device file without its task and every task listed.
+// way or what that edit gave it (under VARNEL_TEST_NO_TMPFILE=1 a temporary
+// file of a save may be cut off); after the next start's opening of the
+// folder the whole folder is the state before or the state after that edit,
+// with no temporary file, no device file without its task and every task
+// listed.
 //
 // The seed is printed; VARNEL_KILL_SEED=<seed> runs the same edits again,
 // each kill aimed at the same edit and drawn at the same share of the time
@@ -155,6 +157,11 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
     // aside while its deletion is stored.
     static const QRegularExpression temporary(QStringLiteral("^\\.varnel-save-[A-Za-z0-9]{6}$"));
     static const QRegularExpression setAside(QStringLiteral("^(.+\\.xml)\\.trash$"));
+    // Where the file system makes no unnamed file, a save names its new file
+    // before writing it: a kill while it writes leaves that file cut off,
+    // for the next start to remove. Elsewhere a temporary file is always
+    // whole.
+    const bool namedBeforeWritten = qEnvironmentVariableIntValue("VARNEL_TEST_NO_TMPFILE") == 1;
 
     // The list as the first start leaves it: the child's first look at the
     // tasks would otherwise create it outside any logged edit.
@@ -167,6 +174,7 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
     int filesChecked = 0;
     int editsUnderWay = 0;
     int temporariesFound = 0;
+    int cutOffTemporariesFound = 0;
     int setAsideFound = 0;
     int secondNamesFound = 0;
     for (int round = 0; round < kKills; ++round) {
@@ -232,11 +240,16 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
             // A temporary file's name does not say which file it is saved
             // for: the file whose new bytes it holds.
             QString savedFor;
-            if (temporary.match(name).hasMatch()) {
+            const bool isTemporary = temporary.match(name).hasMatch();
+            if (isTemporary) {
                 for (auto it = edit.after.cbegin(); it != edit.after.cend(); ++it) {
                     if (it.value() == found)
                         savedFor = it.key();
                 }
+            }
+            if (isTemporary && savedFor.isEmpty() && namedBeforeWritten) {
+                ++cutOffTemporariesFound;
+                continue;
             }
             XmlNode root;
             QCOMPARE(readXmlDataFile(root, QDir(tasks).filePath(name),
@@ -294,10 +307,11 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
     }
     std::printf("kills\t%d\nedits under way at a kill\t%d\nfiles checked\t%d\n"
                 "temporary files found and removed\t%d\n"
+                "cut-off temporary files found and removed\t%d\n"
                 "device files found set aside for a deletion\t%d\n"
                 "device files found under a second name of a rename\t%d\n",
-                kills, editsUnderWay, filesChecked, temporariesFound, setAsideFound,
-                secondNamesFound);
+                kills, editsUnderWay, filesChecked, temporariesFound, cutOffTemporariesFound,
+                setAsideFound, secondNamesFound);
     std::fflush(stdout);
 }
 

@@ -95,6 +95,8 @@ void TestTaskFolder::leftoversOfCutOffSavesAreRemoved_data()
         << QStringLiteral(".Varnel-save-AbCdEf") << false << false;
     QTest::newRow("a name with more behind it is no temporary")
         << QStringLiteral(".varnel-save-AbCdEf~") << false << false;
+    QTest::newRow("a sign among the random characters is no temporary")
+        << QStringLiteral(".varnel-save-Ab-dEf") << false << false;
     // What earlier versions named their temporary files, and a planner may
     // name a copy: kept whole, and named.
     QTest::newRow("a backup of the task list the planner made stays and is named")
@@ -128,6 +130,8 @@ void TestTaskFolder::leftoversOfCutOffSavesAreRemoved_data()
         << QStringLiteral("XXXXXX.xml.AbCdEf") << false << false;
     QTest::newRow("a probe without its process number stays")
         << QStringLiteral(".write-probe-") << false << false;
+    QTest::newRow("a probe whose number holds a letter stays")
+        << QStringLiteral(".write-probe-42a") << false << false;
 }
 
 void TestTaskFolder::leftoversOfCutOffSavesAreRemoved()
@@ -333,11 +337,10 @@ void TestTaskFolder::aDeviceFileUnderAnotherSpellingOfAListedName()
     const QString upper = folder.file(task(QStringLiteral("LOBBY.xml")));
     const QByteArray devices = devicesOf("KC-B21", 4);
     const QString gate = folder.file(task(QStringLiteral("Gate.xml")));
-    const QByteArray gateDevices =
-        oldSpelling == OldSpelling::TheSameFileAsGatesBytes ||
-                oldSpelling == OldSpelling::TheOnlyFileAsGatesBytes
-            ? devices
-            : devicesOf("KD-5230", 2);
+    const QByteArray gateDevices = oldSpelling == OldSpelling::TheSameFileAsGatesBytes ||
+                                           oldSpelling == OldSpelling::TheOnlyFileAsGatesBytes
+                                       ? devices
+                                       : devicesOf("KD-5230", 2);
     QVERIFY(ProgramFolder::write(folder.file(task(QStringLiteral("Task.xml"))),
                                  listOf({QStringLiteral("Gate"), QStringLiteral("LOBBY")})));
     QVERIFY(ProgramFolder::write(gate, gateDevices));

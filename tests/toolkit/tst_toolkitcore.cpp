@@ -9,15 +9,19 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace KavrinGUIToolkit;
 
@@ -66,6 +70,30 @@ QString textReadBack(const QByteArray &bytes)
 // Changes a document <R>x</R> declared GB2312 into one of another shape.
 using Reshape = std::function<void(QDomDocument &)>;
 
+// What the folder syncs of the saves saw: the folder each was given, and
+// what the saved file held at that moment. Each fails when told to.
+struct FolderSyncs
+{
+    QString target;
+    bool fail = false;
+    QStringList folders;
+    QList<QByteArray> targetBytes;
+} g_folderSyncs;
+
+int watchedFolderSync(int folderFd)
+{
+    g_folderSyncs.folders
+        << QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(folderFd)).symLinkTarget();
+    QFile target(g_folderSyncs.target);
+    g_folderSyncs.targetBytes << (target.open(QIODevice::ReadOnly) ? target.readAll()
+                                                                   : QByteArray("(none)"));
+    if (g_folderSyncs.fail) {
+        errno = EIO;
+        return -1;
+    }
+    return ::fsync(folderFd);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Reshape)
@@ -96,6 +124,8 @@ private slots:
     void aSaveKeepsWhatTheOldFileWas();
     void aSaveNeverReplacesWhatIsNoRegularFile_data();
     void aSaveNeverReplacesWhatIsNoRegularFile();
+    void aSaveSyncsTheFolderOfItsRename_data();
+    void aSaveSyncsTheFolderOfItsRename();
     void readAllJoinsFilesInOrder();
     void convertToUnicode();
 };
@@ -533,6 +563,54 @@ void TestToolkitCore::aSaveNeverReplacesWhatIsNoRegularFile()
     QCOMPARE(QDir(dir.path())
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              before);
+}
+
+void TestToolkitCore::aSaveSyncsTheFolderOfItsRename_data()
+{
+    QTest::addColumn<bool>("replacing");
+    QTest::addColumn<bool>("throughALink");
+    QTest::addColumn<bool>("syncFails");
+    QTest::newRow("a new file's folder is synced once the file is there")
+        << false << false << false;
+    QTest::newRow("a replaced file's folder is synced once the new bytes are there")
+        << true << false << false;
+    QTest::newRow("through a link, the folder the link leads to is synced")
+        << true << true << false;
+    QTest::newRow("a folder that cannot be synced leaves the file saved all the same")
+        << true << false << true;
+}
+
+void TestToolkitCore::aSaveSyncsTheFolderOfItsRename()
+{
+    QFETCH(bool, replacing);
+    QFETCH(bool, throughALink);
+    QFETCH(bool, syncFails);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data")));
+    const QString folder = dir.filePath(QStringLiteral("data"));
+    const QString target = dir.filePath(QStringLiteral("data/f.xml"));
+    const QString path = throughALink ? dir.filePath(QStringLiteral("f.xml")) : target;
+    if (replacing)
+        QVERIFY(writeFile(target, "old"));
+    if (throughALink)
+        QVERIFY(QFile::link(target, path));
+    g_folderSyncs = FolderSyncs{target, syncFails, {}, {}};
+    SetFolderSyncForTests(&watchedFolderSync);
+    const auto restore = qScopeGuard([] { SetFolderSyncForTests(nullptr); });
+    if (syncFails)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("could not be synced")));
+
+    QString error;
+    QVERIFY2(SaveWholeFile(path, "new", &error), qPrintable(error));
+    QCOMPARE(error, QString());
+    QCOMPARE(g_folderSyncs.folders, QStringList{QFileInfo(folder).canonicalFilePath()});
+    QCOMPARE(g_folderSyncs.targetBytes, QList<QByteArray>{"new"});
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("new"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{QStringLiteral("f.xml")});
 }
 
 void TestToolkitCore::readAllJoinsFilesInOrder()

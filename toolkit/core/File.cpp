@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,8 +27,21 @@ QString CFile::ReadAll(const QStringList &files, const QString &folder)
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcFile, "varnel.toolkit.file")
+
 const QLatin1String kTemporaryPrefix(".varnel-save-");
 constexpr int kTemporaryRandomChars = 6;
+const QLatin1String
+    kTemporaryChars("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+
+std::atomic<FolderSync> g_folderSync{&::fsync};
+
+// Read once: a test run takes one path for all its saves.
+bool unnamedFilesRefused()
+{
+    static const bool refused = qEnvironmentVariableIntValue("VARNEL_TEST_NO_TMPFILE") == 1;
+    return refused;
+}
 
 FileState stateOfError(int systemError)
 {
@@ -43,10 +58,10 @@ FileState stateOfError(int systemError)
 
 QString temporaryName()
 {
-    static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QString name = kTemporaryPrefix;
     for (int i = 0; i < kTemporaryRandomChars; ++i)
-        name += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
+        name +=
+            kTemporaryChars.at(QRandomGenerator::global()->bounded(int(kTemporaryChars.size())));
     return name;
 }
 
@@ -64,10 +79,12 @@ QString finalPathOf(const QString &path)
     return depth > 0 ? target.filePath() : path;
 }
 
-// Writes all of @p bytes to @p fd; the error code of the write that stopped
-// short, 0 when the file system took no more without one.
-int writeAll(int fd, const QByteArray &bytes)
+// Writes all of @p bytes to @p fd. False when a write stopped short;
+// @p systemError then holds its error code, or 0 when the file system took
+// no more without one.
+bool writeAll(int fd, const QByteArray &bytes, int &systemError)
 {
+    systemError = 0;
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -75,14 +92,33 @@ int writeAll(int fd, const QByteArray &bytes)
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            return errno;
+            systemError = errno;
+            return false;
         }
         if (written == 0)
-            return 0;
+            return false;
         data += written;
         left -= written;
     }
-    return -1;
+    return true;
+}
+
+// A rename is on the disk only once the folder that holds the names is: until
+// then a power cut may bring back the old file, or no file at all for a new
+// one. The file is in place whatever the sync gives, so a folder that cannot
+// be synced fails no save; it is logged.
+void syncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int synced = fd >= 0 ? g_folderSync.load()(fd) : -1;
+    const int systemError = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (synced != 0) {
+        qCWarning(lcFile, "the folder %s could not be synced after a save: %s",
+                  qUtf8Printable(folder), qUtf8Printable(qt_error_string(systemError)));
+    }
 }
 
 } // namespace
@@ -134,9 +170,17 @@ FileState OpenRegularFile(QFile &file, const QString &path)
 
 bool IsSaveTemporaryName(const QString &fileName)
 {
-    static const QRegularExpression name(
-        QStringLiteral("^\\.varnel-save-[A-Za-z0-9]{%1}$").arg(kTemporaryRandomChars));
-    return name.match(fileName).hasMatch();
+    if (fileName.size() != kTemporaryPrefix.size() + kTemporaryRandomChars ||
+        !fileName.startsWith(kTemporaryPrefix))
+        return false;
+    const QStringView random = QStringView(fileName).mid(kTemporaryPrefix.size());
+    return std::all_of(random.begin(), random.end(),
+                       [](QChar c) { return kTemporaryChars.contains(c); });
+}
+
+void SetFolderSyncForTests(FolderSync sync)
+{
+    g_folderSync = sync ? sync : &::fsync;
 }
 
 bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
@@ -189,6 +233,8 @@ bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
         QByteArray temporary;
         int fd = -1;
         if (unnamed) {
+            if (unnamedFilesRefused())
+                continue;
             fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
                         mode);
             if (fd < 0)
@@ -214,10 +260,11 @@ bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
 
         // A short write (a full disk, a file-size limit) shows in the size
         // on disk even where no call returned an error.
-        const int writeError = writeAll(fd, bytes);
+        int writeError = 0;
+        const bool whole = writeAll(fd, bytes, writeError);
         struct stat written = {};
-        if (writeError >= 0 || ::fstat(fd, &written) != 0 || written.st_size != bytes.size()) {
-            if (writeError > 0)
+        if (!whole || ::fstat(fd, &written) != 0 || written.st_size != bytes.size()) {
+            if (writeError != 0)
                 return discard(writeError, SaveFailure::None, QString());
             return discard(0, SaveFailure::NoRoom,
                            QStringLiteral("only part of the file could be written"));
@@ -257,6 +304,7 @@ bool SaveWholeFile(const QString &path, const QByteArray &bytes, QString *error,
             return discard(errno, SaveFailure::None, QString());
         if (fd >= 0)
             ::close(fd);
+        syncFolder(folder);
         return true;
     }
     return failWith(EIO);

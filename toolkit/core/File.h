@@ -56,12 +56,31 @@ KAVRIN_CORE_EXPORT bool IsSaveTemporaryName(const QString &fileName);
 /// temporary file beside it (see IsSaveTemporaryName(); its name is of the
 /// same length whatever the target's, so a target of the longest name the
 /// file system takes can be saved), flushed to the disk, then renamed over
-/// the target. A target that is a symbolic link is written where the link
-/// leads; the new file takes the permissions of the file it replaces. False
-/// when the target is there but may not be written or is no regular file, or
-/// when the write fails; @p error then gives the system's reason, @p failure
-/// its kind, the old file is as it was and no temporary file is left.
+/// the target, and the folder flushed to the disk after the rename, so that
+/// a power cut after a save finds the new file. A target that is a symbolic
+/// link is written where the link leads; the new file takes the permissions
+/// of the file it replaces. False when the target is there but may not be
+/// written or is no regular file, or when the write fails; @p error then
+/// gives the system's reason, @p failure its kind, the old file is as it was
+/// and no temporary file is left. A folder that cannot be flushed after the
+/// rename fails no save (the new file is in place, only not yet sure to
+/// outlast a power cut); it is logged.
+///
+/// Where the file system allows, the new file has no name until it is whole
+/// (O_TMPFILE); elsewhere (FAT, exFAT, a network share) it is made under its
+/// temporary name at once, and a save cut off then leaves that file, which
+/// the start-up removes. Test switch: the environment variable
+/// VARNEL_TEST_NO_TMPFILE=1, read at the first save, makes every save of the
+/// process take that second path on any file system.
 KAVRIN_CORE_EXPORT bool SaveWholeFile(const QString &path, const QByteArray &bytes,
                                       QString *error = nullptr, SaveFailure *failure = nullptr);
+
+/// How SaveWholeFile() flushes a folder to the disk after its rename: the
+/// system's fsync() unless a test put another in its place.
+using FolderSync = int (*)(int folderFd);
+
+/// For tests: @p sync flushes the folders of the saves from now on, in place
+/// of fsync(), and is given the open folder; nullptr brings fsync() back.
+KAVRIN_CORE_EXPORT void SetFolderSyncForTests(FolderSync sync);
 
 } // namespace KavrinGUIToolkit

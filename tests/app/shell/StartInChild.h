@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChildProcess.h"
+
 #include <ToolsApplication.h>
 
 #include <TargetPath.h>
@@ -28,7 +30,7 @@ startInChild(char *argv[], const QString &folder, int answer,
     const bool started = app.init();
     QTextStream out(stdout);
     for (const CWarningDlg::Shown &m : CWarningDlg::History())
-        out << "message\t" << m.title << '\t' << m.text << '\n';
+        out << "message\t" << m.title << '\t' << reportText(m.text) << '\n';
     out << "init\t" << (started ? 1 : 0) << '\n';
     report(app, started, out);
     return started ? 0 : 1;

@@ -9,6 +9,7 @@
 #include "ProgramFolder.h"
 
 #include <LanaguageManager.h>
+#include <TaskFolderLock.h>
 #include <Varnel.h>
 
 #include <QDir>
@@ -130,6 +131,26 @@ const QString kTableMissingChinese =
     QStringLiteral("Varnel|设备库 %1 中没有程序读取的表 %2，因此其查询将得不到结果。"
                    "请重新安装程序，然后再次启动。");
 
+// Several files of one kind, %1 standing for the Task folder's path and %2
+// for the list of their names.
+const QString kStrayDeviceFiles = QStringLiteral(
+    "Varnel|The device files below, in the task folder %1, belong to no task of the task list, "
+    "so their devices are not shown. The program leaves them as they are, and no task can take "
+    "the name of one of them until that file is moved out of the Task folder.\n\n%2");
+const QString kStrayDeviceFilesChinese = QStringLiteral(
+    "Varnel|任务文件夹 %1 中的下列设备文件不属于任务列表中的任何任务，因此不显示其中的设备。"
+    "程序保留这些文件原样；在把某个文件移出 Task 文件夹之前，任何任务都不能使用它的名称。"
+    "\n\n%2");
+const QString kOldTemporaries = QStringLiteral(
+    "Varnel|The files below, in the task folder %1, are named as earlier versions of the "
+    "program named the temporary file of a save, so each may be left over from a save that was "
+    "cut off, or be a copy of yours. The program leaves them as they are and never reads them. "
+    "Move them out of the Task folder if you do not need them.\n\n%2");
+const QString kOldTemporariesChinese = QStringLiteral(
+    "Varnel|任务文件夹 %1 中的下列文件的名称与本程序早期版本保存时所用的临时文件名称相同，"
+    "它们可能是某次中断的保存留下的，也可能是您自己的副本。程序保留这些文件原样，也从不读取"
+    "它们。如果不需要它们，请将其移出 Task 文件夹。\n\n%2");
+
 /// Runs @p statement on the catalogue at @p path, as another tool would
 /// change it.
 bool alterCatalogue(const QString &path, const QString &statement)
@@ -161,6 +182,10 @@ private slots:
     void catalogueWithoutATableOrColumnIsRefused();
     void leftoversOfAStoppedProgramAreMendedAtStart_data();
     void leftoversOfAStoppedProgramAreMendedAtStart();
+    void manyFilesOfOneKindAreNamedInOneMessage_data();
+    void manyFilesOfOneKindAreNamedInOneMessage();
+    void temporariesOfStoppedSavesLeaveTheProgramFolder_data();
+    void temporariesOfStoppedSavesLeaveTheProgramFolder();
 };
 
 void TestDamagedStart::damagedFileIsNamedAndLeftAlone_data()
@@ -316,26 +341,19 @@ void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("stray");
     QTest::addColumn<QString>("oldTemporary");
-    QTest::newRow("in English")
-        << 0
-        << QStringLiteral("Varnel|The device file %1 belongs to no task of the task "
-                          "list, so its devices are not shown. The program leaves "
-                          "the file as it is, and no task can take its name until "
-                          "it is moved out of the Task folder.")
-        << QStringLiteral("Varnel|The file %1 is named as earlier versions of the program named "
-                          "the temporary file of a save, so it may be left over from a save that "
-                          "was cut off, or be a copy of yours. The program leaves it as it is and "
-                          "never reads it. Move it out of the Task folder if you do not need it.");
+    QTest::newRow("in English") << 0
+                                << QStringLiteral(
+                                       "Varnel|The device file %1 belongs to no task of the task "
+                                       "list, so its devices are not shown. The program leaves "
+                                       "the file as it is, and no task can take its name until "
+                                       "it is moved out of the Task folder.")
+                                << kOldTemporaries;
     QTest::newRow("in Chinese") << 1
                                 << QStringLiteral("Varnel|设备文件 %1 不属于任务列表中的任何任务，"
                                                   "因此不显示其中的设备。程序保留该文件原样；在把"
                                                   "它移出 Task 文件夹之前，任何任务都不能使用这个"
                                                   "名称。")
-                                << QStringLiteral(
-                                       "Varnel|文件 %1 的名称与本程序早期版本保存时所用的"
-                                       "临时文件名称相同，它可能是某次中断的保存留下的，"
-                                       "也可能是您自己的副本。程序保留该文件原样，也从不"
-                                       "读取它。如果不需要它，请将其移出 Task 文件夹。");
+                                << kOldTemporariesChinese;
 }
 
 void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart()
@@ -369,11 +387,107 @@ void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart()
     auto native = [&](const char *relative) {
         return QDir::toNativeSeparators(folder.file(QString::fromLatin1(relative)));
     };
-    QCOMPARE(run.messages, (QStringList{stray.arg(native("Task/Hall.xml")),
-                                        oldTemporary.arg(native("Task/Lobby.xml.backup")),
-                                        oldTemporary.arg(native("Task/Task.xml.backup"))}));
+    // The two copies in one message.
+    QCOMPARE(run.messages,
+             (QStringList{stray.arg(native("Task/Hall.xml")),
+                          oldTemporary.arg(native("Task"),
+                                           QStringLiteral("Lobby.xml.backup\nTask.xml.backup"))}));
     // The copies survive byte for byte, beside everything else.
     QCOMPARE(folder.snapshot(), expected);
+}
+
+void TestDamagedStart::manyFilesOfOneKindAreNamedInOneMessage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("strays");
+    QTest::addColumn<QString>("oldTemporaries");
+    QTest::addColumn<QString>("more");
+    QTest::newRow("in English") << 0 << kStrayDeviceFiles << kOldTemporaries
+                                << QStringLiteral("and 2 more");
+    QTest::newRow("in Chinese") << 1 << kStrayDeviceFilesChinese << kOldTemporariesChinese
+                                << QStringLiteral("以及另外 2 个");
+}
+
+void TestDamagedStart::manyFilesOfOneKindAreNamedInOneMessage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, strays);
+    QFETCH(QString, oldTemporaries);
+    QFETCH(QString, more);
+    DataFolder folder(language);
+    // Three device files of no task, and twelve copies named as earlier
+    // versions named their temporary files.
+    // Each device file holds devices of its own: a copy of a listed task's
+    // would be the leftover of a rename.
+    const QList<QPair<const char *, const char *>> strayFiles{{"Yard.xml", "<Count>5</Count>"},
+                                                              {"Hall.xml", "<Count>6</Count>"},
+                                                              {"Porch.xml", "<Count>7</Count>"}};
+    for (const auto &[name, count] : strayFiles) {
+        QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/") + QLatin1String(name)),
+                                     QByteArray(kGoodDevices).replace("<Count>4</Count>", count)));
+    }
+    QStringList copies;
+    for (char last = 'a'; last <= 'l'; ++last)
+        copies << QStringLiteral("Lobby.xml.copya") + QLatin1Char(last);
+    for (const QString &copy : std::as_const(copies))
+        QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/") + copy), kGoodDevices));
+    const QMap<QString, QByteArray> before = folder.snapshot();
+
+    const ChildRun run = startChild(folder.root(), true);
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
+    // Each kind in one message, the files in the order of their names; ten
+    // are named, the rest counted.
+    const QString task = QDir::toNativeSeparators(folder.file(QStringLiteral("Task")));
+    QCOMPARE(run.messages,
+             (QStringList{strays.arg(task, QStringLiteral("Hall.xml\nPorch.xml\nYard.xml")),
+                          oldTemporaries.arg(task, copies.mid(0, 10).join(QLatin1Char('\n')) +
+                                                       QLatin1Char('\n') + more)}));
+    QCOMPARE(folder.snapshot(), before);
+}
+
+void TestDamagedStart::temporariesOfStoppedSavesLeaveTheProgramFolder_data()
+{
+    QTest::addColumn<bool>("anotherHoldsTheFolder");
+    QTest::newRow("a start removes them and nothing of a like name") << false;
+    QTest::newRow("a start refused while another program holds the folder removes nothing") << true;
+}
+
+void TestDamagedStart::temporariesOfStoppedSavesLeaveTheProgramFolder()
+{
+    QFETCH(bool, anotherHoldsTheFolder);
+    DataFolder folder(0);
+    // The filter configuration's first save stopped once its temporary file
+    // had its name, and the probe of a start stopped during it; beside them,
+    // files of like names that this program never makes.
+    const QString temporary = QStringLiteral(".varnel-save-Fc01Zz");
+    const QString probe = QStringLiteral("Task/.write-probe-31337");
+    QVERIFY(ProgramFolder::write(folder.file(temporary), ProgramFolder::readAll(folder.file(
+                                                             QStringLiteral("FilterConfig.xml")))));
+    QVERIFY(ProgramFolder::write(folder.file(probe), QByteArray(4096, '\n')));
+    for (const char *name : {".varnel-save-Fc01Z", "varnel-save-Fc01Zz", ".varnel-save-Fc01Zz.xml",
+                             "Task/.write-probe-31337.keep"})
+        QVERIFY(ProgramFolder::write(folder.file(QLatin1String(name)), "a planner's file"));
+    QVERIFY(QDir(folder.root()).mkdir(QStringLiteral(".varnel-save-Dir001")));
+    QVERIFY(QFile::link(folder.file(QStringLiteral("Task/notes.txt")),
+                        folder.file(QStringLiteral(".varnel-save-Lnk001"))));
+    TaskFolderLock other(folder.file(QStringLiteral("Task")));
+    if (anotherHoldsTheFolder)
+        QCOMPARE(other.acquire(), TaskFolderLock::State::Held);
+    QMap<QString, QByteArray> expected = folder.snapshot();
+    if (!anotherHoldsTheFolder) {
+        expected.remove(temporary);
+        expected.remove(probe);
+    }
+
+    const ChildRun run = startChild(folder.root(), !anotherHoldsTheFolder);
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.messages, anotherHoldsTheFolder
+                               ? QStringList{QStringLiteral("Varnel|Software is already running.")}
+                               : QStringList());
+    QCOMPARE(folder.snapshot(), expected);
+    QVERIFY(QFileInfo(folder.file(QStringLiteral(".varnel-save-Dir001"))).isDir());
+    QVERIFY(QFileInfo(folder.file(QStringLiteral(".varnel-save-Lnk001"))).isSymLink());
 }
 
 int main(int argc, char *argv[])

@@ -186,6 +186,24 @@ QString screenFile(QTemporaryDir &dir, const QList<QRect> &screens)
     return path;
 }
 
+// One start of the program on @p folder, every message answered "OK", in a
+// mount namespace of its own (a user namespace's root), once the shell
+// command @p mounts has made its mounts there ($0 the folder, $2 @p argument);
+// it exits with 77 when they cannot be made.
+ChildRun startInMountNamespace(const QString &folder, const QString &mounts,
+                               const QString &argument, int expectedExit)
+{
+    QTemporaryDir scratch;
+    ChildSetup setup;
+    setup.onScreens(screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
+    setup.expectedExit = expectedExit;
+    return runChild(QStringLiteral("unshare"),
+                    {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                     mounts + QStringLiteral("; exec \"$1\" --start-child \"$0\" 1"), folder,
+                     QCoreApplication::applicationFilePath(), argument},
+                    setup);
+}
+
 // Receives events and throws on the first user event, as a handler with a
 // fault would.
 class Thrower : public QObject
@@ -225,6 +243,8 @@ private slots:
     void taskFolderProblem_data();
     void taskFolderProblem();
     void fullDiskIsToldApartFromAnUnwritableFolder();
+    void probeOfAStoppedStartTakesNoRoom_data();
+    void probeOfAStoppedStartTakesNoRoom();
 
     void skinLoaderPassesOverOtherFiles_data();
     void skinLoaderPassesOverOtherFiles();
@@ -500,6 +520,45 @@ void TestStartup::fullDiskIsToldApartFromAnUnwritableFolder()
                        .arg(QDir::toNativeSeparators(folder + QStringLiteral("/Task"))));
 }
 
+void TestStartup::probeOfAStoppedStartTakesNoRoom_data()
+{
+    QTest::addColumn<QString>("leftover");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("the probe of a start stopped during it goes before the probe")
+        << QStringLiteral(".write-probe-4242") << true;
+    QTest::newRow("a file of a like name is no probe, and its room stays taken")
+        << QStringLiteral(".write-probe-4242.keep") << false;
+}
+
+void TestStartup::probeOfAStoppedStartTakesNoRoom()
+{
+    QFETCH(QString, leftover);
+    QFETCH(bool, starts);
+    // The task folder on a file system of its own (in a mount namespace of
+    // the child's) of 1.5 MiB, of which the leftover takes 1 MiB: the probe
+    // of 1 MiB finds room only once the leftover has gone.
+    StartFolder folder(0, GoodCatalogue, false);
+    QVERIFY(QDir(folder.root()).mkdir(QStringLiteral("Task")));
+    const ChildRun run = startInMountNamespace(
+        folder.root(),
+        QStringLiteral("mount -t tmpfs -o size=1536k tmpfs \"$0/Task\" || exit 77; "
+                       "head -c 1048576 /dev/zero > \"$0/Task/$2\" || exit 78"),
+        leftover, starts ? 0 : 1);
+    if (!run.started)
+        QSKIP("no unshare on this machine");
+    if (run.exitCode == 77)
+        QSKIP("no file system of its own can be mounted here");
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.facts.value(QStringLiteral("init")), QString::number(starts ? 1 : 0));
+    QCOMPARE(run.messages,
+             starts ? QStringList()
+                    : QStringList{
+                          QStringLiteral("Varnel|The disk that holds the task folder %1 is "
+                                         "full, so no task could be saved. Free some space "
+                                         "on it and start the program again.")
+                              .arg(QDir::toNativeSeparators(folder.file(QStringLiteral("Task"))))});
+}
+
 void TestStartup::skinLoaderPassesOverOtherFiles_data()
 {
     QTest::addColumn<QString>("name");
@@ -746,18 +805,11 @@ void TestStartup::readOnlyProgramFolderIsToldItsReason()
     // the start names the folder that cannot be written.
     StartFolder folder(0, GoodCatalogue, false);
     QVERIFY(QDir(folder.root()).mkdir(QStringLiteral("Task")));
-    QTemporaryDir scratch;
-    ChildSetup setup;
-    setup.onScreens(screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
-    setup.expectedExit = 1;
-    const ChildRun run =
-        runChild(QStringLiteral("unshare"),
-                 {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
-                  QStringLiteral("{ mount --bind \"$0\" \"$0\" && "
-                                 "mount -o remount,ro,bind \"$0\"; } || exit 77; "
-                                 "exec \"$1\" --start-child \"$0\" 1"),
-                  folder.root(), QCoreApplication::applicationFilePath()},
-                 setup);
+    const ChildRun run = startInMountNamespace(
+        folder.root(),
+        QStringLiteral("{ mount --bind \"$0\" \"$0\" && mount -o remount,ro,bind \"$0\"; } "
+                       "|| exit 77"),
+        QString(), 1);
     if (!run.started)
         QSKIP("no unshare on this machine");
     if (run.exitCode == 77)
