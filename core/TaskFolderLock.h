@@ -27,6 +27,8 @@ public:
     /// Makes the folder when it is missing and tries once to take the lock.
     State acquire();
     QString filePath() const { return m_lock.filePath(); }
+    /// True while this object holds the folder.
+    bool isHeld() const { return m_lock.isHeld(); }
     /// After acquire() gave HeldElsewhere: the machine whose program holds
     /// the folder when that is another machine; empty otherwise.
     QString otherMachine() const { return m_lock.otherMachine(); }

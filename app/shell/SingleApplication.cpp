@@ -26,4 +26,9 @@ QString SingleApplication::runningOn() const
     return m_running ? m_folderLock->otherMachine() : QString();
 }
 
+bool SingleApplication::holdsProgramFolder() const
+{
+    return m_folderLock && m_folderLock->isHeld();
+}
+
 } // namespace kiv

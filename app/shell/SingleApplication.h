@@ -30,6 +30,9 @@ public:
     /// machine (a program folder on a share), that machine's name; empty
     /// otherwise.
     QString runningOn() const;
+    /// True once isRunning() made this process the one that holds the Task
+    /// folder; false before, and when the folder takes no lock.
+    bool holdsProgramFolder() const;
 
 private:
     QString m_id;

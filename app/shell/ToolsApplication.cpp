@@ -22,12 +22,10 @@
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QIcon>
-#include <QLockFile>
 #include <QScreen>
 #include <QStorageInfo>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QSysInfo>
 #include <QToolTip>
 
 #include <cerrno>
@@ -99,16 +97,6 @@ FolderState probeFolder(const QString &folder)
 // True while the lock file of the Task folder names this process, as the
 // single-instance check leaves it: no other start is then probing the folder,
 // and no other program is saving in the program folder.
-bool holdsTaskFolder()
-{
-    qint64 pid = 0;
-    QString host;
-    QString program;
-    return QLockFile(QDir(TaskFolder::path()).filePath(TaskFolder::lockFileName()))
-               .getLockInfo(&pid, &host, &program) &&
-           pid == QCoreApplication::applicationPid() && host == QSysInfo::machineHostName();
-}
-
 // Removes the regular files of @p folder whose names @p isOwn takes: files of
 // a form that only this program makes there.
 void removeOwnFiles(const QString &folder, bool (*isOwn)(const QString &))
@@ -181,7 +169,7 @@ bool ToolsApplication::init()
     // folder's go with its repair). Only a start that holds the folder
     // removes them: no other start is probing it then, and no other program
     // is saving there.
-    if (holdsTaskFolder()) {
+    if (holdsProgramFolder()) {
         removeOwnFiles(TaskFolder::path(), &TaskFolder::isProbeName);
         removeOwnFiles(KavrinGUIToolkit::GetTargetPath(), &KavrinGUIToolkit::IsSaveTemporaryName);
     }
