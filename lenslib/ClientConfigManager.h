@@ -40,6 +40,10 @@ public:
     /// for reading (no right to, or a folder in its place): its settings are
     /// not used, as for a damaged one.
     bool isUnreadable() const { return m_unreadable; }
+    /// True when the last load() read the file; false before any load and
+    /// when the file was missing, unreadable or damaged, so that every
+    /// setting keeps its default.
+    bool wasRead() const { return m_read; }
 
     /// The first entry named after the key of @p key; null when there is
     /// none or the index is not a known key.
@@ -60,4 +64,5 @@ private:
     QList<ClientConfig *> m_configs;
     bool m_damaged = false;
     bool m_unreadable = false;
+    bool m_read = false;
 };

@@ -15,6 +15,11 @@ CHeaderView::CHeaderView(Qt::Orientation orientation, QWidget *parent)
     setHighlightSections(false);
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(this, &QHeaderView::sectionClicked, this, &CHeaderView::onSectionClicked);
+    connect(this, &QHeaderView::sectionResized, this, [this](int logicalIndex) {
+        if (logicalIndex != m_fillSection)
+            fitFillSection();
+    });
+    connect(this, &QHeaderView::sectionCountChanged, this, &CHeaderView::fitFillSection);
 }
 
 CHeaderView::~CHeaderView() = default;
@@ -27,6 +32,34 @@ void CHeaderView::setModel(QAbstractItemModel *newModel)
     if (newModel)
         m_dataChanged =
             connect(newModel, &QAbstractItemModel::dataChanged, this, &CHeaderView::onDataChanged);
+}
+
+void CHeaderView::SetFillSection(int logicalIndex, int minimumWidth)
+{
+    m_fillSection = logicalIndex;
+    m_fillMinimum = minimumWidth;
+    fitFillSection();
+}
+
+void CHeaderView::resizeEvent(QResizeEvent *event)
+{
+    QHeaderView::resizeEvent(event);
+    fitFillSection();
+}
+
+void CHeaderView::fitFillSection()
+{
+    if (m_fitting || m_fillSection < 0 || m_fillSection >= count() ||
+        orientation() != Qt::Horizontal)
+        return;
+    m_fitting = true;
+    int others = 0;
+    for (int i = 0; i < count(); ++i) {
+        if (i != m_fillSection && !isSectionHidden(i))
+            others += sectionSize(i);
+    }
+    resizeSection(m_fillSection, qMax(m_fillMinimum, viewport()->width() - others));
+    m_fitting = false;
 }
 
 bool CHeaderView::HasCheckBox(int logicalIndex) const

@@ -32,7 +32,14 @@ public:
 
     void setModel(QAbstractItemModel *model) override;
 
+    /// Makes the section @p logicalIndex take the room the header has
+    /// beyond its other sections, never less than @p minimumWidth; -1 gives
+    /// every section its own width again. Unlike a stretched section, it
+    /// never goes below that width, so a narrow view scrolls instead.
+    void SetFillSection(int logicalIndex, int minimumWidth);
+
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
     QSize sectionSizeFromContents(int logicalIndex) const override;
 
@@ -45,7 +52,11 @@ private:
     /// children of tree rows included.
     template <typename Fn> void forEachCheckable(int logicalIndex, Fn fn) const;
     int checkBoxWidth() const;
+    void fitFillSection();
 
+    int m_fillSection = -1;
+    int m_fillMinimum = 0;
+    bool m_fitting = false;
     bool m_autoCheck = true;
     bool m_updating = false;
     QMetaObject::Connection m_dataChanged;

@@ -1,11 +1,11 @@
 #include "ToolTip.h"
 
+#include "TipPlacement.h"
+
 #include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,37 +13,15 @@ namespace KavrinGUIToolkit {
 
 namespace {
 
-// Where a tip of @p size stands for the point @p pos on a screen whose free
-// area is @p screen. The point is the top-left corner of the field the tip
-// speaks of, so the tip goes just above it, its left edge on the field's;
-// with no room above, just left of it. Either way the field, below and
-// right of the point, stays in sight while the planner reads. Only a field
-// in the screen's top-left corner leaves no such place: there the tip goes
-// below and right of the point, as Qt's own tips do. The tip never leaves
-// the screen.
-QPoint placeBeside(const QPoint &pos, const QSize &size, const QRect &screen)
-{
-    constexpr int gap = 2;
-    const int rightmost = qMax(screen.left(), screen.right() + 1 - size.width());
-    const int lowest = qMax(screen.top(), screen.bottom() + 1 - size.height());
-    const int above = pos.y() - gap - size.height();
-    if (above >= screen.top())
-        return {qBound(screen.left(), pos.x(), rightmost), above};
-    const int left = pos.x() - gap - size.width();
-    if (left >= screen.left())
-        return {left, qBound(screen.top(), pos.y(), lowest)};
-    return {qBound(screen.left(), pos.x() + 2, rightmost),
-            qBound(screen.top(), pos.y() + 16, lowest)};
-}
-
 class TipLabel : public QLabel
 {
 public:
-    // A tip may stand over a field next to the one it speaks of: the window
-    // system hands every click on it to the window below, so the planner's
-    // next click reaches that field. X11 keeps a tip on top of every window
-    // anyway; asking for that here spares the tip's window from being made
-    // anew when it first shows, which would lose its pass-through.
+    // In a window with no free place beside the field, a tip stands over a
+    // field next to the one it speaks of: the window system hands every
+    // click on it to the window below, so the planner's next click reaches
+    // that field. X11 keeps a tip on top of every window anyway; asking for
+    // that here spares the tip's window from being made anew when it first
+    // shows, which would lose its pass-through.
     TipLabel()
         : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
                               Qt::WindowTransparentForInput | Qt::WindowStaysOnTopHint)
@@ -69,10 +47,7 @@ public:
     {
         setText(text);
         adjustSize();
-        const QScreen *screen = QGuiApplication::screenAt(pos);
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        move(screen ? placeBeside(pos, size(), screen->availableGeometry()) : pos);
+        move(placeTip(pos, size(), this));
         m_last = pos;
         m_area = area;
         m_rect = rect;

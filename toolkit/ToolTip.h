@@ -17,6 +17,10 @@ namespace KavrinGUIToolkit {
 class KAVRIN_EXPORT CToolTip
 {
 public:
+    /// A position at the top-left corner of an input field, or of a cell of
+    /// an item view, puts the tip beside that field, inside its window and
+    /// over no other input there (only a window without such a place lets
+    /// it stand over one). Any other position is the tip's top-left corner.
     static void ShowText(const QPoint &globalPos, const QString &text, QWidget *widget = nullptr);
     /// As ShowText(); the tip hides once the cursor leaves @p rect (in
     /// @p widget's coordinates).

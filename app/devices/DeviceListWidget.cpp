@@ -8,6 +8,7 @@
 #include "RecordPlanConfig.h"
 
 #include <FailureText.h>
+#include <HeaderView.h>
 #include <LanaguageManager.h>
 #include <ReportWidget.h>
 #include <TableDelegate.h>
@@ -115,19 +116,19 @@ void DeviceListWidget::init()
         if (widths[column] > 0)
             m_view->setColumnWidth(column, widths[column]);
     }
-    // The device types, whose catalogue names can be long, take what is
-    // left, so the table fits the pane at any width and a click never
-    // scrolls it sideways. The delete column keeps the width of its
-    // title: its bins, centred in the cells, stand under the title however
-    // wide the pane.
-    QHeaderView *header = m_view->header();
+    // Every column keeps its width; the room a wider pane has goes to the
+    // remarks, which are typed at any length, and a pane narrower than the
+    // columns scrolls. The delete column is as wide as its title, so its
+    // bins, centred in the cells, stand under the title.
+    KavrinGUIToolkit::CHeaderView *header = m_view->GetHeaderView();
     header->setMinimumSectionSize(40);
     header->setStretchLastSection(false);
-    header->setSectionResizeMode(DeviceListModel::DeviceTypeColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(DeviceListModel::DeleteColumn, QHeaderView::Fixed);
-    m_view->setColumnWidth(DeviceListModel::DeleteColumn,
-                           qMax(header->minimumSectionSize(),
-                                header->sectionSizeHint(DeviceListModel::DeleteColumn)));
+    m_view->setColumnWidth(
+        DeviceListModel::DeleteColumn,
+        qMax(header->minimumSectionSize(), header->sectionSizeHint(DeviceListModel::DeleteColumn)));
+    header->SetFillSection(DeviceListModel::RemarkColumn,
+                           m_view->columnWidth(DeviceListModel::RemarkColumn));
     m_scrollBar = m_view->verticalScrollBar();
     setMouseTracking(true);
 

@@ -7,6 +7,7 @@
 #include "CalcTestSupport.h"
 
 #include <FileSizeLimit.h>
+#include <TipPlace.h>
 
 #include <BandwidthCalModel.h>
 #include <BandwidthCalulatorWidget.h>
@@ -16,6 +17,7 @@
 #include <StreamServerCalulatorWidget.h>
 #include <TabWidget.h>
 #include <TableView.h>
+#include <ToolTip.h>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -129,6 +131,7 @@ private slots:
     void aResultThatCannotBeStoredIsToldWithTheReason_data();
     void aResultThatCannotBeStoredIsToldWithTheReason();
     void resultsThatCannotBeClearedAreToldWithTheReason();
+    void hotSpareTipLeavesTheFormInSight();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -503,13 +506,37 @@ void TestCalculatorPane::resultsThatCannotBeClearedAreToldWithTheReason()
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines.first(),
              m_language == 1
-                 ? QStringLiteral("警告|无法清除此任务已保存的计算结果，报表可能仍显示更改前设备的数据。")
+                 ? QStringLiteral(
+                       "警告|无法清除此任务已保存的计算结果，报表可能仍显示更改前设备的数据。")
                  : QStringLiteral("Warn|The stored results of this task could not be cleared, so "
                                   "the report may still show figures of the devices before this "
                                   "change."));
     // The reason names the list's folder or file.
     QVERIFY2(lines.last().contains(QDir::toNativeSeparators(QFileInfo(list).absolutePath())),
              qPrintable(lines.last()));
+}
+
+void TestCalculatorPane::hotSpareTipLeavesTheFormInSight()
+{
+    // As large as the main window at its start size makes the pane.
+    kiv::CalculateManagerWidget pane;
+    pane.resize(1006, 200);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    QWidget *storage = pane.storageCalculator();
+    // CVR with RAID disks: the RAID group and hot spare fields show.
+    child<QComboBox>(storage, "combStorageDeviceClass")->setCurrentIndex(1);
+    child<QComboBox>(storage, "combHDDType")->setCurrentIndex(1);
+    auto *spares = child<QLineEdit>(storage, "edtHotspare");
+    auto *groups = child<QLineEdit>(storage, "edtRaidGroup");
+    spares->setText(QStringLiteral("1"));
+    groups->selectAll();
+    QTest::keyClicks(groups, QStringLiteral("3"));
+    QVERIFY(KavrinGUIToolkit::CToolTip::IsShowing());
+    QCOMPARE(KavrinGUIToolkit::CToolTip::LastPosition(), spares->mapToGlobal(QPoint(0, 0)));
+    const QString fault = tipplace::misplaced(tipplace::onScreen(spares), &pane);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    KavrinGUIToolkit::CToolTip::HideTipImmediately();
 }
 
 QTEST_MAIN(TestCalculatorPane)

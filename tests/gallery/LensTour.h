@@ -4,8 +4,9 @@ class Camera;
 class ModalWatch;
 class QWidget;
 
-/// Has the camera take the stand-alone lens calculator's window and, through
-/// its help tab's menu, its About box.
+/// Has the camera take the stand-alone lens calculator's window, with the tip
+/// of a focal length below 4 mm, and, through its help tab's menu, its About
+/// box.
 class LensTour
 {
 public:

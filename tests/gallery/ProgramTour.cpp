@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeView>
 
 namespace {
@@ -51,6 +52,7 @@ void ProgramTour::run()
     calculators();
     report();
     hiddenTaskPane();
+    maximisedWindow();
 }
 
 void ProgramTour::mainWindowAndMenu()
@@ -200,4 +202,17 @@ void ProgramTour::hiddenTaskPane()
     }
     m_camera.window(m_window, QStringLiteral("main-window-task-pane-hidden"));
     gui::click(pin);
+}
+
+void ProgramTour::maximisedWindow()
+{
+    QWidget *maximise = child<QWidget>(m_window, "m_btnMaximize");
+    const QSize before = m_window->size();
+    if (!gui::click(maximise) ||
+        !QTest::qWaitFor([&] { return m_window->size() != before; }, 5000)) {
+        m_camera.problem(QStringLiteral("the main window did not maximise"));
+        return;
+    }
+    m_camera.window(m_window, QStringLiteral("main-window-maximised"));
+    gui::click(child<QWidget>(m_window, "m_btnResore"));
 }

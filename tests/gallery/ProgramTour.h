@@ -17,8 +17,9 @@ class QWidget;
 /// and dialog on the way: the main window, the title bar's menu and the
 /// About box, the task dialogs, the add-device dialog, the device parameter
 /// sheet, the panels of a device row and their dialogs, the calculators, the
-/// report and its path dialog, and a message and a question box. Widgets are
-/// found by object name, class or what they show.
+/// report and its path dialog, a message and a question box, the tips of a
+/// refused stand count and of too few hot spares, and the window maximised.
+/// Widgets are found by object name, class or what they show.
 class ProgramTour
 {
 public:
@@ -37,12 +38,16 @@ private:
     void streamPanel();
     void recordPlanPanel();
     void accessoryPanels();
-    void accessoryDialog(const char *tile, const QString &what, const QString &picture);
+    /// Opens the type dialog of the accessory @p tile and takes it; with
+    /// @p refusedPicture, then confirms an empty count and takes the tip.
+    void accessoryDialog(const char *tile, const QString &what, const QString &picture,
+                         const QString &refusedPicture = QString());
     void messageBoxes();
     void calculators();
     void calculate(QWidget *pane, const QString &picture);
     void report();
     void hiddenTaskPane();
+    void maximisedWindow();
 
     /// The child of @p root with that object name and class; noted as a
     /// problem when there is none.

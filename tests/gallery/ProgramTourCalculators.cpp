@@ -9,9 +9,11 @@
 #include <ClientCalculatorWidget.h>
 #include <StorageCalculatorWidget.h>
 #include <StreamServerCalulatorWidget.h>
+#include <ToolTip.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -52,6 +54,20 @@ void ProgramTour::calculators()
     if (!gui::choose(disks, 1))
         m_camera.problem(QStringLiteral("RAID disks cannot be chosen"));
     calculate(storage, QStringLiteral("storage-raid"));
+    // Three RAID groups want two hot spares: the tip names the spares.
+    auto *spares = child<QLineEdit>(storage, "edtHotspare");
+    auto *groups = child<QLineEdit>(storage, "edtRaidGroup");
+    if (spares && groups) {
+        const QString sparesBefore = spares->text();
+        const QString groupsBefore = groups->text();
+        spares->setText(QStringLiteral("1"));
+        groups->selectAll();
+        gui::type(groups, QStringLiteral("3"));
+        m_camera.screen(m_window, QStringLiteral("storage-hot-spare-tip"));
+        KavrinGUIToolkit::CToolTip::HideTipImmediately();
+        spares->setText(sparesBefore);
+        groups->setText(groupsBefore);
+    }
 
     calculate(calculators->bandwidthCalculator(), QStringLiteral("bandwidth"));
     // Stream servers and clients are calculated in the Chinese interface

@@ -6,7 +6,10 @@
 #include "GuiSteps.h"
 #include "ModalWatch.h"
 
+#include <ToolTip.h>
+
 #include <QAbstractItemView>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace {
@@ -80,13 +83,25 @@ void ProgramTour::recordPlanPanel()
     clickRowIcon(row, true, KavrinGUIToolkit::SecondIconRole);
 }
 
-void ProgramTour::accessoryDialog(const char *tile, const QString &what, const QString &picture)
+void ProgramTour::accessoryDialog(const char *tile, const QString &what, const QString &picture,
+                                  const QString &refusedPicture)
 {
     QWidget *panel = gui::findByClass(m_window, kAccessoryPanel, true);
     auto *edit = child<QWidget>(child<QWidget>(panel, tile), "m_editButton");
     m_watch.run(
         what, ModalWatch::Dialog, [&] { gui::click(edit); },
-        [&](QWidget *dialog) { m_camera.window(dialog, picture); });
+        [&](QWidget *dialog) {
+            m_camera.window(dialog, picture);
+            if (refusedPicture.isEmpty())
+                return;
+            // An empty count is refused with a tip beside the field.
+            auto *count = child<QLineEdit>(dialog, "edtCount");
+            if (count)
+                count->clear();
+            gui::click(child<QWidget>(dialog, "CBaseDialogConfirmBtn"));
+            m_camera.screen(dialog, refusedPicture);
+            KavrinGUIToolkit::CToolTip::HideTipImmediately();
+        });
 }
 
 void ProgramTour::accessoryPanels()
@@ -101,8 +116,8 @@ void ProgramTour::accessoryPanels()
     }
     m_camera.screen(m_window, QStringLiteral("accessory-panel"));
     accessoryDialog("lensPanel", QStringLiteral("lens type dialog"), QStringLiteral("lens-type"));
-    accessoryDialog("standPanel", QStringLiteral("stand type dialog"),
-                    QStringLiteral("stand-type"));
+    accessoryDialog("standPanel", QStringLiteral("stand type dialog"), QStringLiteral("stand-type"),
+                    QStringLiteral("stand-type-count-refused"));
     accessoryDialog("shieldPanel", QStringLiteral("shield type dialog"),
                     QStringLiteral("shield-type"));
     clickRowIcon(box, true, KavrinGUIToolkit::ThirdIconRole);

@@ -1,5 +1,6 @@
 #include "LensTestSupport.h"
 #include "SimulationProbe.h"
+#include "TipPlace.h"
 
 #include <CHorizontalSimulate.h>
 #include <CMonitorSimulate.h>
@@ -258,6 +259,10 @@ void TestLensWindow::shortFocalLengthIsShownAndWarned()
              QStringLiteral("Focal distance should larger than 4mm."));
     QCOMPARE(KavrinGUIToolkit::CToolTip::LastPosition(),
              lens.focus()->mapToGlobal(QPoint(23, -27)));
+    // The tip's own top-left corner stands there, just over the box.
+    const QWidget *tip = tipplace::shownTip();
+    QVERIFY(tip);
+    QCOMPARE(tip->frameGeometry().topLeft(), lens.focus()->mapToGlobal(QPoint(23, -27)));
 
     // A focal length of 4 mm or more takes the warning away.
     lens.distance()->setValue(15);

@@ -5,11 +5,19 @@
 #include <WarningDlg.h>
 #include <Widgets.h>
 
+#include "TipPlace.h"
+
 #include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 using namespace KavrinGUIToolkit;
 
@@ -34,6 +42,9 @@ private slots:
     void toolTipShowsAndHides();
     void toolTipStandsBesideItsField_data();
     void toolTipStandsBesideItsField();
+    void toolTipLeavesTheWindowsInputsInSight_data();
+    void toolTipLeavesTheWindowsInputsInSight();
+    void toolTipAtAPointOfNoFieldStandsThere();
     void baseDialogTitleAndCloseButton();
     void closeButtonShowsACrossAndSaysClose();
     void tableWidgetRows();
@@ -256,6 +267,123 @@ void TestToolkitWidgets::toolTipStandsBesideItsField()
     // Next to the point, within three pixels, and clear of the field.
     QVERIFY(shown.adjusted(-3, -3, 3, 3).contains(point));
     QVERIFY(!shown.intersects(QRect(point, field.size())));
+}
+
+namespace {
+
+enum class TipForm { FieldUnderAField, FieldAtTheRightEdge, TableCell };
+
+// A small form of the kind the program's dialogs are, with one field whose
+// value is refused. @p field gets the refused field's global rectangle and
+// @p cells the other cells of a table, and the tip is shown for it as a
+// refusal does: at its top-left corner, with no widget.
+std::unique_ptr<QWidget> showRefusal(TipForm kind, QRect &field, QVector<QRect> &cells)
+{
+    auto form = std::make_unique<QWidget>();
+    auto *grid = new QGridLayout(form.get());
+    QWidget *refused = nullptr;
+    QPoint corner;
+    switch (kind) {
+    case TipForm::FieldUnderAField: {
+        // The count under the model, the confirm button in the corner.
+        grid->addWidget(new QLabel(QStringLiteral("Model:")), 0, 0);
+        grid->addWidget(new QComboBox, 0, 1);
+        grid->addWidget(new QLabel(QStringLiteral("Number:")), 1, 0);
+        refused = new QLineEdit;
+        grid->addWidget(refused, 1, 1);
+        grid->setRowStretch(2, 1);
+        grid->addWidget(new QPushButton(QStringLiteral("Confirm")), 3, 1, Qt::AlignRight);
+        form->setGeometry(200, 200, 400, 250);
+        break;
+    }
+    case TipForm::FieldAtTheRightEdge: {
+        // A short bit-rate field at the right of a row of fields.
+        for (int column = 0; column < 3; ++column)
+            grid->addWidget(new QLineEdit, 0, column);
+        refused = new QLineEdit;
+        refused->setFixedWidth(50);
+        grid->addWidget(refused, 0, 3);
+        grid->setRowStretch(1, 1);
+        form->setGeometry(200, 200, 420, 120);
+        break;
+    }
+    case TipForm::TableCell: {
+        // The last column of a table of streams.
+        auto *table = new QTableWidget(4, 3);
+        for (int row = 0; row < 4; ++row) {
+            for (int column = 0; column < 3; ++column)
+                table->setItem(row, column, new QTableWidgetItem(QStringLiteral("600")));
+        }
+        grid->addWidget(table, 0, 0);
+        form->setGeometry(200, 200, 420, 240);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return form;
+        const QRect cell = table->visualRect(table->model()->index(1, 2));
+        field = tipplace::onScreen(table->viewport(), cell);
+        corner = field.topLeft();
+        for (int row = 0; row < 4; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                if (row != 1 || column != 2)
+                    cells << tipplace::onScreen(
+                        table->viewport(), table->visualRect(table->model()->index(row, column)));
+            }
+        }
+        break;
+    }
+    }
+    if (refused) {
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return form;
+        field = tipplace::onScreen(refused);
+        corner = field.topLeft();
+    }
+    CToolTip::ShowText(corner, QStringLiteral("The Bit rate is not valid(range 0 or 32k-16384k)"),
+                       nullptr);
+    return form;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(TipForm)
+
+void TestToolkitWidgets::toolTipLeavesTheWindowsInputsInSight_data()
+{
+    QTest::addColumn<TipForm>("kind");
+    QTest::newRow("a count under a model box: the tip covers neither") << TipForm::FieldUnderAField;
+    QTest::newRow("a short field at the right edge: the tip stays inside the form")
+        << TipForm::FieldAtTheRightEdge;
+    QTest::newRow("a cell of a table: the tip covers no other cell") << TipForm::TableCell;
+}
+
+void TestToolkitWidgets::toolTipLeavesTheWindowsInputsInSight()
+{
+    QFETCH(TipForm, kind);
+    QRect field;
+    QVector<QRect> cells;
+    const std::unique_ptr<QWidget> form = showRefusal(kind, field, cells);
+    QVERIFY(CToolTip::IsShowing());
+    QCOMPARE(CToolTip::LastPosition(), field.topLeft());
+    const QString fault = tipplace::misplaced(field, form.get(), cells);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+}
+
+void TestToolkitWidgets::toolTipAtAPointOfNoFieldStandsThere()
+{
+    // A tip its caller places: over a label, above the field it warns of.
+    QWidget form;
+    auto *grid = new QGridLayout(&form);
+    grid->addWidget(new QLabel(QStringLiteral("Recommended focal length")), 0, 0);
+    auto *focus = new QLineEdit;
+    grid->addWidget(focus, 1, 0);
+    form.setGeometry(200, 200, 300, 120);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QPoint point = focus->mapToGlobal(QPoint(23, -27));
+    CToolTip::ShowText(point, QStringLiteral("Focal distance should larger than 4mm."), nullptr);
+    QVERIFY(CToolTip::IsShowing());
+    QCOMPARE(tipplace::shownTip()->frameGeometry().topLeft(), point);
 }
 
 void TestToolkitWidgets::baseDialogTitleAndCloseButton()

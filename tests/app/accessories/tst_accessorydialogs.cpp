@@ -5,6 +5,7 @@
 #include <AddStandWidget.h>
 
 #include "AccessoryTestSupport.h"
+#include "TipPlace.h"
 
 #include <ToolTip.h>
 
@@ -199,6 +200,10 @@ void TestAccessoryDialogs::countOnConfirm()
         } else {
             QCOMPARE(CToolTip::CurrentText(), QStringLiteral("Number Range [1~1000]"));
             QCOMPARE(CToolTip::LastPosition(), count(dialog.get())->mapToGlobal(QPoint(0, 0)));
+            // Beside the count, over neither it nor the model box.
+            const QString fault =
+                tipplace::misplaced(tipplace::onScreen(count(dialog.get())), dialog.get());
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
             CToolTip::HideTipImmediately();
         }
     }

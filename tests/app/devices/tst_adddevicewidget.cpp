@@ -7,6 +7,7 @@
 #include <ParamModel.h>
 
 #include "PickingSupport.h"
+#include "TipPlace.h"
 
 #include <TaskDeviceFile.h>
 #include <ToolTip.h>
@@ -635,6 +636,9 @@ void TestAddDeviceWidget::confirmChecks()
     auto *at = dialog.findChild<QWidget *>(field);
     QVERIFY(at);
     QCOMPARE(CToolTip::LastPosition(), at->mapToGlobal(QPoint(0, 0)));
+    // Beside the field, inside the dialog, over no other field.
+    const QString fault = tipplace::misplaced(tipplace::onScreen(at), &dialog);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
     // A refused confirmation leaves the task as it was.
     qint64 total = 0;
     TaskDeviceFile file(kTask);

@@ -9,8 +9,10 @@
 #include <Varnel.h>
 
 #include "AppCatalogue.h"
+#include "ChildProcess.h"
 #include "FailingSaves.h"
 #include "ProgramFolder.h"
+#include "shell/StartInChild.h"
 
 #include <ItemDataRole.h>
 #include <PixmapDelegate.h>
@@ -22,6 +24,7 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -29,6 +32,7 @@
 
 #include <functional>
 #include <memory>
+#include <numeric>
 
 using KavrinGUIToolkit::CWarningDlg;
 using kiv::DeviceListModel;
@@ -123,6 +127,67 @@ int iconState(DeviceListWidget *list, int row, int stateRole)
     return list->model()->index(row, DeviceListModel::ConfigColumn).data(stateRole).toInt();
 }
 
+// The header of the started program's device list, in the main window at
+// its start size and then maximised, as "<state>\t<widths of the eight
+// sections>,<width of the view's viewport>,<width the delete title needs>".
+int runWidthsChild(char *argv[])
+{
+    return startInChild(
+        argv, QString::fromLocal8Bit(argv[2]), 1,
+        [](kiv::ToolsApplication &, bool started, QTextStream &out) {
+            if (!started)
+                return;
+            kiv::Varnel w;
+            const auto report = [&](const char *state) {
+                QCoreApplication::processEvents();
+                const KavrinGUIToolkit::CTreeView *view = w.deviceList()->view();
+                const QHeaderView *header = view->header();
+                QStringList figures;
+                for (int i = 0; i < header->count(); ++i)
+                    figures << QString::number(header->sectionSize(i));
+                figures << QString::number(view->viewport()->width())
+                        << QString::number(header->sectionSizeHint(DeviceListModel::DeleteColumn));
+                out << state << '\t' << figures.join(QLatin1Char(',')) << '\n';
+            };
+            w.showCentred();
+            if (!QTest::qWaitForWindowExposed(&w))
+                return;
+            report("default");
+            w.showMaximized();
+            const QSize screen = w.screen()->availableGeometry().size();
+            if (QTest::qWaitFor([&] { return w.size() == screen; }))
+                report("maximised");
+        });
+}
+
+/// The figures runWidthsChild() reports for @p language (0 English, 1
+/// Chinese): one start per language, shared by the rows.
+QMap<QString, QString> headerFigures(int language)
+{
+    static QMap<int, QMap<QString, QString>> started;
+    if (started.contains(language))
+        return started.value(language);
+    ProgramFolder folder(ProgramFolder::For::AChild);
+    const bool ready =
+        ProgramFolder::write(
+            folder.file(QStringLiteral("Setup.xml")),
+            ProgramFolder::settingsXml(
+                {{"Translator", QByteArray::number(language)}, {"Skin", "BlackRedSkin"}})) &&
+        CatalogueFixture::build(
+            folder.file(language == 1 ? QStringLiteral("Task.db") : QStringLiteral("Task_EN.db")),
+            {}) &&
+        folder.linkFromBuild(QStringLiteral("translations")) &&
+        folder.linkFromBuild(QStringLiteral("plugins"));
+    if (!ready)
+        return {};
+    ChildSetup setup;
+    setup.onScreens(QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM"))
+                        .section(QStringLiteral("configfile="), 1));
+    const ChildRun run = runThisProgram({QStringLiteral("--widths-child"), folder.root()}, setup);
+    started.insert(language, run.facts);
+    return run.facts;
+}
+
 } // namespace
 
 class TestDeviceListPane : public QObject
@@ -153,6 +218,8 @@ private slots:
     void rowUnderCursor();
     void deleteTitleStandsOverItsBins_data();
     void deleteTitleStandsOverItsBins();
+    void columnsKeepTheirWidthsAndRemarksTakeTheRoom_data();
+    void columnsKeepTheirWidthsAndRemarksTakeTheRoom();
 
 private:
     std::unique_ptr<AppCatalogue> m_catalogue;
@@ -526,6 +593,8 @@ void TestDeviceListPane::deleteTitleStandsOverItsBins()
     QFETCH(int, width);
     writeTask(kTask, {QStringLiteral("CAM-A"), QStringLiteral("CAM-B")});
     DeviceListWidget list;
+    // With the margins the main window gives the pane.
+    list.layout()->setContentsMargins(0, 6, 0, 0);
     list.resize(width, 400);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
@@ -559,5 +628,62 @@ void TestDeviceListPane::deleteTitleStandsOverItsBins()
     QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
 }
 
-QTEST_MAIN(TestDeviceListPane)
+void TestDeviceListPane::columnsKeepTheirWidthsAndRemarksTakeTheRoom_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("state");
+    // Device type, remark, class, count, main and sub stream, configuration;
+    // the view's default section is 100 wide.
+    QTest::addColumn<QList<int>>("widths");
+    const QList<int> english{130, 85, 80, 100, 122, 117, 70};
+    const QList<int> chinese{140, 90, 80, 60, 100, 100, 70};
+    QTest::newRow("English at the start size") << 0 << "default" << english;
+    QTest::newRow("English maximised") << 0 << "maximised" << english;
+    QTest::newRow("Chinese at the start size") << 1 << "default" << chinese;
+    QTest::newRow("Chinese maximised") << 1 << "maximised" << chinese;
+}
+
+void TestDeviceListPane::columnsKeepTheirWidthsAndRemarksTakeTheRoom()
+{
+    QFETCH(int, language);
+    QFETCH(QString, state);
+    QFETCH(QList<int>, widths);
+    const QMap<QString, QString> facts = headerFigures(language);
+    QList<int> figures;
+    for (const QString &figure : facts.value(state).split(QLatin1Char(',')))
+        figures << figure.toInt();
+    QCOMPARE(figures.size(), 10);
+    const int viewport = figures.at(8);
+    const int deleteTitle = figures.at(9);
+    const QString all = facts.value(state);
+
+    for (int column = 0; column < 7; ++column) {
+        if (column != DeviceListModel::RemarkColumn)
+            QCOMPARE(figures.at(column), widths.at(column));
+    }
+    // The delete title is shown whole, and no wider: the bins stand under it.
+    QCOMPARE(figures.at(DeviceListModel::DeleteColumn), qMax(40, deleteTitle));
+    // The remarks are never narrower than their width; any room the pane
+    // has beyond the columns is theirs, and only a pane narrower than the
+    // columns scrolls.
+    const int remark = figures.at(DeviceListModel::RemarkColumn);
+    const int total = std::accumulate(figures.cbegin(), figures.cbegin() + 8, 0);
+    QVERIFY2(remark >= widths.at(DeviceListModel::RemarkColumn), qPrintable(all));
+    QVERIFY2(total == viewport || (total > viewport && remark == widths.at(1)), qPrintable(all));
+    if (state == QLatin1String("maximised")) {
+        // A 1280 wide screen leaves room beyond every column.
+        QCOMPARE(total, viewport);
+        QVERIFY2(remark > widths.at(1) + 200, qPrintable(all));
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 3 && qstrcmp(argv[1], "--widths-child") == 0)
+        return runWidthsChild(argv);
+    QApplication app(argc, argv);
+    TestDeviceListPane test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_devicelistpane.moc"

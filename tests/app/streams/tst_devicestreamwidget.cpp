@@ -9,6 +9,7 @@
 #include <Varnel.h>
 
 #include "StreamFixture.h"
+#include "TipPlace.h"
 
 #include <HeaderView.h>
 #include <PixmapDelegate.h>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 
 #include <functional>
@@ -156,6 +158,8 @@ private slots:
     void spaceOnAUseBoxWritesTheUseCode();
     void typedBitRateIsStoredOnEnter();
     void refusedBitRateShowsTheRangeAtTheCell();
+    void refusedBitRateTipLeavesTheTableInSight_data();
+    void refusedBitRateTipLeavesTheTableInSight();
     void choosingAResolutionChangesTheBitRate();
     void openEditorIsStoredWhenThePanelCloses_data();
     void openEditorIsStoredWhenThePanelCloses();
@@ -363,6 +367,47 @@ void TestDeviceStreamWidget::refusedBitRateShowsTheRangeAtTheCell()
         m_panel->view()->visualRect(m_panel->model()->index(1, DeviceStreamModel::BitRateColumn));
     QCOMPARE(KavrinGUIToolkit::CToolTip::LastPosition(),
              m_panel->view()->viewport()->mapToGlobal(rect.topLeft()));
+}
+
+void TestDeviceStreamWidget::refusedBitRateTipLeavesTheTableInSight_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("the first row's tip covers no other cell") << 0;
+    QTest::newRow("the second row's tip leaves the row above in sight") << 1;
+}
+
+void TestDeviceStreamWidget::refusedBitRateTipLeavesTheTableInSight()
+{
+    QFETCH(int, row);
+    // The device list the panel is drawn over in the main window.
+    auto *list = new QTreeView(m_host.get());
+    list->setObjectName(QStringLiteral("treeDeviceList"));
+    list->setGeometry(m_host->rect());
+    list->show();
+    list->lower();
+    m_panel->showDevice(kTask, QStringLiteral("CAM-S"), 0);
+    QLineEdit *editor =
+        typeInto(*m_panel, row, DeviceStreamModel::BitRateColumn, QStringLiteral("20"));
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!openEditor<QLineEdit>(*m_panel));
+    QVERIFY(KavrinGUIToolkit::CToolTip::IsShowing());
+    const QAbstractItemModel *model = m_panel->model();
+    const QWidget *viewport = m_panel->view()->viewport();
+    QRect field;
+    QVector<QRect> cells;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(r, column);
+            const QRect rect = tipplace::onScreen(viewport, m_panel->view()->visualRect(index));
+            if (r == row && column == DeviceStreamModel::BitRateColumn)
+                field = rect;
+            else if (index.flags() & Qt::ItemIsEditable)
+                cells << rect;
+        }
+    }
+    const QString fault = tipplace::misplaced(field, m_panel->window(), cells);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestDeviceStreamWidget::choosingAResolutionChangesTheBitRate()
