@@ -125,7 +125,7 @@ bool ToolsApplication::init()
     // Before any task is read: what a program stopped in the middle of a
     // save, a rename or a deletion left is put right.
     const TaskFolderRepair repair = TaskFolder::open();
-    tellDamagedDataFiles(repair.strayDeviceFiles, repair.oldTemporaryFiles);
+    tellDamagedDataFiles(repair);
 
     setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
     return true;
@@ -273,8 +273,7 @@ bool ToolsApplication::checkProgramFolder()
     return true;
 }
 
-void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles,
-                                            const QStringList &oldTemporaryFiles)
+void ToolsApplication::tellDamagedDataFiles(const TaskFolderRepair &repair)
 {
     // Each file whose content the planner would miss is named once; the
     // program goes on without it and leaves it as it is on disk. A missing
@@ -349,14 +348,24 @@ void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles,
                         .arg(native(TaskListFile::filePath()));
     }
 
-    for (const QString &stray : strayDeviceFiles) {
+    if (!repair.unfinishedStep.isEmpty()) {
+        messages << tr("The file %1 records a rename or a deletion of a task that was cut off, "
+                       "and the program could not finish or undo it: the record is damaged, "
+                       "the task list cannot be read, or a file it names cannot be changed. "
+                       "The program leaves the record and the device files as they are, and no "
+                       "task can be renamed or deleted while the record is there. Check the "
+                       "device files of the tasks it names, then move it out of the Task folder.")
+                        .arg(native(repair.unfinishedStep));
+    }
+
+    for (const QString &stray : repair.strayDeviceFiles) {
         messages << tr("The device file %1 belongs to no task of the task list, so its devices "
                        "are not shown. The program leaves the file as it is, and no task can "
                        "take its name until it is moved out of the Task folder.")
                         .arg(native(stray));
     }
 
-    for (const QString &old : oldTemporaryFiles) {
+    for (const QString &old : repair.oldTemporaryFiles) {
         messages << tr("The file %1 is named as earlier versions of the program named the "
                        "temporary file of a save, so it may be left over from a save that was "
                        "cut off, or be a copy of yours. The program leaves it as it is and never "
