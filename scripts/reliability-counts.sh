@@ -12,9 +12,11 @@ fi
 echo "reliability counts ($log):"
 # The kill test and the cut-off writes print "name<TAB>count" lines; the
 # fuzz prints its inputs per reader.
+# A test run under a switch of the file layer is named with its CTest name.
 awk -F'\t' '
-  /^\*\*\*\*\*\*\*\*\* Start testing of / { test = $0; sub(/.* of /, "", test); sub(/ .*/, "", test) }
-  /^(seed|kills|edits under way at a kill|files checked|temporary files found and removed|device files found set aside for a deletion|device files found under a second name of a rename|writes cut off)\t/ { printf "  %s, %s: %s\n", test, $1, $2 }
+  /^"[^"]*" start time: / { run = $0; sub(/^"/, "", run); sub(/".*/, "", run) }
+  /^\*\*\*\*\*\*\*\*\* Start testing of / { test = $0; sub(/.* of /, "", test); sub(/ .*/, "", test); if (run ~ /_no_/) test = test " (" run ")" }
+  /^(seed|kills|edits under way at a kill|files checked|temporary files found and removed|device files found set aside for a deletion|device files found under a second name of a rename|step records found|writes cut off)\t/ { printf "  %s, %s: %s\n", test, $1, $2 }
   /^QINFO  : TestReaderFuzz::.*inputs fuzzed$/ { line = $0; sub(/^QINFO  : TestReaderFuzz::[A-Za-z]*\(\) /, "", line); printf "  TestReaderFuzz, %s\n", line }
   /^QINFO  : TestDeviceFileReads::.*inputs fuzzed/ { line = $0; sub(/^QINFO  : TestDeviceFileReads::[A-Za-z]*\(\) /, "", line); printf "  TestDeviceFileReads, %s\n", line }
 ' "$log"
