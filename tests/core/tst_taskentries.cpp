@@ -31,6 +31,7 @@ private slots:
     void aDeletionThatCannotBeStoredKeepsTheDevices();
     void aRenameThatCannotBeStoredKeepsTheOldName();
     void aStepRefusesToStartOverTheRecordOfAnother();
+    void aFileSetAsideWithoutARecordIsNeverRemoved();
     void aRenameInLetterCaseKeepsTheOneFile_data();
     void aRenameInLetterCaseKeepsTheOneFile();
 
@@ -319,6 +320,23 @@ void TestTaskEntries::aStepRefusesToStartOverTheRecordOfAnother()
     QVERIFY(TaskEntries::setNameRemark(task(QStringLiteral("Yard")), 1, QStringLiteral("Hall")));
     QVERIFY(TaskEntries::removeAt(1, QStringLiteral("Yard")));
     QCOMPARE(ProgramFolder::readAll(record), gate);
+}
+
+void TestTaskEntries::aFileSetAsideWithoutARecordIsNeverRemoved()
+{
+    // What no step of the program recorded: a planner's file, or one an
+    // older program left.
+    const QString aside = m_folder->file(QStringLiteral("Task/Lobby.xml.trash"));
+    const QByteArray devices = "<?xml version=\"1.0\"?><DeviceInfoList/>\n";
+    QVERIFY(ProgramFolder::write(aside, devices));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
+    const QMap<QString, QByteArray> before = ProgramFolder::snapshot(m_folder->root());
+    QString reason;
+    QVERIFY(!TaskEntries::removeAt(0, QStringLiteral("Lobby"), &reason));
+    QCOMPARE(reason, kStrayText.arg(QDir::toNativeSeparators(aside)));
+    QCOMPARE(ProgramFolder::snapshot(m_folder->root()), before);
+    QCOMPARE(ProgramFolder::readAll(aside), devices);
 }
 
 void TestTaskEntries::aRenameInLetterCaseKeepsTheOneFile_data()
