@@ -146,9 +146,9 @@ bool TaskEntries::setNameRemark(const TaskInfo &info, int position, const QStrin
     const QString from = TaskDeviceFile::filePath(oldName);
     const QString to = TaskDeviceFile::filePath(info.name);
     const bool renamed = info.name != oldName;
-    if (renamed && file.exists(info.name))
-        return result(file, false, reason);
     if (renamed) {
+        if (file.exists(info.name))
+            return result(file, false, reason);
         if (const QString problem = renameProblem(oldName, info.name); !problem.isEmpty())
             return refused(reason, problem);
     }
