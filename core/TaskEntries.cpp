@@ -53,21 +53,16 @@ QString staleRowText(const QVector<TaskInfo> &tasks, int position, const QString
         .arg(name);
 }
 
-// Reads the stored list into @p tasks; true when @p position is one of its
-// rows and, given the task @p chosen there by the planner, still holds it.
-// False otherwise, @p reason saying why.
-bool readRow(TaskListFile &file, QVector<TaskInfo> &tasks, int position, const QString *chosen,
+// Reads the stored list into @p tasks; true when its row @p position still
+// holds the task @p chosen there by the planner. False otherwise, @p reason
+// saying why.
+bool readRow(TaskListFile &file, QVector<TaskInfo> &tasks, int position, const QString &chosen,
              QString *reason)
 {
     if (!file.tasks(tasks))
         return result(file, false, reason);
-    if (chosen) {
-        const QString stale = staleRowText(tasks, position, *chosen);
-        if (!stale.isEmpty())
-            return refused(reason, stale);
-    }
-    if (position < 0 || position >= tasks.size())
-        return result(file, false, reason);
+    if (const QString stale = staleRowText(tasks, position, chosen); !stale.isEmpty())
+        return refused(reason, stale);
     return true;
 }
 
@@ -79,29 +74,44 @@ bool listNames(const QString &name)
     return file.exists(name);
 }
 
-// True for a rename that changes letter case alone. On a disk that ignores
-// letter case both spellings name one file, so such a rename never makes a
-// second name to drop later: the file is renamed in place.
-bool changesCaseOnly(const QString &oldName, const QString &newName)
+// Why a step could not change the device file at @p path.
+QString unchangedFileText(const QString &path)
 {
-    return oldName != newName && oldName.compare(newName, Qt::CaseInsensitive) == 0;
+    return QCoreApplication::translate("TaskEntries",
+                                       "The device file %1 cannot be changed in the Task folder. "
+                                       "Nothing was changed.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
-// The old name of a renamed task's devices, once the list holds the new one.
-void dropOldName(const QString &oldName, const QString &newName)
+// Empty when the devices of the task @p oldName, at @p from if it has any,
+// can take the name @p newName; otherwise why not.
+QString renameProblem(const QString &oldName, const QString &newName)
 {
+    if (const QString problem = taskNameProblem(newName); !problem.isEmpty())
+        return problem;
     const QString from = TaskDeviceFile::filePath(oldName);
     const QString to = TaskDeviceFile::filePath(newName);
-    if (changesCaseOnly(oldName, newName) &&
-        (TaskFolder::oneFileByCase(from, to) || !QFileInfo::exists(to))) {
-        if (QFileInfo::exists(from) && !TaskFolder::renameCase(from, to))
-            qCDebug(lcCore) << "cannot give" << from << "the new spelling of its task's name";
-        return;
-    }
-    // Devices that differ from the task's are no second name: they stay,
-    // and the next start names them to the planner.
-    if (TaskFolder::sameBytes(from, to) && !QFile::remove(from))
-        qCDebug(lcCore) << "cannot drop the old name" << from << "of a renamed task's devices";
+    if (!QFileInfo::exists(to))
+        return QString();
+    if (!TaskFolder::differOnlyInCase(oldName, newName) || from.isEmpty() ||
+        !QFileInfo::exists(from))
+        return strayFileText(to);
+    // The new spelling finds a file: the task's own on a disk that ignores
+    // letter case and shows both spellings as one file, renamed in place.
+    if (TaskFolder::sameFile(from, to))
+        return QString();
+    if (!TaskFolder::mayBeOneFile(from, to))
+        return strayFileText(to);
+    // A disk that ignores letter case and gives each spelling an inode
+    // number of its own: a rename there cannot be told from one over
+    // another file.
+    return QCoreApplication::translate("TaskEntries",
+                                       "The disk that holds the Task folder does not tell letter "
+                                       "case apart, and the device file %1 cannot be given a name "
+                                       "that differs from its own in letter case alone there. "
+                                       "Nothing was changed. Give the task a name that differs "
+                                       "in more than letter case.")
+        .arg(QDir::toNativeSeparators(from));
 }
 
 } // namespace
@@ -116,11 +126,6 @@ bool TaskEntries::add(const TaskInfo &info, QString *reason)
     const QString devices = TaskDeviceFile::filePath(info.name);
     if (QFileInfo::exists(devices))
         return refused(reason, strayFileText(devices));
-    // What a deletion of an earlier task of this name could not remove:
-    // the next start would otherwise give its devices to the new task.
-    const QString deleted = TaskFolder::deletedFilePath(info.name);
-    if (QFileInfo::exists(deleted) && !QFile::remove(deleted))
-        return refused(reason, strayFileText(deleted));
     bool added = file.addTask(info);
     if (added && !file.close()) {
         qCDebug(lcCore) << "cannot store the new task:" << file.lastError();
@@ -129,62 +134,54 @@ bool TaskEntries::add(const TaskInfo &info, QString *reason)
     return result(file, added, reason);
 }
 
-bool TaskEntries::setNameRemark(const TaskInfo &info, int position, QString *reason)
-{
-    return setNameRemarkOf(info, position, nullptr, reason);
-}
-
 bool TaskEntries::setNameRemark(const TaskInfo &info, int position, const QString &oldName,
                                 QString *reason)
 {
-    return setNameRemarkOf(info, position, &oldName, reason);
-}
-
-bool TaskEntries::setNameRemarkOf(const TaskInfo &info, int position, const QString *chosen,
-                                  QString *reason)
-{
     TaskListFile file;
     QVector<TaskInfo> tasks;
-    if (!readRow(file, tasks, position, chosen, reason))
+    if (!readRow(file, tasks, position, oldName, reason))
         return false;
     if (const QString problem = taskNameProblem(info.name); !problem.isEmpty())
         return refused(reason, problem);
-    const QString oldName = tasks.at(position).name;
-    const bool renamed = info.name != oldName;
     const QString from = TaskDeviceFile::filePath(oldName);
     const QString to = TaskDeviceFile::filePath(info.name);
-    bool namedHere = false;
+    const bool renamed = info.name != oldName;
     if (renamed) {
         if (file.exists(info.name))
             return result(file, false, reason);
-        if (QFileInfo::exists(to)) {
-            if (!TaskFolder::sameBytes(from, to))
-                return refused(reason, strayFileText(to));
-        } else if (!changesCaseOnly(oldName, info.name) && !from.isEmpty() &&
-                   QFileInfo::exists(from)) {
-            if (!TaskFolder::addName(from, to))
-                return result(file, false, reason);
-            namedHere = true;
+        if (const QString problem = renameProblem(oldName, info.name); !problem.isEmpty())
+            return refused(reason, problem);
+    }
+    const bool caseOnly = TaskFolder::differOnlyInCase(oldName, info.name);
+    // Only a task with devices has a file to move, and a step to record.
+    const bool moves = renamed && QFileInfo::exists(from);
+    if (moves) {
+        const TaskFolderStep step{caseOnly ? TaskFolderStep::Kind::CaseRename
+                                           : TaskFolderStep::Kind::Rename,
+                                  oldName, info.name};
+        if (!TaskFolder::beginStep(step, reason))
+            return false;
+        if (!caseOnly && !TaskFolder::addName(from, to)) {
+            TaskFolder::endStep();
+            return refused(reason, unchangedFileText(from));
         }
     }
     if (!file.setNameRemark(info, position) || !file.close()) {
-        if (namedHere && !QFile::remove(to))
-            qCDebug(lcCore) << "cannot drop the new name" << to << "of a task left unrenamed";
+        // The list names the task as before: its devices keep that name
+        // alone. When the new name cannot be dropped, the record stays and
+        // the next start drops it.
+        if (moves && (caseOnly || QFile::remove(to)))
+            TaskFolder::endStep();
         return result(file, false, reason);
     }
-    if (renamed)
-        dropOldName(oldName, info.name);
+    if (moves) {
+        // When this fails, the record stays and the next start finishes it.
+        if (caseOnly ? TaskFolder::renameCase(from, to) : QFile::remove(from))
+            TaskFolder::endStep();
+        else
+            qCDebug(lcCore) << "cannot give" << from << "the task's new name" << to;
+    }
     return true;
-}
-
-bool TaskEntries::removeAt(int position, QString *reason)
-{
-    return removeAtOf(position, nullptr, reason);
-}
-
-bool TaskEntries::removeAt(int position, const QString &name, QString *reason)
-{
-    return removeAtOf(position, &name, reason);
 }
 
 QString TaskEntries::rowProblem(int position, const QString &name)
@@ -196,70 +193,65 @@ QString TaskEntries::rowProblem(int position, const QString &name)
     return staleRowText(tasks, position, name);
 }
 
-bool TaskEntries::removeAtOf(int position, const QString *chosen, QString *reason)
+bool TaskEntries::removeAt(int position, const QString &name, QString *reason)
 {
     TaskListFile file;
     QVector<TaskInfo> tasks;
-    if (!readRow(file, tasks, position, chosen, reason))
+    if (!readRow(file, tasks, position, name, reason))
         return false;
-    const QString name = tasks.at(position).name;
     const QString devices = TaskDeviceFile::filePath(name);
     const QString aside = TaskFolder::deletedFilePath(name);
-    bool moved = false;
-    if (!devices.isEmpty() && QFileInfo::exists(devices)) {
+    const bool moves = !devices.isEmpty() && QFileInfo::exists(devices);
+    if (moves) {
         // Only a file can be set aside, and only where nothing waits
         // already: anything else keeps the task.
-        if (!QFileInfo(devices).isFile() || QFileInfo::exists(aside) ||
-            !QFile::rename(devices, aside))
+        if (!QFileInfo(devices).isFile())
             return result(file, false, reason);
-        moved = true;
+        if (QFileInfo::exists(aside))
+            return refused(reason, strayFileText(aside));
+        if (!TaskFolder::beginStep({TaskFolderStep::Kind::Delete, name, QString()}, reason))
+            return false;
+        if (!TaskFolder::moveFile(devices, aside)) {
+            TaskFolder::endStep();
+            return refused(reason, unchangedFileText(devices));
+        }
     }
     if (!file.removeTaskAt(position) || !file.close()) {
-        if (moved && !QFile::rename(aside, devices))
-            qCDebug(lcCore) << "cannot put back" << devices << "of a task that stays";
+        // When the devices cannot be put back, the record stays and the next
+        // start puts them back.
+        if (moves && TaskFolder::moveFile(aside, devices))
+            TaskFolder::endStep();
         return result(file, false, reason);
     }
-    // When this fails, the next start removes it: the list no longer has
-    // the task.
-    if (moved && !QFile::remove(aside))
-        qCDebug(lcCore) << "cannot remove" << aside << "of a deleted task";
+    // When this fails, the record stays and the next start removes it: the
+    // list no longer has the task.
+    if (moves && QFile::remove(aside))
+        TaskFolder::endStep();
     return true;
 }
 
-bool TaskEntries::renameDeviceFile(const QString &oldName, const QString &newName)
+bool TaskEntries::renameDeviceFile(const QString &oldName, const QString &newName, QString *reason)
 {
+    if (const QString problem = taskNameProblem(newName); !problem.isEmpty())
+        return refused(reason, problem);
     const QString from = TaskDeviceFile::filePath(oldName);
     const QString to = TaskDeviceFile::filePath(newName);
-    if (to.isEmpty() || !taskNameProblem(newName).isEmpty())
-        return false;
-    const bool hasDevices = !from.isEmpty() && QFileInfo::exists(from);
-    if (changesCaseOnly(oldName, newName)) {
-        // Nothing to move, or the file already has the spelling the list
-        // gives it (a move back, when the list could not take the new one).
-        if (!hasDevices)
-            return !QFileInfo::exists(to) || listNames(newName);
-        if (QFileInfo::exists(to) && !TaskFolder::oneFileByCase(from, to))
-            return false;
-        // While the list names the task as before, the file keeps that
-        // spelling; setNameRemark() renames it once the list holds the new.
-        return listNames(oldName) || TaskFolder::renameCase(from, to);
+    // Nothing to move; a file under the new name is the devices of no task,
+    // or those of the task the list names so (a move back, when the list
+    // could not take the new name).
+    if (from.isEmpty() || !QFileInfo::exists(from)) {
+        if (!QFileInfo::exists(to) || listNames(newName))
+            return true;
+        return refused(reason, strayFileText(to));
     }
-    const bool named = !QFileInfo::exists(to);
-    if (!named) {
-        // Only the second name this move gave the devices is taken back; a
-        // file of the same bytes made by anything else stays refused.
-        if (!hasDevices || !TaskFolder::sameFile(from, to))
-            return false;
-    } else if (!hasDevices) {
+    if (const QString problem = renameProblem(oldName, newName); !problem.isEmpty())
+        return refused(reason, problem);
+    if (listNames(oldName))
         return true;
-    } else if (!TaskFolder::addName(from, to)) {
-        return false;
-    }
-    if (listNames(oldName) || QFile::remove(from))
-        return true;
-    if (named)
-        QFile::remove(to);
-    return false;
+    const bool moved = TaskFolder::differOnlyInCase(oldName, newName)
+                           ? TaskFolder::renameCase(from, to)
+                           : TaskFolder::moveFile(from, to);
+    return moved || refused(reason, unchangedFileText(from));
 }
 
 } // namespace kiv

@@ -11,10 +11,11 @@ namespace kiv {
 /// file as it was and gives the file's own reason (empty when it gave none,
 /// as for a name that is taken).
 ///
-/// A change that touches a task's device file too is made in steps that
-/// each leave the Task folder whole, or with a leftover that
-/// TaskFolder::open() puts right at the next start, whenever the program is
-/// stopped.
+/// A change that touches a task's device file too is made in steps, recorded
+/// in the Task folder before the first of them and until the last is done
+/// (TaskFolder::beginStep()): whenever the program is stopped, each step
+/// leaves the folder whole, or with the record of the step, which
+/// TaskFolder::open() finishes or undoes at the next start.
 class TaskEntries
 {
 public:
@@ -24,26 +25,23 @@ public:
     /// that no task owns is in the Task folder: a new task never takes over
     /// devices that are not its own.
     static bool add(const TaskInfo &info, QString *reason = nullptr);
-    /// Rewrites the name and remark of the task at @p position with those of
-    /// @p info. A new name is checked as add() checks it; the task's devices
-    /// take the new name before the list does, and lose the old one once the
-    /// list holds the new one (see renameDeviceFile()). A new name that
+    /// Rewrites the name and remark of the task @p oldName the planner chose
+    /// at @p position of the list shown with those of @p info: refused,
+    /// nothing touched, when the stored list no longer holds that task there
+    /// (see rowProblem()). A new name is checked as add() checks it, and a
+    /// device file under it refuses it (see renameDeviceFile()). The task's
+    /// devices take the new name beside the old before the list does, and
+    /// lose the old one once the list holds the new one. A new name that
     /// differs in letter case alone renames the device file in place once
     /// the list holds it: on a disk that ignores letter case the two
     /// spellings are one file, and no name of it is ever removed.
-    static bool setNameRemark(const TaskInfo &info, int position, QString *reason = nullptr);
-    /// As above, for the task @p oldName the planner chose at @p position of
-    /// the list shown: refused, nothing touched, when the stored list no
-    /// longer holds that task there (see rowProblem()).
     static bool setNameRemark(const TaskInfo &info, int position, const QString &oldName,
                               QString *reason = nullptr);
-    /// Removes the task at @p position with its device file. The device file
-    /// is moved aside first and removed only once the list without the task
-    /// is stored; when the list cannot be stored, it is put back.
-    static bool removeAt(int position, QString *reason = nullptr);
-    /// As above, for the task @p name the planner chose at @p position of the
-    /// list shown: refused, nothing touched, when the stored list no longer
-    /// holds that task there (see rowProblem()).
+    /// Removes the task @p name the planner chose at @p position of the list
+    /// shown, with its device file: refused, nothing touched, when the stored
+    /// list no longer holds that task there (see rowProblem()). The device
+    /// file is moved aside first and removed only once the list without the
+    /// task is stored; when the list cannot be stored, it is put back.
     static bool removeAt(int position, const QString &name, QString *reason = nullptr);
     /// Empty when the stored list holds the task @p name at @p position;
     /// otherwise why an action on that row of a list shown earlier is
@@ -52,23 +50,17 @@ public:
     /// task or none.
     static QString rowProblem(int position, const QString &name);
     /// Moves the device file of task @p oldName to the name @p newName.
-    /// Refused when @p newName cannot name a task (taskNameProblem()) or already has a device
-    /// file of other devices. A task without a device file (never written,
-    /// or gone) has no devices to carry over: the move then holds at once.
-    /// While the task list names a task @p oldName, the devices keep that
-    /// name as well, until setNameRemark() stores the new name: at no
-    /// instant does the listed task lack them. The second name a move gave
-    /// (a move back) is taken as it is. A move in letter case alone makes no
-    /// second name: the file is renamed in place, by setNameRemark() while
-    /// the list names @p oldName, at once otherwise.
-    static bool renameDeviceFile(const QString &oldName, const QString &newName);
-
-private:
-    // The steps of setNameRemark() and removeAt(); @p chosen, when given, is
-    // the task the planner chose at @p position.
-    static bool setNameRemarkOf(const TaskInfo &info, int position, const QString *chosen,
-                                QString *reason);
-    static bool removeAtOf(int position, const QString *chosen, QString *reason);
+    /// Refused, with @p reason, when @p newName cannot name a task
+    /// (taskNameProblem()), when a file of other devices has that name, and
+    /// when the disk cannot give the file a name that differs in letter case
+    /// alone. A task without a device file (never written, or gone) has no
+    /// devices to carry over: the move then holds at once. While the task
+    /// list names a task @p oldName nothing moves: the devices keep that name
+    /// until setNameRemark() stores the new one and moves them with it, and
+    /// the call only says whether it can. Otherwise the file takes the new
+    /// name in one step, never over another file.
+    static bool renameDeviceFile(const QString &oldName, const QString &newName,
+                                 QString *reason = nullptr);
 };
 
 } // namespace kiv

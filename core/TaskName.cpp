@@ -50,11 +50,6 @@ QString taskNameProblem(const QString &name)
     }
     if (!isValidTaskName(name))
         return QCoreApplication::translate("TaskName", "The task name is invalid");
-    // The temporary file of an earlier version's save takes its random part
-    // from the last six X in a row of the file's name: there the temporary
-    // of "XXXXXX.xml" would be named like the device file of another task.
-    if (name.contains(QLatin1String("XXXXXX")))
-        return QCoreApplication::translate("TaskName", "A task name cannot hold six X in a row.");
     // An earlier version's save would fail for every change: its temporary
     // file could not be made.
     if (QFile::encodeName(name).size() + kTemporarySuffixBytes > NAME_MAX)

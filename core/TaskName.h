@@ -15,10 +15,9 @@ bool isValidTaskName(const QString &name);
 
 /// Why @p name cannot be given to a new or renamed task, in the planner's
 /// language; empty when it can. Besides isValidTaskName(), a name must leave
-/// the saves of earlier versions of the program their temporary file beside
-/// the task's device file, so that the Task folder stays one every version
-/// can save: six X in a row would be taken for the pattern of its random
-/// part, and its name, the device file's and six letters, must fit the file
-/// system's limit on file names.
+/// the saves of earlier versions of the program room for their temporary
+/// file beside the task's device file, so that the Task folder stays one
+/// every version can save: its name, the device file's, a dot and six
+/// letters, must fit the file system's limit on file names.
 /// Whether another task has the name is the task list's business.
 QString taskNameProblem(const QString &name);

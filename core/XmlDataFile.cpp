@@ -287,6 +287,11 @@ QString XmlDataFile::openProblemText(XmlFileProblem problem, const QString &path
     return openFailureText(problem, SaveFailure::None, path);
 }
 
+QString XmlDataFile::saveProblemText(SaveFailure failure, const QString &path)
+{
+    return saveFailureText(failure, path);
+}
+
 qint64 XmlDataFile::keptDocumentsCost()
 {
     return KeptDocuments::instance().cost();

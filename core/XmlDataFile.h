@@ -38,6 +38,10 @@ public:
     QString lastError() const { return m_lastError; }
     /// The file's full path; empty when the object names no file.
     QString path() const { return m_path; }
+    /// What lastError() says after a write of the file at @p path failed
+    /// with @p failure: a full disk, a folder or file that cannot be
+    /// written, or a file that could not be saved.
+    static QString saveProblemText(KavrinGUIToolkit::SaveFailure failure, const QString &path);
     /// Why the last open() failed: Missing when the file could not be created
     /// (no folder, or it cannot be written), Unreadable or Damaged when it is
     /// there and left as it is; None while open, and when the object names no

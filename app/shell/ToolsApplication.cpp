@@ -178,7 +178,7 @@ bool ToolsApplication::init()
     // Before any task is read: what a program stopped in the middle of a
     // save, a rename or a deletion left is put right.
     const TaskFolderRepair repair = TaskFolder::open();
-    tellDamagedDataFiles(repair.strayDeviceFiles, repair.oldTemporaryFiles);
+    tellDamagedDataFiles(repair);
 
     setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
     return true;
@@ -326,8 +326,7 @@ bool ToolsApplication::checkProgramFolder()
     return true;
 }
 
-void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles,
-                                            const QStringList &oldTemporaryFiles)
+void ToolsApplication::tellDamagedDataFiles(const TaskFolderRepair &repair)
 {
     // Each file whose content the planner would miss is named once; the
     // program goes on without it and leaves it as it is on disk. A missing
@@ -402,33 +401,43 @@ void ToolsApplication::tellDamagedDataFiles(const QStringList &strayDeviceFiles,
                         .arg(native(TaskListFile::filePath()));
     }
 
+    if (!repair.unfinishedStep.isEmpty()) {
+        messages << tr("The file %1 records a rename or a deletion of a task that was cut off, "
+                       "and the program could not finish or undo it: the record is damaged, "
+                       "the task list cannot be read, or a file it names cannot be changed. "
+                       "The program leaves the record and the device files as they are, and no "
+                       "task can be renamed or deleted while the record is there. Check the "
+                       "device files of the tasks it names, then move it out of the Task folder.")
+                        .arg(native(repair.unfinishedStep));
+    }
+
     const QString taskFolder = native(TaskFolder::path());
-    if (strayDeviceFiles.size() == 1) {
+    if (repair.strayDeviceFiles.size() == 1) {
         messages << tr("The device file %1 belongs to no task of the task list, so its devices "
                        "are not shown. The program leaves the file as it is, and no task can "
                        "take its name until it is moved out of the Task folder.")
-                        .arg(native(strayDeviceFiles.first()));
-    } else if (strayDeviceFiles.size() > 1) {
+                        .arg(native(repair.strayDeviceFiles.first()));
+    } else if (repair.strayDeviceFiles.size() > 1) {
         messages << tr("The device files below, in the task folder %1, belong to no task of the "
                        "task list, so their devices are not shown. The program leaves them as "
                        "they are, and no task can take the name of one of them until that file "
                        "is moved out of the Task folder.\n\n%2")
-                        .arg(taskFolder, fileList(strayDeviceFiles));
+                        .arg(taskFolder, fileList(repair.strayDeviceFiles));
     }
 
-    if (oldTemporaryFiles.size() == 1) {
+    if (repair.oldTemporaryFiles.size() == 1) {
         messages << tr("The file %1 is named as earlier versions of the program named the "
                        "temporary file of a save, so it may be left over from a save that was "
                        "cut off, or be a copy of yours. The program leaves it as it is and never "
                        "reads it. Move it out of the Task folder if you do not need it.")
-                        .arg(native(oldTemporaryFiles.first()));
-    } else if (oldTemporaryFiles.size() > 1) {
+                        .arg(native(repair.oldTemporaryFiles.first()));
+    } else if (repair.oldTemporaryFiles.size() > 1) {
         messages << tr("The files below, in the task folder %1, are named as earlier versions "
                        "of the program named the temporary file of a save, so each may be left "
                        "over from a save that was cut off, or be a copy of yours. The program "
                        "leaves them as they are and never reads them. Move them out of the Task "
                        "folder if you do not need them.\n\n%2")
-                        .arg(taskFolder, fileList(oldTemporaryFiles));
+                        .arg(taskFolder, fileList(repair.oldTemporaryFiles));
     }
 
     for (const QString &message : std::as_const(messages))

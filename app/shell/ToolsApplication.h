@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class ISkinPlugin;
+struct TaskFolderRepair;
 
 namespace kiv {
 
@@ -60,8 +61,7 @@ private:
     void setLanguageFont();
     bool checkResolution();
     bool checkProgramFolder();
-    void tellDamagedDataFiles(const QStringList &strayDeviceFiles,
-                              const QStringList &oldTemporaryFiles);
+    void tellDamagedDataFiles(const TaskFolderRepair &repair);
     ISkinPlugin *loadSkinPlugin(const QString &name, const QString &folder);
 };
 

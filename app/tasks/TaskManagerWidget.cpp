@@ -231,8 +231,9 @@ void TaskManagerWidget::editTask(int row, const QString &name)
         return;
     }
     emit taskAboutToChange(name);
-    if (edited.name != name && !renameTaskFile(name, edited.name)) {
-        CWarningDlg::ShowMessageInfo(tr("Warn"), tr("Modifying failed."));
+    QString reason;
+    if (edited.name != name && !renameTaskFile(name, edited.name, &reason)) {
+        CWarningDlg::ShowMessageInfo(tr("Warn"), failureText(tr("Modifying failed."), reason));
         return;
     }
     modifyTask(edited, row, name);
@@ -255,9 +256,10 @@ void TaskManagerWidget::modifyTask(const TaskInfo &info, int row, const QString 
     emit selectCurrentTask(info.name);
 }
 
-bool TaskManagerWidget::renameTaskFile(const QString &oldName, const QString &newName)
+bool TaskManagerWidget::renameTaskFile(const QString &oldName, const QString &newName,
+                                       QString *reason)
 {
-    return TaskEntries::renameDeviceFile(oldName, newName);
+    return TaskEntries::renameDeviceFile(oldName, newName, reason);
 }
 
 void TaskManagerWidget::delTask(int row)

@@ -66,7 +66,7 @@ private:
     bool addTask(const TaskInfo &info, QString &reason);
     void editTask(int row, const QString &name);
     void modifyTask(const TaskInfo &info, int row, const QString &oldName);
-    bool renameTaskFile(const QString &oldName, const QString &newName);
+    bool renameTaskFile(const QString &oldName, const QString &newName, QString *reason = nullptr);
 
     QFrame *m_frameTitle = nullptr;
     QLabel *m_labelTaskList = nullptr;

@@ -144,6 +144,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The file %1 records a rename or a deletion of a task that was cut off, and the program could not finish or undo it: the record is damaged, the task list cannot be read, or a file it names cannot be changed. The program leaves the record and the device files as they are, and no task can be renamed or deleted while the record is there. Check the device files of the tasks it names, then move it out of the Task folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

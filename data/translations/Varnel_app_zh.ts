@@ -144,6 +144,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The file %1 records a rename or a deletion of a task that was cut off, and the program could not finish or undo it: the record is damaged, the task list cannot be read, or a file it names cannot be changed. The program leaves the record and the device files as they are, and no task can be renamed or deleted while the record is there. Check the device files of the tasks it names, then move it out of the Task folder.</source>
+        <translation>文件 %1 记录了一次被中断的任务重命名或删除，程序未能完成或撤销它：该记录已损坏、任务列表无法读取，或其中所列的某个文件无法更改。程序保留该记录和设备文件原样；在该记录存在期间，任何任务都不能重命名或删除。请检查其中所列任务的设备文件，然后将它移出 Task 文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>kiv::Varnel</name>

@@ -22,6 +22,21 @@
         <source>The task list was changed outside this window: the task %1 is no longer where the window shows it. Nothing was changed. Start the program again to see the task list as it is stored.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The device file %1 cannot be changed in the Task folder. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk that holds the Task folder does not tell letter case apart, and the device file %1 cannot be given a name that differs from its own in letter case alone there. Nothing was changed. Give the task a name that differs in more than letter case.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TaskFolder</name>
+    <message>
+        <source>The file %1 records a rename or a deletion of a task that was cut off and could not be finished. Nothing was changed. Start the program again to finish it; if the file is still there, move it out of the Task folder once you have checked the device files of the tasks it names.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TaskName</name>
@@ -31,10 +46,6 @@
     </message>
     <message>
         <source>The name contains illegal character</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A task name cannot hold six X in a row.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

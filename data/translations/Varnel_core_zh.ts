@@ -22,6 +22,21 @@
         <source>The task list was changed outside this window: the task %1 is no longer where the window shows it. Nothing was changed. Start the program again to see the task list as it is stored.</source>
         <translation>任务列表已在本窗口之外被更改：任务 %1 已不在窗口所示的位置。未做任何更改。请重新启动程序以查看已保存的任务列表。</translation>
     </message>
+    <message>
+        <source>The device file %1 cannot be changed in the Task folder. Nothing was changed.</source>
+        <translation>无法在 Task 文件夹中更改设备文件 %1。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The disk that holds the Task folder does not tell letter case apart, and the device file %1 cannot be given a name that differs from its own in letter case alone there. Nothing was changed. Give the task a name that differs in more than letter case.</source>
+        <translation>Task 文件夹所在的磁盘不区分字母大小写，无法在其上把设备文件 %1 改为仅大小写不同的名称。未做任何更改。请给任务起一个不只是大小写不同的名称。</translation>
+    </message>
+</context>
+<context>
+    <name>TaskFolder</name>
+    <message>
+        <source>The file %1 records a rename or a deletion of a task that was cut off and could not be finished. Nothing was changed. Start the program again to finish it; if the file is still there, move it out of the Task folder once you have checked the device files of the tasks it names.</source>
+        <translation>文件 %1 记录了一次被中断且未能完成的任务重命名或删除。未做任何更改。请重新启动程序以完成它；如果该文件仍然存在，请先检查其中所列任务的设备文件，再将它移出 Task 文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>TaskName</name>
@@ -32,10 +47,6 @@
     <message>
         <source>The name contains illegal character</source>
         <translation>名称包含非法字符</translation>
-    </message>
-    <message>
-        <source>A task name cannot hold six X in a row.</source>
-        <translation>任务名称不能包含连续六个 X。</translation>
     </message>
     <message>
         <source>The task name is too long for a file name.</source>

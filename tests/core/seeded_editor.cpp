@@ -154,11 +154,12 @@ private:
         const QString oldName = info.name;
         info.name = freeName(tasks);
         info.remark = QStringLiteral("renamed %1").arg(number(0, 999));
-        // As the task pane does it: the devices first, then the list.
+        // As the task pane does it: the new name of the devices asked for
+        // first, then the list and the devices together.
         return {QStringLiteral("rename task %1 to %2").arg(oldName, info.name),
                 [info, position, oldName] {
                     if (kiv::TaskEntries::renameDeviceFile(oldName, info.name) &&
-                        !kiv::TaskEntries::setNameRemark(info, position))
+                        !kiv::TaskEntries::setNameRemark(info, position, oldName))
                         kiv::TaskEntries::renameDeviceFile(info.name, oldName);
                 }};
     }
@@ -166,7 +167,7 @@ private:
     Edit deleteTask(int position, const QString &task)
     {
         return {QStringLiteral("delete task ") + task,
-                [position] { kiv::TaskEntries::removeAt(position); }};
+                [position, task] { kiv::TaskEntries::removeAt(position, task); }};
     }
 
     Edit storeResults(const QString &task)

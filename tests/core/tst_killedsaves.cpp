@@ -2,17 +2,19 @@
 // the task list and the device files without a pause and is killed with
 // SIGKILL at random moments. After every kill each file of the Task folder
 // reads, with its root element, and holds what it held before the edit under
-// way or what that edit gave it (under VARNEL_TEST_NO_TMPFILE=1 a temporary
-// file of a save may be cut off); after the next start's opening of the
-// folder the whole folder is the state before or the state after that edit,
-// with no temporary file, no device file without its task and every task
-// listed.
+// way or what that edit gave it, or is the record of the step under way
+// (under VARNEL_TEST_NO_TMPFILE=1 a temporary file of a save may be cut
+// off); after the next start's opening of the folder the whole folder is the
+// state before or the state after that edit, with no temporary file, no
+// record, no device file without its task, and every listed task reads its
+// devices.
 //
 // The seed is printed; VARNEL_KILL_SEED=<seed> runs the same edits again,
 // each kill aimed at the same edit and drawn at the same share of the time
 // the edit before it took.
 #include "ProgramFolder.h"
 
+#include <TaskDeviceFile.h>
 #include <TaskFolder.h>
 #include <TaskListFile.h>
 #include <XmlFile.h>
@@ -123,6 +125,30 @@ QString describe(const Files &files)
     return out.join(QStringLiteral(", "));
 }
 
+// True when @p bytes are the record of the step that the edit @p what makes.
+bool isRecordOf(const QByteArray &bytes, const QString &what)
+{
+    TaskFolderStep step;
+    if (!TaskFolderStep::fromBytes(bytes, step))
+        return false;
+    if (step.kind == TaskFolderStep::Kind::Delete)
+        return what == QStringLiteral("delete task ") + step.oldName;
+    return what == QStringLiteral("rename task %1 to %2").arg(step.oldName, step.newName);
+}
+
+// Each file of @p files in the Task folder @p folder reads with the root
+// element of its kind; the first that does not, or empty.
+QString firstUnreadable(const QString &folder, const Files &files)
+{
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        XmlNode root;
+        if (readXmlDataFile(root, QDir(folder).filePath(it.key()), rootOf(it.key())) !=
+            XmlFileProblem::None)
+            return it.key();
+    }
+    return QString();
+}
+
 quint64 seedOfThisRun()
 {
     bool given = false;
@@ -162,6 +188,7 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
     // for the next start to remove. Elsewhere a temporary file is always
     // whole.
     const bool namedBeforeWritten = qEnvironmentVariableIntValue("VARNEL_TEST_NO_TMPFILE") == 1;
+    const QString record = QFileInfo(TaskFolder::stepRecordPath()).fileName();
 
     // The list as the first start leaves it: the child's first look at the
     // tasks would otherwise create it outside any logged edit.
@@ -177,6 +204,7 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
     int cutOffTemporariesFound = 0;
     int setAsideFound = 0;
     int secondNamesFound = 0;
+    int recordsFound = 0;
     for (int round = 0; round < kKills; ++round) {
         Files state = filesOf(tasks);
         QFile::remove(log);
@@ -237,6 +265,13 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
                          qPrintable(context + QStringLiteral(": %1 is missing").arg(name)));
                 continue;
             }
+            // The record of the step under way, or the temporary file of its
+            // save.
+            if ((name == record || temporary.match(name).hasMatch()) &&
+                isRecordOf(ProgramFolder::readAll(QDir(tasks).filePath(name)), edit.what)) {
+                ++recordsFound;
+                continue;
+            }
             // A temporary file's name does not say which file it is saved
             // for: the file whose new bytes it holds.
             QString savedFor;
@@ -290,6 +325,10 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
         QVERIFY2(repair.strayDeviceFiles.isEmpty(),
                  qPrintable(context + QStringLiteral(": device files of no task: ") +
                             repair.strayDeviceFiles.join(QStringLiteral(", "))));
+        QVERIFY2(repair.unfinishedStep.isEmpty() && repair.oldTemporaryFiles.isEmpty(),
+                 qPrintable(context + QStringLiteral(": a step or a file left: ") +
+                            repair.unfinishedStep +
+                            repair.oldTemporaryFiles.join(QLatin1Char(' '))));
         const Files opened = filesOf(tasks);
         QVERIFY2(opened == state || opened == after,
                  qPrintable(context + QStringLiteral(":\nfound  ") + describe(opened) +
@@ -301,17 +340,27 @@ void TestKilledSaves::everyKillLeavesTheBeforeOrTheAfter()
         QVERIFY2(list.tasks(shown), qPrintable(context));
         QSet<QString> deviceFiles(opened.keyBegin(), opened.keyEnd());
         deviceFiles.remove(QStringLiteral("Task.xml"));
-        for (const TaskInfo &task : std::as_const(shown))
+        for (const TaskInfo &task : std::as_const(shown)) {
             deviceFiles.remove(task.name + QStringLiteral(".xml"));
+            // Its devices read, when it has a file.
+            QVector<DeviceRecord> devices;
+            QVERIFY2(!opened.contains(task.name + QStringLiteral(".xml")) ||
+                         TaskDeviceFile::readRecords(task.name, DeviceParts(), devices),
+                     qPrintable(context + QStringLiteral(": the devices of ") + task.name));
+        }
         QVERIFY2(deviceFiles.isEmpty(), qPrintable(context));
+        const QString unreadable = firstUnreadable(tasks, opened);
+        QVERIFY2(unreadable.isEmpty(),
+                 qPrintable(context + QStringLiteral(": after the start ") + unreadable));
     }
     std::printf("kills\t%d\nedits under way at a kill\t%d\nfiles checked\t%d\n"
                 "temporary files found and removed\t%d\n"
                 "cut-off temporary files found and removed\t%d\n"
                 "device files found set aside for a deletion\t%d\n"
-                "device files found under a second name of a rename\t%d\n",
+                "device files found under a second name of a rename\t%d\n"
+                "step records found\t%d\n",
                 kills, editsUnderWay, filesChecked, temporariesFound, cutOffTemporariesFound,
-                setAsideFound, secondNamesFound);
+                setAsideFound, secondNamesFound, recordsFound);
     std::fflush(stdout);
 }
 

@@ -30,6 +30,8 @@ private slots:
     void aNewTaskNeverTakesOverDevicesOfNoTask();
     void aDeletionThatCannotBeStoredKeepsTheDevices();
     void aRenameThatCannotBeStoredKeepsTheOldName();
+    void aStepRefusesToStartOverTheRecordOfAnother();
+    void aFileSetAsideWithoutARecordIsNeverRemoved();
     void aRenameInLetterCaseKeepsTheOneFile_data();
     void aRenameInLetterCaseKeepsTheOneFile();
 
@@ -68,6 +70,23 @@ void writeDeviceFile(const QString &name, const QString &type)
     QVERIFY(file.close());
 }
 
+// Every file of the Task folder, hidden ones too.
+QStringList filesInTaskFolder()
+{
+    return QDir(QFileInfo(TaskListFile::filePath()).absolutePath())
+        .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// A remark that makes the task list larger than a device file of one device
+// and than the record of a step: under a file size limit of kListOnlyLimit
+// bytes only the list's save fails, after the step changed its files.
+const QString kLongRemark = QString(600, QLatin1Char('r'));
+constexpr rlim_t kListOnlyLimit = 512;
+
+// Why a name whose device file %1 is there is refused.
+const QString kStrayText = QStringLiteral("The file %1 holds the devices of no task. Move it out "
+                                          "of the Task folder, or give the task another name.");
+
 QString firstType(const QString &name)
 {
     TaskDeviceFile file(name);
@@ -103,9 +122,10 @@ void TestTaskEntries::nameAndRemarkAreRewrittenInPlace()
 {
     QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
     QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
-    QVERIFY(TaskEntries::setNameRemark(task(QStringLiteral("Yard"), QStringLiteral("north")), 1));
+    QVERIFY(TaskEntries::setNameRemark(task(QStringLiteral("Yard"), QStringLiteral("north")), 1,
+                                       QStringLiteral("Hall")));
     QCOMPARE(stored(), (QStringList{QStringLiteral("Lobby:"), QStringLiteral("Yard:north")}));
-    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Gate")), 5));
+    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Gate")), 5, QStringLiteral("Yard")));
     QCOMPARE(stored().size(), 2);
 }
 
@@ -114,9 +134,10 @@ void TestTaskEntries::removingATaskRemovesItsDeviceFile()
     QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
     QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
     writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
-    QVERIFY(TaskEntries::removeAt(0));
+    QVERIFY(TaskEntries::removeAt(0, QStringLiteral("Lobby")));
     QCOMPARE(stored(), QStringList{QStringLiteral("Hall:")});
     QVERIFY(!QFile::exists(TaskDeviceFile::filePath(QStringLiteral("Lobby"))));
+    QCOMPARE(filesInTaskFolder(), QStringList{QStringLiteral("Task.xml")});
 }
 
 void TestTaskEntries::deviceFileRename_data()
@@ -125,14 +146,20 @@ void TestTaskEntries::deviceFileRename_data()
     QTest::addColumn<bool>("toExists");
     QTest::addColumn<QString>("to");
     QTest::addColumn<bool>("renamed");
+    QTest::addColumn<QString>("reason");
     QTest::newRow("the devices move to the new name")
-        << true << false << QStringLiteral("Hall") << true;
+        << true << false << QStringLiteral("Hall") << true << QString();
+    QTest::newRow("the devices move to a new name in letter case alone")
+        << true << false << QStringLiteral("LOBBY") << true << QString();
     QTest::newRow("a name that already has a device file is refused")
-        << true << true << QStringLiteral("Hall") << false;
+        << true << true << QStringLiteral("Hall") << false << kStrayText;
+    QTest::newRow("a name in other letter case that has a device file of its own is refused")
+        << true << true << QStringLiteral("LOBBY") << false << kStrayText;
     QTest::newRow("a task without a device file takes any free name")
-        << false << false << QStringLiteral("Hall") << true;
+        << false << false << QStringLiteral("Hall") << true << QString();
     QTest::newRow("a name that cannot name a file is refused")
-        << true << false << QStringLiteral("a/b") << false;
+        << true << false << QStringLiteral("a/b") << false
+        << QStringLiteral("The name contains illegal character");
 }
 
 void TestTaskEntries::deviceFileRename()
@@ -141,12 +168,17 @@ void TestTaskEntries::deviceFileRename()
     QFETCH(bool, toExists);
     QFETCH(QString, to);
     QFETCH(bool, renamed);
+    QFETCH(QString, reason);
     const QString from = QStringLiteral("Lobby");
     if (fromExists)
         writeDeviceFile(from, QStringLiteral("CAM-A"));
     if (toExists)
         writeDeviceFile(to, QStringLiteral("CAM-B"));
-    QCOMPARE(TaskEntries::renameDeviceFile(from, to), renamed);
+    QString given;
+    QCOMPARE(TaskEntries::renameDeviceFile(from, to, &given), renamed);
+    QCOMPARE(given, reason.contains(QLatin1String("%1"))
+                        ? reason.arg(QDir::toNativeSeparators(TaskDeviceFile::filePath(to)))
+                        : reason);
     if (renamed && fromExists) {
         QVERIFY(!QFile::exists(TaskDeviceFile::filePath(from)));
         QCOMPARE(firstType(to), QStringLiteral("CAM-A"));
@@ -167,10 +199,11 @@ void TestTaskEntries::aDamagedListFailsWithItsReasonAndStaysAsItIs()
     QVERIFY(!TaskEntries::add(task(QStringLiteral("Lobby")), &reason));
     QCOMPARE(reason, expected);
     reason.clear();
-    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Lobby")), 0, &reason));
+    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Lobby")), 0, QStringLiteral("Lobby"),
+                                        &reason));
     QCOMPARE(reason, expected);
     reason.clear();
-    QVERIFY(!TaskEntries::removeAt(0, &reason));
+    QVERIFY(!TaskEntries::removeAt(0, QStringLiteral("Lobby"), &reason));
     QCOMPARE(reason, expected);
     QCOMPARE(ProgramFolder::readAll(TaskListFile::filePath()), damaged);
 }
@@ -188,8 +221,9 @@ void TestTaskEntries::aFailedSaveGivesItsReason()
         FileSizeLimit full;
         QVERIFY(full.isActive());
         QVERIFY(!TaskEntries::add(task(QStringLiteral("Yard")), &added));
-        QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Gate")), 0, &edited));
-        QVERIFY(!TaskEntries::removeAt(1, &removed));
+        QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Gate")), 0,
+                                            QStringLiteral("Lobby"), &edited));
+        QVERIFY(!TaskEntries::removeAt(1, QStringLiteral("Hall"), &removed));
         expected = failurereason::ofTaskListSave();
     }
     QVERIFY(!expected.isEmpty());
@@ -213,29 +247,31 @@ void TestTaskEntries::aNewTaskNeverTakesOverDevicesOfNoTask()
     QCOMPARE(stored(), QStringList{QStringLiteral("Lobby:")});
     QCOMPARE(firstType(QStringLiteral("Hall")), QStringLiteral("CAM-B"));
     // Nor does a rename onto that name.
-    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Hall")), 0, &reason));
+    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Hall")), 0, QStringLiteral("Lobby"),
+                                        &reason));
     QCOMPARE(stored(), QStringList{QStringLiteral("Lobby:")});
 }
 
 void TestTaskEntries::aDeletionThatCannotBeStoredKeepsTheDevices()
 {
     QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
-    QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"), kLongRemark)));
     writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
-    const QStringList before = QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files);
+    const QStringList before = filesInTaskFolder();
     {
-        FileSizeLimit full;
+        FileSizeLimit full(kListOnlyLimit);
         QVERIFY(full.isActive());
-        QVERIFY(!TaskEntries::removeAt(0));
+        QVERIFY(!TaskEntries::removeAt(0, QStringLiteral("Lobby")));
     }
-    QCOMPARE(stored(), (QStringList{QStringLiteral("Lobby:"), QStringLiteral("Hall:")}));
-    QCOMPARE(QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files), before);
+    QCOMPARE(stored(),
+             (QStringList{QStringLiteral("Lobby:"), QStringLiteral("Hall:") + kLongRemark}));
+    QCOMPARE(filesInTaskFolder(), before);
     QCOMPARE(firstType(QStringLiteral("Lobby")), QStringLiteral("CAM-A"));
 }
 
 void TestTaskEntries::aRenameThatCannotBeStoredKeepsTheOldName()
 {
-    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"), kLongRemark)));
     writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
     // As the task pane renames: the devices first, then the list, and the
     // devices back when the list cannot be stored.
@@ -243,15 +279,64 @@ void TestTaskEntries::aRenameThatCannotBeStoredKeepsTheOldName()
     // While the list names Lobby, Lobby keeps its devices.
     QCOMPARE(firstType(QStringLiteral("Lobby")), QStringLiteral("CAM-A"));
     {
-        FileSizeLimit full;
+        FileSizeLimit full(kListOnlyLimit);
         QVERIFY(full.isActive());
-        QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Hall")), 0));
+        QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Hall"), kLongRemark), 0,
+                                            QStringLiteral("Lobby")));
     }
     QVERIFY(TaskEntries::renameDeviceFile(QStringLiteral("Hall"), QStringLiteral("Lobby")));
-    QCOMPARE(stored(), QStringList{QStringLiteral("Lobby:")});
-    QCOMPARE(QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files),
+    QCOMPARE(stored(), QStringList{QStringLiteral("Lobby:") + kLongRemark});
+    QCOMPARE(filesInTaskFolder(),
              (QStringList{QStringLiteral("Lobby.xml"), QStringLiteral("Task.xml")}));
     QCOMPARE(firstType(QStringLiteral("Lobby")), QStringLiteral("CAM-A"));
+}
+
+void TestTaskEntries::aStepRefusesToStartOverTheRecordOfAnother()
+{
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Hall"))));
+    writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
+    // What a start left that could not finish the deletion of Gate.
+    const QString record = m_folder->file(QStringLiteral("Task/.varnel-step"));
+    const QByteArray gate = "varnel-step 1\nkind delete\nold Gate\nmakes Gate.xml.trash\n";
+    QVERIFY(ProgramFolder::write(record, gate));
+    const QMap<QString, QByteArray> before = ProgramFolder::snapshot(m_folder->root());
+    const QString expected =
+        QStringLiteral("The file %1 records a rename or a deletion of a task that was cut off and "
+                       "could not be finished. Nothing was changed. Start the program again to "
+                       "finish it; if the file is still there, move it out of the Task folder "
+                       "once you have checked the device files of the tasks it names.")
+            .arg(QDir::toNativeSeparators(record));
+    QString renamed;
+    QVERIFY(!TaskEntries::setNameRemark(task(QStringLiteral("Yard")), 0, QStringLiteral("Lobby"),
+                                        &renamed));
+    QCOMPARE(renamed, expected);
+    QString removed;
+    QVERIFY(!TaskEntries::removeAt(0, QStringLiteral("Lobby"), &removed));
+    QCOMPARE(removed, expected);
+    QCOMPARE(ProgramFolder::snapshot(m_folder->root()), before);
+    // A task without devices changes no file but the list: its rename and
+    // deletion need no record.
+    QVERIFY(TaskEntries::setNameRemark(task(QStringLiteral("Yard")), 1, QStringLiteral("Hall")));
+    QVERIFY(TaskEntries::removeAt(1, QStringLiteral("Yard")));
+    QCOMPARE(ProgramFolder::readAll(record), gate);
+}
+
+void TestTaskEntries::aFileSetAsideWithoutARecordIsNeverRemoved()
+{
+    // What no step of the program recorded: a planner's file, or one an
+    // older program left.
+    const QString aside = m_folder->file(QStringLiteral("Task/Lobby.xml.trash"));
+    const QByteArray devices = "<?xml version=\"1.0\"?><DeviceInfoList/>\n";
+    QVERIFY(ProgramFolder::write(aside, devices));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
+    const QMap<QString, QByteArray> before = ProgramFolder::snapshot(m_folder->root());
+    QString reason;
+    QVERIFY(!TaskEntries::removeAt(0, QStringLiteral("Lobby"), &reason));
+    QCOMPARE(reason, kStrayText.arg(QDir::toNativeSeparators(aside)));
+    QCOMPARE(ProgramFolder::snapshot(m_folder->root()), before);
+    QCOMPARE(ProgramFolder::readAll(aside), devices);
 }
 
 void TestTaskEntries::aRenameInLetterCaseKeepsTheOneFile_data()
@@ -277,7 +362,7 @@ void TestTaskEntries::aRenameInLetterCaseKeepsTheOneFile()
     QFETCH(bool, caseBlind);
     QFETCH(bool, listTakesIt);
     QFETCH(QStringList, files);
-    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"))));
+    QVERIFY(TaskEntries::add(task(QStringLiteral("Lobby"), kLongRemark)));
     writeDeviceFile(QStringLiteral("Lobby"), QStringLiteral("CAM-A"));
     if (caseBlind) {
         // A second name of the file stands for the new spelling: both then
@@ -294,18 +379,20 @@ void TestTaskEntries::aRenameInLetterCaseKeepsTheOneFile()
     {
         std::unique_ptr<FileSizeLimit> full;
         if (!listTakesIt) {
-            full = std::make_unique<FileSizeLimit>();
+            full = std::make_unique<FileSizeLimit>(kListOnlyLimit);
             QVERIFY(full->isActive());
         }
-        QCOMPARE(TaskEntries::setNameRemark(task(QStringLiteral("LOBBY")), 0), listTakesIt);
+        QCOMPARE(TaskEntries::setNameRemark(task(QStringLiteral("LOBBY"), kLongRemark), 0,
+                                            QStringLiteral("Lobby")),
+                 listTakesIt);
     }
     if (!listTakesIt)
         QVERIFY(TaskEntries::renameDeviceFile(QStringLiteral("LOBBY"), QStringLiteral("Lobby")));
 
     QCOMPARE(stored(),
-             QStringList{listTakesIt ? QStringLiteral("LOBBY:") : QStringLiteral("Lobby:")});
-    QCOMPARE(QDir(m_folder->file(QStringLiteral("Task"))).entryList(QDir::Files, QDir::Name),
-             files);
+             QStringList{(listTakesIt ? QStringLiteral("LOBBY:") : QStringLiteral("Lobby:")) +
+                         kLongRemark});
+    QCOMPARE(filesInTaskFolder(), files);
     // Every spelling there, the listed one among them, holds the devices:
     // no name of the one file was removed.
     for (const QString &name : files) {

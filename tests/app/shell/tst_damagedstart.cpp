@@ -186,6 +186,8 @@ private slots:
     void manyFilesOfOneKindAreNamedInOneMessage();
     void temporariesOfStoppedSavesLeaveTheProgramFolder_data();
     void temporariesOfStoppedSavesLeaveTheProgramFolder();
+    void aStepThatCannotBeSettledIsNamedAtStart_data();
+    void aStepThatCannotBeSettledIsNamedAtStart();
 };
 
 void TestDamagedStart::damagedFileIsNamedAndLeftAlone_data()
@@ -367,6 +369,8 @@ void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart()
     QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/.varnel-save-QwErTy")),
                                  kGoodDevices));
     QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Yard.xml.trash")), kGoodDevices));
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/.varnel-step")),
+                                 "varnel-step 1\nkind delete\nold Yard\nmakes Yard.xml.trash\n"));
     const QByteArray hall =
         QByteArray(kGoodDevices).replace("<Count>4</Count>", "<Count>9</Count>");
     QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/Hall.xml")), hall));
@@ -380,6 +384,7 @@ void TestDamagedStart::leftoversOfAStoppedProgramAreMendedAtStart()
     QMap<QString, QByteArray> expected = folder.snapshot();
     expected.remove(QStringLiteral("Task/.varnel-save-QwErTy"));
     expected.remove(QStringLiteral("Task/Yard.xml.trash"));
+    expected.remove(QStringLiteral("Task/.varnel-step"));
 
     const ChildRun run = startChild(folder.root(), true);
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
@@ -488,6 +493,46 @@ void TestDamagedStart::temporariesOfStoppedSavesLeaveTheProgramFolder()
     QCOMPARE(folder.snapshot(), expected);
     QVERIFY(QFileInfo(folder.file(QStringLiteral(".varnel-save-Dir001"))).isDir());
     QVERIFY(QFileInfo(folder.file(QStringLiteral(".varnel-save-Lnk001"))).isSymLink());
+}
+
+void TestDamagedStart::aStepThatCannotBeSettledIsNamedAtStart_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("in English")
+        << 0
+        << QStringLiteral("Varnel|The file %1 records a rename or a deletion of a task that was "
+                          "cut off, and the program could not finish or undo it: the record is "
+                          "damaged, the task list cannot be read, or a file it names cannot be "
+                          "changed. The program leaves the record and the device files as they "
+                          "are, and no task can be renamed or deleted while the record is there. "
+                          "Check the device files of the tasks it names, then move it out of the "
+                          "Task folder.");
+    QTest::newRow("in Chinese")
+        << 1
+        << QStringLiteral("Varnel|文件 %1 记录了一次被中断的任务重命名或删除，程序未能完成或"
+                          "撤销它：该记录已损坏、任务列表无法读取，或其中所列的某个文件无法"
+                          "更改。程序保留该记录和设备文件原样；在该记录存在期间，任何任务都"
+                          "不能重命名或删除。请检查其中所列任务的设备文件，然后将它移出 Task "
+                          "文件夹。");
+}
+
+void TestDamagedStart::aStepThatCannotBeSettledIsNamedAtStart()
+{
+    QFETCH(int, language);
+    QFETCH(QString, message);
+    DataFolder folder(language);
+    // The record of a rename of Lobby, cut short.
+    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("Task/.varnel-step")),
+                                 "varnel-step 1\nkind rename\nold Lobby\nnew Ha"));
+    const QMap<QString, QByteArray> before = folder.snapshot();
+
+    const ChildRun run = startChild(folder.root(), true);
+    QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
+    QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
+    QCOMPARE(run.messages, QStringList{message.arg(QDir::toNativeSeparators(
+                               folder.file(QStringLiteral("Task/.varnel-step"))))});
+    QCOMPARE(folder.snapshot(), before);
 }
 
 int main(int argc, char *argv[])

@@ -176,6 +176,7 @@ private slots:
     void fiftyTasksIsTheLimit();
     void editingTheRemarkKeepsTheDeviceFile();
     void renameCarriesTheDeviceFile();
+    void renameOntoAnExistingDeviceFileFails_data();
     void renameOntoAnExistingDeviceFileFails();
     void renameWithoutADeviceFileSucceeds();
     void renameIsUndoneWhenTheListCannotBeChanged();
@@ -344,17 +345,30 @@ void TestTaskPane::renameCarriesTheDeviceFile()
     QCOMPARE(ProgramFolder::readAll(TaskDeviceFile::filePath(QStringLiteral("Hall"))), before);
 }
 
+void TestTaskPane::renameOntoAnExistingDeviceFileFails_data()
+{
+    QTest::addColumn<QString>("newName");
+    QTest::newRow("another name") << QStringLiteral("Hall");
+    QTest::newRow("the same name in other letter case") << QStringLiteral("LOBBY");
+}
+
 void TestTaskPane::renameOntoAnExistingDeviceFileFails()
 {
+    QFETCH(QString, newName);
     addTasks({QStringLiteral("Lobby")});
     writeDevice(QStringLiteral("Lobby"));
     // A device file left behind by something else under the new name.
-    writeDevice(QStringLiteral("Hall"));
+    writeDevice(newName);
     TaskManagerWidget pane;
     Spies spies(&pane);
-    answerTaskDialog(&pane, QStringLiteral("Hall"));
+    answerTaskDialog(&pane, newName);
     pane.clickTask(pane.model()->index(0, 1), KavrinGUIToolkit::FirstIconRole);
-    QCOMPARE(shownMessages(), QStringList{QStringLiteral("Warn|Modifying failed.")});
+    // The second line says why.
+    QCOMPARE(shownMessages(),
+             QStringList{QStringLiteral("Warn|Modifying failed.\nThe file %1 holds the devices of "
+                                        "no task. Move it out of the Task folder, or give the "
+                                        "task another name.")
+                             .arg(QDir::toNativeSeparators(TaskDeviceFile::filePath(newName)))});
     QCOMPARE(spies.order, QStringList());
     QCOMPARE(storedNames(), QStringList{QStringLiteral("Lobby")});
     QVERIFY(QFile::exists(TaskDeviceFile::filePath(QStringLiteral("Lobby"))));
@@ -590,9 +604,9 @@ void TestTaskPane::staleRowIsRefusedAndNoFileIsTouched()
             TaskInfo gate;
             gate.name = QStringLiteral("Gate");
             QVERIFY(kiv::TaskEntries::renameDeviceFile(QStringLiteral("A"), gate.name));
-            QVERIFY(kiv::TaskEntries::setNameRemark(gate, 0));
+            QVERIFY(kiv::TaskEntries::setNameRemark(gate, 0, QStringLiteral("A")));
         } else {
-            QVERIFY(kiv::TaskEntries::removeAt(0));
+            QVERIFY(kiv::TaskEntries::removeAt(0, QStringLiteral("A")));
         }
         behind = ProgramFolder::snapshot(folder);
     };
