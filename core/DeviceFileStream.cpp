@@ -446,18 +446,9 @@ XmlFileProblem streamDeviceRecords(const QString &path, DeviceParts parts,
     QByteArray bytes;
     {
         QFile file;
-        switch (KavrinGUIToolkit::OpenRegularFile(file, path)) {
-        case KavrinGUIToolkit::FileState::Missing:
-            return XmlFileProblem::Missing;
-        case KavrinGUIToolkit::FileState::Unreadable:
-            qCDebug(lcCore) << "file cannot be read, left untouched:" << path;
-            return XmlFileProblem::Unreadable;
-        case KavrinGUIToolkit::FileState::NotAFile:
-            qCDebug(lcCore) << "no regular file, left untouched:" << path;
-            return XmlFileProblem::Damaged;
-        case KavrinGUIToolkit::FileState::Regular:
-            break;
-        }
+        if (const XmlFileProblem problem = openExistingDataFile(file, path);
+            problem != XmlFileProblem::None)
+            return problem;
         if (!KavrinGUIToolkit::ReadXmlBytes(file, &bytes)) {
             qCDebug(lcCore) << "file does not parse, left untouched:" << path;
             return XmlFileProblem::Damaged;
