@@ -7,8 +7,8 @@
 // slows both alike, and the printing of each figure with its goal.
 //
 // A step that reads a task is timed twice: cold, as the first read of the
-// task after the start finds it (no parsed document kept: every cold run
-// follows forgetKeptDocuments(); the file's bytes in the page cache, as
+// task after the start finds it (nothing kept: every cold run follows
+// forgetKeptDocumentsAndRecords(); the file's bytes in the page cache, as
 // after any earlier read), and warm, as the next read finds it.
 
 #include "ConfigureManager.h"
@@ -302,11 +302,11 @@ inline Pair alternating(const std::function<void()> &work, const std::function<v
     return alternating([] {}, work, baseline, runs);
 }
 
-/// Makes the next read of any task file a cold one: no parsed document is
-/// kept.
+/// Makes the next read of any task file a cold one: no parsed document and
+/// no device entry is kept.
 inline void forgetParsedFiles()
 {
-    XmlDataFile::forgetKeptDocuments();
+    XmlDataFile::forgetKeptDocumentsAndRecords();
 }
 
 /// A step's figures, cold and warm.

@@ -7,13 +7,13 @@
 #include <XmlRead.h>
 
 #include <QFile>
-#include <QHash>
-#include <QMutex>
 #include <QStringDecoder>
 #include <QVarLengthArray>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -480,59 +480,21 @@ KeptRecords &KeptRecords::instance()
 
 bool KeptRecords::find(const QString &path, DeviceParts parts, QVector<DeviceRecord> &out)
 {
-    FileStamp stamp;
-    {
-        const QMutexLocker lock(&m_mutex);
-        const auto it = m_entries.constFind(path);
-        if (it == m_entries.constEnd() || (it->parts & parts) != parts)
-            return false;
-        stamp = it->stamp;
-    }
-    const bool same = stamp == stampOf(path);
-    const QMutexLocker lock(&m_mutex);
-    const auto it = m_entries.find(path);
-    if (it == m_entries.end() || !(it->stamp == stamp))
+    const Read *read =
+        m_records.find(path, [parts](const Read &kept) { return (kept.parts & parts) == parts; });
+    if (!read)
         return false;
-    if (!same) {
-        remove(it);
-        return false;
-    }
-    it->lastUse = ++m_uses;
-    out = it->records;
+    out = read->records;
     return true;
 }
 
 void KeptRecords::keep(const QString &path, DeviceParts parts, const QVector<DeviceRecord> &records,
                        const FileStamp &stamp)
 {
-    const QMutexLocker lock(&m_mutex);
-    if (const auto it = m_entries.find(path); it != m_entries.end())
-        remove(it);
-    const qint64 cost = stamp.size * kBytesPerFileByte;
-    if (!stamp.valid || cost > kBudget)
-        return;
-    // The entries used longest ago make room.
-    while (m_cost + cost > kBudget && !m_entries.isEmpty()) {
-        auto oldest = m_entries.begin();
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it->lastUse < oldest->lastUse)
-                oldest = it;
-        }
-        remove(oldest);
-    }
-    m_entries.insert(path, {parts, records, stamp, cost, ++m_uses});
-    m_cost += cost;
+    m_records.keep(path, {parts, records}, stamp, stamp.size * kBytesPerFileByte);
 }
 
 void KeptRecords::forgetAll()
 {
-    const QMutexLocker lock(&m_mutex);
-    m_entries.clear();
-    m_cost = 0;
-}
-
-void KeptRecords::remove(Entries::iterator it)
-{
-    m_cost -= it->cost;
-    m_entries.erase(it);
+    m_records.forgetAll();
 }

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "FileStamp.h"
+#include "BudgetedCache.h"
 #include "TaskDeviceFile.h"
-
-#include <QHash>
-#include <QMutex>
 
 /// Reads the device entries of the existing device file at @p path with the
 /// @p parts asked for, streamed from its bytes, into @p out (replaced). What
@@ -28,35 +25,31 @@ public:
     /// when the file is still the one they were read from.
     bool find(const QString &path, DeviceParts parts, QVector<DeviceRecord> &out);
     /// Keeps @p records, read with @p parts from the file at @p path as it
-    /// stood at @p stamp, in place of what was kept for it.
+    /// stood at @p stamp, in place of what was kept for it; the entries read
+    /// longest ago make room, and those of a file whose estimate alone is
+    /// over the budget are not kept.
     void keep(const QString &path, DeviceParts parts, const QVector<DeviceRecord> &records,
               const FileStamp &stamp);
     void forgetAll();
-
-private:
-    KeptRecords() = default;
-
-    struct Entry
-    {
-        DeviceParts parts;
-        QVector<DeviceRecord> records;
-        FileStamp stamp;
-        qint64 cost = 0;
-        quint64 lastUse = 0;
-    };
-    using Entries = QHash<QString, Entry>;
-    void remove(Entries::iterator it);
+    /// The estimated memory of the entries kept at the moment.
+    qint64 cost() const { return m_records.cost(); }
 
     // The entries of a device file take about as much memory as the file (a
     // short text for most of its elements, some 1.4 times its size with every
     // part read); the estimate errs on the high side.
     static constexpr qint64 kBytesPerFileByte = 2;
-    // Room for the entries of the task being worked on and of one or two the
-    // planner goes back and forth between; a task of the most devices the
-    // program allows is some 2 MB.
+    /// Room for the entries of the task being worked on and of one the
+    /// planner goes back and forth with, even of the largest task the limits
+    /// allow (1.76 MB).
     static constexpr qint64 kBudget = 8 * 1024 * 1024;
-    QMutex m_mutex;
-    Entries m_entries;
-    qint64 m_cost = 0;
-    quint64 m_uses = 0;
+
+private:
+    KeptRecords() = default;
+
+    struct Read
+    {
+        DeviceParts parts;
+        QVector<DeviceRecord> records;
+    };
+    BudgetedCache<Read> m_records{kBudget};
 };

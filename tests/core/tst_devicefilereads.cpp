@@ -71,7 +71,7 @@ QStringList linesOf(const QVector<DeviceRecord> &records, DeviceParts parts)
 // What an edit's object on the file finds, nothing kept from before.
 Reading throughDocument()
 {
-    XmlDataFile::forgetKeptDocuments();
+    XmlDataFile::forgetKeptDocumentsAndRecords();
     Reading reading;
     TaskDeviceFile file(kTask);
     reading.problem = file.problem();
@@ -101,7 +101,7 @@ Reading throughDocument()
 // document of the file kept, as an edit a moment before does.
 Reading throughRecords(DeviceParts parts = kAllParts, bool keepDocument = false)
 {
-    XmlDataFile::forgetKeptDocuments();
+    XmlDataFile::forgetKeptDocumentsAndRecords();
     if (keepDocument)
         TaskDeviceFile file(kTask);
     Reading reading;
@@ -249,7 +249,7 @@ void TestDeviceFileReads::init()
 void TestDeviceFileReads::cleanup()
 {
     m_folder.reset();
-    XmlDataFile::forgetKeptDocuments();
+    XmlDataFile::forgetKeptDocumentsAndRecords();
 }
 
 void TestDeviceFileReads::savedTasksReadTheSame_data()
