@@ -3,15 +3,26 @@
 #include "BudgetedCache.h"
 #include "TaskDeviceFile.h"
 
+/// Which reader took the bytes of a device file.
+enum class DeviceFileReader {
+    /// Neither: there was no file to read, or its bytes were refused unread.
+    None,
+    /// The scan of the plain shape every file the program saves has.
+    Scan,
+    /// The general XML parser, for a file of any other shape.
+    Parser
+};
+
 /// Reads the device entries of the existing device file at @p path with the
 /// @p parts asked for, streamed from its bytes, into @p out (replaced). What
 /// it reads and what it refuses are what TaskDeviceFile reads through its
 /// parsed document: the same entries, texts and numbers, and Missing,
 /// Unreadable or Damaged for a file that document would not take; @p out is
-/// then empty. @p stamp (when given) gets the stamp of the bytes read.
-/// Never writes.
+/// then empty. @p stamp (when given) gets the stamp of the bytes read, and
+/// @p reader (when given) which reader read or refused them. Never writes.
 XmlFileProblem streamDeviceRecords(const QString &path, DeviceParts parts,
-                                   QVector<DeviceRecord> &out, FileStamp *stamp = nullptr);
+                                   QVector<DeviceRecord> &out, FileStamp *stamp = nullptr,
+                                   DeviceFileReader *reader = nullptr);
 
 /// Device entries streamed from files, kept for the next step that reads the
 /// same file while it is unchanged, within a fixed budget of estimated memory
