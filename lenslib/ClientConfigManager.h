@@ -37,8 +37,9 @@ public:
     /// True when the last load() found the file damaged.
     bool isDamaged() const { return m_damaged; }
     /// True when the last load() found the file there but could not open it
-    /// for reading (no right to, or a folder in its place): its settings are
-    /// not used, as for a damaged one.
+    /// for reading (no right to): its settings are not used, as for a damaged
+    /// one. A folder or anything else that is no regular file in its place
+    /// counts as damaged (isDamaged()), and the planner is told so.
     bool isUnreadable() const { return m_unreadable; }
 
     /// The first entry named after the key of @p key; null when there is
