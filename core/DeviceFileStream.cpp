@@ -211,7 +211,8 @@ private:
     // and entities and character references are the characters they stand
     // for. False when the parser would refuse the text, and for what the
     // scan leaves to the parser: an entity XML does not predefine, or a
-    // reference written in any other way than the save writes it.
+    // reference of another form than "&#" decimal digits ";" or "&#x"
+    // hexadecimal digits ";".
     bool decodeText(QByteArrayView run, QString *out)
     {
         if (out)
