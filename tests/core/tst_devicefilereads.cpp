@@ -154,15 +154,8 @@ QString devicePath()
 
 QString readerName(DeviceFileReader reader)
 {
-    switch (reader) {
-    case DeviceFileReader::None:
-        return QStringLiteral("no reader");
-    case DeviceFileReader::Scan:
-        return QStringLiteral("the scan");
-    case DeviceFileReader::Parser:
-        return QStringLiteral("the parser");
-    }
-    return QString();
+    static const char *const names[] = {"no reader", "the scan", "the parser"};
+    return QLatin1String(names[int(reader)]);
 }
 
 // Empty when the file streamed, by @p reader, gives what @p document found
