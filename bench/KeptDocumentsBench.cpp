@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
             listed && list->taskName() == taskOf(k) && list->model()->rowCount() == bench::kDevices;
         heap[k] = heapInUseMiB();
     }
-    XmlDataFile::forgetKeptDocuments();
+    XmlDataFile::forgetKeptDocumentsAndRecords();
     bench::settle();
     const double forgotten = heapInUseMiB();
 

@@ -3,9 +3,12 @@
 #include <QString>
 
 /// The element names of a task's device file, Task/<name>.xml. The document
-/// that edits the file and the stream reader that reads it for the steps
-/// which only read both take them from here, so the two never disagree about
-/// what a file holds.
+/// that edits the file (TaskDeviceFile) and the stream reader that reads it
+/// for the steps which only read (DeviceFileStream) both take them from here,
+/// so the two never spell a name apart. The rules for finding entries, fields
+/// and streams by these names are written in each reader, once for the
+/// document and once for the stream: what keeps the two equal is the test that
+/// reads saved, hand-made and fuzzed files both ways (tst_devicefilereads).
 namespace devicefile {
 
 inline const QString kRoot = QStringLiteral("DeviceInfoList");

@@ -7,13 +7,13 @@
 #include <XmlRead.h>
 
 #include <QFile>
-#include <QHash>
-#include <QMutex>
 #include <QStringDecoder>
 #include <QVarLengthArray>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -79,14 +79,15 @@ public:
 
     enum class Plain { Read, Refused, Unsure };
 
-    /// Reads @p bytes when they are of the plain shape the program saves: its
-    /// own declaration, then elements with ASCII names and no attributes, and
-    /// text without references, CDATA sections, comments or instructions,
-    /// carriage returns or control characters. That shape takes a scan of
-    /// its bytes instead of a general parser, and reads exactly as the
-    /// parser would read it. Unsure, with the entries read so far left
-    /// behind, as soon as the bytes are of any other shape, well-formed or
-    /// not: only the parser may then say what they hold.
+    /// Reads @p bytes when they are of the plain shape the program saves,
+    /// whatever text it saved: its own declaration, then elements with ASCII
+    /// names and no attributes, and text that may hold the entities XML
+    /// predefines, character references, tabs, line ends of any kind and
+    /// GB2312 characters, but no CDATA section, comment or instruction. That
+    /// shape takes a scan of its bytes instead of a general parser, and reads
+    /// exactly as the parser reads it. Unsure, with the entries read so far
+    /// left behind, as soon as the bytes are of any other shape, well-formed
+    /// or not: only the parser may then say what they hold.
     Plain readPlain(const QByteArray &bytes)
     {
         static const QByteArray declaration =
@@ -95,47 +96,30 @@ public:
             return Plain::Unsure;
         const char *p = bytes.constData() + declaration.size();
         const char *const last = bytes.constData() + bytes.size();
-        // The names of the open elements, for their end tags.
-        std::vector<QByteArrayView> open;
         QVarLengthArray<char16_t, 64> name;
         while (p < last) {
             if (*p != '<') {
                 const char *const text = p;
-                bool plain = true;
-                bool blank = true;
-                for (; p < last && *p != '<'; ++p) {
-                    const uchar c = uchar(*p);
-                    if (c >= 0x80) {
-                        plain = false;
-                        blank = false;
-                    } else if (c == '&' || c == '\r' || c == 0x7f ||
-                               (c < 0x20 && c != '\t' && c != '\n')) {
-                        return Plain::Unsure;
-                    } else if (c == ']' && last - p >= 3 && p[1] == ']' && p[2] == '>') {
-                        return Plain::Unsure;
-                    } else if (c != ' ' && c != '\t' && c != '\n') {
-                        blank = false;
-                    }
-                }
-                if (blank)
+                p = static_cast<const char *>(std::memchr(p, '<', size_t(last - p)));
+                if (!p)
+                    p = last;
+                const QByteArrayView run(text, p - text);
+                if (isBlank(run))
                     continue;
                 // Text outside the root element is for the parser to refuse.
-                if (open.empty())
+                if (m_open.empty())
                     return Plain::Unsure;
                 // Every character is checked, read or not: one the parser
                 // would not take makes the whole file damaged.
-                QString decoded;
-                if (!plain && !decodeGb2312(QByteArrayView(text, p - text), &decoded))
+                QString *const field = m_open.back().text;
+                if (!decodeText(run, field ? &m_text : nullptr))
                     return Plain::Unsure;
-                if (!m_open.back())
-                    continue;
-                if (plain)
-                    decoded = QString::fromLatin1(text, p - text);
-                if (!characters(decoded, false))
-                    return Plain::Refused;
+                if (field)
+                    characters(m_text, false);
                 continue;
             }
-            // A tag: <Name>, <Name/> or </Name>, nothing more inside it.
+            // A tag: <Name>, <Name/> or </Name>, with nothing inside it but
+            // blanks before its end.
             ++p;
             const bool closing = p < last && *p == '/';
             if (closing)
@@ -144,59 +128,49 @@ public:
             for (; p < last && isNameByte(uchar(*p), p == start); ++p) {
             }
             const QByteArrayView tag(start, p - start);
-            if (tag.isEmpty() || p == last)
-                return Plain::Unsure;
-            const bool empty = !closing && *p == '/';
+            for (; p < last && isBlankByte(*p); ++p) {
+            }
+            const bool empty = !closing && p < last && *p == '/';
             if (empty)
                 ++p;
-            if (p == last || *p != '>')
+            if (tag.isEmpty() || p == last || *p != '>')
                 return Plain::Unsure;
             ++p;
             if (closing) {
-                if (open.empty() || open.back() != tag)
+                if (m_open.empty() || m_open.back().name != tag)
                     return Plain::Unsure;
-                open.pop_back();
                 end();
-                if (open.empty())
-                    break;
-                continue;
+            } else {
+                name.resize(tag.size());
+                for (qsizetype i = 0; i < tag.size(); ++i)
+                    name[i] = char16_t(uchar(tag[i]));
+                if (!startElement(QStringView(name.constData(), name.size()), tag))
+                    return Plain::Refused;
+                if (empty)
+                    end();
             }
-            if (open.empty() && m_rootSeen)
-                return Plain::Unsure;
-            name.resize(tag.size());
-            for (qsizetype i = 0; i < tag.size(); ++i)
-                name[i] = char16_t(uchar(tag[i]));
-            if (!startElement(QStringView(name.constData(), name.size())))
-                return Plain::Refused;
-            open.push_back(tag);
-            if (empty) {
-                open.pop_back();
-                end();
-                if (open.empty())
-                    break;
-            }
+            // The root element is closed: what follows is looked at below.
+            if (m_open.empty())
+                break;
         }
-        if (!open.empty() || !m_rootSeen)
+        if (!m_open.empty() || !m_rootSeen)
             return Plain::Unsure;
-        // Nothing but white space may follow the root element.
-        for (; p < last; ++p) {
-            if (*p != ' ' && *p != '\t' && *p != '\n')
-                return Plain::Unsure;
-        }
-        return Plain::Read;
+        // Nothing but blanks may follow the root element.
+        return isBlank(QByteArrayView(p, last - p)) ? Plain::Read : Plain::Unsure;
     }
 
 private:
-    // A start tag of @p name; false when the document would refuse it: a
-    // second root element, or a root element of another name.
-    bool startElement(QStringView name)
+    // A start tag of @p name (as it stands in the bytes: @p raw, for the
+    // scan); false when the document would refuse it: a second root element,
+    // or a root element of another name.
+    bool startElement(QStringView name, QByteArrayView raw = {})
     {
         if (m_open.empty()) {
             if (m_rootSeen || name != kRoot)
                 return false;
             m_rootSeen = true;
         }
-        start(name);
+        start(name, raw);
         return true;
     }
 
@@ -208,11 +182,20 @@ private:
         const bool textNode = isTextNode(text, cdata);
         if (m_open.empty())
             return !textNode;
-        if (m_open.back() && textNode) {
-            *m_open.back() = text.toString();
-            m_open.back() = nullptr;
+        QString *&field = m_open.back().text;
+        if (field && textNode) {
+            *field = text.toString();
+            field = nullptr;
         }
         return true;
+    }
+
+    // A byte of white space as XML has it.
+    static bool isBlankByte(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+    static bool isBlank(QByteArrayView bytes)
+    {
+        return std::all_of(bytes.begin(), bytes.end(), isBlankByte);
     }
 
     // An ASCII name character; a prefix (a colon), and any other letter, is
@@ -223,26 +206,141 @@ private:
         return first ? letter : letter || (c >= '0' && c <= '9') || c == '-' || c == '.';
     }
 
-    // Decodes one run of text as the parser decodes the whole file under
-    // its declaration; false when a sequence is not GB2312 or the text holds
-    // a character that XML does not allow. A run ends before a '<', which is
-    // never part of a GB2312 character, so it decodes alone as it decodes in
-    // the whole. One decoder serves every run of a file: it keeps no state
-    // from one run to the next, and the first error ends the scan.
-    bool decodeGb2312(QByteArrayView bytes, QString *text)
+    // Decodes a run of text between two tags into @p out (when given) as the
+    // parser decodes it: a line end of CR LF, or a CR alone, is a line feed,
+    // and entities and character references are the characters they stand
+    // for. False when the parser would refuse the text, and for what the
+    // scan leaves to the parser: an entity XML does not predefine, or a
+    // reference of another form than "&#" decimal digits ";" or "&#x"
+    // hexadecimal digits ";".
+    bool decodeText(QByteArrayView run, QString *out)
+    {
+        if (out)
+            out->clear();
+        const char *p = run.begin();
+        const char *const end = run.end();
+        // The ASCII characters not yet added to @p out, which stand for
+        // themselves.
+        const char *same = p;
+        const auto addSame = [&] {
+            if (out && p > same)
+                out->append(QLatin1StringView(same, p - same));
+        };
+        while (p < end) {
+            const uchar c = uchar(*p);
+            if (c >= ' ' && c != '&' && c != ']' && c < 0x80) {
+                ++p;
+                continue;
+            }
+            if (c == '\t' || c == '\n' ||
+                (c == ']' && !(end - p >= 3 && p[1] == ']' && p[2] == '>'))) {
+                ++p;
+                continue;
+            }
+            addSame();
+            if (c == '\r') {
+                p += p + 1 < end && p[1] == '\n' ? 2 : 1;
+                if (out)
+                    out->append(QLatin1Char('\n'));
+            } else if (c == '&') {
+                char32_t referred = 0;
+                if (!readReference(p, end, &referred))
+                    return false;
+                if (out)
+                    out->append(QChar::fromUcs4(referred));
+            } else if (c >= 0x80) {
+                // A GB2312 character is two bytes of 0x80 and above: a run of
+                // such bytes decodes alone as it decodes in the whole file.
+                const char *const high = p;
+                for (; p < end && uchar(*p) >= 0x80; ++p) {
+                }
+                if (!decodeGb2312(QByteArrayView(high, p - high), out))
+                    return false;
+            } else {
+                // A control character, or "]]>".
+                return false;
+            }
+            same = p;
+        }
+        addSame();
+        return true;
+    }
+
+    // Reads the entity or character reference at @p p, moving @p p past it,
+    // into @p c; false for one the scan leaves to the parser.
+    static bool readReference(const char *&p, const char *end, char32_t *c)
+    {
+        static const std::pair<QByteArrayView, char32_t> entities[] = {
+            {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
+        const QByteArrayView rest(p, end - p);
+        for (const auto &[entity, character] : entities) {
+            if (rest.startsWith(entity)) {
+                p += entity.size();
+                *c = character;
+                return true;
+            }
+        }
+        if (!rest.startsWith("&#"))
+            return false;
+        const bool hex = rest.startsWith("&#x");
+        const char *q = p + (hex ? 3 : 2);
+        const char *const digits = q;
+        char32_t value = 0;
+        for (; q < end && *q != ';'; ++q) {
+            const int digit = digitValue(*q, hex);
+            if (digit < 0)
+                return false;
+            value = value * (hex ? 16 : 10) + char32_t(digit);
+            if (value > 0x10FFFF)
+                return false;
+        }
+        if (q == digits || q == end || !isXmlChar(value))
+            return false;
+        p = q + 1;
+        *c = value;
+        return true;
+    }
+
+    // The value of the decimal or hexadecimal digit @p c; -1 for another
+    // character.
+    static int digitValue(char c, bool hex)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (hex && c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (hex && c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    }
+
+    // A character an XML document may hold.
+    static bool isXmlChar(char32_t c)
+    {
+        return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+               (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+    }
+
+    // Decodes @p bytes, all of 0x80 and above, and appends them to @p out
+    // (when given); false when a sequence is not GB2312. One decoder serves
+    // every run of a file: it keeps no state from one run to the next, and
+    // the first error ends the scan.
+    bool decodeGb2312(QByteArrayView bytes, QString *out)
     {
         if (!m_decoder)
             m_decoder.emplace("GB2312", QStringConverter::Flag::Stateless);
         if (!m_decoder->isValid())
             return false;
-        *text = m_decoder->decode(bytes);
+        const QString text = m_decoder->decode(bytes);
         if (m_decoder->hasError())
             return false;
-        for (const QChar c : std::as_const(*text)) {
-            const char16_t u = c.unicode();
-            if (u < 0x20 || c.isSurrogate() || u == 0xfffe || u == 0xffff || u == 0xfffd)
+        // What a failed sequence decodes to, or what XML does not allow.
+        for (const QChar c : text) {
+            if (c.unicode() == QChar::ReplacementCharacter || !isXmlChar(c.unicode()))
                 return false;
         }
+        if (out)
+            out->append(text);
         return true;
     }
 
@@ -264,7 +362,7 @@ private:
 
     // The element @p name just opened below an entry claims the searches it
     // answers first; its text, if a field's, goes to the field.
-    void start(QStringView name)
+    void start(QStringView name, QByteArrayView raw)
     {
         const int depth = int(m_open.size()) + 1;
         QString *text = nullptr;
@@ -272,7 +370,7 @@ private:
             beginEntry();
         else if (depth > 2)
             text = claim(name, depth);
-        m_open.push_back(text);
+        m_open.push_back({text, raw});
     }
 
     void end()
@@ -408,9 +506,17 @@ private:
     QVector<DeviceRecord> &m_out;
     bool m_rootSeen = false;
     std::optional<QStringDecoder> m_decoder;
-    // For each open element, where its first text goes; null when nowhere
-    // (or once it went).
-    std::vector<QString *> m_open;
+    // Each open element: where its first text goes, null when nowhere (or
+    // once it went); and for the scan, its name as the bytes spell it, for
+    // its end tag.
+    struct Open
+    {
+        QString *text = nullptr;
+        QByteArrayView name;
+    };
+    std::vector<Open> m_open;
+    // The text of a run the scan decodes.
+    QString m_text;
 
     std::array<bool, 8> m_entryFound = {};
     QString m_count;
@@ -434,11 +540,14 @@ private:
 } // namespace
 
 XmlFileProblem streamDeviceRecords(const QString &path, DeviceParts parts,
-                                   QVector<DeviceRecord> &out, FileStamp *stamp)
+                                   QVector<DeviceRecord> &out, FileStamp *stamp,
+                                   DeviceFileReader *reader)
 {
     out.clear();
     if (stamp)
         *stamp = FileStamp();
+    if (reader)
+        *reader = DeviceFileReader::None;
     if (path.isEmpty())
         return XmlFileProblem::Missing;
     FileStampTaker taker(path);
@@ -446,18 +555,9 @@ XmlFileProblem streamDeviceRecords(const QString &path, DeviceParts parts,
     QByteArray bytes;
     {
         QFile file;
-        switch (KavrinGUIToolkit::OpenRegularFile(file, path)) {
-        case KavrinGUIToolkit::FileState::Missing:
-            return XmlFileProblem::Missing;
-        case KavrinGUIToolkit::FileState::Unreadable:
-            qCDebug(lcCore) << "file cannot be read, left untouched:" << path;
-            return XmlFileProblem::Unreadable;
-        case KavrinGUIToolkit::FileState::NotAFile:
-            qCDebug(lcCore) << "no regular file, left untouched:" << path;
-            return XmlFileProblem::Damaged;
-        case KavrinGUIToolkit::FileState::Regular:
-            break;
-        }
+        if (const XmlFileProblem problem = openExistingDataFile(file, path);
+            problem != XmlFileProblem::None)
+            return problem;
         if (!KavrinGUIToolkit::ReadXmlBytes(file, &bytes)) {
             qCDebug(lcCore) << "file does not parse, left untouched:" << path;
             return XmlFileProblem::Damaged;
@@ -465,12 +565,16 @@ XmlFileProblem streamDeviceRecords(const QString &path, DeviceParts parts,
     }
     // Files the program saved take the plain scan; any other is left to
     // the parser, from the start.
+    DeviceFileReader used = DeviceFileReader::Scan;
     EntryReader::Plain plain = EntryReader(parts, out).readPlain(bytes);
     if (plain == EntryReader::Plain::Unsure) {
         out.clear();
+        used = DeviceFileReader::Parser;
         plain = EntryReader(parts, out).read(bytes) ? EntryReader::Plain::Read
                                                     : EntryReader::Plain::Refused;
     }
+    if (reader)
+        *reader = used;
     if (plain == EntryReader::Plain::Refused) {
         qCDebug(lcCore) << "file does not parse or is not a device list, left untouched:" << path;
         out.clear();
@@ -489,59 +593,21 @@ KeptRecords &KeptRecords::instance()
 
 bool KeptRecords::find(const QString &path, DeviceParts parts, QVector<DeviceRecord> &out)
 {
-    FileStamp stamp;
-    {
-        const QMutexLocker lock(&m_mutex);
-        const auto it = m_entries.constFind(path);
-        if (it == m_entries.constEnd() || (it->parts & parts) != parts)
-            return false;
-        stamp = it->stamp;
-    }
-    const bool same = stamp == stampOf(path);
-    const QMutexLocker lock(&m_mutex);
-    const auto it = m_entries.find(path);
-    if (it == m_entries.end() || !(it->stamp == stamp))
+    const Read *read =
+        m_records.find(path, [parts](const Read &kept) { return (kept.parts & parts) == parts; });
+    if (!read)
         return false;
-    if (!same) {
-        remove(it);
-        return false;
-    }
-    it->lastUse = ++m_uses;
-    out = it->records;
+    out = read->records;
     return true;
 }
 
 void KeptRecords::keep(const QString &path, DeviceParts parts, const QVector<DeviceRecord> &records,
                        const FileStamp &stamp)
 {
-    const QMutexLocker lock(&m_mutex);
-    if (const auto it = m_entries.find(path); it != m_entries.end())
-        remove(it);
-    const qint64 cost = stamp.size * kBytesPerFileByte;
-    if (!stamp.valid || cost > kBudget)
-        return;
-    // The entries used longest ago make room.
-    while (m_cost + cost > kBudget && !m_entries.isEmpty()) {
-        auto oldest = m_entries.begin();
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it->lastUse < oldest->lastUse)
-                oldest = it;
-        }
-        remove(oldest);
-    }
-    m_entries.insert(path, {parts, records, stamp, cost, ++m_uses});
-    m_cost += cost;
+    m_records.keep(path, {parts, records}, stamp, stamp.size * kBytesPerFileByte);
 }
 
 void KeptRecords::forgetAll()
 {
-    const QMutexLocker lock(&m_mutex);
-    m_entries.clear();
-    m_cost = 0;
-}
-
-void KeptRecords::remove(Entries::iterator it)
-{
-    m_cost -= it->cost;
-    m_entries.erase(it);
+    m_records.forgetAll();
 }

@@ -267,7 +267,7 @@ qint64 NvrCalculator::capacitySum(std::map<int, NvrCapacity> &models, int bitRat
 {
     for (const auto &model : models) {
         if (model.second.count < 0)
-            return TooManyCameras;
+            return NegativeCount;
     }
     // A rate of nothing would make every NVR take cameras without end.
     if (bitRate <= 0)

@@ -89,7 +89,7 @@ class NvrCalculator
 {
 public:
     /// Failure codes of calculate(), checked in the order UnknownModel,
-    /// TooManyCameras, UnsupportedBitRate.
+    /// TooManyCameras, UnsupportedBitRate; and of capacitySum().
     enum Failure {
         /// The cameras add up to more than MaxCameras, or a count is negative.
         TooManyCameras = -1,
@@ -97,7 +97,9 @@ public:
         /// model's bandwidth or negative, or the model has no channel.
         UnsupportedBitRate = -2,
         /// No model of that name.
-        UnknownModel = -3
+        UnknownModel = -3,
+        /// capacitySum(): a model counted a negative number of times.
+        NegativeCount = -4
     };
     static constexpr qint64 MaxCameras = 1000000;
 
@@ -151,7 +153,7 @@ public:
     /// camera when the bit rate equals the bandwidth, none on an NVR left
     /// without a channel). A model whose bandwidth is below the bit rate
     /// takes none and gets its flag negated; an id the table does not have
-    /// adds nothing and keeps its flag. TooManyCameras for a negative count
+    /// adds nothing and keeps its flag. NegativeCount for a negative count
     /// and UnsupportedBitRate for a bit rate of 0 or less, with no flag
     /// touched.
     qint64 capacitySum(std::map<int, NvrCapacity> &models, int bitRate) const;

@@ -21,8 +21,16 @@ bool ParamCode::load()
 {
     // The program folder never moves while the program runs; taking it again
     // here lets one process-wide table follow a test's temporary folder.
-    m_path = paramCodePath();
+    const QString path = paramCodePath();
+    const FileStamp stamp = stampOf(path);
+    // The catalogue looks kinds up a dozen times while the program starts:
+    // an unchanged file is not parsed again.
+    if (path == m_path && stamp == m_stamp)
+        return m_problem == XmlFileProblem::None;
+    m_path = path;
+    m_stamp = stamp;
     m_problem = readXmlDataFile(m_root, m_path, QStringLiteral("ParamCode"));
+    ++m_reads;
     return m_problem == XmlFileProblem::None;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileStamp.h"
 #include "XmlFile.h"
 #include "XmlNode.h"
 
@@ -23,13 +24,12 @@ inline constexpr char kNvrTypeFallback[] = "010403";
 
 /// ParamCode.xml of the program folder: for each kind of catalogue row, named
 /// by a tag, the LIKE pattern and the code that the catalogue queries use.
-/// The file is read again by every getter, so a changed file counts from the
-/// next look-up on. Each getter returns false, leaving @p item untouched,
-/// when the file cannot be read, is damaged (not well-formed, or a root other
-/// than "ParamCode") or has no element child of the root with the getter's
-/// tag; otherwise it fills both fields (an empty text for a missing
-/// "LikeCode" or "Code"). A damaged file is never read in part: the catalogue
-/// then uses its built-in codes, as for a missing file.
+/// The file is read at the first look-up, and again only once it has changed
+/// (its FileStamp), so a changed file counts from the next look-up on. Each getter returns false,
+/// leaving @p item untouched, when the file cannot be read, is damaged (not well-formed, or a root
+/// other than "ParamCode") or has no element child of the root with the getter's tag; otherwise it
+/// fills both fields (an empty text for a missing "LikeCode" or "Code"). A damaged file is never
+/// read in part: the catalogue then uses its built-in codes, as for a missing file.
 class ParamCode : public KavrinGUIToolkit::CUiSingleton<ParamCode>
 {
 public:
@@ -37,9 +37,13 @@ public:
     ~ParamCode() override = default;
     Q_DISABLE_COPY_MOVE(ParamCode)
 
-    /// Reads ParamCode.xml of the program folder again; true when it could be
-    /// read and is a parameter-code table.
+    /// Reads ParamCode.xml of the program folder, unless it is the file last
+    /// read and has not changed since; true when it could be read and is a
+    /// parameter-code table.
     bool load();
+    /// How many times load() has read the file: once, and once more after
+    /// each change.
+    int reads() const { return m_reads; }
     /// Why the last load() failed; None after a success.
     XmlFileProblem problem() const { return m_problem; }
     /// The file read by load().
@@ -74,7 +78,11 @@ private:
 
     XmlNode m_root;
     QString m_path;
+    // The file as it stood just before it was last read: the table read is
+    // at least as new, so a change since shows as another stamp.
+    FileStamp m_stamp;
     XmlFileProblem m_problem = XmlFileProblem::None;
+    int m_reads = 0;
 };
 
 } // namespace kiv

@@ -1,5 +1,6 @@
 #include "XmlDataFile.h"
 
+#include "BudgetedCache.h"
 #include "CoreLogging.h"
 #include "DeviceFileStream.h"
 #include "FileStamp.h"
@@ -12,7 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QMutex>
+
+#include <algorithm>
 
 using KavrinGUIToolkit::SaveFailure;
 
@@ -81,14 +83,13 @@ QString openFailureText(XmlFileProblem problem, SaveFailure createFailure, const
 
 // Parsed documents kept between the objects that open one file in turn, so
 // that an edit does not parse the file again when nobody changed it. A kept
-// document is lent to one object at a time: while it is lent, a second
-// object on the same file reads the file for itself, since the one closed
-// last decides what the file holds.
+// document is lent to one object at a time: it leaves the cache for the
+// loan, and while it is lent, a second object on the same file reads the
+// file for itself, since the one closed last decides what the file holds.
 //
 // A parsed document costs many times its file's size, so what is kept is
 // held to a fixed budget of estimated memory, however many tasks the
-// planner goes through: the documents used longest ago go first, and one
-// whose estimate alone is over the budget is never kept.
+// planner goes through (BudgetedCache).
 class KeptDocuments
 {
 public:
@@ -102,33 +103,17 @@ public:
     /// cost in memory.
     static qint64 estimatedCost(qint64 fileSize) { return fileSize * kDocumentBytesPerFileByte; }
 
-    /// Lends the document kept for @p path when it is not lent already and
-    /// the file is still the one it was read from or written to; a null node
-    /// otherwise. @p loan then names the loan for giveBack().
+    /// Lends the document kept for @p path when the file is still the one it
+    /// was read from or written to; a null node otherwise. @p loan then names
+    /// the loan for giveBack().
     XmlNode take(const QString &path, quint64 *loan)
     {
-        FileStamp stamp;
-        {
-            const QMutexLocker lock(&m_mutex);
-            const auto it = m_documents.find(path);
-            if (it == m_documents.end() || it->lent)
-                return XmlNode();
-            stamp = it->stamp;
-        }
-        const bool same = stamp == stampOf(path);
-        const QMutexLocker lock(&m_mutex);
-        const auto it = m_documents.find(path);
-        if (it == m_documents.end() || it->lent || !(it->stamp == stamp))
+        std::optional<Documents::Taken> kept = m_documents.take(path);
+        if (!kept)
             return XmlNode();
-        if (!same) {
-            remove(it);
-            return XmlNode();
-        }
-        it->lent = true;
-        it->loan = ++m_loans;
-        it->lastUse = ++m_uses;
-        *loan = it->loan;
-        return it->root;
+        *loan = ++m_loans;
+        m_loanOf.insert(*loan, {path, kept->stamp, true});
+        return kept->value;
     }
 
     /// Notes how the file at @p path stands just before an object reads it:
@@ -138,128 +123,80 @@ public:
     /// would not be kept.
     quint64 noteRead(const QString &path)
     {
-        if (estimatedCost(QFileInfo(path).size()) > kBudget)
+        if (estimatedCost(QFileInfo(path).size()) > m_documents.budget())
             return 0;
         const FileStamp stamp = stampOf(path);
-        if (!stamp.valid || estimatedCost(stamp.size) > kBudget)
+        if (!stamp.valid || estimatedCost(stamp.size) > m_documents.budget())
             return 0;
-        const QMutexLocker lock(&m_mutex);
         const quint64 loan = ++m_loans;
-        m_reads.insert(loan, {path, stamp});
+        m_loanOf.insert(loan, {path, stamp, false});
         return loan;
     }
 
     /// Ends the loan @p loan of an unchanged document: a kept one is kept
-    /// again; one the object read itself is kept unless another object keeps
-    /// or holds one of the same file.
+    /// again, unless the file was saved or dropped meanwhile; one the object
+    /// read itself is kept unless another object keeps or holds one of the
+    /// same file.
     void giveBack(const QString &path, quint64 loan, const XmlNode &root)
     {
-        const QMutexLocker lock(&m_mutex);
-        const auto it = m_documents.find(path);
-        if (it != m_documents.end()) {
-            if (it->lent && it->loan == loan)
-                it->lent = false;
-        } else if (const auto read = m_reads.find(loan);
-                   read != m_reads.end() && read->path == path) {
-            insert(path, root, read->stamp);
-        }
-        m_reads.remove(loan);
+        const Loan ended = m_loanOf.take(loan);
+        if (ended.path != path || m_documents.holds(path))
+            return;
+        if (ended.lent || !isLent(path))
+            m_documents.keep(path, root, ended.stamp, estimatedCost(ended.stamp.size));
     }
 
     /// Keeps @p root as what the file at @p path holds now, in place of any
     /// document kept or lent for it.
     void keep(const QString &path, const XmlNode &root, quint64 loan)
     {
+        drop(path, loan);
         const FileStamp stamp = stampOf(path);
-        const QMutexLocker lock(&m_mutex);
-        m_reads.remove(loan);
-        if (const auto it = m_documents.find(path); it != m_documents.end())
-            remove(it);
-        if (stamp.valid)
-            insert(path, root, stamp);
+        m_documents.keep(path, root, stamp, estimatedCost(stamp.size));
     }
 
-    qint64 cost()
-    {
-        const QMutexLocker lock(&m_mutex);
-        return m_cost;
-    }
-
-    void forgetAll()
-    {
-        const QMutexLocker lock(&m_mutex);
-        for (auto it = m_documents.begin(); it != m_documents.end();) {
-            if (it->lent)
-                ++it;
-            else
-                it = remove(it);
-        }
-    }
-
+    /// Forgets what is kept or lent for the file at @p path, and ends the
+    /// loan @p loan.
     void drop(const QString &path, quint64 loan)
     {
-        const QMutexLocker lock(&m_mutex);
-        m_reads.remove(loan);
-        if (const auto it = m_documents.find(path); it != m_documents.end())
-            remove(it);
+        m_loanOf.remove(loan);
+        m_documents.forget(path);
+        // A document lent out for the file would come back older than it.
+        m_loanOf.removeIf([&path](const std::pair<const quint64 &, Loan &> &other) {
+            return other.second.lent && other.second.path == path;
+        });
     }
 
+    qint64 cost() const { return m_documents.cost(); }
+
+    /// Forgets every document kept; a lent one is kept again when it comes
+    /// back.
+    void forgetAll() { m_documents.forgetAll(); }
+
 private:
-    struct Read
+    struct Loan
     {
         QString path;
         FileStamp stamp;
-    };
-
-    struct Entry
-    {
-        XmlNode root;
-        FileStamp stamp;
-        qint64 cost = 0;
-        quint64 lastUse = 0;
+        // Lent from the cache, rather than read by its object.
         bool lent = false;
-        quint64 loan = 0;
     };
-    using Documents = QHash<QString, Entry>;
 
-    Documents::iterator remove(Documents::iterator it)
+    bool isLent(const QString &path) const
     {
-        m_cost -= it->cost;
-        return m_documents.erase(it);
-    }
-
-    void insert(const QString &path, const XmlNode &root, const FileStamp &stamp)
-    {
-        const qint64 cost = estimatedCost(stamp.size);
-        if (cost > kBudget)
-            return;
-        // The documents used longest ago make room; a lent one is in use and
-        // stays, and when it leaves no room the new one is not kept.
-        while (m_cost + cost > kBudget) {
-            auto oldest = m_documents.end();
-            for (auto it = m_documents.begin(); it != m_documents.end(); ++it) {
-                if (!it->lent && (oldest == m_documents.end() || it->lastUse < oldest->lastUse))
-                    oldest = it;
-            }
-            if (oldest == m_documents.end())
-                return;
-            remove(oldest);
-        }
-        m_documents.insert(path, {root, stamp, cost, ++m_uses});
-        m_cost += cost;
+        return std::any_of(m_loanOf.cbegin(), m_loanOf.cend(),
+                           [&path](const Loan &loan) { return loan.lent && loan.path == path; });
     }
 
     // A parsed document holds some 17 bytes for every byte of a task's file
     // (mostly short elements, each a node with its name and a text node); the
     // estimate errs on the high side.
     static constexpr qint64 kDocumentBytesPerFileByte = 18;
-    static constexpr qint64 kBudget = XmlDataFile::kKeptDocumentsBudget;
-    QMutex m_mutex;
-    Documents m_documents;
-    QHash<quint64, Read> m_reads;
-    qint64 m_cost = 0;
+    using Documents = BudgetedCache<XmlNode>;
+    Documents m_documents{XmlDataFile::kKeptDocumentsBudget};
+    // The documents lent and the reads noted, by loan number.
+    QHash<quint64, Loan> m_loanOf;
     quint64 m_loans = 0;
-    quint64 m_uses = 0;
 };
 
 // True when @p text reads back from the saved file exactly as it stands in
@@ -297,7 +234,7 @@ qint64 XmlDataFile::keptDocumentsCost()
     return KeptDocuments::instance().cost();
 }
 
-void XmlDataFile::forgetKeptDocuments()
+void XmlDataFile::forgetKeptDocumentsAndRecords()
 {
     KeptDocuments::instance().forgetAll();
     KeptRecords::instance().forgetAll();

@@ -55,17 +55,20 @@ public:
     /// What the parsed documents kept between objects, so that the next
     /// object on an unchanged file does not parse it again, may cost in
     /// memory at most, estimated from their files' sizes, however many files
-    /// are opened in turn: room for the largest task the program allows and
-    /// the task list. The documents used longest ago make room for a new one;
-    /// one whose estimate alone is over the budget is not kept.
+    /// are opened in turn: room for the largest task the program allows
+    /// (1.76 MB, some 30 MiB parsed) and the task list. The documents used
+    /// longest ago make room for a new one; one whose estimate alone is over
+    /// the budget is not kept. A document lent to an object is the object's
+    /// while it is open, and counts again once it is given back.
     static constexpr qint64 kKeptDocumentsBudget = 32 * 1024 * 1024;
     /// The estimated memory of the parsed documents kept at the moment.
     static qint64 keptDocumentsCost();
 
-    /// Forgets every parsed document kept between objects (none that is lent
-    /// at the moment), and every device entry kept from a read, so that the
-    /// next open or read of any file reads it from disk.
-    static void forgetKeptDocuments();
+    /// Forgets every parsed document kept between objects (one lent at the
+    /// moment is kept again when it is given back), and every device entry
+    /// kept from a read, so that the next open or read of any file reads it
+    /// from disk.
+    static void forgetKeptDocumentsAndRecords();
 
 protected:
     /// How an object opens its file.

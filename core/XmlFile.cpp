@@ -10,23 +10,22 @@
 
 using KavrinGUIToolkit::FileState;
 
+XmlFileProblem openExistingDataFile(QFile &file, const QString &path)
+{
+    QString reason;
+    const XmlFileProblem problem = KavrinGUIToolkit::OpenDataFile(file, path, &reason);
+    if (problem != XmlFileProblem::None && problem != XmlFileProblem::Missing)
+        qCDebug(lcCore, "file %s, left untouched: %s", qUtf8Printable(reason),
+                qUtf8Printable(path));
+    return problem;
+}
+
 XmlFileProblem readXmlDataFile(XmlNode &root, const QString &path, const QString &rootTag)
 {
     QFile file;
-    switch (KavrinGUIToolkit::OpenRegularFile(file, path)) {
-    case FileState::Missing:
-        return XmlFileProblem::Missing;
-    case FileState::Unreadable:
-        qCDebug(lcCore) << "file cannot be read, left untouched:" << path;
-        return XmlFileProblem::Unreadable;
-    case FileState::NotAFile:
-        // A pipe would make the read wait forever, a device such as
-        // /dev/zero would never end: neither is a file of the program's.
-        qCDebug(lcCore) << "no regular file, left untouched:" << path;
-        return XmlFileProblem::Damaged;
-    case FileState::Regular:
-        break;
-    }
+    if (const XmlFileProblem problem = openExistingDataFile(file, path);
+        problem != XmlFileProblem::None)
+        return problem;
     root.read(file);
     if (!root.parsed()) {
         qCDebug(lcCore) << "file does not parse, left untouched:" << path;

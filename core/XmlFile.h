@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QFile;
 class XmlNode;
 
 namespace KavrinGUIToolkit {
@@ -13,6 +14,11 @@ enum class SaveFailure;
 /// Why a data file of the program folder was not taken as data; the same
 /// kinds as the toolkit's settings reader gives for Setup.xml.
 using XmlFileProblem = KavrinGUIToolkit::XmlFileProblem;
+
+/// Opens the data file at @p path for reading into @p file: None when it is
+/// open; otherwise why it is not read (KavrinGUIToolkit::OpenDataFile()),
+/// said on the debug output. Never creates or writes it.
+XmlFileProblem openExistingDataFile(QFile &file, const QString &path);
 
 /// Reads the existing data file at @p path into @p root and checks that its
 /// root element is @p rootTag. Anything but None means the file must not be

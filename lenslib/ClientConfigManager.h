@@ -37,8 +37,9 @@ public:
     /// True when the last load() found the file damaged.
     bool isDamaged() const { return m_damaged; }
     /// True when the last load() found the file there but could not open it
-    /// for reading (no right to, or a folder in its place): its settings are
-    /// not used, as for a damaged one.
+    /// for reading (no right to): its settings are not used, as for a damaged
+    /// one. A folder or anything else that is no regular file in its place
+    /// counts as damaged (isDamaged()), and the planner is told so.
     bool isUnreadable() const { return m_unreadable; }
     /// True when the last load() read the file; false before any load and
     /// when the file was missing, unreadable or damaged, so that every

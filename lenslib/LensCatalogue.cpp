@@ -56,18 +56,15 @@ QString firstChildText(const QDomNode &node)
 CatalogueProblem readDocument(const QString &path, const QString &rootTag, QDomDocument *document)
 {
     QFile file;
-    switch (KavrinGUIToolkit::OpenRegularFile(file, path)) {
-    case KavrinGUIToolkit::FileState::Missing:
-        qCDebug(lcPendrik) << "no catalogue" << path;
-        return CatalogueProblem::Missing;
-    case KavrinGUIToolkit::FileState::NotAFile:
-        qCDebug(lcPendrik) << "no regular file:" << path;
-        return CatalogueProblem::Damaged;
-    case KavrinGUIToolkit::FileState::Unreadable:
-        qCDebug(lcPendrik) << "cannot open" << path;
-        return CatalogueProblem::Damaged;
-    case KavrinGUIToolkit::FileState::Regular:
-        break;
+    QString reason;
+    if (const KavrinGUIToolkit::XmlFileProblem opened =
+            KavrinGUIToolkit::OpenDataFile(file, path, &reason);
+        opened != KavrinGUIToolkit::XmlFileProblem::None) {
+        qCDebug(lcPendrik, "catalogue %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
+        // A catalogue that is there but cannot be read is as useless as a
+        // damaged one, and the planner is told so alike.
+        return opened == KavrinGUIToolkit::XmlFileProblem::Missing ? CatalogueProblem::Missing
+                                                                   : CatalogueProblem::Damaged;
     }
     QString error;
     int line = 0;

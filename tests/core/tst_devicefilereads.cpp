@@ -10,6 +10,7 @@
 #include "FileMutations.h"
 #include "ProgramFolder.h"
 
+#include <DeviceFileStream.h>
 #include <TaskDeviceFile.h>
 
 #include <QtTest>
@@ -71,7 +72,7 @@ QStringList linesOf(const QVector<DeviceRecord> &records, DeviceParts parts)
 // What an edit's object on the file finds, nothing kept from before.
 Reading throughDocument()
 {
-    XmlDataFile::forgetKeptDocuments();
+    XmlDataFile::forgetKeptDocumentsAndRecords();
     Reading reading;
     TaskDeviceFile file(kTask);
     reading.problem = file.problem();
@@ -101,7 +102,7 @@ Reading throughDocument()
 // document of the file kept, as an edit a moment before does.
 Reading throughRecords(DeviceParts parts = kAllParts, bool keepDocument = false)
 {
-    XmlDataFile::forgetKeptDocuments();
+    XmlDataFile::forgetKeptDocumentsAndRecords();
     if (keepDocument)
         TaskDeviceFile file(kTask);
     Reading reading;
@@ -149,6 +150,27 @@ QString difference(const Reading &document, const Reading &records, DeviceParts 
 QString devicePath()
 {
     return TaskDeviceFile::filePath(kTask);
+}
+
+QString readerName(DeviceFileReader reader)
+{
+    static const char *const names[] = {"no reader", "the scan", "the parser"};
+    return QLatin1String(names[int(reader)]);
+}
+
+// Empty when the file streamed, by @p reader, gives what @p document found
+// (the reason aside: the stream gives none); else what differs.
+QString streamedBy(DeviceFileReader reader, const Reading &document)
+{
+    Reading streamed;
+    DeviceFileReader used = DeviceFileReader::None;
+    streamed.problem =
+        streamDeviceRecords(devicePath(), kAllParts, streamed.records, nullptr, &used);
+    streamed.read = streamed.problem == XmlFileProblem::None;
+    streamed.reason = document.reason;
+    if (used != reader)
+        return QStringLiteral("read by %1, not by %2").arg(readerName(used), readerName(reader));
+    return difference(document, streamed);
 }
 
 DevStream stream(const char *useCode, int count, const char *resolution, int bitRate)
@@ -210,6 +232,7 @@ QByteArray handMade(const QByteArray &entries, const QByteArray &encoding = "GB2
 } // namespace
 
 Q_DECLARE_METATYPE(XmlFileProblem)
+Q_DECLARE_METATYPE(DeviceFileReader)
 
 class TestDeviceFileReads : public QObject
 {
@@ -228,6 +251,10 @@ private slots:
     void missingAndEmptyFilesAreCreatedAlike_data();
     void missingAndEmptyFilesAreCreatedAlike();
     void mutatedFilesReadTheSame();
+    void savedFilesTakeTheScan_data();
+    void savedFilesTakeTheScan();
+    void shapesAroundTheSavedOneTakeTheirReader_data();
+    void shapesAroundTheSavedOneTakeTheirReader();
     void entriesReadAgainSeeEveryChange();
 
 private:
@@ -249,7 +276,7 @@ void TestDeviceFileReads::init()
 void TestDeviceFileReads::cleanup()
 {
     m_folder.reset();
-    XmlDataFile::forgetKeptDocuments();
+    XmlDataFile::forgetKeptDocumentsAndRecords();
 }
 
 void TestDeviceFileReads::savedTasksReadTheSame_data()
@@ -553,18 +580,25 @@ void TestDeviceFileReads::missingAndEmptyFilesAreCreatedAlike()
 void TestDeviceFileReads::mutatedFilesReadTheSame()
 {
     // The reader fuzz's seed and mutations of the device file, and the same
-    // mutations of a task the program saved.
+    // mutations of tasks the program saved.
     constexpr quint32 kSeed = 20261213;
     qInfo("mutation seed %u", kSeed);
     QVERIFY(saveTask(3, {QStringLiteral("大门"), QStringLiteral("Caf\u00e9")}));
+    const QByteArray saved = ProgramFolder::readAll(devicePath());
+    // And of one whose remarks hold what the save writes as entities and
+    // references, with line ends of CR LF.
+    QVERIFY(saveTask(
+        3, {QStringLiteral("a & <b>\t\u5927\n\u95e8"), QStringLiteral("\u00df\r\U0001F600")}));
+    QByteArray crlf = ProgramFolder::readAll(devicePath());
+    crlf.replace("\n", "\r\n");
     const QByteArray seeds[] = {
-        ProgramFolder::readAll(QStringLiteral(VARNEL_TEST_DATA_DIR "/fuzz/devices.xml")),
-        ProgramFolder::readAll(devicePath())};
+        ProgramFolder::readAll(QStringLiteral(VARNEL_TEST_DATA_DIR "/fuzz/devices.xml")), saved,
+        crlf};
     const QString secretPath = m_folder->file(QStringLiteral("secret.txt"));
     QVERIFY(ProgramFolder::write(secretPath, "secret-of-another-file"));
     int inputs = 0;
     int read = 0;
-    for (quint32 s = 0; s < 2; ++s) {
+    for (quint32 s = 0; s < std::size(seeds); ++s) {
         QVERIFY(!seeds[s].isEmpty());
         Mutator mutator(kSeed + s);
         const QVector<Mutant> mutants = mutator.mutate(seeds[s], secretPath);
@@ -585,6 +619,129 @@ void TestDeviceFileReads::mutatedFilesReadTheSame()
         }
     }
     qInfo("device file read both ways: %d inputs fuzzed, %d of them read", inputs, read);
+}
+
+void TestDeviceFileReads::savedFilesTakeTheScan_data()
+{
+    QTest::addColumn<QStringList>("remarks");
+    QTest::addColumn<bool>("crlf");
+    // The first entry's remark as it reads back.
+    QTest::addColumn<QString>("remark");
+    QTest::newRow("an ampersand, saved as an entity")
+        << QStringList{QStringLiteral("Gate & car park")} << false
+        << QStringLiteral("Gate & car park");
+    QTest::newRow("markup characters, saved as entities where they must be")
+        << QStringList{QStringLiteral("a < b > c ]]> \"q\" 'p'")} << false
+        << QStringLiteral("a < b > c ]]> \"q\" 'p'");
+    QTest::newRow("letters GB2312 lacks, saved as references")
+        << QStringList{QStringLiteral("Stra\u00dfe \U0001F600"), QStringLiteral("\u20ac")} << false
+        << QStringLiteral("Stra\u00dfe \U0001F600");
+    QTest::newRow("Chinese text over two lines")
+        << QStringList{QStringLiteral("\u5927\u95e8\n\u5165\u53e3")} << false
+        << QStringLiteral("\u5927\u95e8\n\u5165\u53e3");
+    QTest::newRow("Chinese text with a tab")
+        << QStringList{QStringLiteral("\u505c\u8f66\u573a\t\u5317")} << false
+        << QStringLiteral("\u505c\u8f66\u573a\t\u5317");
+    QTest::newRow("a carriage return, saved as a reference")
+        << QStringList{QStringLiteral("a\rb")} << false << QStringLiteral("a\rb");
+    QTest::newRow("a character XML forbids, saved as U+FFFD")
+        << QStringList{QStringLiteral("bell\u0007")} << false << QStringLiteral("bell\ufffd");
+    QTest::newRow("a remark of spaces alone reads as none")
+        << QStringList{QStringLiteral("   ")} << false << QString();
+    QTest::newRow("line ends turned into CR LF, in the text too")
+        << QStringList{QStringLiteral("\u5927\u95e8\n\u5165\u53e3"), QStringLiteral("Gate & car")}
+        << true << QStringLiteral("\u5927\u95e8\n\u5165\u53e3");
+}
+
+void TestDeviceFileReads::savedFilesTakeTheScan()
+{
+    QFETCH(QStringList, remarks);
+    QFETCH(bool, crlf);
+    QFETCH(QString, remark);
+    QVERIFY(saveTask(4, remarks));
+    if (crlf) {
+        QByteArray bytes = ProgramFolder::readAll(devicePath());
+        QVERIFY(ProgramFolder::write(devicePath(), bytes.replace("\n", "\r\n")));
+    }
+
+    const Reading document = throughDocument();
+    QVERIFY(document.read);
+    QCOMPARE(document.records.first().info.remark, remark);
+    const QString differs = streamedBy(DeviceFileReader::Scan, document);
+    QVERIFY2(differs.isEmpty(), qPrintable(differs));
+}
+
+void TestDeviceFileReads::shapesAroundTheSavedOneTakeTheirReader_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<DeviceFileReader>("reader");
+    QTest::addColumn<XmlFileProblem>("problem");
+    const auto scan = DeviceFileReader::Scan;
+    const auto parser = DeviceFileReader::Parser;
+    const auto read = XmlFileProblem::None;
+    const auto damaged = XmlFileProblem::Damaged;
+    const auto entry = [](const QByteArray &remark) {
+        return handMade("<DeviceInfo><Remark>" + remark +
+                        "</Remark><Count>2</Count></DeviceInfo>\n");
+    };
+
+    QTest::newRow("every entity XML predefines, and both kinds of reference: scan")
+        << entry("&amp;&lt;&gt;&quot;&apos;&#65;&#x42;&#x1f600;&#0000067;") << scan << read;
+    QTest::newRow("a reference to a line end or a space alone: scan")
+        << entry("&#xd;&#10;&#x20;") << scan << read;
+    QTest::newRow("blanks before the end of a tag, and an empty element: scan")
+        << handMade("<DeviceInfo ><Remark\t>x</Remark\r\n><Count />\r\n</DeviceInfo >\n") << scan
+        << read;
+    QTest::newRow("a delete character: scan") << entry("a\x7f"
+                                                       "b")
+                                              << scan << read;
+    QTest::newRow("a root element of another name is refused by the scan")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskInfoList/>\n") << scan
+        << damaged;
+    QTest::newRow("a comment: parser") << entry("a<!-- c -->b") << parser << read;
+    QTest::newRow("a CDATA section: parser") << entry("<![CDATA[a]]>") << parser << read;
+    QTest::newRow("an attribute: parser")
+        << handMade("<DeviceInfo id=\"1\"><Remark>x</Remark></DeviceInfo>\n") << parser << read;
+    QTest::newRow("a prefixed name: parser")
+        << handMade("<DeviceInfo><a:Remark>x</a:Remark></DeviceInfo>\n") << parser << read;
+    QTest::newRow("another declaration: parser")
+        << handMade("<DeviceInfo><Remark>x</Remark></DeviceInfo>\n", "UTF-8") << parser << read;
+    QTest::newRow("a reference with 0x in its digits, which the parser takes: parser")
+        << entry("&#x0x41;") << parser << read;
+    QTest::newRow("a reference with a capital X: parser, refused")
+        << entry("&#X41;") << parser << damaged;
+    QTest::newRow("an entity XML does not predefine: parser, refused")
+        << entry("&nbsp;") << parser << damaged;
+    QTest::newRow("a reference to a character XML forbids: parser, refused")
+        << entry("&#1;") << parser << damaged;
+    QTest::newRow("a reference beyond the last character: parser, refused")
+        << entry("&#x110000;") << parser << damaged;
+    QTest::newRow("a reference without its semicolon: parser, refused")
+        << entry("&#65") << parser << damaged;
+    QTest::newRow("a lone ampersand: parser, refused") << entry("a & b") << parser << damaged;
+    QTest::newRow("the end of a CDATA section in text: parser, refused")
+        << entry("a]]>b") << parser << damaged;
+    QTest::newRow("a control character: parser, refused") << entry("a\x01"
+                                                                   "b")
+                                                          << parser << damaged;
+    QTest::newRow("a GBK character: parser, refused") << entry("\xfe\x50") << parser << damaged;
+    QTest::newRow("an end tag of another name: parser, refused")
+        << handMade("<DeviceInfo><Remark>x</Count></DeviceInfo>\n") << parser << damaged;
+    QTest::newRow("text after the root element: parser, refused")
+        << entry("x") + "more" << parser << damaged;
+}
+
+void TestDeviceFileReads::shapesAroundTheSavedOneTakeTheirReader()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(DeviceFileReader, reader);
+    QFETCH(XmlFileProblem, problem);
+    QVERIFY(ProgramFolder::write(devicePath(), bytes));
+
+    const Reading document = throughDocument();
+    QCOMPARE(document.problem, problem);
+    const QString differs = streamedBy(reader, document);
+    QVERIFY2(differs.isEmpty(), qPrintable(differs));
 }
 
 void TestDeviceFileReads::entriesReadAgainSeeEveryChange()

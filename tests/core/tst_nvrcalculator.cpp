@@ -394,9 +394,8 @@ void TestNvrCalculator::capacitySumAddsWhatEachModelTakes_data()
     QTest::newRow("a bit rate of 0 gives -2 and marks nothing")
         << Capacities{{3, {0, 1, 1}}} << 0 << qint64(NvrCalculator::UnsupportedBitRate)
         << QList<int>{1};
-    QTest::newRow("a negative count gives -1 and marks nothing")
-        << Capacities{{0, {0, 2, 1}}, {3, {0, -1, 1}}} << 16384
-        << qint64(NvrCalculator::TooManyCameras) << QList<int>{1, 1};
+    QTest::newRow("a negative count gives -4, a code of its own, and marks nothing")
+        << Capacities{{0, {0, 2, 1}}, {3, {0, -1, 1}}} << 16384 << qint64(-4) << QList<int>{1, 1};
 }
 
 void TestNvrCalculator::capacitySumAddsWhatEachModelTakes()

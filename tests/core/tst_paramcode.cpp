@@ -147,10 +147,17 @@ void TestParamCode::changedFileCountsFromTheNextLookUp()
     ParamCodeItem item;
     QVERIFY(table.getNVRRAID(item));
     QCOMPARE(item.likeCode, QStringLiteral("1001%"));
+    // Kind after kind, as the catalogue asks while the program starts: the
+    // unchanged file is not read again.
+    QVERIFY(table.getDomeStand(item));
+    QVERIFY(table.getNVRRAID(item));
+    QCOMPARE(table.reads(), 1);
 
     QVERIFY(CatalogueFixture::useParamCode(folder.path(), QStringLiteral("every-tag.xml")));
     QVERIFY(table.getNVRRAID(item));
     QCOMPARE(item.likeCode, QStringLiteral("NVRRAID%"));
+    QVERIFY(table.getIPCType(item));
+    QCOMPARE(table.reads(), 2);
 
     // Removing the file while the program runs makes the catalogue fall back
     // to its own patterns, whatever was read before.

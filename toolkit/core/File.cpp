@@ -168,6 +168,33 @@ FileState OpenRegularFile(QFile &file, const QString &path)
     return FileState::Regular;
 }
 
+XmlFileProblem OpenDataFile(QFile &file, const QString &path, QString *reason)
+{
+    XmlFileProblem problem = XmlFileProblem::None;
+    QString why;
+    switch (OpenRegularFile(file, path)) {
+    case FileState::Regular:
+        break;
+    case FileState::Missing:
+        problem = XmlFileProblem::Missing;
+        why = QStringLiteral("missing");
+        break;
+    case FileState::Unreadable:
+        problem = XmlFileProblem::Unreadable;
+        why = QStringLiteral("cannot be read");
+        break;
+    case FileState::NotAFile:
+        // A pipe would make the read wait forever, a device such as
+        // /dev/zero would never end: neither is a file of the program's.
+        problem = XmlFileProblem::Damaged;
+        why = QStringLiteral("not a regular file");
+        break;
+    }
+    if (reason)
+        *reason = why;
+    return problem;
+}
+
 bool IsSaveTemporaryName(const QString &fileName)
 {
     if (fileName.size() != kTemporaryPrefix.size() + kTemporaryRandomChars ||

@@ -2,6 +2,7 @@
 
 #include "KavrinGUIToolkitCoreExport.h"
 #include "WriteFailure.h"
+#include "XmlFileProblem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,6 +47,15 @@ KAVRIN_CORE_EXPORT FileState StateOfFile(const QString &path, qint64 *size = nul
 /// between. Regular when @p file is open; every reader of the program's data
 /// files opens their bytes here.
 KAVRIN_CORE_EXPORT FileState OpenRegularFile(QFile &file, const QString &path);
+
+/// Opens the data file at @p path for reading into @p file, as
+/// OpenRegularFile() does, and says what that means for reading it as data:
+/// None when @p file is open; Missing; Unreadable; or Damaged for anything at
+/// the path that is no regular file, which is never opened. @p reason, when
+/// given, says it in a few words for the debug output ("not a regular file");
+/// empty for None. Every reader of a data file takes its problem from here.
+KAVRIN_CORE_EXPORT XmlFileProblem OpenDataFile(QFile &file, const QString &path,
+                                               QString *reason = nullptr);
 
 /// True for the name of a temporary file that SaveWholeFile() writes beside
 /// its target: a dot, "varnel-save-" and six letters or digits. No planner

@@ -37,18 +37,12 @@ void collect(const QDomElement &parent, int depth, QVector<CSettingsFile::Elemen
 CSettingsFile::CSettingsFile(const QString &path) : m_path(path)
 {
     QFile file;
-    switch (OpenRegularFile(file, path)) {
-    case FileState::Missing:
+    QString reason;
+    m_problem = OpenDataFile(file, path, &reason);
+    if (m_problem != XmlFileProblem::None) {
+        if (m_problem == XmlFileProblem::Damaged)
+            m_detail = reason;
         return;
-    case FileState::Unreadable:
-        m_problem = XmlFileProblem::Unreadable;
-        return;
-    case FileState::NotAFile:
-        m_problem = XmlFileProblem::Damaged;
-        m_detail = QStringLiteral("not a regular file");
-        return;
-    case FileState::Regular:
-        break;
     }
     QDomDocument document;
     QString message;

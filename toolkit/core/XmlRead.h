@@ -14,9 +14,9 @@ namespace KavrinGUIToolkit {
 
 /// The largest XML file the program reads. A larger one is not read at all
 /// and counts as damaged. The largest task the limits allow (1024 devices,
-/// each with five streams and every accessory) is under 2 MB; a task made
-/// by hand beyond the limits, 5000 devices with a few streams each, is some
-/// 4.5 MB and still opens.
+/// each with five streams and every accessory, every text at its longest) is
+/// 1.76 MB; a task made by hand beyond the limits, 5000 devices with a few
+/// streams each, is some 4.5 MB and still opens.
 constexpr qint64 kMaxXmlFileBytes = 8 * 1024 * 1024;
 
 /// The most elements one file may hold. Parsing costs time and memory per
