@@ -14,6 +14,7 @@
 #include "ConfigureManager.h"
 #include "LanaguageManager.h"
 #include "QuietPlatform.h"
+#include "StoredResults.h"
 #include "TaskDataBase.h"
 #include "TaskDeviceFile.h"
 #include "TaskListFile.h"
@@ -99,6 +100,18 @@ inline QStringList plannerRemarks()
             QStringLiteral(" \u505c\u8f66\u573a\t\u5317")};
 }
 
+/// Links the built program's plug-ins (skins, style) and translations into
+/// the program folder @p folder, where the program looks for them.
+inline bool linkProgramParts(const QString &folder)
+{
+    for (const char *name : {"plugins", "translations"}) {
+        if (!QFile::link(QStringLiteral(VARNEL_PROGRAM_DIR "/") + QLatin1String(name),
+                         folder + QLatin1Char('/') + QLatin1String(name)))
+            return false;
+    }
+    return true;
+}
+
 /// Writes the benchmark task: 1024 devices (every eighth a DVR) of the given
 /// models, three to five streams each, mixed record plans and frequencies;
 /// or, given @p devices and @p name, another task made the same way. Each
@@ -176,8 +189,9 @@ inline bool addAccessories(const QString &name = taskName(), int devices = kDevi
     return file.close();
 }
 
-/// Stores all four results of the calculators for task @p name, listing it
-/// first when the task list does not hold it.
+/// Stores all four results of the calculators for task @p name, as the
+/// report tests store them, listing it first when the task list does not
+/// hold it.
 inline bool storeResults(const QString &name = taskName())
 {
     TaskListFile list;
@@ -187,36 +201,8 @@ inline bool storeResults(const QString &name = taskName())
                                       [&name](const TaskInfo &task) { return task.name == name; });
     TaskInfo task;
     task.name = name;
-    StorageResult storage;
-    storage.taskName = name;
-    storage.storageEnable = 1;
-    storage.mainType = QStringLiteral("NVR");
-    storage.devType = QStringLiteral("KN-7716");
-    storage.devNumber = 12;
-    storage.hddCap = QStringLiteral("4T");
-    storage.hddModel = QStringLiteral("raid");
-    storage.raidType = QStringLiteral("RAID5");
-    storage.raidNumber = 24;
-    storage.hddNumber = 180;
-    BandWidthResult bandWidth;
-    bandWidth.taskName = name;
-    bandWidth.bandWidthEnable = 1;
-    bandWidth.preView = QStringLiteral("512.3Mbps");
-    bandWidth.record = QStringLiteral("1.2Gbps");
-    bandWidth.transmission = QStringLiteral("96.1Mbps");
-    bandWidth.total = QStringLiteral("1.8Gbps");
-    StreamServerResult streamServer;
-    streamServer.taskName = name;
-    streamServer.streamServerEnable = 1;
-    streamServer.streamServerNumber = 4;
-    ClientResult client;
-    client.taskName = name;
-    client.clientEnable = 1;
-    client.client = QStringLiteral("Video Wall Client");
-    client.clientNumber = 6;
-    return (isListed || list.addTask(task)) && list.setStorageResult(storage) &&
-           list.setBandWidthResult(bandWidth) && list.setStreamServerResult(streamServer) &&
-           list.setClientResult(client) && list.close();
+    return (isListed || list.addTask(task)) && storedresults::storeAllResults(list, name) &&
+           list.close();
 }
 
 /// Both of the above: the task as the planner has it once planned.
@@ -286,8 +272,8 @@ inline double elapsedMs(const std::function<void()> &work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-/// Median times of @p work and @p baseline in milliseconds, their runs
-/// taken in turn after one warm-up run of each.
+/// The median times of a figure's runs and of its baseline's, in
+/// milliseconds.
 struct Pair
 {
     double work = 0;
@@ -295,11 +281,23 @@ struct Pair
     double ratio() const { return baseline > 0 ? work / baseline : 0; }
 };
 
-/// As alternating() below, with @p prepare run, untimed, before every run
+/// A run that times itself: it returns its time in milliseconds. Runs that
+/// end with a paint stop their clock there (Painted.h), not when they
+/// return.
+using TimedRun = std::function<double()>;
+
+/// @p work as a run timed from its call to its return.
+inline TimedRun timed(std::function<void()> work)
+{
+    return [work = std::move(work)] { return elapsedMs(work); };
+}
+
+/// Median times of @p work and @p baseline, their runs taken in turn after
+/// one warm-up run of each, with @p prepare run, untimed, before every run
 /// of @p work: what puts the program in the state the figure is of (a cold
 /// read, another task chosen first, the last dialog gone).
-inline Pair alternating(const std::function<void()> &prepare, const std::function<void()> &work,
-                        const std::function<void()> &baseline, int runs = kRuns)
+inline Pair alternatingTimed(const std::function<void()> &prepare, const TimedRun &work,
+                             const TimedRun &baseline, int runs = kRuns)
 {
     prepare();
     work();
@@ -308,10 +306,17 @@ inline Pair alternating(const std::function<void()> &prepare, const std::functio
     std::vector<double> b;
     for (int run = 0; run < runs; ++run) {
         prepare();
-        w.push_back(elapsedMs(work));
-        b.push_back(elapsedMs(baseline));
+        w.push_back(work());
+        b.push_back(baseline());
     }
     return {median(w), median(b)};
+}
+
+/// As alternatingTimed(), each run timed from its call to its return.
+inline Pair alternating(const std::function<void()> &prepare, const std::function<void()> &work,
+                        const std::function<void()> &baseline, int runs = kRuns)
+{
+    return alternatingTimed(prepare, timed(work), timed(baseline), runs);
 }
 
 inline Pair alternating(const std::function<void()> &work, const std::function<void()> &baseline,
@@ -337,18 +342,24 @@ struct ColdWarm
 /// A step timed cold (@p prepare, then every kept document forgotten, before
 /// each run) and then warm (@p prepare alone), each in turn with the same
 /// baseline.
-inline ColdWarm coldAndWarm(const std::function<void()> &prepare, const std::function<void()> &work,
-                            const std::function<void()> &baseline)
+inline ColdWarm coldAndWarmTimed(const std::function<void()> &prepare, const TimedRun &work,
+                                 const TimedRun &baseline)
 {
     ColdWarm figures;
-    figures.cold = alternating(
+    figures.cold = alternatingTimed(
         [&prepare] {
             prepare();
             forgetParsedFiles();
         },
         work, baseline);
-    figures.warm = alternating(prepare, work, baseline);
+    figures.warm = alternatingTimed(prepare, work, baseline);
     return figures;
+}
+
+inline ColdWarm coldAndWarm(const std::function<void()> &prepare, const std::function<void()> &work,
+                            const std::function<void()> &baseline)
+{
+    return coldAndWarmTimed(prepare, timed(work), timed(baseline));
 }
 
 inline ColdWarm coldAndWarm(const std::function<void()> &work,

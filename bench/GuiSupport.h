@@ -1,17 +1,17 @@
 #pragma once
 
-// What the benchmarks that show widgets share: a window shown until its
-// first frame is painted, and a click on an item of a view as the planner
-// makes it.
+// What the benchmarks that show widgets share: the program's application
+// object, noting when a view is painted; a window shown until its first
+// frame is painted, a step timed until the view it changes is painted anew,
+// and a click on an item of a view as the planner makes it.
 
 #include "BenchSupport.h"
+#include "Painted.h"
 
 #include <ToolsApplication.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -20,75 +20,50 @@ namespace bench {
 /// The program's own application object, brought up on the benchmark's
 /// program folder as the program starts: its fonts, skin, style, style
 /// sheets and language, so that every window is timed as the planner sees
-/// it, not as bare Qt would draw it.
-template <> struct Bringing<kiv::ToolsApplication>
+/// it, not as bare Qt would draw it; it notes when a watched view is
+/// painted (Painted.h).
+template <> struct Bringing<PaintClock<kiv::ToolsApplication>>
 {
-    static kiv::ToolsApplication make(int &argc, char **argv)
+    static PaintClock<kiv::ToolsApplication> make(int &argc, char **argv)
     {
-        return kiv::ToolsApplication(QStringLiteral("Varnel"), argc, argv);
+        return PaintClock<kiv::ToolsApplication>(QStringLiteral("Varnel"), argc, argv);
     }
     static bool up(kiv::ToolsApplication &app, const QString &folder)
     {
         // The skins and the style live beside the built program, as its
         // translations do.
-        const QString built = QStringLiteral(VARNEL_PROGRAM_DIR);
-        for (const char *name : {"plugins", "translations"}) {
-            if (!QFile::link(built + QLatin1Char('/') + QLatin1String(name),
-                             folder + QLatin1Char('/') + QLatin1String(name)))
-                return false;
-        }
-        QCoreApplication::addLibraryPath(built + QStringLiteral("/plugins"));
+        if (!linkProgramParts(folder))
+            return false;
+        QCoreApplication::addLibraryPath(QStringLiteral(VARNEL_PROGRAM_DIR "/plugins"));
         return app.init();
     }
 };
 
 /// The application object of a benchmark that shows the program's widgets.
-using ProgramStart = Start<kiv::ToolsApplication>;
+using ProgramStart = Start<PaintClock<kiv::ToolsApplication>>;
 
-/// Tells whether a widget of one window was painted since it was made.
-class PaintWatch : public QObject
-{
-public:
-    explicit PaintWatch(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
-    ~PaintWatch() override { qApp->removeEventFilter(this); }
-    PaintWatch(const PaintWatch &) = delete;
-    PaintWatch &operator=(const PaintWatch &) = delete;
-
-    bool painted() const { return m_painted; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (!m_painted && event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget *>(watched)->window() == m_window)
-            m_painted = true;
-        return false;
-    }
-
-private:
-    QWidget *m_window;
-    bool m_painted = false;
-};
-
-/// Shows @p window and handles events until its first frame is painted: a
-/// paint starts only once the window is exposed, and the whole frame is
-/// painted while that exposure is handled. False when no paint came within
-/// ten seconds.
+/// Shows @p window and handles events until its first frame is painted.
+/// False when no paint came within ten seconds.
 inline bool showAndPaint(QWidget *window)
 {
-    const PaintWatch watch(window);
     window->show();
-    const QDeadlineTimer deadline(10000);
-    while (!watch.painted() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return watch.painted();
+    return nextPaint(window) != 0;
 }
 
-/// Handles what a step left to the event loop, repaints included, as the
-/// planner waits for them.
+/// Handles what a step left to the event loop, as far as one pass goes.
 inline void settle()
 {
     QCoreApplication::processEvents();
+}
+
+/// The milliseconds from the start of @p step to the end of the frame in
+/// which @p view's viewport is painted after it; @p painted is cleared when
+/// it never is.
+inline double untilViewPainted(QAbstractItemView *view, const std::function<void()> &step,
+                               bool &painted)
+{
+    return untilPainted(
+        step, [view] { return view->viewport(); }, &painted);
 }
 
 /// A left click in the middle of the item's cell, as the planner clicks it.

@@ -1,13 +1,15 @@
 -- Turns the demo catalogue into one with 50 times its models, for the
--- add-device benchmark. Read by sqlite3 right after data/catalogue/Task_EN.sql,
--- into the same new database:
+-- benchmarks of the add-device dialog and of the stream editor's first open.
+-- Read by sqlite3 right after data/catalogue/Task_EN.sql, into the same new
+-- database:
 --
 --   sqlite3 -bail Task_EN_x50.db ".read data/catalogue/Task_EN.sql" \
 --                                ".read bench/LargeCatalogue.sql"
 --
 -- Every model of every device table gets 49 copies, named after it with a
 -- number ("KC-B21-02" to "KC-B21-50"), carrying its codes, so every list and
--- every filter query of the dialog meets 50 times the rows. The parameter
+-- every filter query of the dialog, and every look-up of the models' video
+-- modes, meets 50 times the rows. The parameter
 -- trees stay as they are: their codes give each level two digits, so a group
 -- cannot take 50 times its values.
 

@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
     }
     panel->showDevice(bench::taskName(), camera, kDevice);
     panel->show();
-    bench::settle();
+    bench::nextPaint(panel->view()->viewport());
     kiv::DeviceStreamModel *model = panel->model();
     if (model->rowCount() == 0) {
         bench::out() << "the device shows no streams" << Qt::endl;
@@ -77,13 +77,16 @@ int main(int argc, char *argv[])
                  << model->rowCount() << " streams; median of " << bench::kRuns << " runs"
                  << Qt::endl;
 
-    const bench::ColdWarm open = bench::coldAndWarm(
+    KavrinGUIToolkit::CTreeView *view = panel->view();
+    bool painted = true;
+    const bench::ColdWarm open = bench::coldAndWarmTimed(
+        [] {},
         [&] {
-            panel->showDevice(bench::taskName(), camera, kDevice);
             // What the planner waits for: the table painted.
-            bench::settle();
+            return bench::untilViewPainted(
+                view, [&] { panel->showDevice(bench::taskName(), camera, kDevice); }, painted);
         },
-        [] { bench::bareParse(); });
+        bench::timed([] { bench::bareParse(); }));
     bench::print(QStringLiteral("opening the stream editor on a device"), open, kOpenGoal,
                  kOpenGoal, bench::parseName());
 
@@ -96,23 +99,27 @@ int main(int argc, char *argv[])
         return 1;
     }
     model->setData(resolution, choices.at(0));
-    KavrinGUIToolkit::CTreeView *view = panel->view();
     int turn = 0;
     bool chosen = true;
-    const bench::ColdWarm edit = bench::coldAndWarm(
+    const bench::ColdWarm edit = bench::coldAndWarmTimed(
+        [] {},
         [&] {
-            view->setCurrentIndex(resolution);
-            view->edit(resolution);
-            QComboBox *editor = openEditor(view);
-            if (!editor) {
-                chosen = false;
-                return;
-            }
-            QTest::keyClick(editor, ++turn % 2 ? Qt::Key_Down : Qt::Key_Up);
             // What the planner waits for: the table shown anew.
-            QCoreApplication::processEvents();
+            return bench::untilViewPainted(
+                view,
+                [&] {
+                    view->setCurrentIndex(resolution);
+                    view->edit(resolution);
+                    QComboBox *editor = openEditor(view);
+                    if (!editor) {
+                        chosen = false;
+                        return;
+                    }
+                    QTest::keyClick(editor, ++turn % 2 ? Qt::Key_Down : Qt::Key_Up);
+                },
+                painted);
         },
-        bench::bareParseSerialiseWrite);
+        bench::timed(bench::bareParseSerialiseWrite));
     bench::print(QStringLiteral("one accepted stream edit through the view"), edit, kEditGoal,
                  kEditGoal, bench::parseWriteName(), "stream.cold", "stream.warm");
     // Every edit was stored.
@@ -121,6 +128,9 @@ int main(int argc, char *argv[])
     file.stream(kDevice, 0, stored);
     if (!chosen || stored.resolution != choices.at(turn % 2))
         bench::out() << "the last edit was not stored: the figure is not valid" << Qt::endl;
+    if (!painted)
+        bench::out() << "the table was not painted after a step: the figures are not valid"
+                     << Qt::endl;
     if (messages > 0)
         bench::out() << messages << " messages were shown: the figures are not valid" << Qt::endl;
     KavrinGUIToolkit::CWarningDlg::SetResponder({});

@@ -6,7 +6,9 @@
 #include "ParamCode.h"
 #include "TaskDataBase.h"
 
+#include <QHash>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 
 namespace kiv {
@@ -95,25 +97,54 @@ bool TaskDataBase::loadCache(CacheKind kind)
     if (!exec(rows, rowSql, {pattern, heading}, "getResolution"))
         return false;
 
+    // Every model of a class shares the same few codes: each code's text is
+    // looked up, and read, once, by one statement compiled once, not once per
+    // row.
     const QString paramSql = QStringLiteral("select* from %1 where  %2 = ?")
                                  .arg(m_paramTables[deviceClass], catalogue::kCode);
     QSqlQuery param(m_database);
+    param.setForwardOnly(true);
+    if (!param.prepare(paramSql))
+        return false;
+    struct CodeText
+    {
+        bool found = false;
+        QString text;
+        // A resolution text, split.
+        bool parsed = false;
+        int slot = 0;
+        QString resolution;
+        QString frameRate;
+    };
+    QHash<QString, CodeText> texts;
+    const int typeColumn = rows.record().indexOf(catalogue::kDeviceType);
+    const int codeColumn = rows.record().indexOf(catalogue::kCode);
     while (rows.next()) {
-        const QString deviceType = rows.value(catalogue::kDeviceType).toString();
-        const QString code = rows.value(catalogue::kCode).toString();
-        if (!exec(param, paramSql, {code}, nullptr))
-            return false;
-        if (!param.next())
+        const QString deviceType = rows.value(typeColumn).toString();
+        const QString code = rows.value(codeColumn).toString();
+        auto known = texts.constFind(code);
+        if (known == texts.cend()) {
+            param.bindValue(0, code);
+            if (!param.exec())
+                return false;
+            CodeText read;
+            read.found = param.next();
+            if (read.found)
+                read.text = param.value(catalogue::kName).toString();
+            if (read.found && (kind == IpcResolutions || kind == DomeResolutions))
+                read.parsed =
+                    parseResolutionText(read.text, read.slot, read.resolution, read.frameRate);
+            param.finish();
+            known = texts.insert(code, read);
+        }
+        if (!known->found)
             continue;
-        const QString text = param.value(catalogue::kName).toString();
+        const QString &text = known->text;
 
         switch (kind) {
         case IpcResolutions:
         case DomeResolutions: {
-            int slot = 0;
-            QString resolution;
-            QString frameRate;
-            if (!parseResolutionText(text, slot, resolution, frameRate)) {
+            if (!known->parsed) {
                 // An unset slot or an empty resolution would become the
                 // stream editor's default choice.
                 qCDebug(lcCore).noquote()
@@ -123,7 +154,7 @@ bool TaskDataBase::loadCache(CacheKind kind)
                 break;
             }
             auto &cache = kind == IpcResolutions ? m_ipcResolutions : m_domeResolutions;
-            cache[slot][deviceType].insert(resolution, frameRate);
+            cache[known->slot][deviceType].insert(known->resolution, known->frameRate);
             break;
         }
         case DvrResolutions: {

@@ -19,6 +19,8 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 namespace kiv {
 
 namespace {
@@ -94,6 +96,23 @@ int AddDeviceWidget::deviceClassOfTab(int tab)
 
 ParamModel *AddDeviceWidget::paramModelOfTab(int tab) const
 {
+    buildTree(tab);
+    return treeOfTab(tab);
+}
+
+void AddDeviceWidget::buildTree(int tab) const
+{
+    const int index = qBound(int(IpcTab), tab, int(DvrTab));
+    if (m_treeBuilt[index])
+        return;
+    m_treeBuilt[index] = true;
+    treeOfTab(index)->loadParams(deviceClassOfTab(index), *m_filterConfig);
+    if (std::all_of(m_treeBuilt.cbegin(), m_treeBuilt.cend(), [](bool built) { return built; }))
+        m_filterConfig.reset();
+}
+
+ParamModel *AddDeviceWidget::treeOfTab(int tab) const
+{
     switch (tab) {
     case DomeTab:
         return m_domeParamModel.get();
@@ -117,12 +136,11 @@ void AddDeviceWidget::init()
         tree->SetAutoChangeCheckbox(false);
 
     m_form->pararmTabWidget->setCurrentIndex(IpcTab);
-    {
-        const FilterConfig filter;
-        m_ipcParamModel->loadParams(deviceClassOfTab(IpcTab), filter);
-        m_domeParamModel->loadParams(deviceClassOfTab(DomeTab), filter);
-        m_dvrParamModel->loadParams(deviceClassOfTab(DvrTab), filter);
-    }
+    // The trees of the other tabs are built when their tabs are first
+    // chosen (restartTab()), as the main window makes its panels: each tree
+    // costs a catalogue query per group, and many dialogs never show them.
+    m_filterConfig = std::make_unique<FilterConfig>();
+    buildTree(IpcTab);
 
     m_deviceTypeModel = std::make_unique<QStandardItemModel>();
     m_proxyModel = std::make_unique<QSortFilterProxyModel>();
@@ -179,8 +197,8 @@ void AddDeviceWidget::connectTrees()
 {
     for (int tab = IpcTab; tab <= DvrTab; ++tab) {
         if (!m_treeConnections[tab]) {
-            m_treeConnections[tab] = connect(paramModelOfTab(tab), &QStandardItemModel::itemChanged,
-                                             this, &AddDeviceWidget::onFilterDevice);
+            m_treeConnections[tab] = connect(treeOfTab(tab), &QStandardItemModel::itemChanged, this,
+                                             &AddDeviceWidget::onFilterDevice);
         }
     }
 }

@@ -13,6 +13,7 @@ class QModelIndex;
 class QSortFilterProxyModel;
 class QStandardItem;
 class QStandardItemModel;
+class FilterConfig;
 
 namespace Ui {
 class AddDeviceWidgetUI;
@@ -44,7 +45,9 @@ public:
 
     /// The device class a tab filters: network cameras, speed domes, DVRs.
     static int deviceClassOfTab(int tab);
-    /// The filter tree of a tab.
+    /// The filter tree of a tab. Only the front tab's tree is built with
+    /// the dialog; another tab's is built when the tab is first chosen, or
+    /// when it is asked for here first.
     ParamModel *paramModelOfTab(int tab) const;
 
 public slots:
@@ -78,6 +81,10 @@ private:
     /// change.
     void restartTab(int tab);
     void showHint(QWidget *field, const QString &text);
+    /// Fills the tree of @p tab from the catalogue unless it is filled.
+    void buildTree(int tab) const;
+    /// The tree of @p tab, filled or not.
+    ParamModel *treeOfTab(int tab) const;
 
     const std::unique_ptr<Ui::AddDeviceWidgetUI> m_form;
     std::unique_ptr<ParamModel> m_ipcParamModel;
@@ -89,6 +96,11 @@ private:
     QString m_classNames[3];
     QString m_taskName;
     std::array<QMetaObject::Connection, 3> m_treeConnections;
+    // Built on first use from a const accessor: the trees are filled as
+    // they are first shown or asked for, each from the filter configuration
+    // the dialog read when it opened (kept until every tree is built).
+    mutable std::array<bool, 3> m_treeBuilt = {};
+    mutable std::unique_ptr<FilterConfig> m_filterConfig;
 };
 
 } // namespace kiv

@@ -8,6 +8,7 @@
 #include "ChildProcess.h"
 #include "ProcessLanguage.h"
 #include "ProgramFolder.h"
+#include "StoredResults.h"
 
 #include <ReportBuilder.h>
 #include <TargetPath.h>
@@ -74,55 +75,10 @@ inline void writeDevices(const QString &task, const QVector<Device> &devices)
     QVERIFY(file.close());
 }
 
-inline StorageResult storageResult(const QString &task, const QString &hddModel)
-{
-    StorageResult r;
-    r.taskName = task;
-    r.storageEnable = 1;
-    r.mainType = QStringLiteral("NVR");
-    r.devType = QStringLiteral("KN-7716");
-    r.devNumber = 2;
-    r.hddBay = 16;
-    r.hddCap = QStringLiteral("4T");
-    r.hddModel = hddModel;
-    r.raidType = QStringLiteral("RAID5");
-    r.raidNumber = 3;
-    r.hddNumber = 30;
-    r.totalCap = QStringLiteral("101.5");
-    return r;
-}
-
-inline BandWidthResult bandWidthResult(const QString &task)
-{
-    BandWidthResult r;
-    r.taskName = task;
-    r.bandWidthEnable = 1;
-    r.preView = QStringLiteral("12.5Mbps");
-    r.record = QStringLiteral("58.6Mbps");
-    r.transmission = QStringLiteral("6.3Mbps");
-    r.total = QStringLiteral("77.4Mbps");
-    return r;
-}
-
-inline StreamServerResult streamServerResult(const QString &task)
-{
-    StreamServerResult r;
-    r.taskName = task;
-    r.streamServerEnable = 1;
-    r.streamServer = QStringLiteral("KS-2000");
-    r.streamServerNumber = 3;
-    return r;
-}
-
-inline ClientResult clientResult(const QString &task)
-{
-    ClientResult r;
-    r.taskName = task;
-    r.clientEnable = 1;
-    r.client = QStringLiteral("Video Wall Client");
-    r.clientNumber = 4;
-    return r;
-}
+using storedresults::bandWidthResult;
+using storedresults::clientResult;
+using storedresults::storageResult;
+using storedresults::streamServerResult;
 
 /// A planner's task: cameras with streams, record plans and accessories, a
 /// recorder, and all four results stored.
@@ -162,10 +118,7 @@ inline void writePlannerTask()
         QVERIFY(file.close());
     }
     TaskListFile list;
-    QVERIFY(list.setStorageResult(storageResult(task, QStringLiteral("raid"))));
-    QVERIFY(list.setBandWidthResult(bandWidthResult(task)));
-    QVERIFY(list.setStreamServerResult(streamServerResult(task)));
-    QVERIFY(list.setClientResult(clientResult(task)));
+    QVERIFY(storedresults::storeAllResults(list, task));
     QVERIFY(list.close());
 }
 

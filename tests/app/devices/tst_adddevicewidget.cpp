@@ -20,6 +20,7 @@
 #include <QSortFilterProxyModel>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -158,6 +159,8 @@ private slots:
     void opensOnTheCameraTab();
     void tabsListTheirClass_data();
     void tabsListTheirClass();
+    void aTabNotInFrontIsBuiltWhenFirstChosen_data();
+    void aTabNotInFrontIsBuiltWhenFirstChosen();
     void filterSelectsModels_data();
     void filterSelectsModels();
     void untickingEverythingListsTheClassInOrder();
@@ -268,6 +271,78 @@ void TestAddDeviceWidget::tabsListTheirClass()
     tabs->setCurrentIndex(tab);
     QCOMPARE(shownTypes(dialog), types);
     QCOMPARE(child<QWidget>(dialog, "streamWidget")->isHidden(), !streams);
+}
+
+void TestAddDeviceWidget::aTabNotInFrontIsBuiltWhenFirstChosen_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<QStringList>("headings");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QStringList>("groups");
+    // The catalogue's headings and groups in code order, less what the
+    // filter configuration hides (ordering, the raw video modes, RAID, the
+    // recording frame rates).
+    QTest::newRow("the speed-dome tree")
+        << 1 << QStringLiteral("pDomeTreeView")
+        << QStringList{QStringLiteral("Camera"), QStringLiteral("Pan and Tilt"),
+                       QStringLiteral("Video"), QStringLiteral("Environment")}
+        << QStringLiteral("Video")
+        << QStringList{QStringLiteral("Video Compression"), QStringLiteral("Image Enhancement")};
+    QTest::newRow("the DVR tree") << 2 << QStringLiteral("pDVRTreeView")
+                                  << QStringList{QStringLiteral("Inputs"),
+                                                 QStringLiteral("Recording"),
+                                                 QStringLiteral("Storage"),
+                                                 QStringLiteral("Interfaces")}
+                                  << QStringLiteral("Recording")
+                                  << QStringList{QStringLiteral("Video Compression"),
+                                                 QStringLiteral("Recording Resolution")};
+}
+
+void TestAddDeviceWidget::aTabNotInFrontIsBuiltWhenFirstChosen()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, view);
+    QFETCH(QStringList, headings);
+    QFETCH(QString, heading);
+    QFETCH(QStringList, groups);
+    AddDeviceWidget dialog(kTask);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *tree = dialog.findChild<QTreeView *>(view);
+    QVERIFY(tree);
+    const QAbstractItemModel *model = tree->model();
+    QCOMPARE(model->rowCount(), 0);
+
+    // Chosen with a click on its tab.
+    auto *tabs = child<QTabWidget>(dialog, "pararmTabWidget");
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
+    QCOMPARE(tabs->currentIndex(), tab);
+    QCOMPARE(tree->model(), model);
+    QStringList shown;
+    int at = -1;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        shown << model->index(r, 0).data().toString();
+        if (shown.last() == heading)
+            at = r;
+    }
+    QCOMPARE(shown, headings);
+    QVERIFY(at >= 0);
+    const QModelIndex headingIndex = model->index(at, 0);
+    QStringList shownGroups;
+    for (int g = 0; g < model->rowCount(headingIndex); ++g)
+        shownGroups << model->index(g, 0, headingIndex).data().toString();
+    QCOMPARE(shownGroups, groups);
+    // On screen, with its values unticked under each group.
+    tree->expand(headingIndex);
+    QTRY_VERIFY(!tree->visualRect(model->index(0, 0, headingIndex)).isEmpty());
+    const QModelIndex firstGroup = model->index(0, 0, headingIndex);
+    QVERIFY(model->rowCount(firstGroup) > 1);
+    QCOMPARE(model->index(1, 0, firstGroup).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    // Choosing the tab again builds nothing twice.
+    tabs->setCurrentIndex(0);
+    tabs->setCurrentIndex(tab);
+    QCOMPARE(model->rowCount(), headings.size());
 }
 
 void TestAddDeviceWidget::filterSelectsModels_data()
