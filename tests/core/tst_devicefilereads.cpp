@@ -68,10 +68,12 @@ QStringList linesOf(const QVector<DeviceRecord> &records, DeviceParts parts)
     return lines;
 }
 
-// What an edit's object on the file finds, nothing kept from before.
-Reading throughDocument()
+// What an edit's object on the file finds, nothing kept from before; with
+// @p kept, in the document kept from the last edit, if any.
+Reading throughDocument(bool kept = false)
 {
-    XmlDataFile::forgetKeptDocuments();
+    if (!kept)
+        XmlDataFile::forgetKeptDocuments();
     Reading reading;
     TaskDeviceFile file(kTask);
     reading.problem = file.problem();
@@ -200,6 +202,20 @@ bool saveTask(int devices, const QStringList &remarks)
     return file.close();
 }
 
+// The reader fuzz's device files (the program's shape, and one written by
+// hand with comments, instructions, CDATA sections and prefixed names), then
+// a task the program saved.
+QVector<QByteArray> fuzzSeeds()
+{
+    QVector<QByteArray> seeds;
+    for (const char *name : {"devices.xml", "handmade-devices.xml"})
+        seeds << ProgramFolder::readAll(QStringLiteral(VARNEL_TEST_DATA_DIR "/fuzz/") +
+                                        QLatin1String(name));
+    if (saveTask(3, {QStringLiteral("大门"), QStringLiteral("Caf\u00e9")}))
+        seeds << ProgramFolder::readAll(devicePath());
+    return seeds;
+}
+
 // A device file of the given entries, as written by hand.
 QByteArray handMade(const QByteArray &entries, const QByteArray &encoding = "GB2312")
 {
@@ -228,6 +244,7 @@ private slots:
     void missingAndEmptyFilesAreCreatedAlike_data();
     void missingAndEmptyFilesAreCreatedAlike();
     void mutatedFilesReadTheSame();
+    void anEditKeepsEveryOtherField();
     void entriesReadAgainSeeEveryChange();
 
 private:
@@ -477,11 +494,13 @@ void TestDeviceFileReads::refusedFilesAreRefusedAlike_data()
     QTest::newRow("the end of a CDATA section in plain text")
         << handMade("<DeviceInfo><Remark>a]]>b</Remark></DeviceInfo>\n") << XmlFileProblem::Damaged;
     QTest::newRow("a control character in a field")
-        << handMade("<DeviceInfo><Remark>a\x01b</Remark></DeviceInfo>\n") << XmlFileProblem::Damaged;
+        << handMade("<DeviceInfo><Remark>a\x01b</Remark></DeviceInfo>\n")
+        << XmlFileProblem::Damaged;
     QTest::newRow("a tag without its closing bracket")
         << handMade("<DeviceInfo><Remark>x</Remark</DeviceInfo>\n") << XmlFileProblem::Damaged;
     QTest::newRow("a second root element of another name")
-        << handMade("<DeviceInfo/>\n") + "<Other/>\n" << XmlFileProblem::Damaged;
+        << handMade("<DeviceInfo/>\n") + "<Other/>\n"
+        << XmlFileProblem::Damaged;
     QTest::newRow("a name that starts with a digit")
         << handMade("<DeviceInfo><1st>x</1st></DeviceInfo>\n") << XmlFileProblem::Damaged;
     QTest::newRow("a lone ampersand")
@@ -552,19 +571,16 @@ void TestDeviceFileReads::missingAndEmptyFilesAreCreatedAlike()
 
 void TestDeviceFileReads::mutatedFilesReadTheSame()
 {
-    // The reader fuzz's seed and mutations of the device file, and the same
-    // mutations of a task the program saved.
+    // The reader fuzz's seeds and mutations of the device file, and the
+    // same mutations of a task the program saved.
     constexpr quint32 kSeed = 20261213;
     qInfo("mutation seed %u", kSeed);
-    QVERIFY(saveTask(3, {QStringLiteral("大门"), QStringLiteral("Caf\u00e9")}));
-    const QByteArray seeds[] = {
-        ProgramFolder::readAll(QStringLiteral(VARNEL_TEST_DATA_DIR "/fuzz/devices.xml")),
-        ProgramFolder::readAll(devicePath())};
+    const QVector<QByteArray> seeds = fuzzSeeds();
     const QString secretPath = m_folder->file(QStringLiteral("secret.txt"));
     QVERIFY(ProgramFolder::write(secretPath, "secret-of-another-file"));
     int inputs = 0;
     int read = 0;
-    for (quint32 s = 0; s < 2; ++s) {
+    for (quint32 s = 0; s < quint32(seeds.size()); ++s) {
         QVERIFY(!seeds[s].isEmpty());
         Mutator mutator(kSeed + s);
         const QVector<Mutant> mutants = mutator.mutate(seeds[s], secretPath);
@@ -585,6 +601,60 @@ void TestDeviceFileReads::mutatedFilesReadTheSame()
         }
     }
     qInfo("device file read both ways: %d inputs fuzzed, %d of them read", inputs, read);
+}
+
+void TestDeviceFileReads::anEditKeepsEveryOtherField()
+{
+    // Every input of the reader fuzz that the reader takes gets one remark
+    // typed; the saved file, read afresh, holds every other field as it was
+    // and the remark as typed, and what the program keeps of the save is
+    // what the file holds.
+    constexpr quint32 kSeed = 20261214;
+    qInfo("mutation seed %u", kSeed);
+    const QString typed =
+        QStringLiteral("Caf\u00e9 \u20ac \U0001F600 ]]> \uE000 \uF8FF 大门 a<b&c \"q\"");
+    const QVector<QByteArray> seeds = fuzzSeeds();
+    QCOMPARE(seeds.size(), 3);
+    const QString secretPath = m_folder->file(QStringLiteral("secret.txt"));
+    QVERIFY(ProgramFolder::write(secretPath, "secret-of-another-file"));
+    int inputs = 0;
+    int edited = 0;
+    for (quint32 s = 0; s < quint32(seeds.size()); ++s) {
+        QVERIFY(!seeds.at(s).isEmpty());
+        Mutator mutator(kSeed + s);
+        const QVector<Mutant> mutants = mutator.mutate(seeds.at(s), secretPath);
+        inputs += int(mutants.size());
+        for (int i = 0; i < mutants.size(); ++i) {
+            const QString where =
+                QStringLiteral("seed %1, input %2 (%3)").arg(s).arg(i).arg(mutants.at(i).kind);
+            QVERIFY(ProgramFolder::write(devicePath(), mutants.at(i).bytes));
+            Reading expected = throughDocument();
+            if (!expected.read || expected.records.isEmpty())
+                continue;
+            {
+                TaskDeviceFile file(kTask);
+                QVERIFY2(file.setRemark(typed, 0), qPrintable(where));
+                QVERIFY2(file.close(), qPrintable(where + QStringLiteral(": ") + file.lastError()));
+            }
+            expected.records[0].info.remark = typed;
+            const Reading kept = throughDocument(true);
+            const Reading fresh = throughDocument();
+            const Reading streamed = throughRecords();
+            for (const auto &[name, reading] :
+                 {std::pair<const char *, const Reading *>{"as typed", &expected},
+                  {"kept", &kept},
+                  {"streamed", &streamed}}) {
+                const QString differs = difference(*reading, fresh);
+                QVERIFY2(differs.isEmpty(),
+                         qPrintable(QStringLiteral("%1, %2 and read afresh: %3")
+                                        .arg(where, QLatin1String(name), differs)));
+            }
+            ++edited;
+        }
+    }
+    qInfo("device file edited, saved and read afresh: %d inputs fuzzed, %d of them edited", inputs,
+          edited);
+    QVERIFY(edited > 0);
 }
 
 void TestDeviceFileReads::entriesReadAgainSeeEveryChange()
