@@ -256,9 +256,9 @@ void TestXmlDataFile::savesTheReaderWouldRefuseAreNamed_data()
         "The change was not saved: the file {file} would then hold more than the program reads "
         "(8 MB, 250000 elements, elements nested 64 deep, 256 attributes on one element). The "
         "file is as it was.");
-    QTest::newRow("a task that would take the task list past the element limit")
+    QTest::newRow("a task that would take the task list past 8 MB")
         << QStringLiteral("task list") << false << limits;
-    QTest::newRow("a task that would take the task list past the element limit, in Chinese")
+    QTest::newRow("a task that would take the task list past 8 MB, in Chinese")
         << QStringLiteral("task list") << true
         << QStringLiteral("更改未保存：文件 {file} 将超出本程序所能读取的范围（8 MB、250000 "
                           "个元素、元素嵌套 64 层、单个元素 256 个属性）。文件保持原样。");
@@ -281,15 +281,21 @@ void TestXmlDataFile::savesTheReaderWouldRefuseAreNamed()
     ProgramFolder folder;
     const QString path = folder.file(relativePath(kind));
     reason.replace(QStringLiteral("{file}"), QDir::toNativeSeparators(path));
-    // A task list of 249,999 elements, to which a task adds five; a remark
-    // held as a CDATA section before a text that holds "]]>", so that only
-    // one of the two could be a section.
-    const QByteArray before =
-        kind == QLatin1String("task list")
-            ? "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskInfoList><Task><Name>Gate</Name>" +
-                  QByteArray("<X/>").repeated(249996) + "</Task></TaskInfoList>\n"
-            : QByteArray("<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList><DeviceInfo>"
-                         "<Remark><![CDATA[x]]>a]]&gt;b</Remark></DeviceInfo></DeviceInfoList>\n");
+    // A task list 40 bytes short of 8 MB, laid out as a save lays it out,
+    // to which a task adds some 90; a remark held as a CDATA section before
+    // a text that holds "]]>", so that only one of the two could be a
+    // section.
+    QByteArray before;
+    if (kind == QLatin1String("task list")) {
+        const QByteArray head =
+            "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskInfoList>\n<Task>\n"
+            "<Name>Gate</Name>\n<Remark>";
+        const QByteArray tail = "</Remark>\n</Task>\n</TaskInfoList>\n";
+        before = head + QByteArray(8 * 1024 * 1024 - 40 - head.size() - tail.size(), 'x') + tail;
+    } else {
+        before = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList><DeviceInfo>"
+                 "<Remark><![CDATA[x]]>a]]&gt;b</Remark></DeviceInfo></DeviceInfoList>\n";
+    }
     QVERIFY(ProgramFolder::write(path, before));
 
     QTranslator translator;
