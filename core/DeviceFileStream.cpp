@@ -5,6 +5,7 @@
 
 #include <File.h>
 #include <XmlRead.h>
+#include <XmlSave.h>
 
 #include <QFile>
 #include <QStringDecoder>
@@ -90,8 +91,8 @@ public:
     /// or not: only the parser may then say what they hold.
     Plain readPlain(const QByteArray &bytes)
     {
-        static const QByteArray declaration =
-            QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>");
+        static const QByteArray declaration = KavrinGUIToolkit::XmlDeclarationBytes(
+            QLatin1String(KavrinGUIToolkit::kDataFileEncoding));
         if (!bytes.startsWith(declaration))
             return Plain::Unsure;
         const char *p = bytes.constData() + declaration.size();

@@ -6,6 +6,7 @@
 #include "FileStamp.h"
 
 #include <File.h>
+#include <XmlRead.h>
 #include <XmlSave.h>
 
 #include <QCoreApplication>
@@ -46,6 +47,24 @@ QString saveFailureText(SaveFailure failure, const QString &path)
                 .arg(native(path));
         return QCoreApplication::translate("XmlDataFile", "The folder %1 cannot be written.")
             .arg(folderOf(path));
+    case SaveFailure::BeyondReadLimits:
+        return QCoreApplication::translate(
+                   "XmlDataFile",
+                   "The change was not saved: the file %1 would then hold more than the program "
+                   "reads (%2 MB, %3 elements, elements nested %4 deep, %5 attributes on one "
+                   "element). The file is as it was.")
+            .arg(native(path))
+            .arg(KavrinGUIToolkit::kMaxXmlFileBytes / (1024 * 1024))
+            .arg(KavrinGUIToolkit::kMaxXmlElements)
+            .arg(KavrinGUIToolkit::kMaxXmlDepth)
+            .arg(KavrinGUIToolkit::kMaxXmlAttributes);
+    case SaveFailure::WouldNotReadBack:
+        return QCoreApplication::translate(
+                   "XmlDataFile",
+                   "The change was not saved: the file %1 holds text, written by hand or by "
+                   "another program, that could not be written back as it reads. The file is as "
+                   "it was.")
+            .arg(native(path));
     case SaveFailure::None:
     case SaveFailure::TargetIsFolder:
     case SaveFailure::InUse:

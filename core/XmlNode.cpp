@@ -40,7 +40,8 @@ bool XmlNode::save(const QString &path, QString *error,
 bool XmlNode::createRoot(const QString &tag)
 {
     m_document.appendChild(m_document.createProcessingInstruction(
-        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"GB2312\"")));
+        QStringLiteral("xml"),
+        KavrinGUIToolkit::XmlDeclarationData(QLatin1String(KavrinGUIToolkit::kDataFileEncoding))));
     m_element = m_document.createElement(tag);
     m_document.appendChild(m_element);
     m_parsed = true;

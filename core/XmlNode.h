@@ -32,9 +32,11 @@ public:
     /// error (the document then holds only what was parsed before it).
     bool parsed() const { return m_parsed; }
     /// Writes the document in the encoding its declaration names (GB2312 for
-    /// the program's files), atomically. False when the file cannot be
-    /// written; @p error then gives the system's reason and @p failure its
-    /// kind.
+    /// the program's files), atomically, through
+    /// KavrinGUIToolkit::SaveDomDocument(). False when the file cannot be
+    /// written or its bytes would not read back (beyond the reader's limits,
+    /// or text that cannot be written as it stands); @p error then gives the
+    /// reason and @p failure its kind, and the old file is as it was.
     bool save(const QString &path, QString *error = nullptr,
               KavrinGUIToolkit::SaveFailure *failure = nullptr) const;
     /// Starts a new document with the GB2312 declaration and the root @p tag.

@@ -76,6 +76,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The change was not saved: the file %1 would then hold more than the program reads (%2 MB, %3 elements, elements nested %4 deep, %5 attributes on one element). The file is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The change was not saved: the file %1 holds text, written by hand or by another program, that could not be written back as it reads. The file is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The file %1 is missing and cannot be created.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -76,6 +76,14 @@
         <translation>无法保存文件 %1。</translation>
     </message>
     <message>
+        <source>The change was not saved: the file %1 would then hold more than the program reads (%2 MB, %3 elements, elements nested %4 deep, %5 attributes on one element). The file is as it was.</source>
+        <translation>更改未保存：文件 %1 将超出本程序所能读取的范围（%2 MB、%3 个元素、元素嵌套 %4 层、单个元素 %5 个属性）。文件保持原样。</translation>
+    </message>
+    <message>
+        <source>The change was not saved: the file %1 holds text, written by hand or by another program, that could not be written back as it reads. The file is as it was.</source>
+        <translation>更改未保存：文件 %1 含有手工或其他程序写入的文本，无法按其读取时的样子写回。文件保持原样。</translation>
+    </message>
+    <message>
         <source>The file %1 is missing and cannot be created.</source>
         <translation>文件 %1 不存在，也无法创建。</translation>
     </message>

@@ -25,6 +25,8 @@ SaveFailure saveFailureOf(const QString &target, int systemError)
         return SaveFailure::TargetIsFolder;
     case KavrinGUIToolkit::SaveFailure::InUse:
         return SaveFailure::FileInUse;
+    case KavrinGUIToolkit::SaveFailure::BeyondReadLimits:
+    case KavrinGUIToolkit::SaveFailure::WouldNotReadBack:
     case KavrinGUIToolkit::SaveFailure::Other:
         break;
     }

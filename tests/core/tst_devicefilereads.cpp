@@ -69,10 +69,12 @@ QStringList linesOf(const QVector<DeviceRecord> &records, DeviceParts parts)
     return lines;
 }
 
-// What an edit's object on the file finds, nothing kept from before.
-Reading throughDocument()
+// What an edit's object on the file finds, nothing kept from before; with
+// @p kept, in the document kept from the last edit, if any.
+Reading throughDocument(bool kept = false)
 {
-    XmlDataFile::forgetKeptDocumentsAndRecords();
+    if (!kept)
+        XmlDataFile::forgetKeptDocumentsAndRecords();
     Reading reading;
     TaskDeviceFile file(kTask);
     reading.problem = file.problem();
@@ -222,6 +224,28 @@ bool saveTask(int devices, const QStringList &remarks)
     return file.close();
 }
 
+// The reader fuzz's device files (the program's shape, and one written by
+// hand with comments, instructions, CDATA sections and prefixed names), then
+// a task the program saved.
+QVector<QByteArray> fuzzSeeds()
+{
+    const auto fuzzFile = [](const char *name) {
+        return ProgramFolder::readAll(QStringLiteral(VARNEL_TEST_DATA_DIR "/fuzz/") +
+                                      QLatin1String(name));
+    };
+    QVector<QByteArray> seeds{fuzzFile("devices.xml")};
+    if (saveTask(3, {QStringLiteral("大门"), QStringLiteral("Caf\u00e9")}))
+        seeds << ProgramFolder::readAll(devicePath());
+    // And one whose remarks hold what the save writes as entities and
+    // references, with line ends of CR LF.
+    if (saveTask(3, {QStringLiteral("a & <b>\t\u5927\n\u95e8"),
+                     QStringLiteral("\u00df\r\U0001F600")})) {
+        seeds << ProgramFolder::readAll(devicePath()).replace("\n", "\r\n");
+    }
+    seeds << fuzzFile("handmade-devices.xml");
+    return seeds;
+}
+
 // A device file of the given entries, as written by hand.
 QByteArray handMade(const QByteArray &entries, const QByteArray &encoding = "GB2312")
 {
@@ -255,6 +279,7 @@ private slots:
     void savedFilesTakeTheScan();
     void shapesAroundTheSavedOneTakeTheirReader_data();
     void shapesAroundTheSavedOneTakeTheirReader();
+    void anEditKeepsEveryOtherField();
     void entriesReadAgainSeeEveryChange();
 
 private:
@@ -504,11 +529,13 @@ void TestDeviceFileReads::refusedFilesAreRefusedAlike_data()
     QTest::newRow("the end of a CDATA section in plain text")
         << handMade("<DeviceInfo><Remark>a]]>b</Remark></DeviceInfo>\n") << XmlFileProblem::Damaged;
     QTest::newRow("a control character in a field")
-        << handMade("<DeviceInfo><Remark>a\x01b</Remark></DeviceInfo>\n") << XmlFileProblem::Damaged;
+        << handMade("<DeviceInfo><Remark>a\x01b</Remark></DeviceInfo>\n")
+        << XmlFileProblem::Damaged;
     QTest::newRow("a tag without its closing bracket")
         << handMade("<DeviceInfo><Remark>x</Remark</DeviceInfo>\n") << XmlFileProblem::Damaged;
     QTest::newRow("a second root element of another name")
-        << handMade("<DeviceInfo/>\n") + "<Other/>\n" << XmlFileProblem::Damaged;
+        << handMade("<DeviceInfo/>\n") + "<Other/>\n"
+        << XmlFileProblem::Damaged;
     QTest::newRow("a name that starts with a digit")
         << handMade("<DeviceInfo><1st>x</1st></DeviceInfo>\n") << XmlFileProblem::Damaged;
     QTest::newRow("a lone ampersand")
@@ -579,26 +606,16 @@ void TestDeviceFileReads::missingAndEmptyFilesAreCreatedAlike()
 
 void TestDeviceFileReads::mutatedFilesReadTheSame()
 {
-    // The reader fuzz's seed and mutations of the device file, and the same
-    // mutations of tasks the program saved.
+    // The reader fuzz's seeds and mutations of the device file, and the
+    // same mutations of tasks the program saved.
     constexpr quint32 kSeed = 20261213;
     qInfo("mutation seed %u", kSeed);
-    QVERIFY(saveTask(3, {QStringLiteral("大门"), QStringLiteral("Caf\u00e9")}));
-    const QByteArray saved = ProgramFolder::readAll(devicePath());
-    // And of one whose remarks hold what the save writes as entities and
-    // references, with line ends of CR LF.
-    QVERIFY(saveTask(
-        3, {QStringLiteral("a & <b>\t\u5927\n\u95e8"), QStringLiteral("\u00df\r\U0001F600")}));
-    QByteArray crlf = ProgramFolder::readAll(devicePath());
-    crlf.replace("\n", "\r\n");
-    const QByteArray seeds[] = {
-        ProgramFolder::readAll(QStringLiteral(VARNEL_TEST_DATA_DIR "/fuzz/devices.xml")), saved,
-        crlf};
+    const QVector<QByteArray> seeds = fuzzSeeds();
     const QString secretPath = m_folder->file(QStringLiteral("secret.txt"));
     QVERIFY(ProgramFolder::write(secretPath, "secret-of-another-file"));
     int inputs = 0;
     int read = 0;
-    for (quint32 s = 0; s < std::size(seeds); ++s) {
+    for (quint32 s = 0; s < quint32(seeds.size()); ++s) {
         QVERIFY(!seeds[s].isEmpty());
         Mutator mutator(kSeed + s);
         const QVector<Mutant> mutants = mutator.mutate(seeds[s], secretPath);
@@ -742,6 +759,60 @@ void TestDeviceFileReads::shapesAroundTheSavedOneTakeTheirReader()
     QCOMPARE(document.problem, problem);
     const QString differs = streamedBy(reader, document);
     QVERIFY2(differs.isEmpty(), qPrintable(differs));
+}
+
+void TestDeviceFileReads::anEditKeepsEveryOtherField()
+{
+    // Every input of the reader fuzz that the reader takes gets one remark
+    // typed; the saved file, read afresh, holds every other field as it was
+    // and the remark as typed, and what the program keeps of the save is
+    // what the file holds.
+    constexpr quint32 kSeed = 20261214;
+    qInfo("mutation seed %u", kSeed);
+    const QString typed =
+        QStringLiteral("Caf\u00e9 \u20ac \U0001F600 ]]> \uE000 \uF8FF 大门 a<b&c \"q\"");
+    const QVector<QByteArray> seeds = fuzzSeeds();
+    QCOMPARE(seeds.size(), 3);
+    const QString secretPath = m_folder->file(QStringLiteral("secret.txt"));
+    QVERIFY(ProgramFolder::write(secretPath, "secret-of-another-file"));
+    int inputs = 0;
+    int edited = 0;
+    for (quint32 s = 0; s < quint32(seeds.size()); ++s) {
+        QVERIFY(!seeds.at(s).isEmpty());
+        Mutator mutator(kSeed + s);
+        const QVector<Mutant> mutants = mutator.mutate(seeds.at(s), secretPath);
+        inputs += int(mutants.size());
+        for (int i = 0; i < mutants.size(); ++i) {
+            const QString where =
+                QStringLiteral("seed %1, input %2 (%3)").arg(s).arg(i).arg(mutants.at(i).kind);
+            QVERIFY(ProgramFolder::write(devicePath(), mutants.at(i).bytes));
+            Reading expected = throughDocument();
+            if (!expected.read || expected.records.isEmpty())
+                continue;
+            {
+                TaskDeviceFile file(kTask);
+                QVERIFY2(file.setRemark(typed, 0), qPrintable(where));
+                QVERIFY2(file.close(), qPrintable(where + QStringLiteral(": ") + file.lastError()));
+            }
+            expected.records[0].info.remark = typed;
+            const Reading kept = throughDocument(true);
+            const Reading fresh = throughDocument();
+            const Reading streamed = throughRecords();
+            for (const auto &[name, reading] :
+                 {std::pair<const char *, const Reading *>{"as typed", &expected},
+                  {"kept", &kept},
+                  {"streamed", &streamed}}) {
+                const QString differs = difference(*reading, fresh);
+                QVERIFY2(differs.isEmpty(),
+                         qPrintable(QStringLiteral("%1, %2 and read afresh: %3")
+                                        .arg(where, QLatin1String(name), differs)));
+            }
+            ++edited;
+        }
+    }
+    qInfo("device file edited, saved and read afresh: %d inputs fuzzed, %d of them edited", inputs,
+          edited);
+    QVERIFY(edited > 0);
 }
 
 void TestDeviceFileReads::entriesReadAgainSeeEveryChange()

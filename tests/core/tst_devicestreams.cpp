@@ -26,6 +26,8 @@ private slots:
     void aStreamThatIsGoneFailsTheWholeChange();
     void aDamagedFileFailsWithItsReason();
     void aFailedSaveGivesItsReason();
+    void anAddPastTheReadersLimitIsRefused_data();
+    void anAddPastTheReadersLimitIsRefused();
 
 private:
     std::unique_ptr<ProgramFolder> m_folder;
@@ -172,6 +174,55 @@ void TestDeviceStreams::aFailedSaveGivesItsReason()
     QVERIFY(!expected.isEmpty());
     QCOMPARE(reason, expected);
     QCOMPARE(ProgramFolder::readAll(path), before);
+}
+
+void TestDeviceStreams::anAddPastTheReadersLimitIsRefused_data()
+{
+    // The file holds the root, one entry with its eight fields and its
+    // stream list, and six elements a stream: 11 + 6 x streams elements. The
+    // reader takes at most 250,000.
+    QTest::addColumn<int>("streams");
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("an add that leaves 249,995 elements is stored") << 41663 << true;
+    QTest::newRow("an add that would leave 250,001 elements is refused") << 41664 << false;
+}
+
+void TestDeviceStreams::anAddPastTheReadersLimitIsRefused()
+{
+    QFETCH(int, streams);
+    QFETCH(bool, stored);
+    const QString path = TaskDeviceFile::filePath(kTask);
+    const QByteArray before =
+        "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList>\n<DeviceInfo>\n"
+        "<DeviceType>CAM-A</DeviceType>\n<Remark/>\n<MainType>IPC</MainType>\n<Count>1</Count>\n"
+        "<MainStream>0</MainStream>\n<SubStream>0</SubStream>\n"
+        "<RecordPlan>111111111111111111111111</RecordPlan>\n<EventFren>100</EventFren>\n"
+        "<DevStreamList>\n" +
+        QByteArray("<DevStream><UseCode>111</UseCode><StreamCount>1</StreamCount><Resolution>CIF"
+                   "</Resolution><FrameRate>25</FrameRate><BitRate>512</BitRate></DevStream>\n")
+            .repeated(streams) +
+        "</DevStreamList>\n</DeviceInfo>\n</DeviceInfoList>\n";
+    QVERIFY(ProgramFolder::write(path, before));
+
+    QString reason;
+    QCOMPARE(DeviceStreams(kTask, 0).add(
+                 stream(QStringLiteral("111"), 1, QStringLiteral("CIF"), QStringLiteral("25"), 512),
+                 &reason),
+             stored);
+    QVector<DevStream> read;
+    QVERIFY(DeviceStreams(kTask, 0).read(read));
+    if (stored) {
+        QCOMPARE(reason, QString());
+        QCOMPARE(read.size(), streams + 1);
+        return;
+    }
+    QCOMPARE(reason,
+             QStringLiteral("The change was not saved: the file %1 would then hold more than the "
+                            "program reads (8 MB, 250000 elements, elements nested 64 deep, 256 "
+                            "attributes on one element). The file is as it was.")
+                 .arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(ProgramFolder::readAll(path), before);
+    QCOMPARE(read.size(), streams);
 }
 
 QTEST_MAIN(TestDeviceStreams)

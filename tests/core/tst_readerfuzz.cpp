@@ -58,6 +58,39 @@ QStringList lensTexts(const QList<LensInfo> &lenses)
     return texts;
 }
 
+// The device file of the task "Lobby", as the device list and the
+// calculators read it; the texts it offers.
+QStringList readDeviceFile()
+{
+    QStringList texts;
+    TaskDeviceFile file(QStringLiteral("Lobby"));
+    QVector<DeviceInfo> devices;
+    file.devices(devices);
+    qint64 total = 0;
+    file.totalCount(total);
+    for (int dev = 0; dev < devices.size(); ++dev) {
+        texts << devices.at(dev).deviceType << devices.at(dev).remark;
+        QVector<DevStream> streams;
+        file.streams(dev, streams);
+        for (const DevStream &stream : streams)
+            texts << stream.resolution << stream.frameRate;
+        QString plan;
+        file.recordPlan(dev, plan);
+        QString fren;
+        file.eventFren(dev, fren);
+        qint64 sum = 0;
+        file.streamCountSum(dev, sum);
+        QString type;
+        int count = 0;
+        file.stand(dev, type, count);
+        file.shield(dev, type, count);
+        file.lens(dev, type, count);
+        texts << plan << fren << type;
+    }
+    file.close();
+    return texts;
+}
+
 QVector<Reader> readers()
 {
     return {
@@ -83,35 +116,7 @@ QVector<Reader> readers()
              return texts;
          }},
         {"device file", QStringLiteral("Task/Lobby.xml"), QStringLiteral("devices.xml"),
-         [] {
-             QStringList texts;
-             TaskDeviceFile file(QStringLiteral("Lobby"));
-             QVector<DeviceInfo> devices;
-             file.devices(devices);
-             qint64 total = 0;
-             file.totalCount(total);
-             for (int dev = 0; dev < devices.size(); ++dev) {
-                 texts << devices.at(dev).deviceType << devices.at(dev).remark;
-                 QVector<DevStream> streams;
-                 file.streams(dev, streams);
-                 for (const DevStream &stream : streams)
-                     texts << stream.resolution << stream.frameRate;
-                 QString plan;
-                 file.recordPlan(dev, plan);
-                 QString fren;
-                 file.eventFren(dev, fren);
-                 qint64 sum = 0;
-                 file.streamCountSum(dev, sum);
-                 QString type;
-                 int count = 0;
-                 file.stand(dev, type, count);
-                 file.shield(dev, type, count);
-                 file.lens(dev, type, count);
-                 texts << plan << fren << type;
-             }
-             file.close();
-             return texts;
-         }},
+         readDeviceFile},
         {"filter configuration", QStringLiteral("FilterConfig.xml"),
          QStringLiteral("filterconfig.xml"),
          [] {
@@ -184,6 +189,9 @@ QVector<Reader> readers()
                  texts << camera.name << camera.recommendedLensTypes;
              return texts;
          }},
+        // Appended, so that the readers before it keep their seeds.
+        {"device file written by hand", QStringLiteral("Task/Lobby.xml"),
+         QStringLiteral("handmade-devices.xml"), readDeviceFile},
     };
 }
 

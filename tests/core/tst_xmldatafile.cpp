@@ -124,6 +124,8 @@ private slots:
     void reasonsNameTheFileOrItsFolder_data();
     void reasonsNameTheFileOrItsFolder();
     void reasonsReadInChinese();
+    void savesTheReaderWouldRefuseAreNamed_data();
+    void savesTheReaderWouldRefuseAreNamed();
 };
 
 void TestXmlDataFile::reasonsNameTheFileOrItsFolder_data()
@@ -241,6 +243,82 @@ void TestXmlDataFile::reasonsReadInChinese()
     QCOMPARE(
         list.lastError(),
         QStringLiteral("文件 %1 已损坏或不是本程序的文件。").arg(QDir::toNativeSeparators(path)));
+}
+
+void TestXmlDataFile::savesTheReaderWouldRefuseAreNamed_data()
+{
+    // "{file}" stands for the file's path.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("reason");
+
+    const QString limits = QStringLiteral(
+        "The change was not saved: the file {file} would then hold more than the program reads "
+        "(8 MB, 250000 elements, elements nested 64 deep, 256 attributes on one element). The "
+        "file is as it was.");
+    QTest::newRow("a task that would take the task list past 8 MB")
+        << QStringLiteral("task list") << false << limits;
+    QTest::newRow("a task that would take the task list past 8 MB, in Chinese")
+        << QStringLiteral("task list") << true
+        << QStringLiteral("更改未保存：文件 {file} 将超出本程序所能读取的范围（8 MB、250000 "
+                          "个元素、元素嵌套 64 层、单个元素 256 个属性）。文件保持原样。");
+    const QString text = QStringLiteral(
+        "The change was not saved: the file {file} holds text, written by hand or by another "
+        "program, that could not be written back as it reads. The file is as it was.");
+    QTest::newRow("a remark no form of which reads back beside the hand-made text after it")
+        << QStringLiteral("device file") << false << text;
+    QTest::newRow("a remark no form of which reads back, in Chinese")
+        << QStringLiteral("device file") << true
+        << QStringLiteral("更改未保存：文件 {file} "
+                          "含有手工或其他程序写入的文本，无法按其读取时的样子写回。文件保持原样。");
+}
+
+void TestXmlDataFile::savesTheReaderWouldRefuseAreNamed()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, chinese);
+    QFETCH(QString, reason);
+    ProgramFolder folder;
+    const QString path = folder.file(relativePath(kind));
+    reason.replace(QStringLiteral("{file}"), QDir::toNativeSeparators(path));
+    // A task list 40 bytes short of 8 MB, laid out as a save lays it out,
+    // to which a task adds some 90; a remark held as a CDATA section before
+    // a text that holds "]]>", so that only one of the two could be a
+    // section.
+    QByteArray before;
+    if (kind == QLatin1String("task list")) {
+        const QByteArray head =
+            "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<TaskInfoList>\n<Task>\n"
+            "<Name>Gate</Name>\n<Remark>";
+        const QByteArray tail = "</Remark>\n</Task>\n</TaskInfoList>\n";
+        before = head + QByteArray(8 * 1024 * 1024 - 40 - head.size() - tail.size(), 'x') + tail;
+    } else {
+        before = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<DeviceInfoList><DeviceInfo>"
+                 "<Remark><![CDATA[x]]>a]]&gt;b</Remark></DeviceInfo></DeviceInfoList>\n";
+    }
+    QVERIFY(ProgramFolder::write(path, before));
+
+    QTranslator translator;
+    if (chinese) {
+        QVERIFY(translator.load(QStringLiteral(VARNEL_PROGRAM_DIR "/translations/Varnel_zh.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    bool closed = true;
+    QString error;
+    {
+        std::unique_ptr<XmlDataFile> file = openFile(kind);
+        QVERIFY(file->isOpen());
+        if (auto *devices = dynamic_cast<TaskDeviceFile *>(file.get()))
+            QVERIFY(devices->setRemark(QStringLiteral("\u20ac"), 0));
+        else
+            QVERIFY(change(*file));
+        closed = file->close();
+        error = file->lastError();
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(!closed);
+    QCOMPARE(error, reason);
+    QCOMPARE(ProgramFolder::readAll(path), before);
 }
 
 QTEST_GUILESS_MAIN(TestXmlDataFile)

@@ -40,6 +40,8 @@ private slots:
     void createRootAndSaveWritesDeclaration();
     void chineseTextRoundTripsThroughGb2312Bytes();
     void characterOutsideGb2312BecomesReference();
+    void typedTextReadsBackAsTypedBesideHandMadeFields_data();
+    void typedTextReadsBackAsTypedBesideHandMadeFields();
     void childAtOutOfRange_data();
     void childAtOutOfRange();
     void commentCountsForRemoveChildAtOnly();
@@ -151,6 +153,56 @@ void TestXmlNode::characterOutsideGb2312BecomesReference()
     XmlNode back = loaded(file(QStringLiteral("ref.xml")));
     QVERIFY(back.parsed());
     QCOMPARE(back.childByName(QStringLiteral("Remark")).text(), text);
+}
+
+void TestXmlNode::typedTextReadsBackAsTypedBesideHandMadeFields_data()
+{
+    // The root's children as written by hand: field A, left alone, and
+    // field B, which the planner changes.
+    QTest::addColumn<QByteArray>("fields");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("a");
+
+    QTest::newRow("an instruction before a field's text adds no line break to it")
+        << QByteArray("<A><?v?>110</A><B>old</B>") << QStringLiteral("new")
+        << QStringLiteral("110");
+    QTest::newRow("a CDATA section of an empty GB2312 cell is left as it reads")
+        << QByteArray("<A><![CDATA[\xaa\xa1]]></A><B/>") << QStringLiteral("new")
+        << QStringLiteral("\uE0A4");
+    QTest::newRow("a field held as CDATA takes characters GB2312 lacks")
+        << QByteArray("<A>1</A><B><![CDATA[old]]></B>")
+        << QStringLiteral("Caf\u00e9 \u20ac \U0001F600") << QStringLiteral("1");
+    QTest::newRow("a field held as CDATA takes ]]>")
+        << QByteArray("<A>1</A><B><![CDATA[old]]></B>") << QStringLiteral("a]]>b")
+        << QStringLiteral("1");
+    QTest::newRow("a field held as CDATA before a text takes characters GB2312 lacks")
+        << QByteArray("<A>1</A><B><![CDATA[old]]>tail</B>") << QStringLiteral("\u20ac 1")
+        << QStringLiteral("1");
+    QTest::newRow("a field emptied before a CDATA section reads empty")
+        << QByteArray("<A>1</A><B>old<![CDATA[x]]></B>") << QString() << QStringLiteral("1");
+    QTest::newRow("a file with a prefixed element name takes the change")
+        << QByteArray("<p:x/><A>1</A><B/>") << QStringLiteral("new") << QStringLiteral("1");
+}
+
+void TestXmlNode::typedTextReadsBackAsTypedBesideHandMadeFields()
+{
+    QFETCH(QByteArray, fields);
+    QFETCH(QString, typed);
+    QFETCH(QString, a);
+    const QString path = file(QStringLiteral("hand.xml"));
+    QVERIFY(
+        writeFile(path, "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n<R>" + fields + "</R>\n"));
+    XmlNode n = loaded(path);
+    QVERIFY(n.parsed());
+    QCOMPARE(n.childByName(QStringLiteral("A")).text(), a);
+    QVERIFY(n.childByName(QStringLiteral("B")).setText(typed));
+    QString error;
+    QVERIFY2(n.save(path, &error), qPrintable(error));
+
+    XmlNode back = loaded(path);
+    QVERIFY(back.parsed());
+    QCOMPARE(back.childByName(QStringLiteral("A")).text(), a);
+    QCOMPARE(back.childByName(QStringLiteral("B")).text(), typed);
 }
 
 void TestXmlNode::childAtOutOfRange_data()

@@ -54,6 +54,8 @@ Read read(const QByteArray &bytes)
 
 } // namespace
 
+Q_DECLARE_METATYPE(KavrinGUIToolkit::XmlLimit)
+
 class TestXmlRead : public QObject
 {
     Q_OBJECT
@@ -62,6 +64,8 @@ private slots:
     void shapeDecidesWhetherTheFileIsRead_data();
     void shapeDecidesWhetherTheFileIsRead();
     void refusalSaysWhyAndWhere();
+    void brokenLimitIsNamed_data();
+    void brokenLimitIsNamed();
     void fileLargerThanTheLimitIsNotRead();
     void parseErrorIsTold();
 };
@@ -143,6 +147,31 @@ void TestXmlRead::refusalSaysWhyAndWhere()
     QCOMPARE(line, 3);
     QCOMPARE(column, 5);
     QCOMPARE(document.documentElement().tagName(), QStringLiteral("kept"));
+}
+
+void TestXmlRead::brokenLimitIsNamed_data()
+{
+    // Saves check the bytes they would write with the same scan, and name
+    // the limit to the planner.
+    using KavrinGUIToolkit::XmlLimit;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<XmlLimit>("limit");
+    QTest::newRow("a file within every limit") << manyElements(250000) << XmlLimit::None;
+    QTest::newRow("one byte over 8 MB")
+        << "<a>" + QByteArray(8 * 1024 * 1024 - 6, ' ') + "</a>" << XmlLimit::FileSize;
+    QTest::newRow("one element too many") << manyElements(250001) << XmlLimit::Elements;
+    QTest::newRow("one level too deep") << nested(65) << XmlLimit::Depth;
+    QTest::newRow("one attribute too many") << attributes(257) << XmlLimit::Attributes;
+    QTest::newRow("a document type") << QByteArray("<!DOCTYPE a><a/>") << XmlLimit::DocumentType;
+}
+
+void TestXmlRead::brokenLimitIsNamed()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(KavrinGUIToolkit::XmlLimit, limit);
+    QString message;
+    QCOMPARE(KavrinGUIToolkit::BrokenXmlLimit(bytes, &message), limit);
+    QCOMPARE(message.isEmpty(), limit == KavrinGUIToolkit::XmlLimit::None);
 }
 
 void TestXmlRead::fileLargerThanTheLimitIsNotRead()

@@ -21,7 +21,13 @@ enum class SaveFailure {
     TargetIsFolder,
     /// Another program holds the file.
     InUse,
-    /// Anything else, such as bytes that would not read back.
+    /// Nothing was written: the bytes would break a limit of the program's
+    /// reader (ReadXmlBytes()), which would then refuse the whole file.
+    BeyondReadLimits,
+    /// Nothing was written: the document holds what its encoding cannot write
+    /// so that it reads back as it stands, or what would not parse.
+    WouldNotReadBack,
+    /// Anything else.
     Other
 };
 

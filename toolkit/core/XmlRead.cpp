@@ -14,7 +14,8 @@ namespace {
 
 struct ShapeFault
 {
-    /// Offset of the tag that broke a limit; -1 when every limit holds.
+    XmlLimit limit = XmlLimit::None;
+    /// Offset of the tag that broke the limit.
     qsizetype at = -1;
     QString reason;
 };
@@ -54,7 +55,7 @@ ShapeFault findShapeFault(const QByteArray &bytes)
         } else if (next == '?') {
             i = after(i + 2, "?>");
         } else if (next == '!' && startsWith(i, "<!DOCTYPE")) {
-            return {i, QStringLiteral("a document type declaration")};
+            return {XmlLimit::DocumentType, i, QStringLiteral("a document type declaration")};
         } else if (next == '/') {
             --depth;
             const void *close = std::memchr(data + i + 2, '>', size_t(size - i - 2));
@@ -80,13 +81,16 @@ ShapeFault findShapeFault(const QByteArray &bytes)
                 }
             }
             if (attributes > kMaxXmlAttributes)
-                return {tag, QStringLiteral("more than %1 attributes on one element")
-                                 .arg(kMaxXmlAttributes)};
+                return {XmlLimit::Attributes, tag,
+                        QStringLiteral("more than %1 attributes on one element")
+                            .arg(kMaxXmlAttributes)};
             if (++elements > kMaxXmlElements)
-                return {tag, QStringLiteral("more than %1 elements").arg(kMaxXmlElements)};
+                return {XmlLimit::Elements, tag,
+                        QStringLiteral("more than %1 elements").arg(kMaxXmlElements)};
             const bool empty = j < size && data[j - 1] == '/';
             if (!empty && ++depth > kMaxXmlDepth)
-                return {tag, QStringLiteral("elements nested more than %1 deep").arg(kMaxXmlDepth)};
+                return {XmlLimit::Depth, tag,
+                        QStringLiteral("elements nested more than %1 deep").arg(kMaxXmlDepth)};
             i = j + 1;
         }
     }
@@ -104,12 +108,28 @@ void setWhere(const QByteArray &bytes, qsizetype at, int *line, int *column)
 
 } // namespace
 
-bool ReadXmlBytes(QIODevice &device, QByteArray *bytes, QString *message, int *line, int *column)
+XmlLimit BrokenXmlLimit(const QByteArray &bytes, QString *message, int *line, int *column)
 {
     if (line)
         *line = 0;
     if (column)
         *column = 0;
+    if (bytes.size() > kMaxXmlFileBytes) {
+        if (message)
+            *message = QStringLiteral("larger than %1 bytes").arg(kMaxXmlFileBytes);
+        return XmlLimit::FileSize;
+    }
+    const ShapeFault fault = findShapeFault(bytes);
+    if (fault.limit != XmlLimit::None) {
+        if (message)
+            *message = fault.reason;
+        setWhere(bytes, fault.at, line, column);
+    }
+    return fault.limit;
+}
+
+bool ReadXmlBytes(QIODevice &device, QByteArray *bytes, QString *message, int *line, int *column)
+{
     // One byte past the limit tells a file that is too large without
     // holding more of it than the limit. A file's bytes go into an array of
     // their own size, which stays alive beside the parsed document: one that
@@ -126,18 +146,8 @@ bool ReadXmlBytes(QIODevice &device, QByteArray *bytes, QString *message, int *l
     } else {
         read = device.read(kMaxXmlFileBytes + 1);
     }
-    if (read.size() > kMaxXmlFileBytes) {
-        if (message)
-            *message = QStringLiteral("larger than %1 bytes").arg(kMaxXmlFileBytes);
+    if (BrokenXmlLimit(read, message, line, column) != XmlLimit::None)
         return false;
-    }
-    const ShapeFault fault = findShapeFault(read);
-    if (fault.at >= 0) {
-        if (message)
-            *message = fault.reason;
-        setWhere(read, fault.at, line, column);
-        return false;
-    }
     *bytes = std::move(read);
     return true;
 }

@@ -34,16 +34,37 @@ constexpr int kMaxXmlDepth = 64;
 /// the square of their number. The program's own elements carry four at most.
 constexpr int kMaxXmlAttributes = 256;
 
+/// The limits on the shape of the bytes the program reads.
+enum class XmlLimit {
+    /// Every limit holds.
+    None,
+    /// Larger than kMaxXmlFileBytes.
+    FileSize,
+    /// More than kMaxXmlElements elements.
+    Elements,
+    /// Elements nested deeper than kMaxXmlDepth.
+    Depth,
+    /// More than kMaxXmlAttributes attributes on one element.
+    Attributes,
+    /// A document type declaration: no file of the program's has one, and the
+    /// entities it declares can expand a small file into gigabytes.
+    DocumentType
+};
+
+/// The first limit that @p bytes break, as ReadXmlBytes() checks what it
+/// read and a save checks what it is about to write: None when they keep
+/// every limit. Otherwise @p message, @p line and @p column say why and
+/// where (line and column 0 when the size is the reason). One scan of the
+/// bytes, linear in their size.
+KAVRIN_CORE_EXPORT XmlLimit BrokenXmlLimit(const QByteArray &bytes, QString *message = nullptr,
+                                           int *line = nullptr, int *column = nullptr);
+
 /// Reads the rest of @p device (open for reading) into @p bytes, the way
 /// every reader of the program's XML files gets the bytes it parses. False,
-/// @p bytes left as they were, when they are larger than kMaxXmlFileBytes,
-/// hold more than kMaxXmlElements elements, nest deeper than kMaxXmlDepth,
-/// carry more than kMaxXmlAttributes on one element or hold a document type
-/// declaration (no file of the program's has one, and the entities it
-/// declares can expand a small file into gigabytes); @p message, @p line and
-/// @p column then say why and where (line and column 0 when the size was the
-/// reason). Whatever parses the bytes it gives, a document or a stream
-/// reader, so cannot be made slow by a file's shape.
+/// @p bytes left as they were, when they break a limit (BrokenXmlLimit());
+/// @p message, @p line and @p column then say why and where. Whatever parses
+/// the bytes it gives, a document or a stream reader, so cannot be made slow
+/// by a file's shape.
 KAVRIN_CORE_EXPORT bool ReadXmlBytes(QIODevice &device, QByteArray *bytes,
                                      QString *message = nullptr, int *line = nullptr,
                                      int *column = nullptr);

@@ -1,16 +1,18 @@
 #include "XmlSave.h"
 
 #include "File.h"
+#include "XmlCharset.h"
+#include "XmlRead.h"
 
 #include <QDomDocument>
-#include <QDomProcessingInstruction>
-#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
 #include <QStringEncoder>
-#include <QTextStream>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
+
+#include <array>
+#include <vector>
 
 namespace KavrinGUIToolkit {
 
@@ -30,141 +32,350 @@ QDomProcessingInstruction declaration(const QDomDocument &doc)
     return QDomProcessingInstruction();
 }
 
-QString hexReference(char32_t codePoint)
+void appendReference(QString &out, char32_t codePoint)
 {
-    return QStringLiteral("&#x") + QString::number(static_cast<uint>(codePoint), 16).toUpper() +
+    out += QLatin1String("&#x") + QString::number(static_cast<uint>(codePoint), 16).toUpper() +
            QLatin1Char(';');
 }
 
-// The characters an XML 1.0 document may hold, as text or as a reference.
-bool isXmlChar(char32_t c)
+// True for a text node that the program's readers drop: empty, or of white
+// space alone (QChar::isSpace, so a no-break space too).
+bool vanishes(QStringView text)
 {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
-           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+    return text.trimmed().isEmpty();
 }
 
-// @p text with every character XML 1.0 forbids replaced by U+FFFD: C0 controls
-// other than tab, line feed and carriage return, U+FFFE, U+FFFF and a
-// surrogate without its partner (what cutting a remark in the middle of an
-// emoji leaves). Written as they are, or as references, they would make the
-// whole file unreadable, and every other text in it with it.
-QString withXmlCharsOnly(const QString &text)
+// A document as the text its file holds, before it is encoded, so that the
+// readers read back every node as it stands. Line breaks stand only among
+// the nodes of elements that hold no text, where the reading drops them
+// again; nothing is written where the reading would join two nodes into one
+// or drop one that stands before another.
+class DocumentWriter
 {
-    // Most texts hold no control character and no surrogate at all: one
-    // tight pass tells, and only from the first such unit on is each
-    // character looked at.
-    const qsizetype n = text.size();
-    const char16_t *const units = QStringView(text).utf16();
-    qsizetype first = 0;
-    for (; first < n; ++first) {
-        const char16_t u = units[first];
-        if (u < 0x20 ? (u != 0x9 && u != 0xA && u != 0xD)
-                     : (u >= 0xD800 && (u <= 0xDFFF || u >= 0xFFFE)))
-            break;
+public:
+    DocumentWriter(XmlCharset &charset, const QString &encoding)
+        : m_charset(charset), m_encoding(encoding)
+    {
     }
-    if (first == n)
-        return text;
-    QString out;
-    bool replaced = false;
-    for (qsizetype i = first; i < n;) {
-        const char16_t u = text.at(i).unicode();
-        qsizetype len = 1;
-        char32_t cp = u;
-        if (QChar::isHighSurrogate(u) && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
-            len = 2;
-            cp = QChar::surrogateToUcs4(u, text.at(i + 1).unicode());
-        }
-        if (isXmlChar(cp)) {
-            if (replaced)
-                out.append(text.constData() + i, len);
-        } else {
-            if (!replaced) {
-                out = text.left(i);
-                out.reserve(n);
-                replaced = true;
+
+    /// Writes @p doc; false, with why(), when it holds what the encoding
+    /// cannot write where it stands.
+    bool write(const QDomDocument &doc)
+    {
+        QDomNode n = doc.firstChild();
+        while (!n.isNull()) {
+            if (n.isElement()) {
+                if (!startTag(n))
+                    return false;
+                QDomNode child = n.firstChild();
+                if (!child.isNull()) {
+                    m_out += QLatin1Char('>');
+                    m_holdsText.push_back(holdsText(child));
+                    if (!m_holdsText.back())
+                        m_out += QLatin1Char('\n');
+                    n = std::move(child);
+                    continue;
+                }
+                m_out += QLatin1String("/>");
+            } else if (n.isText()) {
+                if (!textRun(n))
+                    return false;
+            } else if (!leaf(n)) {
+                return false;
             }
-            out.append(QChar(QChar::ReplacementCharacter));
+            // Closes the elements that end with @p n. A line break stands
+            // only among the nodes of an element that holds no text, where
+            // the reading drops it again.
+            for (;;) {
+                if (m_holdsText.empty() || !m_holdsText.back())
+                    m_out += QLatin1Char('\n');
+                QDomNode next = n.nextSibling();
+                if (!next.isNull()) {
+                    n = std::move(next);
+                    break;
+                }
+                n = n.parentNode();
+                if (!n.isElement()) {
+                    n = QDomNode();
+                    break;
+                }
+                m_out += QLatin1String("</");
+                m_out += n.nodeName();
+                m_out += QLatin1Char('>');
+                m_holdsText.pop_back();
+            }
         }
-        i += len;
+        return true;
     }
-    return replaced ? out : text;
-}
 
-bool isGb2312(const QString &encoding)
-{
-    return encoding.compare(QLatin1String("GB2312"), Qt::CaseInsensitive) == 0 ||
-           encoding.compare(QLatin1String("EUC-CN"), Qt::CaseInsensitive) == 0;
-}
+    const QString &text() const { return m_out; }
+    QString why() const { return m_why; }
 
-// True when @p bytes hold only what GB2312 defines: ASCII bytes, and pairs
-// whose lead byte lies in A1-F7 outside the empty rows AA-AF and whose trail
-// byte lies in A1-FE. The platform's converter of that name is wider: it puts
-// C1 controls out as single high bytes and some characters (such as U+3007)
-// into rows GB2312 leaves empty, which other readers take for other
-// characters.
-bool isPlainGb2312(const QByteArray &bytes)
-{
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const uchar lead = uchar(bytes.at(i));
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if (i + 1 >= n)
+private:
+    bool fail(const QString &why)
+    {
+        m_why = why;
+        return false;
+    }
+
+    bool name(const QString &name)
+    {
+        if (!m_charset.keepsAll(name))
+            return fail(QStringLiteral("the name \"%1\"").arg(name));
+        m_out += name;
+        return true;
+    }
+
+    bool startTag(const QDomNode &element)
+    {
+        m_out += QLatin1Char('<');
+        if (!name(element.nodeName()))
             return false;
-        const uchar trail = uchar(bytes.at(i + 1));
-        if (lead < 0xA1 || lead > 0xF7 || (lead >= 0xAA && lead <= 0xAF) || trail < 0xA1 ||
-            trail > 0xFE)
-            return false;
-        i += 2;
+        if (!element.hasAttributes())
+            return true;
+        const QDomNamedNodeMap attributes = element.attributes();
+        for (int i = 0; i < attributes.length(); ++i) {
+            const QDomNode attribute = attributes.item(i);
+            m_out += QLatin1Char(' ');
+            if (!name(attribute.nodeName()))
+                return false;
+            m_out += QLatin1String("=\"");
+            escaped(WithXmlCharsOnly(attribute.nodeValue()), true);
+            m_out += QLatin1Char('"');
+        }
+        return true;
     }
-    return true;
-}
 
-// Encodes text code point by code point, replacing what the encoding cannot
-// represent with character references. Only used when the fast path found a
-// character that does not survive the round trip. ASCII (and so all markup)
-// is copied as it is; a code point counts as representable when it decodes
-// back to itself (encoders report errors inconsistently across code pages)
-// and, for GB2312, when its bytes are a GB2312 pair. @p text holds only XML
-// characters, so every surrogate has its partner.
-QByteArray encodeWithReferences(const QString &text, const QString &encoding)
-{
-    const QByteArray name = encoding.toLatin1();
-    const bool gb2312 = isGb2312(encoding);
-    QHash<char32_t, QByteArray> known; // empty: written as a reference
-    QByteArray out;
-    out.reserve(text.size() * 2);
-    for (qsizetype i = 0; i < text.size();) {
-        const QChar c = text.at(i);
-        if (c.unicode() < 0x80) {
-            out += char(c.unicode());
-            ++i;
-            continue;
+    bool leaf(const QDomNode &n)
+    {
+        switch (n.nodeType()) {
+        case QDomNode::CommentNode: {
+            const QString data = WithXmlCharsOnly(n.toComment().data());
+            if (!m_charset.keepsAll(data))
+                return fail(QStringLiteral("a comment"));
+            m_out += QLatin1String("<!--") + data + QLatin1String("-->");
+            return true;
         }
-        const qsizetype len = c.isHighSurrogate() ? 2 : 1;
-        const char32_t cp =
-            len == 2 ? QChar::surrogateToUcs4(c, text.at(i + 1)) : char32_t(c.unicode());
-        auto it = known.constFind(cp);
-        if (it == known.constEnd()) {
-            const QString unit = text.mid(i, len);
-            QStringEncoder encoder(name.constData());
-            QStringDecoder decoder(name.constData());
-            QByteArray bytes = encoder.encode(unit);
-            const bool held = !bytes.isEmpty() && decoder.decode(bytes) == unit &&
-                              (!gb2312 || (bytes.size() == 2 && isPlainGb2312(bytes)));
-            if (!held)
-                bytes.clear();
-            it = known.insert(cp, bytes);
+        case QDomNode::ProcessingInstructionNode:
+            return instruction(n.toProcessingInstruction());
+        default:
+            // A document type or an entity reference: the readers refuse a
+            // file that declares entities.
+            return fail(QStringLiteral("a node of kind %1").arg(int(n.nodeType())));
         }
-        out += it->isEmpty() ? hexReference(cp).toLatin1() : *it;
-        i += len;
     }
-    return out;
-}
+
+    bool instruction(const QDomProcessingInstruction &pi)
+    {
+        if (pi.target() == QLatin1String("xml") && !m_declared && pi.parentNode().isDocument()) {
+            // The declaration is written for the encoding the bytes are in.
+            m_out += QString::fromLatin1(XmlDeclarationBytes(m_encoding));
+            m_declared = true;
+            return true;
+        }
+        const QString data = WithXmlCharsOnly(pi.data());
+        m_out += QLatin1String("<?");
+        if (!name(pi.target()))
+            return false;
+        if (!m_charset.keepsAll(data))
+            return fail(QStringLiteral("a processing instruction"));
+        if (!data.isEmpty())
+            m_out += QLatin1Char(' ') + data;
+        m_out += QLatin1String("?>");
+        return true;
+    }
+
+    struct Piece
+    {
+        QString data;
+        bool section = false;
+    };
+
+    // Writes the run of texts and CDATA sections that starts at @p n
+    // (siblings with no other node between them); @p n is then its last
+    // node. Each is written as escaped text or as a CDATA section, so that
+    // the reading gives back the same nodes with the same texts: two texts
+    // side by side would read as one, a blank text is dropped (which, before
+    // other text, makes that text the element's first), and a section can
+    // hold neither "]]>" nor a reference. Each node keeps its own kind where
+    // it can; a section that holds a character the encoding does not define
+    // would rather be text, with the character as a reference. False when no
+    // choice reads back the same.
+    bool textRun(QDomNode &n)
+    {
+        // What each node may be, and would rather be.
+        struct Choice
+        {
+            bool text = false;
+            bool section = false;
+            bool rather = false; // a section
+        };
+        QVarLengthArray<Choice, 4> choices;
+        m_run.clear();
+        for (QDomNode next = n.nextSibling();; next = n.nextSibling()) {
+            Piece piece{WithXmlCharsOnly(n.nodeValue()), false};
+            const bool isSection = n.nodeType() == QDomNode::CDATASectionNode;
+            const bool blank = vanishes(piece.data);
+            const bool closes = piece.data.contains(QLatin1String("]]>"));
+            Choice choice;
+            // A blank text the program set, with nothing after it that the
+            // dropping would move up, may be dropped as it always was.
+            choice.text = !blank || (!isSection && !next.isText());
+            choice.section = !closes && m_charset.keepsAll(piece.data);
+            choice.rather = isSection ? !closes && m_charset.definesAll(piece.data) : !choice.text;
+            choices.append(choice);
+            m_run.append(std::move(piece));
+            if (!next.isText())
+                break;
+            n = std::move(next);
+        }
+        if (!planRun(choices))
+            return fail(QStringLiteral("a text beside a CDATA section"));
+        for (const Piece &piece : std::as_const(m_run)) {
+            if (piece.section)
+                m_out += QLatin1String("<![CDATA[") + piece.data + QLatin1String("]]>");
+            else
+                escaped(piece.data, false);
+        }
+        return true;
+    }
+
+    // Sets which pieces of the run are sections: fewest written as what they
+    // would rather not be, no two texts side by side. False when there is no
+    // such choice.
+    template <typename Choices> bool planRun(const Choices &choices)
+    {
+        const qsizetype count = m_run.size();
+        // The one text of a field, the usual case.
+        if (count == 1 && choices.at(0).text && !choices.at(0).rather)
+            return true;
+        // best[i][s]: the fewest up to piece i written as a section (s) or
+        // as text; -1 where piece i cannot be so written.
+        std::vector<std::array<int, 2>> best(size_t(count), {-1, -1});
+        for (qsizetype i = 0; i < count; ++i) {
+            for (int section = 0; section < 2; ++section) {
+                const auto &choice = choices.at(i);
+                if (!(section ? choice.section : choice.text))
+                    continue;
+                const int cost = (section != 0) != choice.rather ? 1 : 0;
+                int before = 0;
+                if (i > 0) {
+                    const std::array<int, 2> &previous = best[size_t(i - 1)];
+                    before = previous[1];
+                    if (section && previous[0] >= 0 && (before < 0 || previous[0] < before))
+                        before = previous[0];
+                    if (before < 0)
+                        continue;
+                }
+                best[size_t(i)][size_t(section)] = before + cost;
+            }
+        }
+        // Back from the last piece, each one's form fixing what may stand
+        // before it.
+        bool canText = true;
+        for (qsizetype i = count - 1; i >= 0; --i) {
+            const std::array<int, 2> &at = best[size_t(i)];
+            const bool text = canText && at[0] >= 0 && (at[1] < 0 || at[0] <= at[1]);
+            if (!text && at[1] < 0)
+                return false;
+            m_run[i].section = !text;
+            canText = !text;
+        }
+        return true;
+    }
+
+    // @p data as text or, with @p attribute, as an attribute value in
+    // double quotes: markup escaped, characters the encoding does not define
+    // as references.
+    void escaped(QStringView data, bool attribute)
+    {
+        qsizetype from = 0;
+        const auto replace = [&](qsizetype at, qsizetype length, QLatin1String with) {
+            m_out += data.mid(from, at - from);
+            m_out += with;
+            from = at + length;
+        };
+        for (qsizetype i = 0; i < data.size(); ++i) {
+            const char16_t u = data.at(i).unicode();
+            if (u < 0x80) {
+                switch (u) {
+                case u'<':
+                    replace(i, 1, QLatin1String("&lt;"));
+                    break;
+                case u'&':
+                    replace(i, 1, QLatin1String("&amp;"));
+                    break;
+                case u'>':
+                    // Only "]]>" may not stand in a text.
+                    if (!attribute && i >= 2 && data.at(i - 1) == u']' && data.at(i - 2) == u']')
+                        replace(i, 1, QLatin1String("&gt;"));
+                    break;
+                case u'"':
+                case u'\n':
+                case u'\t':
+                case u'\r':
+                    // A value's line breaks and tabs would read as spaces.
+                    if (attribute)
+                        replace(i, 1,
+                                u == u'"'    ? QLatin1String("&quot;")
+                                : u == u'\n' ? QLatin1String("&#xa;")
+                                : u == u'\t' ? QLatin1String("&#x9;")
+                                             : QLatin1String("&#xd;"));
+                    break;
+                default:
+                    break;
+                }
+                continue;
+            }
+            qsizetype length = 1;
+            char32_t c = u;
+            if (QChar::isHighSurrogate(u) && i + 1 < data.size() &&
+                data.at(i + 1).isLowSurrogate()) {
+                c = QChar::surrogateToUcs4(u, data.at(i + 1).unicode());
+                length = 2;
+            }
+            if (!m_charset.defines(c)) {
+                m_out += data.mid(from, i - from);
+                appendReference(m_out, c);
+                from = i + length;
+            }
+            i += length - 1;
+        }
+        m_out += data.mid(from);
+    }
+
+    // True when @p first or a node after it is a text or a CDATA section.
+    static bool holdsText(QDomNode first)
+    {
+        for (QDomNode n = std::move(first); !n.isNull(); n = n.nextSibling()) {
+            if (n.isText())
+                return true;
+        }
+        return false;
+    }
+
+    XmlCharset &m_charset;
+    QString m_encoding;
+    // For each element open, whether it holds text.
+    std::vector<bool> m_holdsText;
+    // The run of texts being written.
+    QVarLengthArray<Piece, 4> m_run;
+    QString m_out;
+    QString m_why;
+    bool m_declared = false;
+};
 
 } // namespace
+
+QString XmlDeclarationData(const QString &encoding)
+{
+    return QStringLiteral("version=\"1.0\" encoding=\"%1\"").arg(encoding);
+}
+
+QByteArray XmlDeclarationBytes(const QString &encoding)
+{
+    return "<?xml " + XmlDeclarationData(encoding).toLatin1() + "?>";
+}
 
 QString DeclaredEncoding(const QDomDocument &doc)
 {
@@ -178,58 +389,22 @@ QString DeclaredEncoding(const QDomDocument &doc)
     return QStringLiteral("UTF-8");
 }
 
-namespace {
-
-// The document as text, with the declaration written for @p encoding.
-// QDomDocument's own serialisation is not used for the whole document: it
-// rewrites the declaration and only knows Qt's built-in encodings.
-QString serialise(const QDomDocument &doc, const QString &encoding)
+QByteArray EncodeDomDocument(const QDomDocument &doc, QString *why)
 {
-    QString text;
-    QTextStream stream(&text);
-    for (QDomNode n = doc.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (n.isProcessingInstruction() &&
-            n.toProcessingInstruction().target() == QLatin1String("xml")) {
-            stream << "<?xml version=\"1.0\" encoding=\"" << encoding << "\"?>\n";
-            continue;
-        }
-        n.save(stream, 0);
+    QString encoding = DeclaredEncoding(doc);
+    // An encoding this platform does not know is written as UTF-8, and its
+    // declaration says so, so the file still reads back as it was written.
+    if (!QStringEncoder(encoding.toLatin1().constData()).isValid())
+        encoding = QStringLiteral("UTF-8");
+    XmlCharset charset(encoding);
+    DocumentWriter writer(charset, encoding);
+    if (!writer.write(doc)) {
+        if (why)
+            *why = writer.why() +
+                   QStringLiteral(" holds what %1 cannot write there as it stands").arg(encoding);
+        return QByteArray();
     }
-    stream.flush();
-    return withXmlCharsOnly(text);
-}
-
-} // namespace
-
-QByteArray EncodeDomDocument(const QDomDocument &doc)
-{
-    const QString declared = DeclaredEncoding(doc);
-    QStringEncoder probe(declared.toLatin1().constData());
-    if (!probe.isValid()) {
-        // Unknown encoding: write UTF-8 and say so in the declaration, so the
-        // file still reads back as it was written.
-        return serialise(doc, QStringLiteral("UTF-8")).toUtf8();
-    }
-
-    const QString text = serialise(doc, declared);
-    // Plain ASCII is the same in every encoding the program writes.
-    bool ascii = true;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    const bool wide = declared.startsWith(QLatin1String("UTF-16"), Qt::CaseInsensitive) ||
-                      declared.startsWith(QLatin1String("UTF-32"), Qt::CaseInsensitive) ||
-                      declared.startsWith(QLatin1String("UCS"), Qt::CaseInsensitive);
-    if (ascii && !wide)
-        return text.toLatin1();
-    const QByteArray bytes = probe.encode(text);
-    QStringDecoder check(declared.toLatin1().constData());
-    if (check.decode(bytes) == text && (!isGb2312(declared) || isPlainGb2312(bytes)))
-        return bytes;
-    return encodeWithReferences(text, declared);
+    return charset.encode(writer.text(), why);
 }
 
 namespace {
@@ -285,7 +460,7 @@ bool isPlainElement(const QDomElement &element, QSet<QString> &plain)
 bool readsBackAsMade(const QDomDocument &doc)
 {
     const QString encoding = DeclaredEncoding(doc);
-    if (!isGb2312(encoding) && encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0)
+    if (!IsGb2312(encoding) && encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0)
         return false;
     QSet<QString> plain;
     // The declaration, written anew by the serialisation, first; then the
@@ -338,18 +513,29 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
         *failure = SaveFailure::None;
     if (path.isEmpty())
         return fail(QStringLiteral("empty file name"), SaveFailure::Other);
-    const QByteArray bytes = EncodeDomDocument(doc);
-    // Last guard before the old file is replaced: bytes that would not read
-    // back would lock the planner out of everything the file holds. A
-    // document of the program's usual kind reads back as it is made; any
-    // other is parsed again, which costs more than half of parsing it.
+    QString why;
+    const QByteArray bytes = EncodeDomDocument(doc, &why);
+    if (bytes.isEmpty() && !why.isEmpty())
+        return fail(QStringLiteral("the document would not read back: ") + why,
+                    SaveFailure::WouldNotReadBack);
+    // Last guards before the old file is replaced: bytes that would not read
+    // back would lock the planner out of everything the file holds. The
+    // reader's own limits first, by its own scan of the bytes.
+    QString limit;
+    if (BrokenXmlLimit(bytes, &limit) != XmlLimit::None)
+        return fail(QStringLiteral("the file would not be read again: ") + limit,
+                    SaveFailure::BeyondReadLimits);
+    // A document of the program's usual kind reads back as it is made; any
+    // other is parsed again, as the readers parse it, which costs more than
+    // half of parsing it.
     if (!readsBackAsMade(doc)) {
         QXmlStreamReader reader(bytes);
+        PrepareXmlStreamReader(reader);
         while (!reader.atEnd())
             reader.readNext();
         if (reader.hasError()) {
             return fail(QStringLiteral("the document would not read back: ") + reader.errorString(),
-                        SaveFailure::Other);
+                        SaveFailure::WouldNotReadBack);
         }
     }
     return SaveWholeFile(path, bytes, error, failure);
@@ -358,7 +544,7 @@ bool SaveDomDocument(const QDomDocument &doc, const QString &path, QString *erro
 bool IsXmlText(const QString &text)
 {
     // A forbidden character comes back as U+FFFD, so the text then differs.
-    return withXmlCharsOnly(text) == text;
+    return WithXmlCharsOnly(text) == text;
 }
 
 } // namespace KavrinGUIToolkit
