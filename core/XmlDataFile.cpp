@@ -225,7 +225,7 @@ bool readsBackAsWritten(const QString &text)
 {
     if (text.isEmpty())
         return true;
-    if (text.contains(QLatin1Char('\r')) || text.trimmed().isEmpty())
+    if (text.trimmed().isEmpty())
         return false;
     return KavrinGUIToolkit::IsXmlText(text);
 }

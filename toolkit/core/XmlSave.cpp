@@ -310,17 +310,20 @@ private:
                     if (!attribute && i >= 2 && data.at(i - 1) == u']' && data.at(i - 2) == u']')
                         replace(i, 1, QLatin1String("&gt;"));
                     break;
+                case u'\r':
+                    // A parser reads a carriage return written as it is as a
+                    // line feed, in a text as in a value.
+                    replace(i, 1, QLatin1String("&#xd;"));
+                    break;
                 case u'"':
                 case u'\n':
                 case u'\t':
-                case u'\r':
                     // A value's line breaks and tabs would read as spaces.
                     if (attribute)
                         replace(i, 1,
                                 u == u'"'    ? QLatin1String("&quot;")
                                 : u == u'\n' ? QLatin1String("&#xa;")
-                                : u == u'\t' ? QLatin1String("&#x9;")
-                                             : QLatin1String("&#xd;"));
+                                             : QLatin1String("&#x9;"));
                     break;
                 default:
                     break;
