@@ -54,7 +54,6 @@ bool ClientConfigManager::load(const QString &path)
     const KavrinGUIToolkit::CSettingsFile file(path);
     m_damaged = file.Problem() == KavrinGUIToolkit::XmlFileProblem::Damaged;
     m_unreadable = file.Problem() == KavrinGUIToolkit::XmlFileProblem::Unreadable;
-    m_read = file.Problem() == KavrinGUIToolkit::XmlFileProblem::None;
     if (m_damaged) {
         // What was read before a fault would disagree with the host program,
         // which takes nothing from a damaged file.

@@ -41,10 +41,6 @@ public:
     /// one. A folder or anything else that is no regular file in its place
     /// counts as damaged (isDamaged()), and the planner is told so.
     bool isUnreadable() const { return m_unreadable; }
-    /// True when the last load() read the file; false before any load and
-    /// when the file was missing, unreadable or damaged, so that every
-    /// setting keeps its default.
-    bool wasRead() const { return m_read; }
 
     /// The first entry named after the key of @p key; null when there is
     /// none or the index is not a known key.
@@ -65,5 +61,4 @@ private:
     QList<ClientConfig *> m_configs;
     bool m_damaged = false;
     bool m_unreadable = false;
-    bool m_read = false;
 };

@@ -14,12 +14,6 @@
 
 namespace pendrik {
 
-namespace {
-
-const char kDefaultSkin[] = "BlackRedSkin";
-
-} // namespace
-
 bool loadLibrarySettings()
 {
     return ClientConfigManager::instance()->load(absolutePath(QStringLiteral("Setup.xml")));
@@ -39,24 +33,18 @@ void installLibraryTranslators()
 
 bool loadLibrarySkin()
 {
-    const ClientConfigManager *settings = ClientConfigManager::instance();
-    QString name;
-    if (const ClientConfig *skin = settings->getConfig(ClientConfigManager::SkinKey)) {
-        qCDebug(lcPendrik) << "find skin!!!!!!!!";
-        name = skin->getValue();
-    } else if (!settings->wasRead()) {
-        // Without a settings file to use (missing, unreadable, damaged)
-        // every setting keeps its default, the skin too, as in the host
-        // program.
-        qCDebug(lcPendrik) << "settings not used; default skin" << kDefaultSkin;
-        name = QString::fromLatin1(kDefaultSkin);
-    } else {
+    const ClientConfig *skin =
+        ClientConfigManager::instance()->getConfig(ClientConfigManager::SkinKey);
+    if (!skin) {
         qCDebug(lcPendrik) << "cannot find skin!!!!!!!!";
         return false;
     }
-    const bool applied = loadSkinPlugin(name, appDirWithSlash() + QStringLiteral("plugins/skins"));
+    qCDebug(lcPendrik) << "find skin!!!!!!!!";
+    const bool applied =
+        loadSkinPlugin(skin->getValue(), appDirWithSlash() + QStringLiteral("plugins/skins"));
     if (!applied)
-        qCDebug(lcPendrik).noquote() << "skin" << name << "not applied; keeping Qt's style";
+        qCDebug(lcPendrik).noquote()
+            << "skin" << skin->getValue() << "not applied; keeping Qt's style";
     return applied;
 }
 

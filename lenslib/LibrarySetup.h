@@ -7,10 +7,9 @@ bool loadLibrarySettings();
 /// Installs the translators of the configured language: the library's own,
 /// Qt's and the toolkit's, in this order.
 void installLibraryTranslators();
-/// Applies the skin that the setting "Skin" names, or "BlackRedSkin" when
-/// there was no settings file to use (missing, unreadable or damaged), from
-/// the folder "plugins/skins" of the program folder; false when a file that
-/// was read has no such setting or no plug-in offers the skin.
+/// Applies the skin that the setting "Skin" names, from the folder
+/// "plugins/skins" of the program folder; false when there is no such
+/// setting or no plug-in offers the skin.
 bool loadLibrarySkin();
 
 /// Prepares the library for use in this process: adds the program folder's

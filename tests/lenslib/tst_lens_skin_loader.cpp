@@ -1,6 +1,5 @@
 #include "LensTestSupport.h"
 
-#include <DamagedFile.h>
 #include <LibrarySetup.h>
 #include <ProgramFolder.h>
 #include <SkinLoader.h>
@@ -25,8 +24,6 @@ private slots:
     void aSkinAlreadyLoadedIsPassedOver();
     void aMissingFolderFindsNothing();
     void withoutASkinSettingNoSkinIsLoaded();
-    void withoutUsableSettingsTheDefaultSkinHolds_data();
-    void withoutUsableSettingsTheDefaultSkinHolds();
     void aMissingSkinLeavesQtsStyle();
 
 private:
@@ -208,33 +205,6 @@ void TestLensSkinLoader::withoutASkinSettingNoSkinIsLoaded()
     QTest::ignoreMessage(QtDebugMsg, "cannot find skin!!!!!!!!");
     QVERIFY(!pendrik::loadLibrarySkin());
     QVERIFY(!qApp->styleSheet().contains(kMarker));
-}
-
-void TestLensSkinLoader::withoutUsableSettingsTheDefaultSkinHolds_data()
-{
-    QTest::addColumn<Damage>("damage");
-    // As the planning program keeps its own skin when it cannot use the file.
-    QTest::newRow("a folder in place of Setup.xml gives the default skin") << Damage::Folder;
-    QTest::newRow("a Setup.xml nobody may read gives the default skin") << Damage::Unreadable;
-    QTest::newRow("a Setup.xml cut to half gives the default skin") << Damage::CutToHalf;
-    QTest::newRow("no Setup.xml gives the default skin") << Damage::Missing;
-}
-
-void TestLensSkinLoader::withoutUsableSettingsTheDefaultSkinHolds()
-{
-    QFETCH(Damage, damage);
-    if (damage == Damage::Unreadable && ::geteuid() == 0)
-        QSKIP("the superuser reads any file");
-    ProgramFolder folder;
-    QVERIFY(fill(folder.file(QStringLiteral("plugins/skins")), Skin));
-    const QString path = folder.file(QStringLiteral("Setup.xml"));
-    // What the file would have said, had it been usable, counts for nothing.
-    QVERIFY(ProgramFolder::write(
-        path, ProgramFolder::settingsXml({{"Translator", "1"}, {"Skin", "NoSuchSkin"}})));
-    QVERIFY(layDamaged(path, damage));
-    QVERIFY(!lenstest::reloadSettings(path));
-    QVERIFY(pendrik::loadLibrarySkin());
-    QVERIFY(qApp->styleSheet().contains(kMarker));
 }
 
 void TestLensSkinLoader::aMissingSkinLeavesQtsStyle()
