@@ -209,11 +209,7 @@ void ToolsApplication::loadSkin()
         name = skin->value();
     const QString folder = KavrinGUIToolkit::GetTargetPath() + QStringLiteral("/plugins/skins/");
     const ISkinPlugin *plugin = loadSkinPlugin(name, folder);
-    // Every start loads the skin: only a skin that is missing is news.
-    if (plugin)
-        qCInfo(lcApp, "[Tool]LoadSkin = %s Success", qUtf8Printable(name));
-    else
-        qCWarning(lcApp, "[Tool]LoadSkin = %s failed", qUtf8Printable(name));
+    qCWarning(lcApp, "[Tool]LoadSkin = %s %s", qUtf8Printable(name), plugin ? "Success" : "failed");
 }
 
 ISkinPlugin *ToolsApplication::loadSkinPlugin(const QString &name, const QString &folder)

@@ -238,8 +238,6 @@ private slots:
     void startUpLoadsSkinStyleAndIcon_data();
     void startUpLoadsSkinStyleAndIcon();
     void unknownSkinIsLoggedAndTheStartGoesOn();
-    void skinLineIsInformationUnlessTheSkinIsMissing_data();
-    void skinLineIsInformationUnlessTheSkinIsMissing();
     void windowStandsWithinThePrimaryScreen_data();
     void windowStandsWithinThePrimaryScreen();
     void taskFolderProblem_data();
@@ -426,33 +424,6 @@ void TestStartup::unknownSkinIsLoggedAndTheStartGoesOn()
     QVERIFY2(run.log.contains("[Tool]LoadSkin = GreenSkin failed"), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("sheet")), QStringLiteral("0"));
     QCOMPARE(run.messages, QStringList());
-}
-
-void TestStartup::skinLineIsInformationUnlessTheSkinIsMissing_data()
-{
-    QTest::addColumn<QString>("skin");
-    QTest::addColumn<QByteArray>("line");
-    QTest::newRow("a skin loaded as every start loads it is information")
-        << QStringLiteral("BlackRedSkin")
-        << QByteArray("info: [Tool]LoadSkin = BlackRedSkin Success");
-    QTest::newRow("a skin no plug-in offers is a warning")
-        << QStringLiteral("GreenSkin") << QByteArray("warning: [Tool]LoadSkin = GreenSkin failed");
-}
-
-void TestStartup::skinLineIsInformationUnlessTheSkinIsMissing()
-{
-    QFETCH(QString, skin);
-    QFETCH(QByteArray, line);
-    StartFolder folder(0, GoodCatalogue, false, skin);
-    QTemporaryDir scratch;
-    ChildSetup setup;
-    setup.onScreens(screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
-    setup.environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"),
-                             QStringLiteral("%{type}: %{message}"));
-    const ChildRun run = runThisProgram(
-        {QStringLiteral("--start-child"), folder.root(), QStringLiteral("1")}, setup);
-    QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
-    QVERIFY2(run.log.contains(line), run.log.constData());
 }
 
 void TestStartup::windowStandsWithinThePrimaryScreen_data()
