@@ -139,6 +139,19 @@ inline ChildRun runThisProgram(const QStringList &arguments, const ChildSetup &s
     return runChild(QCoreApplication::applicationFilePath(), arguments, setup);
 }
 
+/// Runs this test program again as a child, with @p arguments, through
+/// @p launcher (xvfb-run, unshare): the launcher's command line is
+/// @p launcherArguments, then this program's path and @p arguments. What
+/// the launcher does not start, or how it ends, is the child's ending.
+inline ChildRun runThisProgramThrough(const QString &launcher, const QStringList &launcherArguments,
+                                      const QStringList &arguments, const ChildSetup &setup = {})
+{
+    return runChild(launcher,
+                    launcherArguments + QStringList{QCoreApplication::applicationFilePath()} +
+                        arguments,
+                    setup);
+}
+
 /// The text of a PDF file as pdftotext reads it; empty when it cannot.
 inline QString pdfText(const QString &path)
 {

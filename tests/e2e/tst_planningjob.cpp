@@ -9,19 +9,13 @@
 #include "PlanningJob.h"
 #include "ReopenedJob.h"
 
-#include "ChildProcess.h"
-#include "ProgramFolder.h"
-
-#include <TargetPath.h>
-#include <ToolsApplication.h>
-#include <WarningDlg.h>
+#include "ProgramInChild.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QtTest>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -33,24 +27,13 @@ constexpr int kStageLimitMs = 3 * 60 * 1000;
 /// shipped catalogues, parameter codes, filter configuration and lens
 /// catalogues, settings in one language, the built plug-ins and catalogues
 /// of texts, and an empty Task/ folder.
-class JobFolder : public ProgramFolder
+class JobFolder : public ChildProgramFolder
 {
 public:
-    explicit JobFolder(int language) : ProgramFolder(For::AChild)
+    explicit JobFolder(int language) : ChildProgramFolder(language)
     {
-        QVERIFY(copyFromBuild({"ParamCode.xml", "FilterConfig.xml", "Task_EN.db", "Task.db"}));
+        QVERIFY(copyShippedData());
         QVERIFY(copyLensCatalogues());
-        QVERIFY(write(
-            file(QStringLiteral("Setup.xml")),
-            settingsXml({{"Translator", QByteArray::number(language)}, {"Skin", "BlackRedSkin"}})));
-        QVERIFY(linkFromBuild(QStringLiteral("translations")));
-        QVERIFY(linkFromBuild(QStringLiteral("plugins")));
-        // The offscreen platform's one screen is smaller than the program
-        // starts on without asking; this one is the size of the screen the
-        // pictures are taken on.
-        QVERIFY(write(file(QStringLiteral("screens.json")),
-                      "{\"screens\":[{\"name\":\"s0\",\"x\":0,\"y\":0,\"width\":1280,"
-                      "\"height\":1024,\"logicalDpi\":96}]}"));
     }
 
     /// Copies the task files of @p other into this folder's Task/.
@@ -71,14 +54,22 @@ public:
 bool runStage(const char *stage, const JobFolder &folder, int language, const QString &out,
               QString &log)
 {
-    ChildSetup setup;
-    setup.timeoutMs = kStageLimitMs;
-    if (setup.environment.value(QStringLiteral("QT_QPA_PLATFORM"))
+    // Nothing may wait for an answer before the stage's steps run: each
+    // message of the start is answered "Cancel", and stands in the child's
+    // output for the test's log.
+    ProgramInChild child{QStringLiteral("--stage"),
+                         folder.root(),
+                         0,
+                         {QLatin1String(stage), QString::number(language), out}};
+    child.setup.timeoutMs = kStageLimitMs;
+    child.setup.workingDirectory = folder.root();
+    // The offscreen platform's one screen is smaller than the program starts
+    // on without asking; this one is the size of the screen the pictures are
+    // taken on.
+    if (child.setup.environment.value(QStringLiteral("QT_QPA_PLATFORM"))
             .startsWith(QLatin1String("offscreen")))
-        setup.onScreens(folder.file(QStringLiteral("screens.json")));
-    const ChildRun run = runThisProgram({QStringLiteral("--stage"), QLatin1String(stage),
-                                         folder.root(), QString::number(language), out},
-                                        setup);
+        child.setup.onScreens(folder.writeScreens());
+    const ChildRun run = child.run();
     log = QStringLiteral("stage %1 in language %2:\n%3")
               .arg(QLatin1String(stage))
               .arg(language)
@@ -88,44 +79,35 @@ bool runStage(const char *stage, const JobFolder &folder, int language, const QS
 
 /// One stage, as the program's main() starts: the application object on
 /// the program folder, then the stage's steps on its main window.
-int stageMain(char *argv[])
+int stageMain(int argc, char *argv[])
 {
-    const QString stage = QString::fromLocal8Bit(argv[2]);
-    const QString folder = QString::fromLocal8Bit(argv[3]);
-    const int language = QByteArray(argv[4]).toInt();
-    const QString out = QString::fromLocal8Bit(argv[5]);
-    int appArgc = 1;
-    kiv::ToolsApplication app(QStringLiteral("Varnel"), appArgc, argv);
-    KavrinGUIToolkit::SetTargetPath(folder);
-    QDir::setCurrent(folder);
-    QCoreApplication::addLibraryPath(folder + QStringLiteral("/plugins"));
-    // Nothing may wait for an answer before the stage's steps run; what the
-    // start shows is printed for the test's log.
-    KavrinGUIToolkit::CWarningDlg::SetResponder(
-        [](const KavrinGUIToolkit::CWarningDlg::Shown &shown) {
-            std::fprintf(stderr, "message at the start: %s: %s\n", qPrintable(shown.title),
-                         qPrintable(shown.text));
-            return 0;
-        });
-    // Menus and combo lists open at once, as the steps expect.
-    for (Qt::UIEffect effect : {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo,
-                                Qt::UI_AnimateTooltip, Qt::UI_FadeTooltip, Qt::UI_AnimateToolBox})
-        QApplication::setEffectEnabled(effect, false);
-    if (!app.init())
+    const QStringList told = ProgramInChild::argumentsOf(argc, argv);
+    if (told.size() != 3)
         return 2;
-
-    std::unique_ptr<QObject> steps;
-    if (stage == QLatin1String("make"))
-        steps = std::make_unique<PlanningJob>(language, out);
-    else if (stage == QLatin1String("reopen"))
-        steps = std::make_unique<ReopenedJob>(language);
-    else if (stage == QLatin1String("other-language"))
-        steps = std::make_unique<JobInTheOtherLanguage>(language);
-    else
-        return 2;
-    const QStringList arguments{QCoreApplication::applicationFilePath(),
-                                QStringLiteral("-maxwarnings"), QStringLiteral("0")};
-    return QTest::qExec(steps.get(), arguments);
+    const QString stage = told.at(0);
+    const int language = told.at(1).toInt();
+    const QString out = told.at(2);
+    return ProgramInChild::start(argv, [&](kiv::ToolsApplication &, bool started, QTextStream &) {
+        if (!started)
+            return 1;
+        // Menus and combo lists open at once, as the steps expect.
+        for (Qt::UIEffect effect :
+             {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo, Qt::UI_AnimateTooltip,
+              Qt::UI_FadeTooltip, Qt::UI_AnimateToolBox})
+            QApplication::setEffectEnabled(effect, false);
+        std::unique_ptr<QObject> steps;
+        if (stage == QLatin1String("make"))
+            steps = std::make_unique<PlanningJob>(language, out);
+        else if (stage == QLatin1String("reopen"))
+            steps = std::make_unique<ReopenedJob>(language);
+        else if (stage == QLatin1String("other-language"))
+            steps = std::make_unique<JobInTheOtherLanguage>(language);
+        else
+            return 2;
+        const QStringList arguments{QCoreApplication::applicationFilePath(),
+                                    QStringLiteral("-maxwarnings"), QStringLiteral("0")};
+        return QTest::qExec(steps.get(), arguments);
+    });
 }
 
 } // namespace
@@ -165,8 +147,8 @@ void TestPlanningJob::wholeJob()
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 6 && qstrcmp(argv[1], "--stage") == 0)
-        return stageMain(argv);
+    if (ProgramInChild::isChild(argc, argv, "--stage"))
+        return stageMain(argc, argv);
     QCoreApplication app(argc, argv);
     TestPlanningJob test;
     return QTest::qExec(&test, argc, argv);

@@ -114,11 +114,10 @@ void TestToolTipInput::clickOnAFieldUnderATipReachesTheField()
     ChildSetup setup;
     setup.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     const ChildRun run =
-        runChild(xvfbRun,
-                 {QStringLiteral("-a"), QStringLiteral("-s"),
-                  QStringLiteral("-screen 0 640x480x24 -nolisten tcp"),
-                  QCoreApplication::applicationFilePath(), QStringLiteral("--tip-child")},
-                 setup);
+        runThisProgramThrough(xvfbRun,
+                              {QStringLiteral("-a"), QStringLiteral("-s"),
+                               QStringLiteral("-screen 0 640x480x24 -nolisten tcp")},
+                              {QStringLiteral("--tip-child")}, setup);
     QVERIFY2(run.facts.contains(QStringLiteral("under")), qPrintable(childEnding(xvfbRun, run)));
     QCOMPARE(run.facts.value(QStringLiteral("covered")), QStringLiteral("1"));
     QCOMPARE(run.facts.value(QStringLiteral("under")), QStringLiteral("field"));

@@ -9,10 +9,9 @@
 #include <Varnel.h>
 
 #include "AppCatalogue.h"
-#include "ChildProcess.h"
 #include "FailingSaves.h"
 #include "ProgramFolder.h"
-#include "shell/StartInChild.h"
+#include "ProgramInChild.h"
 
 #include <ItemDataRole.h>
 #include <PixmapDelegate.h>
@@ -132,32 +131,31 @@ int iconState(DeviceListWidget *list, int row, int stateRole)
 // sections>,<width of the view's viewport>,<width the delete title needs>".
 int runWidthsChild(char *argv[])
 {
-    return startInChild(
-        argv, QString::fromLocal8Bit(argv[2]), 1,
-        [](kiv::ToolsApplication &, bool started, QTextStream &out) {
-            if (!started)
-                return;
-            kiv::Varnel w;
-            const auto report = [&](const char *state) {
-                QCoreApplication::processEvents();
-                const KavrinGUIToolkit::CTreeView *view = w.deviceList()->view();
-                const QHeaderView *header = view->header();
-                QStringList figures;
-                for (int i = 0; i < header->count(); ++i)
-                    figures << QString::number(header->sectionSize(i));
-                figures << QString::number(view->viewport()->width())
-                        << QString::number(header->sectionSizeHint(DeviceListModel::DeleteColumn));
-                out << state << '\t' << figures.join(QLatin1Char(',')) << '\n';
-            };
-            w.showCentred();
-            if (!QTest::qWaitForWindowExposed(&w))
-                return;
-            report("default");
-            w.showMaximized();
-            const QSize screen = w.screen()->availableGeometry().size();
-            if (QTest::qWaitFor([&] { return w.size() == screen; }))
-                report("maximised");
-        });
+    return ProgramInChild::start(argv, [](kiv::ToolsApplication &, bool started, QTextStream &out) {
+        if (!started)
+            return 0;
+        kiv::Varnel w;
+        const auto report = [&](const char *state) {
+            QCoreApplication::processEvents();
+            const KavrinGUIToolkit::CTreeView *view = w.deviceList()->view();
+            const QHeaderView *header = view->header();
+            QStringList figures;
+            for (int i = 0; i < header->count(); ++i)
+                figures << QString::number(header->sectionSize(i));
+            figures << QString::number(view->viewport()->width())
+                    << QString::number(header->sectionSizeHint(DeviceListModel::DeleteColumn));
+            out << state << '\t' << figures.join(QLatin1Char(',')) << '\n';
+        };
+        w.showCentred();
+        if (!QTest::qWaitForWindowExposed(&w))
+            return 0;
+        report("default");
+        w.showMaximized();
+        const QSize screen = w.screen()->availableGeometry().size();
+        if (QTest::qWaitFor([&] { return w.size() == screen; }))
+            report("maximised");
+        return 0;
+    });
 }
 
 /// The figures runWidthsChild() reports for @p language (0 English, 1
@@ -167,23 +165,13 @@ QMap<QString, QString> headerFigures(int language)
     static QMap<int, QMap<QString, QString>> started;
     if (started.contains(language))
         return started.value(language);
-    ProgramFolder folder(ProgramFolder::For::AChild);
-    const bool ready =
-        ProgramFolder::write(
-            folder.file(QStringLiteral("Setup.xml")),
-            ProgramFolder::settingsXml(
-                {{"Translator", QByteArray::number(language)}, {"Skin", "BlackRedSkin"}})) &&
-        CatalogueFixture::build(
+    const ChildProgramFolder folder(language);
+    if (!CatalogueFixture::build(
             folder.file(language == 1 ? QStringLiteral("Task.db") : QStringLiteral("Task_EN.db")),
-            {}) &&
-        folder.linkFromBuild(QStringLiteral("translations")) &&
-        folder.linkFromBuild(QStringLiteral("plugins"));
-    if (!ready)
+            {}))
         return {};
-    ChildSetup setup;
-    setup.onScreens(QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM"))
-                        .section(QStringLiteral("configfile="), 1));
-    const ChildRun run = runThisProgram({QStringLiteral("--widths-child"), folder.root()}, setup);
+    // The child shows its window on the screen this test runs on.
+    const ChildRun run = ProgramInChild{QStringLiteral("--widths-child"), folder.root()}.run();
     started.insert(language, run.facts);
     return run.facts;
 }
@@ -679,7 +667,7 @@ void TestDeviceListPane::columnsKeepTheirWidthsAndRemarksTakeTheRoom()
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 3 && qstrcmp(argv[1], "--widths-child") == 0)
+    if (ProgramInChild::isChild(argc, argv, "--widths-child"))
         return runWidthsChild(argv);
     QApplication app(argc, argv);
     TestDeviceListPane test;

@@ -1,12 +1,9 @@
 // The program started on a copy of its folder in which one data file is
 // damaged: it names the file once (or refuses, for the catalogue), goes on
 // without it, and leaves every file of the folder as it was.
-#include "StartInChild.h"
-
 #include "CatalogueFixture.h"
-#include "ChildProcess.h"
 #include "DamagedFile.h"
-#include "ProgramFolder.h"
+#include "ProgramInChild.h"
 
 #include <LanaguageManager.h>
 #include <TaskFolderLock.h>
@@ -24,44 +21,38 @@ namespace {
 // shows it, and its end. Every message is answered "OK".
 int runStartChild(char *argv[])
 {
-    return startInChild(argv, QString::fromLocal8Bit(argv[2]), 1,
-                        [](kiv::ToolsApplication &, bool started, QTextStream &out) {
-                            out << "language\t" << kiv::LanaguageManager::GetInstance()->language()
-                                << '\n';
-                            if (started) {
-                                kiv::Varnel window;
-                                window.showCentred();
-                                QCoreApplication::processEvents();
-                                out << "window\t1\n";
-                            }
-                        });
+    return ProgramInChild::start(argv, [](kiv::ToolsApplication &, bool started, QTextStream &out) {
+        out << "language\t" << kiv::LanaguageManager::GetInstance()->language() << '\n';
+        if (started) {
+            kiv::Varnel window;
+            window.showCentred();
+            QCoreApplication::processEvents();
+            out << "window\t1\n";
+        }
+        return 0;
+    });
 }
 
 ChildRun startChild(const QString &folder, bool starts)
 {
-    ChildSetup setup;
-    setup.expectedExit = starts ? 0 : 1;
-    return runThisProgram({QStringLiteral("--start-child"), folder}, setup);
+    ProgramInChild start{QStringLiteral("--start-child"), folder};
+    start.setup.expectedExit = starts ? 0 : 1;
+    return start.run();
 }
 
 /// A copy of the built program folder's data (settings of @p language, the
 /// shipped parameter codes, filter configuration and catalogues), with two
 /// tasks and their device files and a note in Task/.
-class DataFolder : public ProgramFolder
+class DataFolder : public ChildProgramFolder
 {
 public:
-    explicit DataFolder(int language) : ProgramFolder(For::AChild)
+    explicit DataFolder(int language) : ChildProgramFolder(language)
     {
-        QVERIFY(copyFromBuild({"ParamCode.xml", "FilterConfig.xml", "Task_EN.db", "Task.db"}));
-        QVERIFY(write(
-            file(QStringLiteral("Setup.xml")),
-            settingsXml({{"Translator", QByteArray::number(language)}, {"Skin", "BlackRedSkin"}})));
+        QVERIFY(copyShippedData());
         QVERIFY(write(file(QStringLiteral("Task/Task.xml")), kGoodTaskList));
         QVERIFY(write(file(QStringLiteral("Task/Lobby.xml")), kGoodDevices));
         QVERIFY(write(file(QStringLiteral("Task/Gate.xml")), kGoodDevices));
         QVERIFY(write(file(QStringLiteral("Task/notes.txt")), "cable lengths\n"));
-        QVERIFY(linkFromBuild(QStringLiteral("translations")));
-        QVERIFY(linkFromBuild(QStringLiteral("plugins")));
     }
 
     /// Every plain file of the folder (links left out) with its bytes.
@@ -537,7 +528,7 @@ void TestDamagedStart::aStepThatCannotBeSettledIsNamedAtStart()
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 3 && qstrcmp(argv[1], "--start-child") == 0)
+    if (ProgramInChild::isChild(argc, argv, "--start-child"))
         return runStartChild(argv);
     QCoreApplication app(argc, argv);
     TestDamagedStart test;

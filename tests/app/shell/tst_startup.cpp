@@ -2,11 +2,8 @@
 #include <ToolsApplication.h>
 #include <Varnel.h>
 
-#include "StartInChild.h"
-
 #include "CatalogueFixture.h"
-#include "ChildProcess.h"
-#include "ProgramFolder.h"
+#include "ProgramInChild.h"
 
 #include <BaseDialog.h>
 #include <ISkinPlugin.h>
@@ -52,27 +49,24 @@ QString rectText(const QRect &r)
 // where it stands.
 int runStartChild(int argc, char *argv[])
 {
-    const bool window = argc > 4 && qstrcmp(argv[4], "window") == 0;
-    return startInChild(
-        argv, QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(),
-        [window](kiv::ToolsApplication &app, bool started, QTextStream &out) {
-            out << "highlight\t" << QApplication::palette().color(QPalette::Highlight).name()
-                << '\n';
-            out << "sheet\t"
-                << (app.styleSheet().contains(QLatin1String("KavrinGUIToolkit--CBaseDialog")) ? 1
-                                                                                              : 0)
-                << '\n';
-            out << "mac\t" << (app.styleSheet().contains(QLatin1String("font-size: 13px")) ? 1 : 0)
-                << '\n';
-            out << "icon\t" << (app.windowIcon().isNull() ? 0 : 1) << '\n';
-            if (started && window) {
-                kiv::Varnel shown;
-                shown.showCentred();
-                out << "window\t" << rectText(QRect(shown.pos(), shown.size())) << '\n';
-                out << "primary\t" << rectText(QGuiApplication::primaryScreen()->geometry())
-                    << '\n';
-            }
-        });
+    const bool window = ProgramInChild::argumentsOf(argc, argv).contains(QStringLiteral("window"));
+    return ProgramInChild::start(argv, [window](kiv::ToolsApplication &app, bool started,
+                                                QTextStream &out) {
+        out << "highlight\t" << QApplication::palette().color(QPalette::Highlight).name() << '\n';
+        out << "sheet\t"
+            << (app.styleSheet().contains(QLatin1String("KavrinGUIToolkit--CBaseDialog")) ? 1 : 0)
+            << '\n';
+        out << "mac\t" << (app.styleSheet().contains(QLatin1String("font-size: 13px")) ? 1 : 0)
+            << '\n';
+        out << "icon\t" << (app.windowIcon().isNull() ? 0 : 1) << '\n';
+        if (started && window) {
+            kiv::Varnel shown;
+            shown.showCentred();
+            out << "window\t" << rectText(QRect(shown.pos(), shown.size())) << '\n';
+            out << "primary\t" << rectText(QGuiApplication::primaryScreen()->geometry()) << '\n';
+        }
+        return 0;
+    });
 }
 
 // True when the lock of @p programFolder's Task folder names the process
@@ -96,38 +90,24 @@ bool lockOfAnotherComputer(const QString &programFolder, qint64 ageSeconds)
            ProgramFolder::backdate(lock, ageSeconds);
 }
 
-ChildRun startChild(const QString &folder, const QString &screenFile, int answer,
-                    bool starts = true, bool window = false)
-{
-    QStringList arguments{QStringLiteral("--start-child"), folder, QString::number(answer)};
-    if (window)
-        arguments << QStringLiteral("window");
-    ChildSetup setup;
-    setup.onScreens(screenFile);
-    setup.expectedExit = starts ? 0 : 1;
-    return runThisProgram(arguments, setup);
-}
-
 enum Catalogue { GoodCatalogue, NoCatalogue, JunkCatalogue };
 enum Plugins { SkinAndStyle, SkinOnly };
-const int kNoSettings = -1;
+constexpr int kNoSettings = ChildProgramFolder::kNoSettings;
 
 /// A program folder for one start: settings (none for kNoSettings),
 /// catalogue, task folder, and the built program's plug-ins and catalogues of
 /// texts.
-class StartFolder : public ProgramFolder
+class StartFolder : public ChildProgramFolder
 {
 public:
     StartFolder(int language, Catalogue catalogue, bool taskIsAFile,
                 const QString &skin = QStringLiteral("BlackRedSkin"),
                 Plugins plugins = SkinAndStyle)
-        : ProgramFolder(For::AChild, false)
+        : ChildProgramFolder(language, false, skin.toUtf8(),
+                             plugins == SkinAndStyle
+                                 ? QStringLiteral("plugins")
+                                 : QStringLiteral("plugins/skins/libBlackRedSkin.so"))
     {
-        if (language != kNoSettings) {
-            QVERIFY(write(file(QStringLiteral("Setup.xml")),
-                          settingsXml({{"Translator", QByteArray::number(language)},
-                                       {"Skin", skin.toUtf8()}})));
-        }
         // Without settings the program speaks English and reads the English
         // catalogue.
         const QString db =
@@ -138,10 +118,6 @@ public:
             QVERIFY(write(db, "this is no catalogue"));
         if (taskIsAFile)
             QVERIFY(write(file(QStringLiteral("Task")), "in the way"));
-        QVERIFY(linkFromBuild(QStringLiteral("translations")));
-        QVERIFY(linkFromBuild(plugins == SkinAndStyle
-                                  ? QStringLiteral("plugins")
-                                  : QStringLiteral("plugins/skins/libBlackRedSkin.so")));
     }
 
     /// Makes the folder a real program folder: a copy of the built program
@@ -163,45 +139,70 @@ public:
     }
 };
 
-QString screenFile(QTemporaryDir &dir, const QList<QRect> &screens)
+// A start of the program on @p folder in a child process, on @p screens,
+// every message answered @p answer.
+ProgramInChild startOn(const StartFolder &folder,
+                       const QList<QRect> &screens = {QRect(0, 0, 1280, 1024)}, int answer = 1)
 {
-    QStringList entries;
-    for (int i = 0; i < screens.size(); ++i) {
-        const QRect &g = screens.at(i);
-        entries << QStringLiteral("{\"name\":\"s%1\",\"x\":%2,\"y\":%3,\"width\":%4,\"height\":%5,"
-                                  "\"logicalDpi\":96}")
-                       .arg(i)
-                       .arg(g.x())
-                       .arg(g.y())
-                       .arg(g.width())
-                       .arg(g.height());
-    }
-    const QString path = dir.filePath(QStringLiteral("screens.json"));
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return QString();
-    f.write(
-        (QStringLiteral("{\"screens\":[") + entries.join(QLatin1Char(',')) + QStringLiteral("]}"))
-            .toUtf8());
-    return path;
+    ProgramInChild start{QStringLiteral("--start-child"), folder.root(), answer};
+    start.setup.onScreens(folder.writeScreens(screens));
+    return start;
+}
+
+// Runs startOn(): with @p window the child goes on as the program does, it
+// shows the main window and reports where it stands.
+ChildRun startChild(const StartFolder &folder, const QList<QRect> &screens, int answer,
+                    bool starts = true, bool window = false)
+{
+    ProgramInChild start = startOn(folder, screens, answer);
+    if (window)
+        start.arguments << QStringLiteral("window");
+    start.setup.expectedExit = starts ? 0 : 1;
+    return start.run();
 }
 
 // One start of the program on @p folder, every message answered "OK", in a
 // mount namespace of its own (a user namespace's root), once the shell
-// command @p mounts has made its mounts there ($0 the folder, $2 @p argument);
+// command @p mounts has made its mounts there ($0 the folder, $1 @p argument);
 // it exits with 77 when they cannot be made.
-ChildRun startInMountNamespace(const QString &folder, const QString &mounts,
+ChildRun startInMountNamespace(const StartFolder &folder, const QString &mounts,
                                const QString &argument, int expectedExit)
 {
-    QTemporaryDir scratch;
+    ProgramInChild start = startOn(folder);
+    start.setup.expectedExit = expectedExit;
+    return start.runThrough(QStringLiteral("unshare"),
+                            {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                             mounts + QStringLiteral("; shift; exec \"$@\""), folder.root(),
+                             argument});
+}
+
+// A real start of the program installed in @p folder, on its screens, its
+// message boxes answered by a preloaded helper that reports them on stdout.
+ChildSetup answeredStart(const StartFolder &folder)
+{
     ChildSetup setup;
-    setup.onScreens(screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
-    setup.expectedExit = expectedExit;
-    return runChild(QStringLiteral("unshare"),
-                    {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
-                     mounts + QStringLiteral("; exec \"$1\" --start-child \"$0\" 1"), folder,
-                     QCoreApplication::applicationFilePath(), argument},
-                    setup);
+    setup.onScreens(folder.writeScreens());
+    const QString answerer = QStringLiteral(VARNEL_MESSAGE_ANSWERER);
+    // Under the sanitizers their runtime must come before any other preload.
+    const QString runtime = QStringLiteral(VARNEL_SANITIZER_RUNTIME);
+    setup.environment.insert(QStringLiteral("LD_PRELOAD"),
+                             runtime.isEmpty() ? answerer : runtime + QLatin1Char(':') + answerer);
+    setup.workingDirectory = folder.root();
+    return setup;
+}
+
+// Starts @p program as @p first with @p setup, and waits until it holds the
+// Task folder of the folder it runs in. Empty once it does; otherwise how it
+// ended, or that it hung, with its error output.
+QString startHolding(QProcess &first, const QString &program, const ChildSetup &setup)
+{
+    first.setProcessEnvironment(setup.environment);
+    first.setWorkingDirectory(setup.workingDirectory);
+    first.start(program, QStringList());
+    const auto holds = [&] { return holdsTaskFolder(setup.workingDirectory, first.processId()); };
+    if (first.waitForStarted())
+        QTest::qWaitFor([&] { return holds() || first.state() != QProcess::Running; }, 30000);
+    return holds() ? QString() : childEnding(program, childRunOf(first));
 }
 
 // Receives events and throws on the first user event, as a handler with a
@@ -360,13 +361,11 @@ void TestStartup::startUp()
     QFETCH(QStringList, messages);
 
     StartFolder folder(language, Catalogue(catalogue), taskIsAFile);
-    QTemporaryDir scratch;
-    const QString screensJson = screenFile(scratch, screens);
     TaskFolderLock running(folder.file(QStringLiteral("Task")));
     if (anotherRuns)
         QCOMPARE(running.acquire(), TaskFolderLock::State::Held);
 
-    const ChildRun run = startChild(folder.root(), screensJson, answer, starts);
+    const ChildRun run = startChild(folder, screens, answer, starts);
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("init")), QString::number(starts ? 1 : 0));
     QCOMPARE(run.exitCode, starts ? 0 : 1);
@@ -397,9 +396,7 @@ void TestStartup::startUpLoadsSkinStyleAndIcon()
     QFETCH(bool, styled);
     StartFolder folder(language, GoodCatalogue, false, QStringLiteral("BlackRedSkin"),
                        Plugins(plugins));
-    QTemporaryDir scratch;
-    const ChildRun run =
-        startChild(folder.root(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}), 1);
+    const ChildRun run = startChild(folder, {QRect(0, 0, 1280, 1024)}, 1);
     QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
     QCOMPARE(run.messages, QStringList());
     QVERIFY2(run.log.contains("[Tool]LoadSkin = BlackRedSkin Success"), run.log.constData());
@@ -417,9 +414,7 @@ void TestStartup::startUpLoadsSkinStyleAndIcon()
 void TestStartup::unknownSkinIsLoggedAndTheStartGoesOn()
 {
     StartFolder folder(0, GoodCatalogue, false, QStringLiteral("GreenSkin"));
-    QTemporaryDir scratch;
-    const ChildRun run =
-        startChild(folder.root(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}), 1);
+    const ChildRun run = startChild(folder, {QRect(0, 0, 1280, 1024)}, 1);
     QCOMPARE(run.facts.value(QStringLiteral("init")), QStringLiteral("1"));
     QVERIFY2(run.log.contains("[Tool]LoadSkin = GreenSkin failed"), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("sheet")), QStringLiteral("0"));
@@ -457,8 +452,7 @@ void TestStartup::windowStandsWithinThePrimaryScreen()
     QFETCH(QRect, primary);
     QFETCH(QRect, window);
     StartFolder folder(0, GoodCatalogue, false);
-    QTemporaryDir scratch;
-    const ChildRun run = startChild(folder.root(), screenFile(scratch, screens), 1, true, true);
+    const ChildRun run = startChild(folder, screens, 1, true, true);
     QVERIFY2(run.facts.contains(QStringLiteral("window")), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("primary")), rectText(primary));
     QCOMPARE(run.facts.value(QStringLiteral("window")), rectText(window));
@@ -502,12 +496,12 @@ void TestStartup::fullDiskIsToldApartFromAnUnwritableFolder()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("program"));
     QVERIFY(QDir().mkpath(folder));
-    const ChildRun probe =
-        runChild(QStringLiteral("unshare"),
-                 {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
-                  QStringLiteral("mount -t tmpfs -o size=256k tmpfs \"$0\" || exit 77; "
-                                 "exec \"$1\" --folder-probe \"$0\""),
-                  folder, QCoreApplication::applicationFilePath()});
+    const ChildRun probe = runThisProgramThrough(
+        QStringLiteral("unshare"),
+        {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+         QStringLiteral("mount -t tmpfs -o size=256k tmpfs \"$0\" || exit 77; exec \"$@\""),
+         folder},
+        {QStringLiteral("--folder-probe"), folder});
     if (!probe.started)
         QSKIP("no unshare on this machine");
     QVERIFY(probe.finished);
@@ -540,9 +534,9 @@ void TestStartup::probeOfAStoppedStartTakesNoRoom()
     StartFolder folder(0, GoodCatalogue, false);
     QVERIFY(QDir(folder.root()).mkdir(QStringLiteral("Task")));
     const ChildRun run = startInMountNamespace(
-        folder.root(),
+        folder,
         QStringLiteral("mount -t tmpfs -o size=1536k tmpfs \"$0/Task\" || exit 77; "
-                       "head -c 1048576 /dev/zero > \"$0/Task/$2\" || exit 78"),
+                       "head -c 1048576 /dev/zero > \"$0/Task/$1\" || exit 78"),
         leftover, starts ? 0 : 1);
     if (!run.started)
         QSKIP("no unshare on this machine");
@@ -604,19 +598,11 @@ void TestStartup::secondStartOfTheProgramIsRefused()
 {
     // Two real starts of the program from one folder. Their message boxes
     // are answered by a preloaded helper that reports them on stdout.
-    const QString answerer = QStringLiteral(VARNEL_MESSAGE_ANSWERER);
-    QVERIFY(QFile::exists(answerer));
+    QVERIFY(QFile::exists(QStringLiteral(VARNEL_MESSAGE_ANSWERER)));
     StartFolder folder(0, GoodCatalogue, false);
     const QString program = folder.installProgram();
     QVERIFY(!program.isEmpty());
-    QTemporaryDir scratch;
-    ChildSetup setup;
-    setup.onScreens(screenFile(scratch, {QRect(0, 0, 1280, 1024)}));
-    // Under the sanitizers their runtime must come before any other preload.
-    const QString runtime = QStringLiteral(VARNEL_SANITIZER_RUNTIME);
-    setup.environment.insert(QStringLiteral("LD_PRELOAD"),
-                             runtime.isEmpty() ? answerer : runtime + QLatin1Char(':') + answerer);
-    setup.workingDirectory = folder.root();
+    ChildSetup setup = answeredStart(folder);
     QProcess first;
     const auto firstHolds = [&] { return holdsTaskFolder(folder.root(), first.processId()); };
     // However the test ends, the first start is ended.
@@ -624,14 +610,9 @@ void TestStartup::secondStartOfTheProgramIsRefused()
         first.kill();
         first.waitForFinished();
     });
-    first.setProcessEnvironment(setup.environment);
-    first.setWorkingDirectory(setup.workingDirectory);
-    first.start(program, QStringList());
-    QVERIFY(first.waitForStarted());
     // A first start that ends or hangs is told with its error output.
-    QTRY_VERIFY_WITH_TIMEOUT(firstHolds() || first.state() != QProcess::Running, 30000);
-    if (!firstHolds())
-        QFAIL(qPrintable(childEnding(program, childRunOf(first))));
+    const QString firstEnding = startHolding(first, program, setup);
+    QVERIFY2(firstEnding.isEmpty(), qPrintable(firstEnding));
 
     setup.expectedExit = 255; // main() returned -1
     const ChildRun second = runChild(program, QStringList(), setup);
@@ -673,7 +654,6 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
     // A real program on the folder, as one user starts it; then a start of
     // the same folder as another user (another home or temporary folder)
     // would.
-    const QString answerer = QStringLiteral(VARNEL_MESSAGE_ANSWERER);
     StartFolder folder(0, GoodCatalogue, false);
     const QString program = folder.installProgram();
     QVERIFY(!program.isEmpty());
@@ -685,13 +665,8 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
     const auto inScratch = [&scratch](const char *name) {
         return scratch.filePath(QLatin1String(name));
     };
-    const QString screens = screenFile(scratch, {QRect(0, 0, 1280, 1024)});
 
-    ChildSetup first;
-    first.onScreens(screens);
-    const QString runtime = QStringLiteral(VARNEL_SANITIZER_RUNTIME);
-    first.environment.insert(QStringLiteral("LD_PRELOAD"),
-                             runtime.isEmpty() ? answerer : runtime + QLatin1Char(':') + answerer);
+    ChildSetup first = answeredStart(folder);
     first.environment.insert(QStringLiteral("HOME"), inScratch("home-a"));
     first.environment.insert(QStringLiteral("TMPDIR"), inScratch("tmp-a"));
     first.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), inScratch("run-a"));
@@ -700,15 +675,10 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
         running.kill();
         running.waitForFinished();
     });
-    running.setProcessEnvironment(first.environment);
-    running.setWorkingDirectory(folder.root());
-    running.start(program, QStringList());
-    QVERIFY(running.waitForStarted());
     // The first is up once it holds the folder.
+    const QString firstEnding = startHolding(running, program, first);
+    QVERIFY2(firstEnding.isEmpty(), qPrintable(firstEnding));
     const auto firstHolds = [&] { return holdsTaskFolder(folder.root(), running.processId()); };
-    QTRY_VERIFY_WITH_TIMEOUT(firstHolds() || running.state() != QProcess::Running, 30000);
-    if (!firstHolds())
-        QFAIL(qPrintable(childEnding(program, childRunOf(running))));
     const QString lockFile = folder.file(QStringLiteral("Task/.Varnel.lock"));
     if (firstKilled) {
         running.kill(); // SIGKILL: no chance to tidy up
@@ -716,15 +686,14 @@ void TestStartup::oneProgramFolderRunsOneProgramWhoeverStartsIt()
         QVERIFY(QFile::exists(lockFile));
     }
 
-    QStringList arguments{QStringLiteral("--start-child"), folder.root(), QStringLiteral("1")};
-    ChildSetup second;
-    second.onScreens(screens);
-    second.environment.insert(QStringLiteral("HOME"), inScratch(otherHome ? "home-b" : "home-a"));
-    second.environment.insert(QStringLiteral("TMPDIR"),
-                              inScratch(otherTemporaryFolder ? "tmp-b" : "tmp-a"));
-    second.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), inScratch("run-b"));
-    second.expectedExit = messages.isEmpty() ? 0 : 1;
-    const ChildRun run = runThisProgram(arguments, second);
+    ProgramInChild second = startOn(folder);
+    ChildSetup &other = second.setup;
+    other.environment.insert(QStringLiteral("HOME"), inScratch(otherHome ? "home-b" : "home-a"));
+    other.environment.insert(QStringLiteral("TMPDIR"),
+                             inScratch(otherTemporaryFolder ? "tmp-b" : "tmp-a"));
+    other.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), inScratch("run-b"));
+    other.expectedExit = messages.isEmpty() ? 0 : 1;
+    const ChildRun run = second.run();
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
     QCOMPARE(run.facts.value(QStringLiteral("init")),
              messages.isEmpty() ? QStringLiteral("1") : QStringLiteral("0"));
@@ -780,9 +749,7 @@ void TestStartup::aLockOfAnotherComputer()
     QVERIFY(lockOfAnotherComputer(folder.root(), ageSeconds));
     const QString lockFile = folder.file(QStringLiteral("Task/.Varnel.lock"));
     const QByteArray left = ProgramFolder::readAll(lockFile);
-    QTemporaryDir scratch;
-    const ChildRun run = startChild(folder.root(), screenFile(scratch, {QRect(0, 0, 1280, 1024)}),
-                                    1, messages.isEmpty());
+    const ChildRun run = startChild(folder, {QRect(0, 0, 1280, 1024)}, 1, messages.isEmpty());
     QVERIFY2(run.facts.contains(QStringLiteral("init")), run.log.constData());
     QCOMPARE(run.messages, messages);
     if (messages.isEmpty()) {
@@ -806,7 +773,7 @@ void TestStartup::readOnlyProgramFolderIsToldItsReason()
     StartFolder folder(0, GoodCatalogue, false);
     QVERIFY(QDir(folder.root()).mkdir(QStringLiteral("Task")));
     const ChildRun run = startInMountNamespace(
-        folder.root(),
+        folder,
         QStringLiteral("{ mount --bind \"$0\" \"$0\" && mount -o remount,ro,bind \"$0\"; } "
                        "|| exit 77"),
         QString(), 1);
@@ -935,7 +902,7 @@ void TestStartup::exceptionFromAHandlerIsSwallowed()
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 4 && qstrcmp(argv[1], "--start-child") == 0)
+    if (ProgramInChild::isChild(argc, argv, "--start-child"))
         return runStartChild(argc, argv);
     if (argc >= 3 && qstrcmp(argv[1], "--folder-probe") == 0) {
         // What the start would say about the task folder of argv[2].

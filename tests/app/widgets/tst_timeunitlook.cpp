@@ -10,18 +10,13 @@
 #include <ToolsApplication.h>
 #include <Varnel.h>
 
-#include "ChildProcess.h"
-#include "ProgramFolder.h"
-
-#include <TargetPath.h>
-#include <WarningDlg.h>
+#include "ProgramInChild.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QtTest>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -208,46 +203,30 @@ void TestTimeUnitLook::currentUnitStandsOutInTheProgram()
     QFETCH(int, language);
     // A program folder as installed: catalogues, settings in the row's
     // language, the built plug-ins and catalogues of texts.
-    ProgramFolder folder(ProgramFolder::For::AChild);
-    QVERIFY(folder.copyFromBuild({"ParamCode.xml", "FilterConfig.xml", "Task_EN.db", "Task.db"}));
-    QVERIFY(ProgramFolder::write(
-        folder.file(QStringLiteral("Setup.xml")),
-        ProgramFolder::settingsXml(
-            {{"Translator", QByteArray::number(language)}, {"Skin", "BlackRedSkin"}})));
-    QVERIFY(folder.linkFromBuild(QStringLiteral("translations")));
-    QVERIFY(folder.linkFromBuild(QStringLiteral("plugins")));
-    QVERIFY(ProgramFolder::write(folder.file(QStringLiteral("screens.json")),
-                                 "{\"screens\":[{\"name\":\"s0\",\"x\":0,\"y\":0,\"width\":1280,"
-                                 "\"height\":1024,\"logicalDpi\":96}]}"));
-    ChildSetup setup;
-    setup.onScreens(folder.file(QStringLiteral("screens.json")));
-    const ChildRun run = runThisProgram({QStringLiteral("--look"), folder.root()}, setup);
+    const ChildProgramFolder folder(language);
+    QVERIFY(folder.copyShippedData());
+    ProgramInChild look{QStringLiteral("--look"), folder.root(), 0};
+    look.setup.onScreens(folder.writeScreens());
+    const ChildRun run = look.run();
     QVERIFY2(run.exited() && run.exitCode == 0,
              qPrintable(QString::fromUtf8(run.output) + QString::fromLocal8Bit(run.log)));
 }
 
+// The checks run as a test of their own in the child, once the start is
+// over; what the start showed is in the child's output.
 int lookMain(char *argv[])
 {
-    const QString folder = QString::fromLocal8Bit(argv[2]);
-    int appArgc = 1;
-    kiv::ToolsApplication app(QStringLiteral("Varnel"), appArgc, argv);
-    KavrinGUIToolkit::SetTargetPath(folder);
-    QCoreApplication::addLibraryPath(folder + QStringLiteral("/plugins"));
-    KavrinGUIToolkit::CWarningDlg::SetResponder(
-        [](const KavrinGUIToolkit::CWarningDlg::Shown &shown) {
-            std::fprintf(stderr, "message at the start: %s: %s\n", qPrintable(shown.title),
-                         qPrintable(shown.text));
-            return 0;
-        });
-    if (!app.init())
-        return 2;
-    UnitLook look;
-    return QTest::qExec(&look, QStringList{QCoreApplication::applicationFilePath()});
+    return ProgramInChild::start(argv, [](kiv::ToolsApplication &, bool started, QTextStream &) {
+        if (!started)
+            return 1;
+        UnitLook look;
+        return QTest::qExec(&look, QStringList{QCoreApplication::applicationFilePath()});
+    });
 }
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 3 && qstrcmp(argv[1], "--look") == 0)
+    if (ProgramInChild::isChild(argc, argv, "--look"))
         return lookMain(argv);
     QApplication app(argc, argv);
     TestTimeUnitLook test;
