@@ -166,10 +166,16 @@ bool settleStep(const TaskFolderStep &step, const QStringList &listed, TaskFolde
     case TaskFolderStep::Kind::CaseRename: {
         if (oldListed == newListed)
             return true;
-        // The file takes the spelling the list holds.
+        // The file takes the spelling the list holds, unless a disk that
+        // gives each spelling an inode number of its own finds it under that
+        // spelling already: such a disk takes the rename for one over another
+        // file, and FAT through FUSE then frees the clusters of the file it
+        // keeps.
         const QString kept = newListed ? newFile : oldFile;
         const QString other = newListed ? oldFile : newFile;
-        if (!hasEntry(kept) && hasEntry(other) && !TaskFolder::renameCase(other, kept))
+        const bool foundAlready = QFileInfo::exists(kept) && !TaskFolder::sameFile(kept, other);
+        if (!hasEntry(kept) && hasEntry(other) && !foundAlready &&
+            !TaskFolder::renameCase(other, kept))
             return false;
         ++(newListed ? repair.renamesFinished : repair.renamesUndone);
         return true;

@@ -11,7 +11,15 @@ packages=(
   libqt6sql6-sqlite libqt6svg6 libgl-dev
   libxlsxwriter-dev sqlite3 python3-openpyxl
   fonts-wqy-microhei poppler-utils xvfb imagemagick libxcb1-dev
+  fusefat dosfstools
 )
+# The disk that ignores letter case for tst_caseblinddisk: fusefat needs FUSE,
+# whose package fuse gives the fusermount it mounts and unmounts with. A
+# machine with fuse3 has FUSE already, and fuse would replace it: asked for
+# only where fuse3 is not installed.
+if ! dpkg-query -W -f='${Status}' fuse3 2>/dev/null | grep -q "install ok installed"; then
+  packages+=(fuse)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
